@@ -1,0 +1,3 @@
+#include "glob_u.h"
+
+std::string RundFormat;

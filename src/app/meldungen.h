@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// The two kinds of message box of the program, both modal, centred on the screen,
+// caption "Kalotri", one "OK" button.
+
+// A message about the user's input: no icon, text exactly as given.
+void ZeigeMeldung(const QString& text);
+
+// The general error display: error icon, the error's text plus the display's full stop.
+void ZeigeFehler(const QString& text);

@@ -1,0 +1,3 @@
+#include "fehler.h"
+
+namespace kalotri {} // namespace kalotri

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace kalotri {
+
+// The program's own error. Its text is German and shown to the user as it stands
+// (plus the display's full stop, see FehlerAnzeigeText).
+class KalotriFehler : public std::runtime_error {
+public:
+    explicit KalotriFehler(const std::string& text) : std::runtime_error(text) {}
+};
+
+// Texts of the program's errors.
+inline constexpr const char* FehlerUngueltig = "Ungültige Gleitkommaoperation";
+inline constexpr const char* FehlerDivision = "Gleitkommadivision durch Null";
+inline constexpr const char* FehlerUeberlauf = "Gleitkommaüberlauf";
+inline constexpr const char* FehlerFormatZuLang = "Format-String zu lang";
+inline constexpr const char* FehlerRichEdit = "Fehler bei Einfügen von RichEdit-Zeile";
+inline constexpr const char* FehlerKeinDrucker = "Zur Zeit ist kein Standard-Drucker gewählt";
+
+// Texts of the messages about the user's input.
+inline constexpr const char* MeldungFehlerhaft = "Fehlerhafte Eingabe!";
+inline constexpr const char* MeldungNull = "Der Wert 0 ergibt kein Dreieck!";
+inline constexpr const char* MeldungNegativ = "Negative Werte ergeben kein Dreieck!";
+inline constexpr const char* MeldungUeberbestimmt = "Überbestimmt!";
+inline constexpr const char* MeldungUeberbestimmtSSSW = "Überbestimmt SSS+W!";
+inline constexpr const char* MeldungUeberbestimmtSSWW = "Überbestimmt SS+WW!";
+inline constexpr const char* MeldungUeberbestimmtSWWW = "Überbestimmt S+WWW!";
+inline constexpr const char* MeldungUnvollstaendig = "Eingabe unvollständig!";
+inline constexpr const char* MeldungKeinDreieck = "Kein Dreieck!";
+inline constexpr const char* MeldungWinkelZuGross = "Winkel zu groß!";
+inline constexpr const char* MeldungWinkelsumme = "Winkelsumme im Dreieck überschritten!";
+
+// The text the general error display shows: a full stop is added unless the last
+// character's code is at or below that of "." (so "!" and "." get none).
+std::string FehlerAnzeigeText(const std::string& text);
+
+} // namespace kalotri

@@ -1,0 +1,3 @@
+#include "gleitkomma.h"
+
+namespace kalotri {} // namespace kalotri

@@ -1,0 +1,17 @@
+#pragma once
+
+// Checked floating-point steps. The engine never relies on FPU flags: every operation
+// that can fault is done through one of these, which throw KalotriFehler with the
+// program's German text.
+namespace kalotri {
+
+using Lang = long double; // 64-bit mantissa, as the calculation demands
+
+// Square root; a negative argument is an invalid operation.
+Lang Wurzel(Lang x);
+// Quotient; x/0 with x != 0 is a division by zero, 0/0 an invalid operation.
+Lang Teile(Lang zaehler, Lang nenner);
+// Rounds to double where a value is stored; a finite value beyond double overflows.
+double Speichere(Lang x);
+
+} // namespace kalotri

@@ -1,0 +1,3 @@
+#include "pruef.h"
+
+namespace kalotri {} // namespace kalotri

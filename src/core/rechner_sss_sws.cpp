@@ -1,0 +1,3 @@
+#include "rechner.h"
+
+namespace kalotri {} // namespace kalotri

@@ -1,0 +1,3 @@
+#include "rundformat.h"
+
+namespace kalotri {} // namespace kalotri

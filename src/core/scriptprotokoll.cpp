@@ -1,0 +1,3 @@
+#include "scriptprotokoll.h"
+
+namespace kalotri {} // namespace kalotri

@@ -1,0 +1,3 @@
+#include "symbol.h"
+
+namespace kalotri {} // namespace kalotri

@@ -1,0 +1,3 @@
+#include "winkel.h"
+
+namespace kalotri {} // namespace kalotri

@@ -1,0 +1,3 @@
+#include "zahlform.h"
+
+namespace kalotri {} // namespace kalotri

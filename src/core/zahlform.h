@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace kalotri {
+
+// Longest mask the fixed form accepts.
+inline constexpr std::size_t MaskeMaxLaenge = 224;
+
+// Fixed form: mask "0." followed by N times "0"; N decimals, ties away from zero on the
+// 18-digit expansion. Throws KalotriFehler(FehlerFormatZuLang) for masks over 224 chars.
+// The separator is UTF-8 text (normally "," or ".").
+std::string FesteForm(double x, std::string_view maske, std::string_view trennzeichen);
+
+// General form: shortest text with up to 15 significant digits.
+std::string AllgemeineForm(double x, std::string_view trennzeichen);
+
+} // namespace kalotri
