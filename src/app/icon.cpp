@@ -1,0 +1,3 @@
+#include "icon.h"
+
+QIcon ProgrammIcon() { return QIcon(); }
