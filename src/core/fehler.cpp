@@ -1,3 +1,14 @@
 #include "fehler.h"
 
-namespace kalotri {} // namespace kalotri
+namespace kalotri {
+
+std::string FehlerAnzeigeText(const std::string& text) {
+    // Bytes of a UTF-8 sequence are all above '.', so comparing the last byte treats a
+    // trailing umlaut like any letter.
+    if (!text.empty() && static_cast<unsigned char>(text.back()) <= '.') {
+        return text;
+    }
+    return text + ".";
+}
+
+} // namespace kalotri

@@ -1,3 +1,51 @@
 #include "gleitkomma.h"
 
-namespace kalotri {} // namespace kalotri
+#include "fehler.h"
+
+#include <cmath>
+
+namespace kalotri {
+
+namespace {
+
+// A NaN or infinity reaching a checked step can only come from an earlier fault that
+// slipped through; treating it as invalid keeps it from being written as a result.
+void PruefeEndlich(Lang x) {
+    if (!std::isfinite(x)) {
+        throw KalotriFehler(FehlerUngueltig);
+    }
+}
+
+} // namespace
+
+Lang Wurzel(Lang x) {
+    PruefeEndlich(x);
+    if (x < 0) {
+        throw KalotriFehler(FehlerUngueltig);
+    }
+    return std::sqrt(x);
+}
+
+Lang Teile(Lang zaehler, Lang nenner) {
+    PruefeEndlich(zaehler);
+    PruefeEndlich(nenner);
+    if (nenner == 0) {
+        throw KalotriFehler(zaehler == 0 ? FehlerUngueltig : FehlerDivision);
+    }
+    const Lang quotient = zaehler / nenner;
+    if (std::isinf(quotient)) {
+        throw KalotriFehler(FehlerUeberlauf);
+    }
+    return quotient;
+}
+
+double Speichere(Lang x) {
+    PruefeEndlich(x);
+    const auto gespeichert = static_cast<double>(x);
+    if (std::isinf(gespeichert)) {
+        throw KalotriFehler(FehlerUeberlauf);
+    }
+    return gespeichert;
+}
+
+} // namespace kalotri

@@ -1,3 +1,45 @@
 #include "winkel.h"
 
-namespace kalotri {} // namespace kalotri
+#include "gleitkomma.h"
+
+#include <cmath>
+
+namespace kalotri {
+
+namespace {
+
+// π rounded to a 64-bit mantissa; the degree conversions and ArcCosinus depend on
+// exactly this value, not on whatever M_PI the platform offers.
+constexpr Lang Pi = 3.14159265358979323851L;
+// The special cases return π/2 as a double, not the extended value halved.
+constexpr double PiHalbe = 1.5707963267948966;
+
+} // namespace
+
+double GradZuBogen(double x) {
+    return Speichere(Pi * static_cast<Lang>(x) / 180);
+}
+
+double BogenZuGrad(double x) {
+    return Speichere(static_cast<Lang>(x) * 180 / Pi);
+}
+
+double ArcSinus(double x) {
+    const Lang xl = x;
+    // x = −1 also yields +π/2: the only guard is against dividing by zero.
+    if (xl * xl == 1) {
+        return PiHalbe;
+    }
+    return Speichere(std::atan(Teile(xl, Wurzel(1 - xl * xl))));
+}
+
+double ArcCosinus(double x) {
+    const Lang xl = x;
+    if (xl == 0) {
+        return PiHalbe;
+    }
+    const Lang theta = std::atan(Teile(Wurzel(1 - xl * xl), xl));
+    return Speichere(xl < 0 ? theta + Pi : theta);
+}
+
+} // namespace kalotri
