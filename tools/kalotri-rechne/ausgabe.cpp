@@ -1,0 +1,44 @@
+#include "ausgabe.h"
+
+#include "fehler.h"
+#include "symbol.h"
+
+#include <nlohmann/json.hpp>
+
+namespace kalotri::rechne {
+
+std::string AlsText(const ScriptProtokoll& script, const Ausgang& ausgang) {
+    std::string text;
+    for (const ScriptZeile& zeile : script.Zeilen()) {
+        text += zeile.Schrift == SchriftSymbol ? SymbolZuUnicode(zeile.Text) : zeile.Text;
+        text += '\n';
+    }
+    if (ausgang.Meldung)
+        text += "Meldung: " + *ausgang.Meldung + '\n';
+    if (ausgang.Fehler)
+        text += "Fehler: " + FehlerAnzeigeText(*ausgang.Fehler) + '\n';
+    text += '\n';
+    return text;
+}
+
+std::string AlsJson(const ScriptProtokoll& script, const Ausgang& ausgang) {
+    // ordered_json keeps the keys in the documented order instead of sorting them.
+    using Json = nlohmann::ordered_json;
+    Json zeilen = Json::array();
+    for (const ScriptZeile& zeile : script.Zeilen())
+        zeilen.push_back(Json{{"schrift", zeile.Schrift}, {"text", zeile.Text}});
+
+    auto oderNull = [](const std::optional<std::string>& wert) {
+        return wert ? Json(*wert) : Json(nullptr);
+    };
+    Json objekt;
+    objekt["zeilen"] = std::move(zeilen);
+    objekt["meldung"] = oderNull(ausgang.Meldung);
+    objekt["fokus"] =
+        ausgang.Fokus ? Json(FeldNamen[static_cast<std::size_t>(*ausgang.Fokus)]) : Json(nullptr);
+    objekt["fehler"] = oderNull(ausgang.Fehler);
+    // Boxes and letters are passed through as typed, so invalid UTF-8 can reach the Script.
+    return objekt.dump(-1, ' ', false, Json::error_handler_t::replace) + '\n';
+}
+
+} // namespace kalotri::rechne

@@ -1,0 +1,76 @@
+#include "optionen.h"
+
+#include <string_view>
+
+namespace kalotri::rechne {
+
+namespace {
+
+// Splits "--name=wert"; for "--name" the value is taken from the next argument.
+bool NimmWert(const std::vector<std::string>& argumente, std::size_t& i, std::string_view name,
+              std::optional<std::string>& wert, std::optional<std::string>& fehler) {
+    const std::string& arg = argumente[i];
+    if (arg == name) {
+        if (i + 1 >= argumente.size()) {
+            fehler = "Option " + std::string(name) + " braucht einen Wert";
+            return true;
+        }
+        wert = argumente[++i];
+        return true;
+    }
+    if (arg.size() > name.size() && arg.compare(0, name.size(), name) == 0 &&
+        arg[name.size()] == '=') {
+        wert = arg.substr(name.size() + 1);
+        return true;
+    }
+    return false;
+}
+
+} // namespace
+
+OptionenErgebnis LiesOptionen(const std::vector<std::string>& argumente) {
+    OptionenErgebnis ergebnis;
+    for (std::size_t i = 0; i < argumente.size() && !ergebnis.Fehler; ++i) {
+        const std::string& arg = argumente[i];
+        std::optional<std::string> wert;
+        if (arg == "--json") {
+            ergebnis.Werte.Json = true;
+        } else if (arg == "--help" || arg == "-h") {
+            ergebnis.Werte.Hilfe = true;
+        } else if (NimmWert(argumente, i, "--dezimalen", wert, ergebnis.Fehler)) {
+            if (wert)
+                ergebnis.Werte.DezimalenText = *wert;
+        } else if (NimmWert(argumente, i, "--trennzeichen", wert, ergebnis.Fehler)) {
+            if (wert)
+                ergebnis.Werte.Trennzeichen = *wert;
+        } else {
+            ergebnis.Fehler = "Unbekannte Option: " + arg;
+        }
+    }
+    return ergebnis;
+}
+
+const char* Hilfetext() {
+    return "Aufruf: kalotri-rechne [--json] [--dezimalen ANZAHL] [--trennzeichen ZEICHEN]\n"
+           "\n"
+           "Rechnet Dreiecksaufgaben wie der Befehl \"Rechne\" von Kalotri, jede als erste\n"
+           "Rechnung eines frisch gestarteten Programms.\n"
+           "\n"
+           "Eingabe (Standardeingabe, UTF-8): eine Aufgabe je Zeile, Felder durch TAB\n"
+           "getrennt. Felder 1 bis 6: die Texte der Eingabefelder a, b, c, alpha, beta,\n"
+           "gamma, wie getippt (fehlende Felder am Ende sind leer). Felder 7 bis 12, nur\n"
+           "wenn alle zwölf Felder da sind: die Buchstaben der sechs Größen, sonst\n"
+           "a, b, c, a, b, g. Eine Zeile mit 7 bis 11 oder mehr als 12 Feldern wird nicht\n"
+           "gerechnet; sie ergibt einen Fehler für diese Zeile.\n"
+           "\n"
+           "Optionen:\n"
+           "  --json                 eine JSON-Zeile je Aufgabe statt Text\n"
+           "  --dezimalen ANZAHL     Dezimalen wie im Dialog \"Optionen\" (Vorgabe 3)\n"
+           "  --trennzeichen ZEICHEN Dezimaltrennzeichen (Vorgabe: das des Gebietsschemas)\n"
+           "  --help                 diese Hilfe\n"
+           "\n"
+           "Rückgabewert: 0 alle Zeilen gerechnet (Meldungen und Fehler sind Ergebnisse),\n"
+           "1 mindestens eine Zeile mit falscher Felderzahl, 2 falsche Optionen.\n";
+}
+
+} // namespace kalotri::rechne

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kalotri::rechne {
+
+// What the command line asks for. The count text is kept as typed: it is turned into the
+// mask by the same rule as the options dialog's count box, errors included.
+struct Optionen {
+    bool Json = false;
+    bool Hilfe = false;
+    std::string DezimalenText = "3";
+    std::optional<std::string> Trennzeichen; // none: the locale's
+};
+
+struct OptionenErgebnis {
+    Optionen Werte;
+    std::optional<std::string> Fehler; // German text for standard error
+};
+
+// Accepts "--name WERT" and "--name=WERT". The first problem ends the reading.
+OptionenErgebnis LiesOptionen(const std::vector<std::string>& argumente);
+
+// The short German usage text of --help.
+const char* Hilfetext();
+
+} // namespace kalotri::rechne
