@@ -11,8 +11,8 @@ namespace kalotri {
 
 // The six input boxes, always in this order.
 enum class Feld { A = 0, B, C, Alpha, Beta, Gamma };
-inline constexpr std::array<const char*, 6> FeldNamen = {"eA",    "eB",    "eC",
-                                                          "eAlpha", "eBeta", "eGamma"};
+inline constexpr std::array<const char*, 6> FeldNamen = {"eA",     "eB",    "eC",
+                                                         "eAlpha", "eBeta", "eGamma"};
 
 // What the user left in the six input boxes and the six letter choosers (UTF-8).
 struct Eingabe {
@@ -36,7 +36,7 @@ struct Ausgang {
 // The calculation command with its five cases. Holds the six quantity records, which
 // every run overwrites.
 class TRechner {
-public:
+  public:
     explicit TRechner(ScriptSink& script) : script_(script) {}
 
     TPruef pA, pB, pC, pAlpha, pBeta, pGamma;
@@ -60,9 +60,27 @@ public:
     // The format of the run in progress (also used when a solver is called directly).
     Zahlformat Format;
 
-private:
+  private:
     ScriptSink& script_;
-    // ... cases and line helpers are private members added by the implementation
+
+    // The command without the error catch; Rechne turns KalotriFehler into Fehler.
+    Ausgang Befehl(const Eingabe& eingabe);
+    TPruef& Eintrag(int i); // the records in the order a, b, c, alpha, beta, gamma
+
+    // The cases, each entered after its type line.
+    void FallSSS();
+    void FallSWS();
+    void FallSSW();
+    void FallWSW();
+    void FallSWW();
+
+    // Line helpers. An angle's name line is the only line that switches faces.
+    void Zeile(const std::string& text);
+    void SeitenName(const TPruef& seite);
+    void WinkelName(const TPruef& winkel, const char* doppelpunkt = ":");
+    std::string Fest(double x) const;
+    void SchreibeSSWLoesung(const TPruef& sinusWinkel, double sinusWert, const TPruef& summenWinkel,
+                            double summenWert, const TPruef& seite, double seitenWert);
 };
 
 } // namespace kalotri

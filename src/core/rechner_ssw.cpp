@@ -1,3 +1,171 @@
+#include "gleitkomma.h"
 #include "rechner.h"
+#include "winkel.h"
 
-namespace kalotri {} // namespace kalotri
+#include <array>
+#include <cmath>
+#include <vector>
+
+namespace kalotri {
+
+namespace {
+
+// One placement of two sides and an angle opposite one of them.
+struct SSWRotation {
+    TPruef TRechner::*gegeben1;
+    TPruef TRechner::*gegeben2;
+    TPruef TRechner::*gegeben3;
+    TPruef TRechner::*s; // opposite the given angle
+    TPruef TRechner::*t; // the other given side
+    TPruef TRechner::*w;
+    bool umgekehrt;
+    TPruef TRechner::*sinusWinkel;
+    TPruef TRechner::*summenWinkel;
+    TPruef TRechner::*dritteSeite;
+};
+
+constexpr std::array<SSWRotation, 6> Rotationen = {{
+    {&TRechner::pA, &TRechner::pB, &TRechner::pAlpha, &TRechner::pA, &TRechner::pB,
+     &TRechner::pAlpha, false, &TRechner::pBeta, &TRechner::pGamma, &TRechner::pC},
+    {&TRechner::pB, &TRechner::pC, &TRechner::pBeta, &TRechner::pB, &TRechner::pC, &TRechner::pBeta,
+     false, &TRechner::pGamma, &TRechner::pAlpha, &TRechner::pA},
+    {&TRechner::pC, &TRechner::pA, &TRechner::pGamma, &TRechner::pC, &TRechner::pA,
+     &TRechner::pGamma, false, &TRechner::pAlpha, &TRechner::pBeta, &TRechner::pB},
+    {&TRechner::pBeta, &TRechner::pA, &TRechner::pB, &TRechner::pB, &TRechner::pA, &TRechner::pBeta,
+     true, &TRechner::pAlpha, &TRechner::pGamma, &TRechner::pC},
+    {&TRechner::pGamma, &TRechner::pB, &TRechner::pC, &TRechner::pC, &TRechner::pB,
+     &TRechner::pGamma, true, &TRechner::pBeta, &TRechner::pAlpha, &TRechner::pA},
+    {&TRechner::pAlpha, &TRechner::pC, &TRechner::pA, &TRechner::pA, &TRechner::pC,
+     &TRechner::pAlpha, true, &TRechner::pGamma, &TRechner::pBeta, &TRechner::pB},
+}};
+
+struct SSWLoesung {
+    double sinusWinkel;
+    double summenWinkel;
+    double seite;
+};
+
+// Third side by the law of cosines from the angle between s and t.
+double DritteSeite(Lang s, Lang t, double zwischenWinkel) {
+    const Lang cosZ = std::cos(Lang{GradZuBogen(zwischenWinkel)});
+    return Speichere(Wurzel(s * s + t * t - 2 * s * t * cosZ));
+}
+
+} // namespace
+
+void TRechner::FallSSW() {
+    const SSWRotation* rot = &Rotationen[0];
+    for (const SSWRotation& r : Rotationen) {
+        if ((this->*r.gegeben1).Status + (this->*r.gegeben2).Status + (this->*r.gegeben3).Status ==
+            0) {
+            rot = &r;
+        }
+    }
+
+    SchreibeGegeben();
+
+    const double s = (this->*rot->s).Wert;
+    const double t = (this->*rot->t).Wert;
+    const double w = (this->*rot->w).Wert;
+
+    // A given angle of 180 or more leaves no room for the other two.
+    std::vector<SSWLoesung> loesungen;
+    if (w < 180) {
+        double c1 = 0, c2 = 0, b1 = 0, b2 = 0, g1 = 0, g2 = 0;
+        const int anzahl = rot->umgekehrt ? LoeseSSWUmgekehrt(w, t, s, b1, b2, c1, c2, g1, g2)
+                                          : LoeseSSW(s, t, w, c1, c2, b1, b2, g1, g2);
+        const std::array<SSWLoesung, 2> alle = {{{b1, g1, c1}, {b2, g2, c2}}};
+        for (int i = 0; i < anzahl; ++i) {
+            // Negative angles are no triangle; a flat one (exactly 0) still counts.
+            const SSWLoesung& l = alle[static_cast<std::size_t>(i)];
+            if (l.sinusWinkel >= 0 && l.summenWinkel >= 0) {
+                loesungen.push_back(l);
+            }
+        }
+    }
+
+    TPruef& sinusWinkel = this->*rot->sinusWinkel;
+    TPruef& summenWinkel = this->*rot->summenWinkel;
+    TPruef& seite = this->*rot->dritteSeite;
+
+    if (loesungen.empty()) {
+        Zeile("Keine Lösung");
+        return;
+    }
+    // The first surviving solution is what the records keep.
+    sinusWinkel.Wert = loesungen[0].sinusWinkel;
+    summenWinkel.Wert = loesungen[0].summenWinkel;
+    seite.Wert = loesungen[0].seite;
+
+    if (loesungen.size() == 1) {
+        SchreibeSSWLoesung(sinusWinkel, loesungen[0].sinusWinkel, summenWinkel,
+                           loesungen[0].summenWinkel, seite, loesungen[0].seite);
+        return;
+    }
+    for (std::size_t i = 0; i < loesungen.size(); ++i) {
+        Zeile(i == 0 ? "1. Lösung:" : "2. Lösung:");
+        SchreibeSSWLoesung(sinusWinkel, loesungen[i].sinusWinkel, summenWinkel,
+                           loesungen[i].summenWinkel, seite, loesungen[i].seite);
+    }
+}
+
+void TRechner::SchreibeSSWLoesung(const TPruef& sinusWinkel, double sinusWert,
+                                  const TPruef& summenWinkel, double summenWert,
+                                  const TPruef& seite, double seitenWert) {
+    WinkelName(sinusWinkel);
+    Zeile(Fest(sinusWert) + "° (Sinussatz)");
+    WinkelName(summenWinkel);
+    Zeile(Fest(summenWert) + "° (Winkelsumme)");
+    SeitenName(seite);
+    Zeile(Fest(seitenWert) + " (Cosinussatz)");
+}
+
+int TRechner::LoeseSSW(double s, double t, double w, double& c1, double& c2, double& b1, double& b2,
+                       double& g1, double& g2) {
+    // The ratio is rounded to double before it is compared, so that a = 5, b = 10,
+    // alpha = 30 lands exactly on 1 and gives the single right-angled solution.
+    const Lang sinW = std::sin(Lang{GradZuBogen(w)});
+    const double r = Speichere(sinW * Teile(t, s));
+    const Lang rest = Lang{180} - w;
+
+    if (s > t) {
+        const double beta1 = BogenZuGrad(ArcSinus(r));
+        const double gamma1 = Speichere(rest - beta1);
+        c1 = DritteSeite(s, t, gamma1);
+        b1 = beta1;
+        g1 = gamma1;
+        return 1;
+    }
+    if (r > 1) {
+        return 0;
+    }
+    if (r == 1) {
+        const double beta1 = 90;
+        const double gamma1 = Speichere(rest - beta1);
+        c1 = DritteSeite(s, t, gamma1);
+        b1 = beta1;
+        g1 = gamma1;
+        return 1;
+    }
+    // Each value is used as stored by the steps after it.
+    const double beta1 = BogenZuGrad(ArcSinus(r));
+    const double gamma1 = Speichere(rest - beta1);
+    const double seite1 = DritteSeite(s, t, gamma1);
+    const double beta2 = Speichere(Lang{180} - beta1);
+    const double gamma2 = Speichere(rest - beta2);
+    const double seite2 = DritteSeite(s, t, gamma2);
+    c1 = seite1;
+    c2 = seite2;
+    b1 = beta1;
+    b2 = beta2;
+    g1 = gamma1;
+    g2 = gamma2;
+    return 2;
+}
+
+int TRechner::LoeseSSWUmgekehrt(double w, double t, double s, double& b1, double& b2, double& c1,
+                                double& c2, double& g1, double& g2) {
+    return LoeseSSW(s, t, w, c1, c2, b1, b2, g1, g2);
+}
+
+} // namespace kalotri
