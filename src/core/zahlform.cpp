@@ -1,3 +1,171 @@
 #include "zahlform.h"
 
-namespace kalotri {} // namespace kalotri
+#include "fehler.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+
+namespace kalotri {
+
+namespace {
+
+constexpr int Stellen18 = 18;
+constexpr int Stellen15 = 15;
+
+// |x| as 18 significant digits (18th rounded to nearest, ties to even) and the decimal
+// exponent of the first one: |x| = d1.d2d3... × 10^exponent. to_chars is exact and does
+// not look at the C locale, which the GUI may have set to a ',' decimal point.
+struct Ziffern18 {
+    std::string ziffern;
+    int exponent = 0;
+};
+
+Ziffern18 Zerlege18(double betrag) {
+    std::array<char, 64> puffer{};
+    const auto [ende, fehler] = std::to_chars(puffer.data(), puffer.data() + puffer.size(), betrag,
+                                              std::chars_format::scientific, Stellen18 - 1);
+    (void)fehler; // cannot fail: the buffer is far larger than any such text
+    const std::string_view text(puffer.data(), static_cast<std::size_t>(ende - puffer.data()));
+    Ziffern18 z;
+    const auto e = text.find('e');
+    for (std::size_t i = 0; i < e; ++i) {
+        if (text[i] != '.') {
+            z.ziffern += text[i];
+        }
+    }
+    z.exponent = std::atoi(std::string(text.substr(e + 1)).c_str());
+    return z;
+}
+
+// Adds one to a decimal digit string; the carry may lengthen it.
+void ZaehleHoch(std::string& ziffern) {
+    for (auto i = ziffern.size(); i-- > 0;) {
+        if (ziffern[i] != '9') {
+            ++ziffern[i];
+            return;
+        }
+        ziffern[i] = '0';
+    }
+    ziffern.insert(ziffern.begin(), '1');
+}
+
+// The number of decimals of a mask "0." + N × "0". Other masks are never built by the
+// program; counting the zeros after the first point at least does no harm with them.
+int DezimalenAusMaske(std::string_view maske) {
+    const auto punkt = maske.find('.');
+    if (punkt == std::string_view::npos) {
+        return 0;
+    }
+    int n = 0;
+    for (auto i = punkt + 1; i < maske.size(); ++i) {
+        if (maske[i] == '0') {
+            ++n;
+        }
+    }
+    return n;
+}
+
+} // namespace
+
+std::string FesteForm(double x, std::string_view maske, std::string_view trennzeichen) {
+    if (maske.size() > MaskeMaxLaenge) {
+        throw KalotriFehler(FehlerFormatZuLang);
+    }
+    if (!std::isfinite(x) || std::fabs(x) >= 1e18) {
+        return AllgemeineForm(x, trennzeichen);
+    }
+    const int n = DezimalenAusMaske(maske);
+
+    // gerundet: the digits of round(|x| × 10^n), cut from the 18-digit expansion and
+    // rounded half up on the first digit dropped.
+    std::string gerundet;
+    if (x != 0) {
+        const Ziffern18 z = Zerlege18(std::fabs(x));
+        const int behalten = z.exponent + n + 1;
+        if (behalten > 0) {
+            gerundet = z.ziffern.substr(0, static_cast<std::size_t>(behalten));
+            if (behalten > Stellen18) {
+                gerundet.append(static_cast<std::size_t>(behalten - Stellen18), '0');
+            }
+        }
+        if (behalten >= 0 && behalten < Stellen18 &&
+            z.ziffern[static_cast<std::size_t>(behalten)] >= '5') {
+            ZaehleHoch(gerundet);
+        }
+    }
+    const bool nurNullen = gerundet.find_first_not_of('0') == std::string::npos;
+    const auto mindestLaenge = static_cast<std::size_t>(n) + 1;
+    if (gerundet.size() < mindestLaenge) {
+        gerundet.insert(0, mindestLaenge - gerundet.size(), '0');
+    }
+
+    std::string text;
+    if (x < 0 && !nurNullen) {
+        text += '-';
+    }
+    const auto ganzzahlig = gerundet.size() - static_cast<std::size_t>(n);
+    text.append(gerundet, 0, ganzzahlig);
+    if (n > 0) {
+        text.append(trennzeichen);
+        text.append(gerundet, ganzzahlig);
+    }
+    return text;
+}
+
+std::string AllgemeineForm(double x, std::string_view trennzeichen) {
+    if (std::isnan(x)) {
+        return "NAN";
+    }
+    if (std::isinf(x)) {
+        return x < 0 ? "-INF" : "INF";
+    }
+    if (x == 0) {
+        return "0";
+    }
+    const Ziffern18 z = Zerlege18(std::fabs(x));
+    std::string ziffern = z.ziffern.substr(0, Stellen15);
+    // e: |x| = 0.d1d2... × 10^e
+    int e = z.exponent + 1;
+    if (z.ziffern[Stellen15] >= '5') {
+        ZaehleHoch(ziffern);
+        if (ziffern.size() > Stellen15) {
+            ziffern.pop_back();
+            ++e;
+        }
+    }
+    ziffern.erase(ziffern.find_last_not_of('0') + 1);
+
+    std::string text;
+    if (x < 0) {
+        text += '-';
+    }
+    if (e > 15 || e < -3) {
+        text += ziffern[0];
+        if (ziffern.size() > 1) {
+            text.append(trennzeichen);
+            text.append(ziffern, 1);
+        }
+        text += 'E';
+        text += std::to_string(e - 1);
+    } else if (e <= 0) {
+        text += '0';
+        text.append(trennzeichen);
+        text.append(static_cast<std::size_t>(-e), '0');
+        text += ziffern;
+    } else {
+        const auto ganz = static_cast<std::size_t>(e);
+        if (ziffern.size() <= ganz) {
+            text += ziffern;
+            text.append(ganz - ziffern.size(), '0');
+        } else {
+            text.append(ziffern, 0, ganz);
+            text.append(trennzeichen);
+            text.append(ziffern, ganz);
+        }
+    }
+    return text;
+}
+
+} // namespace kalotri
