@@ -1,3 +1,13 @@
 #include "icon.h"
 
-QIcon ProgrammIcon() { return QIcon(); }
+#include <QString>
+
+QIcon ProgrammIcon() {
+    // Rendered sizes only: each is drawn for its size, and no icon-engine plugin is needed.
+    QIcon icon;
+    for (int groesse : {16, 32, 48, 64, 128, 256}) {
+        icon.addFile(QStringLiteral(":/kalotri/kalotri-%1.png").arg(groesse),
+                     QSize(groesse, groesse));
+    }
+    return icon;
+}

@@ -1,0 +1,48 @@
+#include "dialograhmen.h"
+
+#include <QDialog>
+#include <QFont>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+#include <algorithm>
+
+void RichteFestenDialogEin(QDialog* dialog, int breite, int hoehe) {
+    dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                           Qt::MSWindowsFixedSizeDialogHint);
+    dialog->setFixedSize(breite, hoehe);
+    dialog->setSizeGripEnabled(false);
+    // Dialogs are top-level windows, which do not inherit the main window's font.
+    dialog->setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+}
+
+void ZentriereAufBildschirm(QWidget* fenster) {
+    QScreen* schirm = fenster->parentWidget() != nullptr ? fenster->parentWidget()->screen()
+                                                         : QGuiApplication::primaryScreen();
+    if (schirm == nullptr) {
+        return;
+    }
+    const QRect frei = schirm->availableGeometry();
+    fenster->move(frei.center() - fenster->rect().center());
+}
+
+void MachePlatzFuerText(QLabel* label, int links, int rechts) {
+    QRect feld = label->geometry();
+    const int margen = 2 * label->margin() + 2;
+    const int noetig = label->fontMetrics().horizontalAdvance(label->text()) + margen;
+    const int hoechstens = rechts - links;
+    if (noetig > feld.width()) {
+        const int breite = std::min(noetig, hoechstens);
+        const int mitte = feld.left() + feld.width() / 2;
+        const int neuLinks = std::clamp(mitte - breite / 2, links, rechts - breite);
+        feld.setLeft(neuLinks);
+        feld.setWidth(breite);
+    }
+    if (label->wordWrap()) {
+        feld.setHeight(std::max(feld.height(), label->heightForWidth(feld.width())));
+    } else {
+        feld.setHeight(std::max(feld.height(), label->fontMetrics().height()));
+    }
+    label->setGeometry(feld);
+}
