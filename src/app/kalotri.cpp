@@ -1,13 +1,27 @@
 #include "about_u.h"
+#include "icon.h"
 #include "kalotri_u.h"
 #include "opt_u.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // Only the application name: a display name would be appended by the X11 and
+    // Wayland platforms to every window title, and the main window's title is fixed.
+    // Message boxes set their caption "Kalotri" themselves.
     QApplication::setApplicationName(QStringLiteral("Kalotri"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Kalotri"));
+    QApplication::setWindowIcon(ProgrammIcon());
+
+    // The program speaks German; so shall Qt's own dialogs and standard buttons.
+    QTranslator qtDeutsch;
+    if (qtDeutsch.load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"),
+                       QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&qtDeutsch);
+    }
 
     TForm1 form1;
     Form1 = &form1;
@@ -17,5 +31,9 @@ int main(int argc, char* argv[]) {
     OptionenDlg = &optionenDlg;
 
     form1.show();
-    return QApplication::exec();
+    const int ergebnis = QApplication::exec();
+    OptionenDlg = nullptr;
+    AboutBox = nullptr;
+    Form1 = nullptr;
+    return ergebnis;
 }

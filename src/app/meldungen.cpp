@@ -7,6 +7,8 @@
 #include <QMessageBox>
 #include <QScreen>
 
+#include <exception>
+
 namespace {
 
 void ZeigeBox(QMessageBox::Icon icon, const QString& text) {
@@ -23,9 +25,19 @@ void ZeigeBox(QMessageBox::Icon icon, const QString& text) {
 
 } // namespace
 
-void ZeigeMeldung(const QString& text) { ZeigeBox(QMessageBox::NoIcon, text); }
+void ZeigeMeldung(const QString& text) {
+    ZeigeBox(QMessageBox::NoIcon, text);
+}
 
 void ZeigeFehler(const QString& text) {
     ZeigeBox(QMessageBox::Critical,
              QString::fromStdString(kalotri::FehlerAnzeigeText(text.toStdString())));
+}
+
+void MitFehleranzeige(const std::function<void()>& handler) {
+    try {
+        handler();
+    } catch (const std::exception& fehler) {
+        ZeigeFehler(QString::fromUtf8(fehler.what()));
+    }
 }

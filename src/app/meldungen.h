@@ -2,7 +2,7 @@
 
 #include <QString>
 
-class QWidget;
+#include <functional>
 
 // The two kinds of message box of the program, both modal, centred on the screen,
 // caption "Kalotri", one "OK" button.
@@ -12,3 +12,7 @@ void ZeigeMeldung(const QString& text);
 
 // The general error display: error icon, the error's text plus the display's full stop.
 void ZeigeFehler(const QString& text);
+
+// Runs a handler; an error that escapes it ends the handler there and is shown by the
+// general error display. The program then goes on with the next event.
+void MitFehleranzeige(const std::function<void()>& handler);

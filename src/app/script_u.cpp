@@ -1,0 +1,118 @@
+#include "script_u.h"
+
+#include "fehler.h"
+#include "symbol.h"
+
+#include <QMimeData>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+bool IstSymbol(const QTextCharFormat& format) {
+    const QStringList familien = format.fontFamilies().toStringList();
+    return !familien.isEmpty() && familien.first() == QLatin1String(kalotri::SchriftSymbol);
+}
+
+// Replaces every run in the face "Symbol" by the Greek letters it shows, in a face
+// that any receiving program has. Otherwise a paste would turn alpha into the side a.
+void SymbolInUnicode(QTextDocument& dokument) {
+    struct Lauf {
+        int anfang;
+        int laenge;
+        QTextCharFormat format;
+        QString text;
+    };
+    std::vector<Lauf> laeufe;
+    for (QTextBlock block = dokument.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (fragment.isValid() && IstSymbol(fragment.charFormat())) {
+                laeufe.push_back({fragment.position(), fragment.length(), fragment.charFormat(),
+                                  fragment.text()});
+            }
+        }
+    }
+    // Back to front, so that earlier positions stay valid.
+    for (auto it = laeufe.rbegin(); it != laeufe.rend(); ++it) {
+        QTextCursor cursor(&dokument);
+        cursor.setPosition(it->anfang);
+        cursor.setPosition(it->anfang + it->laenge, QTextCursor::KeepAnchor);
+        QTextCharFormat format = it->format;
+        format.setFontFamilies(QStringList{QString::fromUtf8(kalotri::SchriftArial)});
+        const std::string griechisch = kalotri::SymbolZuUnicode(it->text.toStdString());
+        cursor.insertText(QString::fromStdString(griechisch), format);
+    }
+}
+
+} // namespace
+
+TScript::TScript(QWidget* parent)
+    : QTextEdit(parent), schrift_(QString::fromUtf8(kalotri::SchriftStandard)) {
+    setObjectName(QStringLiteral("RichEdit1"));
+    setAcceptRichText(true);
+    setLineWrapMode(QTextEdit::WidgetWidth);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setTabChangesFocus(true);
+    setBackgroundRole(QPalette::Base);
+}
+
+int TScript::Laenge() const {
+    // characterCount() includes the paragraph separator at the very end of a document.
+    return document()->characterCount() - 1;
+}
+
+void TScript::ZeileAnfuegen(const std::string& zeile) {
+    const QString text = QString::fromStdString(zeile);
+    if (Laenge() + text.size() + 1 > ScriptKapazitaet) {
+        throw kalotri::KalotriFehler(kalotri::FehlerRichEdit);
+    }
+    QTextCursor cursor(document());
+    cursor.movePosition(QTextCursor::End);
+    // A complete format of its own, so nothing the user typed or selected leaks into it;
+    // the size and colour come from the box's font.
+    QTextCharFormat format;
+    format.setFontFamilies(QStringList{schrift_});
+    cursor.insertText(text, format);
+    cursor.insertBlock(QTextBlockFormat(), format);
+    setTextCursor(cursor);
+    ensureCursorVisible();
+}
+
+void TScript::SchriftSetzen(const std::string& schrift) {
+    schrift_ = QString::fromStdString(schrift);
+}
+
+void TScript::Leeren() {
+    clear();
+    schrift_ = QString::fromUtf8(kalotri::SchriftStandard);
+}
+
+void TScript::Kopieren() {
+    selectAll();
+    copy();
+    QTextCursor cursor(document());
+    cursor.movePosition(QTextCursor::Start);
+    setTextCursor(cursor);
+    ensureCursorVisible();
+}
+
+QMimeData* TScript::createMimeDataFromSelection() const {
+    const QTextDocumentFragment auswahl = textCursor().selection();
+    auto dokument = std::make_unique<QTextDocument>();
+    dokument->setDefaultFont(font());
+    QTextCursor(dokument.get()).insertFragment(auswahl);
+    SymbolInUnicode(*dokument);
+
+    auto* daten = new QMimeData;
+    daten->setHtml(dokument->toHtml());
+    daten->setText(dokument->toPlainText());
+    return daten;
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "scriptsink.h"
+
+#include <QTextEdit>
+
+#include <string>
+
+// Most characters the Script holds, counting each line break as one.
+inline constexpr int ScriptKapazitaet = 64 * 1024;
+
+// The Script (RichEdit1): the rich-text box the calculation writes its worked
+// solution into, line by line, and the commands of the menu "&Script".
+//
+// Lines in the face "Symbol" are stored as the Latin letters the calculation wrote;
+// the Symbol face on this system (URW Standard Symbols PS) follows the Adobe Symbol
+// encoding, so they show and print as Greek letters, exactly like the letter choosers.
+// Only the clipboard sees them translated to Unicode Greek (see Kopieren).
+class TScript : public QTextEdit, public kalotri::ScriptSink {
+    Q_OBJECT
+  public:
+    explicit TScript(QWidget* parent = nullptr);
+
+    // kalotri::ScriptSink. ZeileAnfuegen throws KalotriFehler(FehlerRichEdit) when the
+    // line does not fit; nothing of that line is written then.
+    void ZeileAnfuegen(const std::string& zeile) override;
+    void SchriftSetzen(const std::string& schrift) override;
+
+    const QString& Schrift() const { return schrift_; }
+    // Characters held, line breaks counted once each.
+    int Laenge() const;
+
+    // Empties the Script; the next line takes the box's own face again.
+    void Leeren();
+    // Copies everything to the clipboard and leaves the caret at the start.
+    void Kopieren();
+
+  protected:
+    QMimeData* createMimeDataFromSelection() const override;
+
+  private:
+    QString schrift_;
+};
