@@ -23,8 +23,11 @@ void ZentriereAufBildschirm(QWidget* fenster) {
     if (schirm == nullptr) {
         return;
     }
+    // move() places the frame. Its size is only known once the window has been shown, so
+    // the first opening is centred by the client area, later ones exactly.
     const QRect frei = schirm->availableGeometry();
-    fenster->move(frei.center() - fenster->rect().center());
+    const QSize rahmen = fenster->frameGeometry().size();
+    fenster->move(frei.center() - QPoint(rahmen.width() / 2, rahmen.height() / 2));
 }
 
 void MachePlatzFuerText(QLabel* label, int links, int rechts) {

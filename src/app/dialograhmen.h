@@ -12,7 +12,7 @@ class QWidget;
 // button, no context-help button; the main window's font.
 void RichteFestenDialogEin(QDialog* dialog, int breite, int hoehe);
 
-// Centres a window (by its client area) on the screen it is going to appear on.
+// Centres a window on the screen it is going to appear on.
 void ZentriereAufBildschirm(QWidget* fenster);
 
 // Widens a label that is too narrow for its text evenly to both sides, but never beyond

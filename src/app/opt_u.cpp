@@ -58,8 +58,9 @@ TOptionenDlg::TOptionenDlg(QWidget* parent) : QDialog(parent) {
     MachePlatzFuerText(Label1, 10, 150);
     MachePlatzFuerText(Label2, 194, 287);
 
+    // The button takes no focus (clicking it leaves the caret in the box), so the tab
+    // order is just the OK button, then the box.
     setTabOrder(OKBtn, eD);
-    setTabOrder(eD, udD);
 
     connect(eD, &QLineEdit::textChanged, this, &TOptionenDlg::eDChange);
     // Nothing may be written before the mask exists, so build it now, while still hidden.

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QStringList>
+#include <QTimer>
+#include <QWidget>
+
+// Closes every modal window that opens while a test runs and remembers the texts of the
+// message boxes among them. A test that expects a box takes the texts with nimm(); any box
+// left over is a stray one, which the test's cleanup() reports instead of hanging on it.
+class ModalWaechter {
+  public:
+    ModalWaechter() {
+        m_timer.setInterval(5);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] { schliesse(); });
+        m_timer.start();
+    }
+
+    QStringList nimm() {
+        QStringList texte;
+        texte.swap(m_texte);
+        return texte;
+    }
+
+  private:
+    void schliesse() {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr) {
+            return;
+        }
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            // A box that would read user text as markup is a fault in its own right.
+            const bool schlicht = box->textFormat() == Qt::PlainText;
+            m_texte << (schlicht ? QString() : QStringLiteral("RICH:")) + box->text();
+            box->done(QMessageBox::Ok);
+        } else {
+            m_texte << QStringLiteral("<modal %1>").arg(modal->objectName());
+            modal->close();
+        }
+    }
+
+    QTimer m_timer;
+    QStringList m_texte;
+};
