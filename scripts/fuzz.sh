@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Builds the engine's fuzzers with clang in build-fuzz and runs each for a bounded time.
+# Usage: scripts/fuzz.sh [SECONDS per fuzzer, default 20]
+# Findings (crash-*, timeout-*, ...) are left in build-fuzz/funde/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+sekunden="${1:-20}"
+build=build-fuzz
+
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_CXX_COMPILER=clang++ -DKALOTRI_BUILD_FUZZ=ON -DKALOTRI_BUILD_GUI=OFF \
+    -DKALOTRI_BUILD_BENCH=OFF >/dev/null
+cmake --build "$build" -j"$(nproc)" --target fuzz_lieswert fuzz_zahlform fuzz_rechne
+
+mkdir -p "$build/funde"
+fehler=0
+for fuzzer in fuzz_lieswert fuzz_zahlform fuzz_rechne; do
+    korpus="$build/korpus/$fuzzer"
+    mkdir -p "$korpus"
+    if [ -d "tests/fuzz/korpus/$fuzzer" ]; then
+        cp -n tests/fuzz/korpus/"$fuzzer"/* "$korpus"/ 2>/dev/null || true
+    fi
+    echo "== $fuzzer ($sekunden s)"
+    if ! "$build/tests/fuzz/$fuzzer" "$korpus" -max_total_time="$sekunden" -timeout=10 \
+        -max_len=256 -artifact_prefix="$build/funde/$fuzzer-" -print_final_stats=1 \
+        2>"$build/funde/$fuzzer.log"; then
+        echo "   FUND, siehe $build/funde/$fuzzer.log"
+        tail -n 30 "$build/funde/$fuzzer.log"
+        fehler=1
+    else
+        grep -E 'stat::number_of_executed_units|cov:' "$build/funde/$fuzzer.log" | tail -n 2
+    fi
+done
+exit "$fehler"
