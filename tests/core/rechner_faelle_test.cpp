@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,10 @@ struct Fall {
     std::optional<std::string> fehler = std::nullopt;
     bool nurAnfang = false; // only the first lines are checked
 };
+
+void PrintTo(const Fall& f, std::ostream* os) {
+    *os << f.name;
+}
 
 class Faelle : public ::testing::TestWithParam<Fall> {};
 
@@ -133,6 +138,9 @@ INSTANTIATE_TEST_SUITE_P(
         // Results with negative angles are no triangle.
         Fall{"StumpfBeideNegativ", Boxen({{F::A, "4"}, {F::B, "4.5"}, {F::Alpha, "120"}}),
              KeineLoesung},
+        // Of the two results only the flat one is a triangle; it stands alone, no header.
+        Fall{"GleicheSeitenStumpfEineVonZwei", Boxen({{F::A, "5"}, {F::B, "5"}, {F::Alpha, "120"}}),
+             SSW("b", "60,000", "g", "0,000", "c", "0,000")},
         Fall{"StumpfVerhaeltnisEins", Boxen({{F::A, "5"}, {F::B, "10"}, {F::Alpha, "150"}}),
              KeineLoesung},
         Fall{"Winkel180", Boxen({{F::A, "5"}, {F::B, "4"}, {F::Alpha, "180"}}), KeineLoesung},
