@@ -56,7 +56,7 @@ TOptionenDlg::TOptionenDlg(QWidget* parent) : QDialog(parent) {
     // The layout was drawn for a narrower font than most substitutes for "MS Sans Serif";
     // the labels may grow into the free room before the box and inside the frame.
     MachePlatzFuerText(Label1, 10, 150);
-    MachePlatzFuerText(Label2, 194, 287);
+    MachePlatzFuerText(Label2, 200, 287);
 
     // The button takes no focus (clicking it leaves the caret in the box), so the tab
     // order is just the OK button, then the box.
