@@ -101,7 +101,8 @@ void TScript::Kopieren() {
     QTextCursor cursor(document());
     cursor.movePosition(QTextCursor::Start);
     setTextCursor(cursor);
-    ensureCursorVisible();
+    // ensureCursorVisible() would stop short of the document margin above the first line.
+    verticalScrollBar()->setValue(verticalScrollBar()->minimum());
 }
 
 QMimeData* TScript::createMimeDataFromSelection() const {

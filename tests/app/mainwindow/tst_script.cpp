@@ -1,0 +1,158 @@
+// The Script box: where lines go, its capacity, clearing and the clipboard.
+#include "boxfaenger.h"
+#include "fehler.h"
+#include "glob_u.h"
+#include "kalotri_u.h"
+#include "script_u.h"
+
+#include <QClipboard>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QScrollBar>
+#include <QTest>
+#include <QTextBlock>
+
+class TstScript : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TForm1> fenster_;
+    ModalWaechter waechter_;
+
+    TScript& Script() { return fenster_->Script(); }
+    void Befehl(const char* name) {
+        fenster_->findChild<QAction*>(QString::fromLatin1(name))->trigger();
+    }
+    std::vector<GeseheneBox> Rechne345() {
+        fenster_->findChild<QLineEdit*>(QStringLiteral("eA"))->setText(QStringLiteral("3"));
+        fenster_->findChild<QLineEdit*>(QStringLiteral("eB"))->setText(QStringLiteral("4"));
+        fenster_->findChild<QLineEdit*>(QStringLiteral("eC"))->setText(QStringLiteral("5"));
+        return BeantworteBoxen([this] { Befehl("Rechne2"); });
+    }
+    // Fills the Script to exactly `frei` characters below its capacity.
+    void FuellenBisAuf(int frei) {
+        const std::string zeile(999, 'x');
+        while (Script().Laenge() + 1000 <= ScriptKapazitaet - frei) {
+            Script().ZeileAnfuegen(zeile);
+        }
+        const int rest = ScriptKapazitaet - frei - Script().Laenge();
+        if (rest > 0) {
+            Script().ZeileAnfuegen(std::string(static_cast<std::size_t>(rest - 1), 'y'));
+        }
+        QCOMPARE(Script().Laenge(), ScriptKapazitaet - frei);
+    }
+
+  private slots:
+    void init() {
+        RundFormat = "0.000";
+        fenster_ = std::make_unique<TForm1>();
+        fenster_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(fenster_.get()));
+    }
+    void cleanup() {
+        fenster_.reset();
+        QCOMPARE(waechter_.Haengende(), QStringList());
+    }
+
+    // Whatever the user did with caret and selection, a line goes to the very end and
+    // leaves the caret there.
+    void zeileImmerAmEnde_data() {
+        QTest::addColumn<int>("anker");
+        QTest::addColumn<int>("position");
+        QTest::newRow("Caret am Anfang") << 0 << 0;
+        QTest::newRow("Caret in der Mitte") << 5 << 5;
+        QTest::newRow("Auswahl über zwei Zeilen") << 2 << 12;
+    }
+    void zeileImmerAmEnde() {
+        QFETCH(int, anker);
+        QFETCH(int, position);
+        Script().ZeileAnfuegen("Typ: SSS");
+        Script().ZeileAnfuegen("Gegeben:");
+        QTextCursor cursor = Script().textCursor();
+        cursor.setPosition(anker);
+        cursor.setPosition(position, QTextCursor::KeepAnchor);
+        Script().setTextCursor(cursor);
+        Script().setFontWeight(QFont::Bold); // what the user might have set at the caret
+
+        Script().ZeileAnfuegen("a:");
+        QCOMPARE(Script().toPlainText(), QStringLiteral("Typ: SSS\nGegeben:\na:\n"));
+        QCOMPARE(Script().textCursor().position(), Script().Laenge());
+        QVERIFY(!Script().textCursor().hasSelection());
+        const QTextBlock neu = Script().document()->findBlockByNumber(2);
+        QCOMPARE(neu.begin().fragment().charFormat().fontWeight(), int(QFont::Normal));
+    }
+
+    // When the Script is full, a calculation stops at its type line; clearing makes it
+    // work again, starting in the box's own face like a fresh Script.
+    void kapazitaetUndLoeschen() {
+        Script().ZeileAnfuegen("z");
+        Script().SchriftSetzen("Arial");
+        FuellenBisAuf(9); // "Typ: SSS" and its line break
+        QVERIFY_THROWS_EXCEPTION(kalotri::KalotriFehler, Script().ZeileAnfuegen("123456789"));
+        Script().ZeileAnfuegen("12345678");
+        QCOMPARE(Script().Laenge(), ScriptKapazitaet);
+
+        const auto boxen = Rechne345();
+        QCOMPARE(boxen.size(), std::size_t{1});
+        QCOMPARE(boxen[0].text, QStringLiteral("Fehler bei Einfügen von RichEdit-Zeile."));
+        QCOMPARE(boxen[0].icon, QMessageBox::Critical);
+        QCOMPARE(Script().Laenge(), ScriptKapazitaet);
+
+        Befehl("Lschen1");
+        QVERIFY(Script().document()->isEmpty());
+        QCOMPARE(Rechne345().size(), std::size_t{0});
+        const QTextBlock erste = Script().document()->firstBlock();
+        QCOMPARE(erste.text(), QStringLiteral("Typ: SSS"));
+        QCOMPARE(erste.begin().fragment().charFormat().fontFamilies().toStringList().value(0),
+                 QStringLiteral("MS Sans Serif"));
+    }
+
+    // A paste elsewhere must show alpha, beta and gamma, not the sides' letters.
+    void zwischenablageMitGriechisch() {
+        Rechne345();
+        Befehl("IndieZwischenablage1");
+        const QMimeData* daten = QGuiApplication::clipboard()->mimeData();
+        QVERIFY(daten->hasText());
+        QVERIFY(daten->hasHtml());
+        const QStringList text = daten->text().split(QLatin1Char('\n'));
+        const QString t = QString::fromStdString(fenster_->Trennzeichen());
+        const QStringList erwartet{"Berechnet:",
+                                   QStringLiteral("α:"),
+                                   "36" + t + QStringLiteral("870° (Cosinussatz)"),
+                                   QStringLiteral("β :"),
+                                   "53" + t + QStringLiteral("130° (Cosinussatz)"),
+                                   QStringLiteral("γ :"),
+                                   "90" + t +
+                                       QStringLiteral("000° (Winkelsumme, besser: Cosinussatz)")};
+        QCOMPARE(text.mid(8, 7), erwartet);
+        QCOMPARE(text.value(2), QStringLiteral("a:")); // the side keeps its Latin letter
+
+        QTextDocument html;
+        html.setHtml(daten->html());
+        QCOMPARE(html.toPlainText().split(QLatin1Char('\n')).mid(8, 7), text.mid(8, 7));
+        QVERIFY(!daten->html().contains(QStringLiteral("Symbol")));
+
+        // The Script itself still holds the letters in the face "Symbol".
+        QCOMPARE(Script().document()->findBlockByNumber(9).text(), QStringLiteral("a:"));
+        QCOMPARE(Script().textCursor().position(), 0);
+        QVERIFY(!Script().textCursor().hasSelection());
+    }
+
+    void kopierenZeigtDenAnfang() {
+        for (int i = 0; i < 40; ++i) {
+            Rechne345();
+        }
+        QScrollBar* leiste = Script().verticalScrollBar();
+        QVERIFY(leiste->isVisible());
+        QVERIFY(leiste->value() > 0);
+        QVERIFY(!Script().horizontalScrollBar()->isVisible());
+        Befehl("IndieZwischenablage1");
+        QCOMPARE(leiste->value(), 0);
+        QCOMPARE(Script().textCursor().position(), 0);
+        // The next line still goes to the end.
+        Script().ZeileAnfuegen("Ende");
+        QVERIFY(Script().toPlainText().endsWith(QStringLiteral("\nEnde\n")));
+    }
+};
+
+QTEST_MAIN(TstScript)
+#include "tst_script.moc"
