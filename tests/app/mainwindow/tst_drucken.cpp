@@ -1,0 +1,139 @@
+// Printing against the real CUPS queue (scripts/setup-cups.sh adds a cups-pdf printer):
+// one job titled "Kalotri", as many pages as the Script needs.
+#include "boxfaenger.h"
+#include "glob_u.h"
+#include "kalotri_u.h"
+#include "script_u.h"
+
+#include <QDir>
+#include <QPrintDialog>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTest>
+
+namespace {
+
+QDir PdfOrdner() {
+    return QDir(QDir::homePath() + QStringLiteral("/PDF"));
+}
+
+QStringList KalotriPdfs() {
+    return PdfOrdner().entryList({QStringLiteral("Kalotri*.pdf")}, QDir::Files, QDir::Name);
+}
+
+// Waits (generously: cups-pdf runs Ghostscript) for one new PDF of the job.
+QString NeuesPdf(const QStringList& vorher) {
+    for (int i = 0; i < 600; ++i) {
+        for (const QString& name : KalotriPdfs()) {
+            if (!vorher.contains(name)) {
+                const QString pfad = PdfOrdner().filePath(name);
+                const qint64 groesse = QFileInfo(pfad).size();
+                QTest::qWait(300); // cups-pdf may still be writing
+                if (groesse > 0 && QFileInfo(pfad).size() == groesse) {
+                    return pfad;
+                }
+            }
+        }
+        QTest::qWait(100);
+    }
+    return {};
+}
+
+// One field of pdfinfo's report.
+QString PdfInfo(const QString& pdf, const QString& feld) {
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {pdf});
+    info.waitForFinished(30000);
+    const auto treffer =
+        QRegularExpression(QStringLiteral("^") + feld + QStringLiteral(":\\s+(.*)$"),
+                           QRegularExpression::MultilineOption)
+            .match(QString::fromLocal8Bit(info.readAllStandardOutput()));
+    return treffer.captured(1).trimmed();
+}
+
+} // namespace
+
+class TstDrucken : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TForm1> fenster_;
+    ModalWaechter waechter_{20000};
+
+    void Drucke() {
+        const auto boxen = BeantworteBoxen(
+            [this] { fenster_->findChild<QAction*>(QStringLiteral("Drucken1"))->trigger(); });
+        QCOMPARE(boxen.size(), std::size_t{0});
+    }
+
+  private slots:
+    void initTestCase() {
+        if (QPrinterInfo::defaultPrinter().isNull()) {
+            QSKIP("No default printer: run scripts/setup-cups.sh first.");
+        }
+    }
+    void init() {
+        RundFormat = "0.000";
+        fenster_ = std::make_unique<TForm1>();
+    }
+    void cleanup() {
+        fenster_.reset();
+        QCOMPARE(waechter_.Haengende(), QStringList());
+    }
+
+    void seitenJeNachLaenge_data() {
+        QTest::addColumn<int>("zeilen");
+        QTest::addColumn<int>("mindestens");
+        QTest::addColumn<int>("hoechstens");
+        QTest::newRow("leeres Script: eine leere Seite") << 0 << 1 << 1;
+        QTest::newRow("zweihundert Zeilen: mehrere Seiten") << 200 << 2 << 6;
+    }
+    void seitenJeNachLaenge() {
+        QFETCH(int, zeilen);
+        QFETCH(int, mindestens);
+        QFETCH(int, hoechstens);
+        for (int i = 0; i < zeilen; ++i) {
+            fenster_->Script().ZeileAnfuegen("Zeile " + std::to_string(i));
+        }
+        const QStringList vorher = KalotriPdfs();
+        Drucke();
+        const QString pdf = NeuesPdf(vorher);
+        QVERIFY2(!pdf.isEmpty(), "no PDF named after the job title \"Kalotri\" appeared");
+        QVERIFY(QFileInfo(pdf).fileName().startsWith(QStringLiteral("Kalotri")));
+        // Ghostscript in cups-pdf may write the title in parentheses.
+        QVERIFY(PdfInfo(pdf, QStringLiteral("Title")).contains(QStringLiteral("Kalotri")));
+        const int seiten = PdfInfo(pdf, QStringLiteral("Pages")).toInt();
+        QVERIFY2(seiten >= mindestens && seiten <= hoechstens, qPrintable(QString::number(seiten)));
+        qInfo() << pdf << seiten << "Seiten";
+        if (qEnvironmentVariableIsEmpty("KALOTRI_PDF_BEHALTEN")) {
+            QFile::remove(pdf);
+        }
+    }
+
+    // Cancelling the printer dialog changes nothing; confirming makes the choice current.
+    void druckerEinrichten_data() {
+        QTest::addColumn<bool>("bestaetigen");
+        QTest::newRow("abbrechen") << false;
+        QTest::newRow("bestätigen") << true;
+    }
+    void druckerEinrichten() {
+        QFETCH(bool, bestaetigen);
+        QString titel;
+        QTimer abfrage;
+        connect(&abfrage, &QTimer::timeout, [&] {
+            if (auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget())) {
+                titel = dialog->windowTitle();
+                bestaetigen ? dialog->accept() : dialog->reject();
+            }
+        });
+        abfrage.start(50);
+        fenster_->findChild<QAction*>(QStringLiteral("Druckereinrichten1"))->trigger();
+        QVERIFY(!titel.isEmpty());
+        QCOMPARE(fenster_->Drucker().Gewaehlt(), bestaetigen);
+        QCOMPARE(fenster_->Drucker().Printer().printerName(),
+                 QPrinterInfo::defaultPrinter().printerName());
+    }
+};
+
+QTEST_MAIN(TstDrucken)
+#include "tst_drucken.moc"
