@@ -8,6 +8,9 @@
 
 namespace kalotri {
 
+// Degrees; far below what the fixed form can show, far above the rounding of a flat angle.
+constexpr double FlachToleranz = 1e-9;
+
 namespace {
 
 // One placement of two sides and an angle opposite one of them.
@@ -76,9 +79,12 @@ void TRechner::FallSSW() {
                                           : LoeseSSW(s, t, w, c1, c2, b1, b2, g1, g2);
         const std::array<SSWLoesung, 2> alle = {{{b1, g1, c1}, {b2, g2, c2}}};
         for (int i = 0; i < anzahl; ++i) {
-            // Negative angles are no triangle; a flat one (exactly 0) still counts.
+            // Negative angles are no triangle; a flat one still counts. An angle that is
+            // flat in exact arithmetic lands a few ulps either side of 0 (equal sides with
+            // an obtuse angle: +2e-14 at 120 degrees, -7e-15 at 135), so rounding noise
+            // must not decide between a flat solution and none.
             const SSWLoesung& l = alle[static_cast<std::size_t>(i)];
-            if (l.sinusWinkel >= 0 && l.summenWinkel >= 0) {
+            if (l.sinusWinkel >= -FlachToleranz && l.summenWinkel >= -FlachToleranz) {
                 loesungen.push_back(l);
             }
         }

@@ -141,6 +141,9 @@ INSTANTIATE_TEST_SUITE_P(
         // Of the two results only the flat one is a triangle; it stands alone, no header.
         Fall{"GleicheSeitenStumpfEineVonZwei", Boxen({{F::A, "5"}, {F::B, "5"}, {F::Alpha, "120"}}),
              SSW("b", "60,000", "g", "0,000", "c", "0,000")},
+        // Rounding puts the flat angle just below 0 here; it is still the flat solution.
+        Fall{"GleicheSeitenStumpf135", Boxen({{F::A, "5"}, {F::B, "5"}, {F::Alpha, "135"}}),
+             SSW("b", "45,000", "g", "0,000", "c", "0,000")},
         Fall{"StumpfVerhaeltnisEins", Boxen({{F::A, "5"}, {F::B, "10"}, {F::Alpha, "150"}}),
              KeineLoesung},
         Fall{"Winkel180", Boxen({{F::A, "5"}, {F::B, "4"}, {F::Alpha, "180"}}), KeineLoesung},
