@@ -73,6 +73,8 @@ class TRechner {
     void FallSSW();
     void FallWSW();
     void FallSWW();
+    void SchreibeWinkelsummeUndSeiten(const TPruef& dritterWinkel, const TPruef& erste,
+                                      const TPruef& zweite);
 
     // Line helpers. An angle's name line is the only line that switches faces.
     void Zeile(const std::string& text);

@@ -34,14 +34,7 @@ void TRechner::FallWSW() {
 
     SchreibeGegeben();
     LoeseWSW(w1->Wert, s->Wert, w2->Wert, r1->Wert, r2->Wert);
-
-    // The angle-sum angle in the general form, so 90 reads "90°", not "90,000°".
-    WinkelName(*dritterWinkel);
-    Zeile(AllgemeineForm(dritterWinkel->Wert, Format.Trennzeichen) + "° (Winkelsumme)");
-    SeitenName(*r1);
-    Zeile(Fest(r1->Wert) + " (Sinussatz)");
-    SeitenName(*r2);
-    Zeile(Fest(r2->Wert) + " (Sinussatz)");
+    SchreibeWinkelsummeUndSeiten(*dritterWinkel, *r1, *r2);
 }
 
 void TRechner::FallSWW() {
@@ -64,13 +57,18 @@ void TRechner::FallSWW() {
 
     SchreibeGegeben();
     LoeseSWW(s->Wert, w2->Wert, w3->Wert, r1->Wert, r2->Wert);
+    SchreibeWinkelsummeUndSeiten(*dritterWinkel, *r1, *r2);
+}
 
-    WinkelName(*dritterWinkel);
-    Zeile(AllgemeineForm(dritterWinkel->Wert, Format.Trennzeichen) + "° (Winkelsumme)");
-    SeitenName(*r1);
-    Zeile(Fest(r1->Wert) + " (Sinussatz)");
-    SeitenName(*r2);
-    Zeile(Fest(r2->Wert) + " (Sinussatz)");
+void TRechner::SchreibeWinkelsummeUndSeiten(const TPruef& dritterWinkel, const TPruef& erste,
+                                            const TPruef& zweite) {
+    // The angle-sum angle in the general form, so 90 reads "90°", not "90,000°".
+    WinkelName(dritterWinkel);
+    Zeile(AllgemeineForm(dritterWinkel.Wert, Format.Trennzeichen) + "° (Winkelsumme)");
+    SeitenName(erste);
+    Zeile(Fest(erste.Wert) + " (Sinussatz)");
+    SeitenName(zweite);
+    Zeile(Fest(zweite.Wert) + " (Sinussatz)");
 }
 
 void TRechner::LoeseWSW(double w1, double s, double w2, double& r1, double& r2) {
