@@ -11,7 +11,7 @@ PAKETE=(
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
   xvfb xauth x11-utils
   fonts-urw-base35 fonts-liberation2 fontconfig
-  clang
+  clang libclang-rt-14-dev python3
 )
 
 fehlend=()

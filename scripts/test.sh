@@ -8,4 +8,7 @@ bash scripts/setup-cups.sh
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$(nproc)"
+# A short fuzzing round on the engine (clang, sanitizers); longer rounds: scripts/fuzz.sh SECONDS
+bash scripts/fuzz.sh 10
+
 ctest --test-dir build --output-on-failure -j"$(nproc)"

@@ -15,6 +15,8 @@ int main(int argc, char* argv[]) {
     // Message boxes set their caption "Kalotri" themselves.
     QApplication::setApplicationName(QStringLiteral("Kalotri"));
     QApplication::setWindowIcon(ProgrammIcon());
+    // Lets desktops match the window to kalotri.desktop and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("kalotri"));
 
     // The program speaks German; so shall Qt's own dialogs and standard buttons.
     QTranslator qtDeutsch;
