@@ -43,10 +43,9 @@ std::optional<std::int32_t> LiesGanzzahl(std::string_view text) {
         basis = 16;
         i += 2;
     }
-    // Hexadecimal spans all 32 bits and is taken as two's complement ("$FFFFFFFF" is −1),
-    // as the count box did on its 32-bit platform; decimal must fit the signed range.
-    const std::uint64_t grenze =
-        basis == 16 ? 0xFFFF'FFFFu : (negativ ? 0x8000'0000u : 0x7FFF'FFFFu);
+    // Hexadecimal is held to the signed range like decimal: read as two's complement,
+    // "-$FFFFFFFF" would come out as +1.
+    const std::uint64_t grenze = negativ ? 0x8000'0000u : 0x7FFF'FFFFu;
     if (i == text.size()) {
         return std::nullopt;
     }
@@ -61,8 +60,8 @@ std::optional<std::int32_t> LiesGanzzahl(std::string_view text) {
             return std::nullopt;
         }
     }
-    const auto bits = static_cast<std::uint32_t>(negativ ? 0u - wert : wert);
-    return static_cast<std::int32_t>(bits);
+    return static_cast<std::int32_t>(negativ ? -static_cast<std::int64_t>(wert)
+                                             : static_cast<std::int64_t>(wert));
 }
 
 std::string MaskeFuerAnzahl(std::int32_t anzahl) {
