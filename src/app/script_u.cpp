@@ -71,7 +71,9 @@ int TScript::Laenge() const {
 
 void TScript::ZeileAnfuegen(const std::string& zeile) {
     const QString text = QString::fromStdString(zeile);
-    if (Laenge() + text.size() + 1 > ScriptKapazitaet) {
+    // Text the user typed after the last line break stays a line of its own.
+    const bool angefangen = !document()->lastBlock().text().isEmpty();
+    if (Laenge() + (angefangen ? 1 : 0) + text.size() + 1 > ScriptKapazitaet) {
         throw kalotri::KalotriFehler(kalotri::FehlerRichEdit);
     }
     QTextCursor cursor(document());
@@ -80,6 +82,9 @@ void TScript::ZeileAnfuegen(const std::string& zeile) {
     // the size and colour come from the box's font.
     QTextCharFormat format;
     format.setFontFamilies(QStringList{schrift_});
+    if (angefangen) {
+        cursor.insertBlock(QTextBlockFormat(), format);
+    }
     cursor.insertText(text, format);
     cursor.insertBlock(QTextBlockFormat(), format);
     setTextCursor(cursor);

@@ -58,13 +58,20 @@ class TstScript : public QObject {
     void zeileImmerAmEnde_data() {
         QTest::addColumn<int>("anker");
         QTest::addColumn<int>("position");
-        QTest::newRow("Caret am Anfang") << 0 << 0;
-        QTest::newRow("Caret in der Mitte") << 5 << 5;
-        QTest::newRow("Auswahl über zwei Zeilen") << 2 << 12;
+        QTest::addColumn<QString>("getippt");
+        QTest::addColumn<QString>("erwartet");
+        const QString zweiZeilen = QStringLiteral("Typ: SSS\nGegeben:\n");
+        QTest::newRow("Caret am Anfang") << 0 << 0 << "" << zweiZeilen + "a:\n";
+        QTest::newRow("Caret in der Mitte") << 5 << 5 << "" << zweiZeilen + "a:\n";
+        QTest::newRow("Auswahl über zwei Zeilen") << 2 << 12 << "" << zweiZeilen + "a:\n";
+        QTest::newRow("hinter der letzten Zeile getippt")
+            << 18 << 18 << "xy" << zweiZeilen + "xy\na:\n";
     }
     void zeileImmerAmEnde() {
         QFETCH(int, anker);
         QFETCH(int, position);
+        QFETCH(QString, getippt);
+        QFETCH(QString, erwartet);
         Script().ZeileAnfuegen("Typ: SSS");
         Script().ZeileAnfuegen("Gegeben:");
         QTextCursor cursor = Script().textCursor();
@@ -72,12 +79,15 @@ class TstScript : public QObject {
         cursor.setPosition(position, QTextCursor::KeepAnchor);
         Script().setTextCursor(cursor);
         Script().setFontWeight(QFont::Bold); // what the user might have set at the caret
+        if (!getippt.isEmpty()) {
+            Script().insertPlainText(getippt);
+        }
 
         Script().ZeileAnfuegen("a:");
-        QCOMPARE(Script().toPlainText(), QStringLiteral("Typ: SSS\nGegeben:\na:\n"));
+        QCOMPARE(Script().toPlainText(), erwartet);
         QCOMPARE(Script().textCursor().position(), Script().Laenge());
         QVERIFY(!Script().textCursor().hasSelection());
-        const QTextBlock neu = Script().document()->findBlockByNumber(2);
+        const QTextBlock neu = Script().document()->lastBlock().previous();
         QCOMPARE(neu.begin().fragment().charFormat().fontWeight(), int(QFont::Normal));
     }
 
