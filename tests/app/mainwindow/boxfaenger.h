@@ -18,6 +18,7 @@ struct GeseheneBox {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QStringList knoepfe;
     Qt::TextFormat format = Qt::AutoText;
+    QWidget* eltern = nullptr;
 };
 
 // Runs the action and presses "OK" in every message box it opens; returns what they
@@ -31,7 +32,8 @@ inline std::vector<GeseheneBox> BeantworteBoxen(const std::function<void()>& akt
         if (!box || !box->isVisible()) {
             return;
         }
-        GeseheneBox gesehen{box->windowTitle(), box->text(), box->icon(), {}, box->textFormat()};
+        GeseheneBox gesehen{box->windowTitle(), box->text(),        box->icon(), {},
+                            box->textFormat(),  box->parentWidget()};
         for (QAbstractButton* knopf : box->buttons()) {
             gesehen.knoepfe << knopf->text();
         }

@@ -153,6 +153,8 @@ class TstRechnung : public QObject {
         QCOMPARE(boxen[0].icon, QMessageBox::NoIcon);
         QCOMPARE(boxen[0].knoepfe, QStringList{"OK"});
         QCOMPARE(boxen[0].format, Qt::PlainText);
+        // Without an owner a window manager may hide the box behind the window it blocks.
+        QCOMPARE(boxen[0].eltern, fenster_.get());
         QTRY_COMPARE(FokusName(*fenster_), fokus.isEmpty() ? QStringLiteral("RichEdit1") : fokus);
         QVERIFY(fenster_->Script().document()->isEmpty());
     }
