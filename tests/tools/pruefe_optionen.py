@@ -100,9 +100,9 @@ class Textausgabe(unittest.TestCase):
 
 
 class Eingabezeilen(unittest.TestCase):
-    def test_crlf_und_letzte_zeile_ohne_zeilenende(self):
+    def test_crlf_bom_und_letzte_zeile_ohne_zeilenende(self):
         unix = starte("--json", eingabe=b"3\t4\t5\n5\t7\t\t40\n")
-        windows = starte("--json", eingabe=b"3\t4\t5\r\n5\t7\t\t40")
+        windows = starte("--json", eingabe=b"\xef\xbb\xbf3\t4\t5\r\n5\t7\t\t40")
         self.assertEqual(windows.returncode, 0)
         self.assertEqual(windows.stdout, unix.stdout)
 

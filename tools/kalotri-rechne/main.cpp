@@ -71,6 +71,10 @@ int main(int argc, char** argv) {
     int rueckgabe = 0;
     std::string zeile;
     for (long nummer = 1; std::getline(std::cin, zeile); ++nummer) {
+        // Editors that write CRLF often start the file with a byte order mark as well; it
+        // would otherwise make the first box unreadable.
+        if (nummer == 1 && zeile.rfind("\xEF\xBB\xBF", 0) == 0)
+            zeile.erase(0, 3);
         const rechne::Aufgabe aufgabe = rechne::ZerlegeZeile(zeile);
         ScriptProtokoll script;
         Ausgang ausgang;
