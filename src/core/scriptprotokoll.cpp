@@ -10,9 +10,11 @@ void ScriptProtokoll::SchriftSetzen(const std::string& schrift) {
     schrift_ = schrift;
 }
 
-// Like clearing the real Script: the lines go, the current face stays.
+// Like clearing the real Script, which also goes back to the box's own face, so that the
+// next calculation writes like the first one of a run.
 void ScriptProtokoll::Leeren() {
     zeilen_.clear();
+    schrift_ = SchriftStandard;
 }
 
 } // namespace kalotri

@@ -34,7 +34,7 @@ TEST(ScriptProtokoll, ZeilenMitIhrerSchrift) {
     EXPECT_EQ(script.Zeilen(), erwartet);
     script.Leeren();
     EXPECT_TRUE(script.Zeilen().empty());
-    EXPECT_EQ(script.Schrift(), SchriftArial);
+    EXPECT_EQ(script.Schrift(), SchriftStandard);
 }
 
 } // namespace
