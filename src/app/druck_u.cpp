@@ -26,8 +26,6 @@ void TDrucker::Bereitstellen() {
         drucker_.outputFormat() != QPrinter::NativeFormat) {
         drucker_.setOutputFormat(QPrinter::NativeFormat);
         drucker_.setPrinterName(standard.printerName());
-        // Margins of nothing are clamped to what the printer can reach: its printable area.
-        drucker_.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
     }
 }
 
@@ -48,6 +46,11 @@ void TDrucker::Drucke(const QTextDocument& dokument) {
     Bereitstellen();
     drucker_.setDocName(QStringLiteral("Kalotri"));
     drucker_.setFullPage(false);
+    // The printer's own minimum margins make the page rectangle its whole printable area.
+    // A smaller margin would be refused and leave Qt's default of 10 points in place; the
+    // printer dialog may also have set margins of its own.
+    const QPageLayout layout = drucker_.pageLayout();
+    drucker_.setPageMargins(layout.minimumMargins(), layout.units());
 
     // The printable area, in device pixels, with its origin at the painter's origin.
     const QRectF seite = drucker_.pageRect(QPrinter::DevicePixel);

@@ -127,6 +127,11 @@ class TstDrucken : public QObject {
         connect(&abfrage, &QTimer::timeout, [&] {
             if (auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget())) {
                 titel = dialog->windowTitle();
+                if (bestaetigen) {
+                    // As if the user had typed margins into the dialog's page set-up.
+                    dialog->printer()->setPageMargins(QMarginsF(20, 20, 20, 20),
+                                                      QPageLayout::Millimeter);
+                }
                 bestaetigen ? dialog->accept() : dialog->reject();
             }
         });
@@ -136,6 +141,14 @@ class TstDrucken : public QObject {
         QCOMPARE(fenster_->Drucker().Gewaehlt(), bestaetigen);
         QCOMPARE(fenster_->Drucker().Printer().printerName(),
                  QPrinterInfo::defaultPrinter().printerName());
+        if (bestaetigen) {
+            // The program adds no margins: it prints into the whole printable area.
+            const QStringList vorher = KalotriPdfs();
+            Drucke();
+            const QPageLayout layout = fenster_->Drucker().Printer().pageLayout();
+            QCOMPARE(layout.margins(), layout.minimumMargins());
+            QFile::remove(NeuesPdf(vorher));
+        }
     }
 };
 
