@@ -33,6 +33,9 @@ struct Ausgang {
     std::optional<std::string> Fehler;  // error text, without the display's full stop
 };
 
+// Law of cosines: the side opposite the angle enclosed by s and t (degrees).
+double DritteSeite(double s, double t, double zwischenWinkel);
+
 // The calculation command with its five cases. Holds the six quantity records, which
 // every run overwrites.
 class TRechner {

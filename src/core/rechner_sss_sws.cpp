@@ -21,6 +21,17 @@ double CosinussatzWinkel(Lang neben1, Lang neben2, Lang gegenueber) {
 
 } // namespace
 
+double DritteSeite(double s, double t, double zwischenWinkel) {
+    const Lang a = s;
+    const Lang b = t;
+    const Lang cosZ = std::cos(Lang{GradZuBogen(zwischenWinkel)});
+    // The radicand is at least (s - t)^2 >= 0 in exact arithmetic; for a flat triangle
+    // with nearly equal sides rounding can push it a few ulps below 0, which must not
+    // turn a valid answer into a floating-point fault.
+    const Lang quadrat = std::max(a * a + b * b - 2 * a * b * cosZ, Lang{0});
+    return Speichere(Wurzel(quadrat));
+}
+
 void TRechner::FallSSS() {
     SchreibeGegeben();
     LoeseSSS(pA.Wert, pB.Wert, pC.Wert);
@@ -72,13 +83,10 @@ void TRechner::FallSWS() {
 }
 
 void TRechner::LoeseSWS(double s1, double w, double s2, double& s3, double& w1, double& w2) {
-    const Lang a = s1;
-    const Lang b = s2;
-    const Lang cosW = std::cos(Lang{GradZuBogen(w)});
-    const double seite = Speichere(Wurzel(a * a + b * b - 2 * a * b * cosW));
+    const double seite = DritteSeite(s1, s2, w);
     s3 = seite;
     // From the third side as stored, not as computed.
-    const double winkel1 = CosinussatzWinkel(seite, b, a);
+    const double winkel1 = CosinussatzWinkel(seite, s2, s1);
     w1 = winkel1;
     w2 = Speichere(Lang{180} - w - winkel1);
 }

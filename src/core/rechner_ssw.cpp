@@ -49,11 +49,6 @@ struct SSWLoesung {
 };
 
 // Third side by the law of cosines from the angle between s and t.
-double DritteSeite(Lang s, Lang t, double zwischenWinkel) {
-    const Lang cosZ = std::cos(Lang{GradZuBogen(zwischenWinkel)});
-    return Speichere(Wurzel(s * s + t * t - 2 * s * t * cosZ));
-}
-
 } // namespace
 
 void TRechner::FallSSW() {

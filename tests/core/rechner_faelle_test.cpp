@@ -246,5 +246,15 @@ TEST(Faelle, ErgebnisseInDenDatensaetzen) {
     EXPECT_EQ(sww.rechner.pA.Status, StatusLeer);
 }
 
+// Nearly equal sides make the second solution flat; rounding may then leave the
+// law-of-cosines radicand a few ulps below 0, which must not end the run in a fault.
+TEST(Faelle, FastGleicheSeitenFlacheZweiteLoesung) {
+    Lauf l(Boxen({{F::A, "458.17873876648019"}, {F::B, "458.17873876648031"}, {F::Alpha, "55.5"}}));
+    EXPECT_FALSE(l.ausgang.Fehler.has_value()) << *l.ausgang.Fehler;
+    const auto zeilen = l.Berechnet();
+    ASSERT_FALSE(zeilen.empty());
+    EXPECT_EQ(zeilen.back(), Ari("0,000 (Cosinussatz)"));
+}
+
 } // namespace
 } // namespace kalotri::test
