@@ -39,7 +39,7 @@ class Optionen(unittest.TestCase):
         self.assertIn("Aufruf: kalotri-rechne", lauf.stdout.decode())
 
     def test_falsche_optionen_enden_mit_2(self):
-        for argumente in (["--unbekannt"], ["--dezimalen"], ["--trennzeichen"], ["3"]):
+        for argumente in (["--unbekannt"], ["--dezimalen"], ["--trennzeichen"], ["--trennzeichen", ""], ["3"]):
             with self.subTest(argumente=argumente):
                 lauf = starte(*argumente, eingabe=b"3\t4\t5\n")
                 self.assertEqual(lauf.returncode, 2)

@@ -41,8 +41,12 @@ OptionenErgebnis LiesOptionen(const std::vector<std::string>& argumente) {
             if (wert)
                 ergebnis.Werte.DezimalenText = *wert;
         } else if (NimmWert(argumente, i, "--trennzeichen", wert, ergebnis.Fehler)) {
-            if (wert)
+            // Without a separator "3,000" would read as three thousand.
+            if (wert && wert->empty()) {
+                ergebnis.Fehler = "Das Dezimaltrennzeichen darf nicht leer sein.";
+            } else if (wert) {
                 ergebnis.Werte.Trennzeichen = *wert;
+            }
         } else {
             ergebnis.Fehler = "Unbekannte Option: " + arg;
         }
