@@ -18,15 +18,25 @@ void RichteFestenDialogEin(QDialog* dialog, int breite, int hoehe) {
 }
 
 void ZentriereAufBildschirm(QWidget* fenster) {
-    QScreen* schirm = fenster->parentWidget() != nullptr ? fenster->parentWidget()->screen()
-                                                         : QGuiApplication::primaryScreen();
+    QWidget* eltern =
+        fenster->parentWidget() != nullptr ? fenster->parentWidget()->window() : nullptr;
+    QScreen* schirm = eltern != nullptr ? eltern->screen() : QGuiApplication::primaryScreen();
     if (schirm == nullptr) {
         return;
     }
-    // move() places the frame. Its size is only known once the window has been shown, so
-    // the first opening is centred by the client area, later ones exactly.
+    // move() places the frame, whose size the window manager only tells once the window has
+    // been shown. Until then the owner's title bar and side borders are the best guess (its
+    // bottom edge may be a resize handle that a dialog lacks), so the first opening is
+    // centred too and not half a title bar too low.
+    QSize rahmen = fenster->frameGeometry().size();
+    if (rahmen == fenster->size() && eltern != nullptr) {
+        const QRect aussen = eltern->frameGeometry();
+        const QRect innen = eltern->geometry();
+        const int seite = innen.left() - aussen.left();
+        rahmen = rahmen.grownBy(
+            QMargins(seite, innen.top() - aussen.top(), aussen.right() - innen.right(), seite));
+    }
     const QRect frei = schirm->availableGeometry();
-    const QSize rahmen = fenster->frameGeometry().size();
     fenster->move(frei.center() - QPoint(rahmen.width() / 2, rahmen.height() / 2));
 }
 

@@ -7,8 +7,9 @@
 #include <QWidget>
 
 // Closes every modal window that opens while a test runs and remembers the texts of the
-// message boxes among them. A test that expects a box takes the texts with nimm(); any box
-// left over is a stray one, which the test's cleanup() reports instead of hanging on it.
+// message boxes among them (marked when not the general error display). A test that expects a box
+// takes the texts with nimm(); any box left over is a stray one, which the test's cleanup() reports
+// instead of hanging on it.
 class ModalWaechter {
   public:
     ModalWaechter() {
@@ -34,8 +35,13 @@ class ModalWaechter {
         }
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             // A box that would read user text as markup is a fault in its own right.
-            const bool schlicht = box->textFormat() == Qt::PlainText;
-            m_texte << (schlicht ? QString() : QStringLiteral("RICH:")) + box->text();
+            QString art = box->textFormat() == Qt::PlainText ? QString() : QStringLiteral("RICH:");
+            // The count box reports through the general error display and nothing else.
+            if (box->windowTitle() != QStringLiteral("Kalotri") ||
+                box->icon() != QMessageBox::Critical) {
+                art += QStringLiteral("%1/%2:").arg(box->windowTitle()).arg(int(box->icon()));
+            }
+            m_texte << art + box->text();
             box->done(QMessageBox::Ok);
         } else {
             m_texte << QStringLiteral("<modal %1>").arg(modal->objectName());
