@@ -4,9 +4,9 @@ class QDialog;
 class QLabel;
 class QWidget;
 
-// What the options and Info dialogs share: the fixed dialog frame of the original layout,
-// its font, centring on the screen, and labels that must not cut their text when the
-// substituted font is wider than the one the layout was drawn for.
+// What the program's dialogs share: the fixed dialog frame of the original layout, its
+// font, centring on the screen (message boxes too), and labels that must not cut their text when
+// the substituted font is wider than the one the layout was drawn for.
 
 // Fixed frame with a client area of the given size: no resizing, no minimise or maximise
 // button, no context-help button; the main window's font.

@@ -67,12 +67,6 @@ QFont FensterSchrift() {
     return schrift;
 }
 
-QAction* NeueAktion(QObject* eltern, const char* name, const QString& text) {
-    auto* aktion = new QAction(text, eltern);
-    aktion->setObjectName(QString::fromLatin1(name));
-    return aktion;
-}
-
 } // namespace
 
 TForm1::TForm1(QWidget* parent)
@@ -170,25 +164,25 @@ void TForm1::createControls() {
     }
 }
 
+QAction* TForm1::NeueAktion(const char* name, const QString& text, void (TForm1::*handler)()) {
+    auto* aktion = new QAction(text, this);
+    aktion->setObjectName(QString::fromLatin1(name));
+    connect(aktion, &QAction::triggered, this, handler);
+    return aktion;
+}
+
 void TForm1::createActions() {
-    Druckereinrichten1 = NeueAktion(this, "Druckereinrichten1", tr("Drucker &einrichten"));
-    connect(Druckereinrichten1, &QAction::triggered, this, &TForm1::Druckereinrichten1Click);
-    Beenden1 = NeueAktion(this, "Beenden1", tr("&Beenden"));
-    connect(Beenden1, &QAction::triggered, this, &TForm1::Beenden1Click);
-    Rechne2 = NeueAktion(this, "Rechne2", tr("&Rechne"));
-    connect(Rechne2, &QAction::triggered, this, &TForm1::Rechne2Click);
-    NeueRechnung1 = NeueAktion(this, "NeueRechnung1", tr("&Neue Rechnung"));
-    connect(NeueRechnung1, &QAction::triggered, this, &TForm1::NeueRechnung1Click);
-    Lschen1 = NeueAktion(this, "Lschen1", tr("&Löschen"));
-    connect(Lschen1, &QAction::triggered, this, &TForm1::Lschen1Click);
-    IndieZwischenablage1 = NeueAktion(this, "IndieZwischenablage1", tr("In die &Zwischenablage"));
-    connect(IndieZwischenablage1, &QAction::triggered, this, &TForm1::IndieZwischenablage1Click);
-    Drucken1 = NeueAktion(this, "Drucken1", tr("D&rucken"));
-    connect(Drucken1, &QAction::triggered, this, &TForm1::Drucken1Click);
-    Optionen1 = NeueAktion(this, "Optionen1", tr("&Optionen"));
-    connect(Optionen1, &QAction::triggered, this, &TForm1::Optionen1Click);
-    Copyright1 = NeueAktion(this, "Copyright1", tr("&Copyright"));
-    connect(Copyright1, &QAction::triggered, this, &TForm1::Copyright1Click);
+    Druckereinrichten1 = NeueAktion("Druckereinrichten1", tr("Drucker &einrichten"),
+                                    &TForm1::Druckereinrichten1Click);
+    Beenden1 = NeueAktion("Beenden1", tr("&Beenden"), &TForm1::Beenden1Click);
+    Rechne2 = NeueAktion("Rechne2", tr("&Rechne"), &TForm1::Rechne2Click);
+    NeueRechnung1 = NeueAktion("NeueRechnung1", tr("&Neue Rechnung"), &TForm1::NeueRechnung1Click);
+    Lschen1 = NeueAktion("Lschen1", tr("&Löschen"), &TForm1::Lschen1Click);
+    IndieZwischenablage1 = NeueAktion("IndieZwischenablage1", tr("In die &Zwischenablage"),
+                                      &TForm1::IndieZwischenablage1Click);
+    Drucken1 = NeueAktion("Drucken1", tr("D&rucken"), &TForm1::Drucken1Click);
+    Optionen1 = NeueAktion("Optionen1", tr("&Optionen"), &TForm1::Optionen1Click);
+    Copyright1 = NeueAktion("Copyright1", tr("&Copyright"), &TForm1::Copyright1Click);
 }
 
 void TForm1::createMenus() {

@@ -48,6 +48,7 @@ class TForm1 : public QMainWindow {
   private:
     void createControls();
     void createActions();
+    QAction* NeueAktion(const char* name, const QString& text, void (TForm1::*handler)());
     void createMenus();
     void FormCreate();
     void TrennzeichenLesen();

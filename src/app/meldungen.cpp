@@ -1,11 +1,10 @@
 #include "meldungen.h"
 
+#include "dialograhmen.h"
 #include "fehler.h"
 
 #include <QApplication>
-#include <QGuiApplication>
 #include <QMessageBox>
-#include <QScreen>
 
 #include <exception>
 
@@ -19,23 +18,7 @@ void ZeigeBox(QMessageBox::Icon icon, const QString& text) {
     // Input text may contain anything; never let it be read as markup.
     box.setTextFormat(Qt::PlainText);
     box.adjustSize();
-    QScreen* schirm = eltern ? eltern->screen() : QGuiApplication::primaryScreen();
-    if (schirm) {
-        // move() places the frame, which a new box does not know before it is shown; the
-        // owner's title bar and side borders are the best guess (its bottom edge may be a
-        // resize handle that a box lacks).
-        QMargins rahmen;
-        if (eltern) {
-            const QRect aussen = eltern->frameGeometry();
-            const QRect innen = eltern->geometry();
-            const int seite = innen.left() - aussen.left();
-            rahmen =
-                QMargins(seite, innen.top() - aussen.top(), aussen.right() - innen.right(), seite);
-        }
-        const QSize groesse = box.size().grownBy(rahmen);
-        const QRect frei = schirm->availableGeometry();
-        box.move(frei.center() - QPoint(groesse.width() / 2, groesse.height() / 2));
-    }
+    ZentriereAufBildschirm(&box);
     box.exec();
 }
 

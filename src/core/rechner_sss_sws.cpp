@@ -24,7 +24,7 @@ double CosinussatzWinkel(Lang neben1, Lang neben2, Lang gegenueber) {
 double DritteSeite(double s, double t, double zwischenWinkel) {
     const Lang a = s;
     const Lang b = t;
-    const Lang cosZ = std::cos(Lang{GradZuBogen(zwischenWinkel)});
+    const Lang cosZ = KosinusGrad(zwischenWinkel);
     // The radicand is at least (s - t)^2 >= 0 in exact arithmetic; for a flat triangle
     // with nearly equal sides rounding can push it a few ulps below 0, which must not
     // turn a valid answer into a floating-point fault.

@@ -8,16 +8,14 @@
 
 namespace kalotri {
 
+namespace {
+
 // Degrees; far below what the fixed form can show, far above the rounding of a flat angle.
 constexpr double FlachToleranz = 1e-9;
 
-namespace {
-
 // One placement of two sides and an angle opposite one of them.
+// The rotation holds when s, t and w are the three given quantities.
 struct SSWRotation {
-    TPruef TRechner::*gegeben1;
-    TPruef TRechner::*gegeben2;
-    TPruef TRechner::*gegeben3;
     TPruef TRechner::*s; // opposite the given angle
     TPruef TRechner::*t; // the other given side
     TPruef TRechner::*w;
@@ -28,18 +26,18 @@ struct SSWRotation {
 };
 
 constexpr std::array<SSWRotation, 6> Rotationen = {{
-    {&TRechner::pA, &TRechner::pB, &TRechner::pAlpha, &TRechner::pA, &TRechner::pB,
-     &TRechner::pAlpha, false, &TRechner::pBeta, &TRechner::pGamma, &TRechner::pC},
-    {&TRechner::pB, &TRechner::pC, &TRechner::pBeta, &TRechner::pB, &TRechner::pC, &TRechner::pBeta,
-     false, &TRechner::pGamma, &TRechner::pAlpha, &TRechner::pA},
-    {&TRechner::pC, &TRechner::pA, &TRechner::pGamma, &TRechner::pC, &TRechner::pA,
-     &TRechner::pGamma, false, &TRechner::pAlpha, &TRechner::pBeta, &TRechner::pB},
-    {&TRechner::pBeta, &TRechner::pA, &TRechner::pB, &TRechner::pB, &TRechner::pA, &TRechner::pBeta,
-     true, &TRechner::pAlpha, &TRechner::pGamma, &TRechner::pC},
-    {&TRechner::pGamma, &TRechner::pB, &TRechner::pC, &TRechner::pC, &TRechner::pB,
-     &TRechner::pGamma, true, &TRechner::pBeta, &TRechner::pAlpha, &TRechner::pA},
-    {&TRechner::pAlpha, &TRechner::pC, &TRechner::pA, &TRechner::pA, &TRechner::pC,
-     &TRechner::pAlpha, true, &TRechner::pGamma, &TRechner::pBeta, &TRechner::pB},
+    {&TRechner::pA, &TRechner::pB, &TRechner::pAlpha, false, &TRechner::pBeta, &TRechner::pGamma,
+     &TRechner::pC},
+    {&TRechner::pB, &TRechner::pC, &TRechner::pBeta, false, &TRechner::pGamma, &TRechner::pAlpha,
+     &TRechner::pA},
+    {&TRechner::pC, &TRechner::pA, &TRechner::pGamma, false, &TRechner::pAlpha, &TRechner::pBeta,
+     &TRechner::pB},
+    {&TRechner::pB, &TRechner::pA, &TRechner::pBeta, true, &TRechner::pAlpha, &TRechner::pGamma,
+     &TRechner::pC},
+    {&TRechner::pC, &TRechner::pB, &TRechner::pGamma, true, &TRechner::pBeta, &TRechner::pAlpha,
+     &TRechner::pA},
+    {&TRechner::pA, &TRechner::pC, &TRechner::pAlpha, true, &TRechner::pGamma, &TRechner::pBeta,
+     &TRechner::pB},
 }};
 
 struct SSWLoesung {
@@ -48,14 +46,12 @@ struct SSWLoesung {
     double seite;
 };
 
-// Third side by the law of cosines from the angle between s and t.
 } // namespace
 
 void TRechner::FallSSW() {
     const SSWRotation* rot = &Rotationen[0];
     for (const SSWRotation& r : Rotationen) {
-        if ((this->*r.gegeben1).Status + (this->*r.gegeben2).Status + (this->*r.gegeben3).Status ==
-            0) {
+        if ((this->*r.s).Status + (this->*r.t).Status + (this->*r.w).Status == 0) {
             rot = &r;
         }
     }
@@ -98,13 +94,12 @@ void TRechner::FallSSW() {
     summenWinkel.Wert = loesungen[0].summenWinkel;
     seite.Wert = loesungen[0].seite;
 
-    if (loesungen.size() == 1) {
-        SchreibeSSWLoesung(sinusWinkel, loesungen[0].sinusWinkel, summenWinkel,
-                           loesungen[0].summenWinkel, seite, loesungen[0].seite);
-        return;
-    }
+    // A single solution stands without a header.
+    const bool mitKopf = loesungen.size() > 1;
     for (std::size_t i = 0; i < loesungen.size(); ++i) {
-        Zeile(i == 0 ? "1. Lösung:" : "2. Lösung:");
+        if (mitKopf) {
+            Zeile(i == 0 ? "1. Lösung:" : "2. Lösung:");
+        }
         SchreibeSSWLoesung(sinusWinkel, loesungen[i].sinusWinkel, summenWinkel,
                            loesungen[i].summenWinkel, seite, loesungen[i].seite);
     }
@@ -125,7 +120,7 @@ int TRechner::LoeseSSW(double s, double t, double w, double& c1, double& c2, dou
                        double& g1, double& g2) {
     // The ratio is rounded to double before it is compared, so that a = 5, b = 10,
     // alpha = 30 lands exactly on 1 and gives the single right-angled solution.
-    const Lang sinW = std::sin(Lang{GradZuBogen(w)});
+    const Lang sinW = SinusGrad(w);
     const double r = Speichere(sinW * Teile(t, s));
     const Lang rest = Lang{180} - w;
 

@@ -3,17 +3,7 @@
 #include "winkel.h"
 #include "zahlform.h"
 
-#include <cmath>
-
 namespace kalotri {
-
-namespace {
-
-Lang Sinus(double grad) {
-    return std::sin(Lang{GradZuBogen(grad)});
-}
-
-} // namespace
 
 void TRechner::FallWSW() {
     TPruef* w1;
@@ -74,18 +64,18 @@ void TRechner::SchreibeWinkelsummeUndSeiten(const TPruef& dritterWinkel, const T
 void TRechner::LoeseWSW(double w1, double s, double w2, double& r1, double& r2) {
     // Two given angles summing to 180 leave sin t = 0: a division by zero, by design.
     const double t = Speichere(Lang{180} - w1 - w2);
-    const Lang sinT = Sinus(t);
-    const double erstes = Speichere(Teile(Sinus(w1) * s, sinT));
-    const double zweites = Speichere(Teile(Sinus(w2) * s, sinT));
+    const Lang sinT = SinusGrad(t);
+    const double erstes = Speichere(Teile(SinusGrad(w1) * s, sinT));
+    const double zweites = Speichere(Teile(SinusGrad(w2) * s, sinT));
     r1 = erstes;
     r2 = zweites;
 }
 
 void TRechner::LoeseSWW(double s, double w2, double w3, double& r1, double& r2) {
     const double t = Speichere(Lang{180} - w2 - w3);
-    const Lang sinW3 = Sinus(w3);
-    const double erstes = Speichere(Teile(s * Sinus(t), sinW3));
-    const double zweites = Speichere(Teile(s * Sinus(w2), sinW3));
+    const Lang sinW3 = SinusGrad(w3);
+    const double erstes = Speichere(Teile(s * SinusGrad(t), sinW3));
+    const double zweites = Speichere(Teile(s * SinusGrad(w2), sinW3));
     r1 = erstes;
     r2 = zweites;
 }

@@ -24,6 +24,14 @@ double BogenZuGrad(double x) {
     return Speichere(static_cast<Lang>(x) * 180 / Pi);
 }
 
+Lang SinusGrad(double grad) {
+    return std::sin(Lang{GradZuBogen(grad)});
+}
+
+Lang KosinusGrad(double grad) {
+    return std::cos(Lang{GradZuBogen(grad)});
+}
+
 double ArcSinus(double x) {
     const Lang xl = x;
     // x = −1 also yields +π/2: the only guard is against dividing by zero.

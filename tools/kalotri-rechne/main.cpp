@@ -31,18 +31,6 @@ std::string TrennzeichenDesGebietsschemas() {
     return trennzeichen.empty() ? "." : trennzeichen;
 }
 
-Ausgang RechneAufgabe(const Eingabe& eingabe, const Zahlformat& format, ScriptProtokoll& script) {
-    TRechner rechner(script);
-    try {
-        return rechner.Rechne(eingabe, format);
-    } catch (const KalotriFehler& fehler) {
-        // Rechne reports its errors itself; this only keeps a stray one from ending the run.
-        Ausgang ausgang;
-        ausgang.Fehler = fehler.what();
-        return ausgang;
-    }
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -79,7 +67,7 @@ int main(int argc, char** argv) {
         ScriptProtokoll script;
         Ausgang ausgang;
         if (const auto* eingabe = std::get_if<Eingabe>(&aufgabe)) {
-            ausgang = RechneAufgabe(*eingabe, format, script);
+            ausgang = TRechner(script).Rechne(*eingabe, format);
         } else {
             // Still one result per line, so that outputs stay aligned with their inputs.
             ausgang.Fehler =
