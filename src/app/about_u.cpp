@@ -2,6 +2,7 @@
 
 #include "dialograhmen.h"
 #include "icon.h"
+#include "kalotri_version.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -44,7 +45,8 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     ProgramIcon->setPixmap(ProgrammIcon().pixmap(32, 32));
 
     ProductName = NeuesLabel(Panel1, "ProductName", QStringLiteral("Kalotri"), {96, 16, 96, 13});
-    Version = NeuesLabel(Panel1, "Version", QStringLiteral("Version 1.0"), {112, 40, 53, 13});
+    Version = NeuesLabel(Panel1, "Version", QStringLiteral("Version " KALOTRI_VERSION),
+                         {112, 40, 53, 13});
     Copyright =
         NeuesLabel(Panel1, "Copyright", QStringLiteral("© Kalotri-Entwickler"), {88, 112, 96, 13});
     Comments =
