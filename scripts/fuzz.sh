@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the engine's fuzzers with clang in build-fuzz and runs each for a bounded time.
 # Usage: scripts/fuzz.sh [SECONDS per fuzzer, default 20]
 # Findings (crash-*, timeout-*, ...) are left in build-fuzz/funde/.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian 12 packages Kalotri needs to build, run and test.
 # Idempotent and quiet when nothing is missing.
 set -euo pipefail

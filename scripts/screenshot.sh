@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes docs/hauptfenster.png: the main window after the calculation 3, 4, 5, drawn by a
 # real X server (Xvfb) with a German decimal comma.
 set -euo pipefail

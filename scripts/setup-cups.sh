@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes sure a CUPS scheduler runs and that a default printer exists, so the printing
 # tests have somewhere to print. Adds a cups-pdf queue "Kalotri-PDF" only when the
 # system has no default printer of its own.

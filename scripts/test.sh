@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds Kalotri and runs every test through CTest.
 # KALOTRI_WERROR=ON (set by .ci/run) turns warnings in Kalotri's own code into errors.
 set -euo pipefail

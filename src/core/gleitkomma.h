@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Checked floating-point steps. The engine never relies on FPU flags: every operation

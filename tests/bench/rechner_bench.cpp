@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One whole calculation per iteration, from the six box texts to the last Script line.
 
 #include "rechner.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The number conversions every Script line and every box goes through.
 
 #include "pruef.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculation command as a whole: input messages and their focus, the choice of the
 // problem type, the faces of a whole run, and how errors end a run.
 

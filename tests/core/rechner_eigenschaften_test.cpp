@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Properties over many random triangles: the angles found by the law of cosines add up
 // to 180, and a triangle posed again as any type from its own values comes back.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The five cases: the lines after "Berechnet:" with their faces, for the worked examples,
 // every rotation, the edge cases, and the results that are no triangle.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Box texts and count texts of any shape: LiesWert and LiesGanzzahl must always answer,
 // and LiesWert's answer must be one the calculation command can rely on.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole calculation command on arbitrary box texts and letters. The first byte picks
 // the number of decimals; the rest is split at TAB into up to six box texts and six
 // letters, as kalotri-rechne reads its lines.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Both number forms on arbitrary doubles (NaN, infinities, denormals included) and masks
 // of any length: the only acceptable failure is the "too long" error of an over-long mask.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Runs kalotri-rechne --json on the exercises of a .faelle file and compares the results.
 
 A .faelle file is a sequence of cases separated by blank lines:

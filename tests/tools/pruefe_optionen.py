@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Command line, exit codes, text output and input framing of kalotri-rechne.
 
 The calculation results themselves are checked by pruefe_faelle.py; here only what the

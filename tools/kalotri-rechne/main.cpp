@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kalotri-rechne: runs exercises from standard input through the calculation command, each
 // as the first calculation of a freshly started program, and writes the worked solutions.
 

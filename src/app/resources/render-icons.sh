@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders kalotri.svg into the PNG sizes that are compiled into the program and
 # installed for the desktop. The PNGs are committed, so building needs no SVG
 # renderer; run this only after changing the SVG (needs rsvg-convert, Debian

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Info dialog and the program icon compiled into the program.
 
 #include "about_u.h"

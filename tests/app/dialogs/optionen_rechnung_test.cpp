@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The count set in the options dialog, opened from the main window's menu, decides how the
 // next calculation writes its values.
 

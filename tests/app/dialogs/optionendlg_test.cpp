@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The options dialog: its count box, the up-down button beside it, and the mask RundFormat
 // that every written value depends on.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Takes the README's picture of the main window after the calculation 3, 4, 5.
 // Run under an X server (scripts/screenshot.sh uses xvfb-run): kalotri_bildschirmfoto out.png
 #include "glob_u.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a real X server shows (run under xvfb-run with the xcb platform): the exact
 // window title, the sketch's blue lines, and Greek letters from the face "Symbol".
 #include "glob_u.h"

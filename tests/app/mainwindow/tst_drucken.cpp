@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing against the real CUPS queue (scripts/setup-cups.sh adds a cups-pdf printer):
 // one job titled "Kalotri", as many pages as the Script needs.
 #include "boxfaenger.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as the user finds it: layout, start-up state, tab order, menu,
 // sketch and "&Neue Rechnung".
 #include "boxfaenger.h"

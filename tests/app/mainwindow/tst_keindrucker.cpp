@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Without any printer (CUPS pointed at nowhere by the test's environment) both
 // printing commands fail through the general error display, before any dialog.
 #include "boxfaenger.h"

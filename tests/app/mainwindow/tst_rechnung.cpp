@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculation command as the window runs it: the Script lines with their faces,
 // the message boxes and where the focus goes, and the general error display.
 #include "boxfaenger.h"

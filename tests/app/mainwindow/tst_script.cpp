@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Script box: where lines go, its capacity, clearing and the clipboard.
 #include "boxfaenger.h"
 #include "fehler.h"
