@@ -266,8 +266,9 @@ void TForm1::Rechne2Click() {
             eingabe.Texte[i] = eingaben_[i]->text().toStdString();
             eingabe.Buchstaben[i] = buchstaben_[i]->currentText().toStdString();
         }
-        const kalotri::Ausgang ausgang =
-            rechner_.Rechne(eingabe, kalotri::Zahlformat{RundFormat, trennzeichen_});
+        const kalotri::Ausgang ausgang = RichEdit1->AlsEineAenderung([&] {
+            return rechner_.Rechne(eingabe, kalotri::Zahlformat{RundFormat, trennzeichen_});
+        });
         if (ausgang.Meldung) {
             ZeigeMeldung(QString::fromStdString(*ausgang.Meldung));
             if (ausgang.Fokus) {

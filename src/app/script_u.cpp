@@ -77,6 +77,11 @@ void TScript::ZeileAnfuegen(const std::string& zeile) {
     if (Laenge() + (angefangen ? 1 : 0) + text.size() + 1 > ScriptKapazitaet) {
         throw kalotri::KalotriFehler(kalotri::FehlerRichEdit);
     }
+    if (aenderungsTiefe_ > 0 && aenderung_.isNull()) {
+        // Until the edit ends the document neither lays itself out nor tells the view.
+        aenderung_ = QTextCursor(document());
+        aenderung_.beginEditBlock();
+    }
     QTextCursor cursor(document());
     cursor.movePosition(QTextCursor::End);
     // A complete format of its own, so nothing the user typed or selected leaks into it;
@@ -88,6 +93,23 @@ void TScript::ZeileAnfuegen(const std::string& zeile) {
     }
     cursor.insertText(text, format);
     cursor.insertBlock(QTextBlockFormat(), format);
+    if (aenderung_.isNull()) {
+        ZumEnde();
+    }
+}
+
+void TScript::AenderungBeenden() {
+    if (--aenderungsTiefe_ > 0 || aenderung_.isNull()) {
+        return;
+    }
+    aenderung_.endEditBlock();
+    aenderung_ = QTextCursor();
+    ZumEnde();
+}
+
+void TScript::ZumEnde() {
+    QTextCursor cursor(document());
+    cursor.movePosition(QTextCursor::End);
     setTextCursor(cursor);
     ensureCursorVisible();
 }

@@ -3,6 +3,7 @@
 
 #include "scriptsink.h"
 
+#include <QTextCursor>
 #include <QTextEdit>
 
 #include <string>
@@ -31,6 +32,18 @@ class TScript : public QTextEdit, public kalotri::ScriptSink {
     // Characters held, line breaks counted once each.
     int Laenge() const;
 
+    // Runs `schreiben` with every line it appends going into the Script as one edit: the
+    // text is laid out and scrolled to its end once, after the last line, and one undo
+    // step takes all of them back. Lines appended before an error stay written.
+    template <typename Schreiben> auto AlsEineAenderung(Schreiben&& schreiben) {
+        struct Klammer {
+            TScript& script;
+            ~Klammer() { script.AenderungBeenden(); }
+        } klammer{*this};
+        ++aenderungsTiefe_;
+        return schreiben();
+    }
+
     // Empties the Script; the next line takes the box's own face again.
     void Leeren();
     // Copies everything to the clipboard and leaves the caret at the start.
@@ -40,5 +53,12 @@ class TScript : public QTextEdit, public kalotri::ScriptSink {
     QMimeData* createMimeDataFromSelection() const override;
 
   private:
+    void AenderungBeenden();
+    // Caret to the end with nothing selected, scrolled into view.
+    void ZumEnde();
+
     QString schrift_;
+    // Open AlsEineAenderung calls; the edit itself begins with the first line written.
+    int aenderungsTiefe_ = 0;
+    QTextCursor aenderung_;
 };

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTextBlock>
 
@@ -115,6 +116,41 @@ class TstScript : public QObject {
         QCOMPARE(erste.text(), QStringLiteral("Typ: SSS"));
         QCOMPARE(erste.begin().fragment().charFormat().fontFamilies().toStringList().value(0),
                  QStringLiteral("MS Sans Serif"));
+    }
+
+    // One calculation is one edit of the document: laid out once, scrolled to its end,
+    // taken back by one undo step; also when the Script fills up in its middle, where
+    // the lines written before stay and the one that does not fit is not written.
+    void eineRechnungEineAenderung_data() {
+        QTest::addColumn<int>("frei");
+        QTest::addColumn<int>("zeilen");
+        QTest::addColumn<int>("fehler");
+        QTest::newRow("ganze Rechnung") << ScriptKapazitaet / 2 << 15 << 0;
+        // "Typ: SSS", "Gegeben:", "a:", "3,000", "b:" fill 30 characters.
+        QTest::newRow("Script voll nach b:") << 30 << 5 << 1;
+    }
+    void eineRechnungEineAenderung() {
+        QFETCH(int, frei);
+        QFETCH(int, zeilen);
+        QFETCH(int, fehler);
+        FuellenBisAuf(frei);
+        QTextDocument& dokument = *Script().document();
+        const QString vorher = Script().toPlainText();
+        const int bloecke = dokument.blockCount();
+        QSignalSpy aenderungen(&dokument, &QTextDocument::contentsChange);
+
+        QCOMPARE(int(Rechne345().size()), fehler);
+        QCOMPARE(aenderungen.count(), 1);
+        QCOMPARE(dokument.blockCount() - bloecke, zeilen);
+        const QString t = QString::fromStdString(fenster_->Trennzeichen());
+        QVERIFY(Script().toPlainText().endsWith(fehler ? "\n3" + t + "000\nb:\n"
+                                                       : QStringLiteral("Cosinussatz)\n")));
+        QCOMPARE(Script().textCursor().position(), Script().Laenge());
+        QVERIFY(Script().verticalScrollBar()->value() > 0);
+        QVERIFY(Script().viewport()->rect().contains(Script().cursorRect()));
+
+        dokument.undo();
+        QCOMPARE(Script().toPlainText(), vorher);
     }
 
     // A paste elsewhere must show alpha, beta and gamma, not the sides' letters.
