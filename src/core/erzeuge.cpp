@@ -1,0 +1,203 @@
+#include "erzeuge.h"
+
+#include <cmath>
+#include <random>
+#include <set>
+#include <string>
+
+namespace kalotri {
+
+namespace {
+
+using L = long double;
+constexpr L Grad = 3.14159265358979323846264338327950288L / 180;
+constexpr L KleinsterWinkel = 10;
+
+// mt19937_64's sequence is fixed by the standard; the distributions of <random> are not,
+// so the ranges are taken by hand to give the same sheet everywhere.
+class Zufall {
+  public:
+    explicit Zufall(std::uint64_t seed) : rng_(seed) {}
+    int Zahl(int von, int bis) {
+        const auto spanne = static_cast<std::uint64_t>(bis - von + 1);
+        return von + static_cast<int>(rng_() % spanne);
+    }
+    // A side in tenths: half of them whole numbers, which pupils meet most.
+    int Seite() { return Zahl(0, 1) == 0 ? 10 * Zahl(1, 20) : Zahl(10, 200); }
+    int Winkel(int bis = 150) { return Zahl(10, bis); }
+
+  private:
+    std::mt19937_64 rng_;
+};
+
+std::string SeitenText(int zehntel) {
+    const std::string ganz = std::to_string(zehntel / 10);
+    return zehntel % 10 == 0 ? ganz : ganz + "," + std::to_string(zehntel % 10);
+}
+
+L AusCosinussatz(L gegenueber, L s, L t) {
+    return std::acos((s * s + t * t - gegenueber * gegenueber) / (2 * s * t)) / Grad;
+}
+
+bool Spitz(std::initializer_list<L> winkel) {
+    for (const L w : winkel) {
+        if (!(w >= KleinsterWinkel)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+struct Entwurf {
+    std::array<int, 3> Seiten{}; // tenths, 0 for not given
+    std::array<int, 3> Winkel{}; // degrees, 0 for not given
+};
+
+std::optional<Entwurf> SSS(Zufall& z) {
+    const int a = z.Seite(), b = z.Seite(), c = z.Seite();
+    const L x = a / L{10}, y = b / L{10}, w = c / L{10};
+    if (x + y <= w || x + w <= y || y + w <= x) {
+        return std::nullopt;
+    }
+    if (!Spitz({AusCosinussatz(x, y, w), AusCosinussatz(y, x, w), AusCosinussatz(w, x, y)})) {
+        return std::nullopt;
+    }
+    return Entwurf{{a, b, c}, {}};
+}
+
+std::optional<Entwurf> SWS(Zufall& z) {
+    const int s1 = z.Seite(), s2 = z.Seite(), w = z.Winkel();
+    const L x = s1 / L{10}, y = s2 / L{10};
+    const L dritte = std::sqrt(x * x + y * y - 2 * x * y * std::cos(w * Grad));
+    const L w1 = AusCosinussatz(x, y, dritte);
+    if (!Spitz({w1, 180 - w - w1})) {
+        return std::nullopt;
+    }
+    const int fehlt = z.Zahl(0, 2); // the side opposite the given angle
+    Entwurf e;
+    e.Seiten[(fehlt + 1) % 3] = s1;
+    e.Seiten[(fehlt + 2) % 3] = s2;
+    e.Winkel[fehlt] = w;
+    return e;
+}
+
+// s lies opposite the angle w, t is the other given side. The margins keep the sine
+// ratio and every angle of a solution far from the borders where rounding decides.
+std::optional<Entwurf> SSW(Zufall& z, int loesungen) {
+    const int s = z.Seite(), t = z.Seite();
+    const bool stumpf = loesungen == 0 && z.Zahl(0, 2) == 0;
+    const int w = stumpf ? z.Zahl(91, 150) : z.Winkel(loesungen == 1 ? 150 : 80);
+    const L r = std::sin(w * Grad) * t / s;
+    bool gut = false;
+    if (loesungen == 1) {
+        const L b1 = std::asin(r) / Grad;
+        gut = s > t && Spitz({b1, 180 - w - b1});
+    } else if (loesungen == 2) {
+        const L b1 = r <= 0.97L ? std::asin(r) / Grad : 0;
+        gut = s < t && r <= 0.97L && Spitz({b1, 180 - w - b1, b1 - w});
+    } else {
+        // An obtuse angle opposite the shorter side leaves no room; an acute one none
+        // when the sine ratio passes 1.
+        gut = s < t && (stumpf || r >= 1.03L);
+    }
+    if (!gut) {
+        return std::nullopt;
+    }
+    const int k = z.Zahl(0, 2);
+    Entwurf e;
+    e.Winkel[k] = w;
+    e.Seiten[k] = s;
+    e.Seiten[(k + 1 + z.Zahl(0, 1)) % 3] = t;
+    return e;
+}
+
+// Two angles and a side; the side lies between them (WSW) or opposite the second (SWW).
+std::optional<Entwurf> WinkelUndSeite(Zufall& z, bool zwischen) {
+    const int w1 = z.Winkel(), w2 = z.Winkel(), s = z.Seite();
+    if (180 - w1 - w2 < KleinsterWinkel) {
+        return std::nullopt;
+    }
+    const int k = z.Zahl(0, 2);
+    Entwurf e;
+    e.Seiten[k] = s;
+    if (zwischen) {
+        e.Winkel[(k + 1) % 3] = w1;
+        e.Winkel[(k + 2) % 3] = w2;
+    } else {
+        e.Winkel[k] = w2;
+        e.Winkel[(k + 1 + z.Zahl(0, 1)) % 3] = w1;
+    }
+    return e;
+}
+
+std::optional<Entwurf> Entwirf(Zufall& z, Aufgabentyp typ, int loesungen) {
+    switch (typ) {
+    case Aufgabentyp::SSS:
+        return SSS(z);
+    case Aufgabentyp::SWS:
+        return SWS(z);
+    case Aufgabentyp::SSW:
+        return SSW(z, loesungen);
+    case Aufgabentyp::WSW:
+        return WinkelUndSeite(z, true);
+    case Aufgabentyp::SWW:
+        return WinkelUndSeite(z, false);
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<Aufgabentyp> TypAusText(std::string_view text) {
+    for (const Aufgabentyp t : AlleTypen) {
+        if (text == TypText(t)) {
+            return t;
+        }
+    }
+    return std::nullopt;
+}
+
+const char* TypText(Aufgabentyp typ) {
+    constexpr const char* Texte[] = {"SSS", "SWS", "SSW", "WSW", "SWW"};
+    return Texte[static_cast<int>(typ)];
+}
+
+std::vector<ErzeugteAufgabe> Erzeuge(int anzahl, const std::vector<Aufgabentyp>& typen,
+                                     std::uint64_t seed) {
+    const std::vector<Aufgabentyp> arten =
+        typen.empty() ? std::vector<Aufgabentyp>(AlleTypen.begin(), AlleTypen.end()) : typen;
+    Zufall z(seed);
+    constexpr int Reihe[] = {2, 1, 0};
+    const int erstesSSW = static_cast<int>(seed % 3);
+    int sswBisher = 0;
+
+    std::vector<ErzeugteAufgabe> aufgaben;
+    std::set<std::array<std::string, 6>> gesehen;
+    for (int i = 0; i < anzahl; ++i) {
+        ErzeugteAufgabe a;
+        a.Typ = arten[static_cast<std::size_t>(i) % arten.size()];
+        if (a.Typ == Aufgabentyp::SSW) {
+            a.Loesungen = Reihe[(erstesSSW + sswBisher++) % 3];
+        }
+        // Drafts are cheap; a kind whose exercises are used up ends the sheet early.
+        bool gefunden = false;
+        for (int versuch = 0; versuch < 20000 && !gefunden; ++versuch) {
+            const std::optional<Entwurf> e = Entwirf(z, a.Typ, a.Loesungen);
+            if (!e) {
+                continue;
+            }
+            for (std::size_t j = 0; j < 3; ++j) {
+                a.Felder.Texte[j] = e->Seiten[j] != 0 ? SeitenText(e->Seiten[j]) : "";
+                a.Felder.Texte[3 + j] = e->Winkel[j] != 0 ? std::to_string(e->Winkel[j]) : "";
+            }
+            gefunden = gesehen.insert(a.Felder.Texte).second;
+        }
+        if (!gefunden) {
+            break;
+        }
+        aufgaben.push_back(a);
+    }
+    return aufgaben;
+}
+
+} // namespace kalotri

@@ -1,0 +1,206 @@
+#include "figur_etiketten.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <vector>
+
+namespace kalotri {
+
+namespace {
+
+bool Frei(const Rechteck& r, const std::vector<Rechteck>& belegt) {
+    return std::none_of(belegt.begin(), belegt.end(),
+                        [&](const Rechteck& b) { return r.Schneidet(b); });
+}
+
+// Moves r by schritt until it overlaps nothing already placed.
+Rechteck Ausweichen(Rechteck r, Punkt schritt, const std::vector<Rechteck>& belegt) {
+    for (int i = 0; i < 12 && !Frei(r, belegt); ++i) {
+        r.x += schritt.x;
+        r.y += schritt.y;
+    }
+    return r;
+}
+
+// The unit vector from corner i into the triangle, halving its angle.
+Punkt Winkelhalbierende(const std::array<Punkt, 3>& p, std::size_t i) {
+    const Punkt zuJ = Einheit(p[(i + 1) % 3] - p[i]);
+    const Punkt zuK = Einheit(p[(i + 2) % 3] - p[i]);
+    return Einheit(zuJ + zuK);
+}
+
+// The unit normal of side i (between the other two corners), pointing away from corner i.
+Punkt AussenNormale(const std::array<Punkt, 3>& p, std::size_t i) {
+    const Punkt von = p[(i + 1) % 3];
+    const Punkt richtung = Einheit(p[(i + 2) % 3] - von);
+    Punkt n{-richtung.y, richtung.x};
+    if (Skalar(n, p[i] - von) > 0) {
+        n = -1 * n;
+    }
+    return n;
+}
+
+// Whether the whole rectangle lies inside the triangle, at least abstand from every side.
+bool Innen(const Rechteck& r, const std::array<Punkt, 3>& p, double abstand) {
+    for (std::size_t i = 0; i < 3; ++i) {
+        const Punkt n = AussenNormale(p, i);
+        const Punkt auf = p[(i + 1) % 3];
+        for (int e = 0; e < 4; ++e) {
+            if (Skalar(r.Ecke(e) - auf, n) > -abstand) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+void FlachEtiketten(Figur& f, const FigurEtiketten& e, std::vector<Rechteck>& belegt) {
+    const double a = e.Abstand;
+    // Corner names above the segment, side labels below; stacked where they meet.
+    for (std::size_t i = 0; i < 3; ++i) {
+        const Ausmass m = e.Ecken[i];
+        const Punkt mitte{f.Ecken[i].x, f.Ecken[i].y - a - m.Hoehe / 2};
+        f.EckenEtiketten[i] =
+            Ausweichen(Rechteck::UmMitte(mitte, m), {0, -(m.Hoehe + a / 2)}, belegt);
+        belegt.push_back(f.EckenEtiketten[i]);
+    }
+    for (std::size_t i = 0; i < 3; ++i) {
+        const Ausmass m = e.Seiten[i];
+        const Punkt von = f.Ecken[(i + 1) % 3];
+        const Punkt bis = f.Ecken[(i + 2) % 3];
+        const Punkt mitte{(von.x + bis.x) / 2, von.y + a + m.Hoehe / 2};
+        f.SeitenEtiketten[i] =
+            Ausweichen(Rechteck::UmMitte(mitte, m), {0, m.Hoehe + a / 2}, belegt);
+        belegt.push_back(f.SeitenEtiketten[i]);
+    }
+}
+
+void SeitenEtikett(Figur& f, const FigurEtiketten& e, std::size_t i,
+                   std::vector<Rechteck>& belegt) {
+    const Punkt von = f.Ecken[(i + 1) % 3];
+    const Punkt bis = f.Ecken[(i + 2) % 3];
+    const Punkt n = AussenNormale(f.Ecken, i);
+    const Ausmass m = e.Seiten[i];
+    const double weg = e.Abstand + HalbeAusdehnung(m, n);
+    // Along the side first, then further out: the middle is where a reader looks first.
+    constexpr double Stellen[] = {0.5, 0.4, 0.6, 0.3, 0.7, 0.2, 0.8};
+    std::optional<Rechteck> gewaehlt;
+    for (int stufe = 0; stufe < 4 && !gewaehlt; ++stufe) {
+        for (const double t : Stellen) {
+            const Punkt mitte = von + t * (bis - von) + (weg + stufe * m.Hoehe) * n;
+            const Rechteck r = Rechteck::UmMitte(mitte, m);
+            if (Frei(r, belegt)) {
+                gewaehlt = r;
+                break;
+            }
+        }
+    }
+    f.SeitenEtiketten[i] =
+        gewaehlt.value_or(Rechteck::UmMitte(von + 0.5 * (bis - von) + weg * n, m));
+    belegt.push_back(f.SeitenEtiketten[i]);
+}
+
+bool WinkelEtikett(Figur& f, const FigurEtiketten& e, std::size_t i,
+                   std::vector<Rechteck>& belegt) {
+    const std::array<Punkt, 3>& p = f.Ecken;
+    const Punkt u = Winkelhalbierende(p, i);
+    const double zuJ = Laenge(p[(i + 1) % 3] - p[i]);
+    const double zuK = Laenge(p[(i + 2) % 3] - p[i]);
+    constexpr int Schritte = 80;
+    for (std::size_t v = 0; v < e.Winkel[i].size(); ++v) {
+        for (int s = 1; s <= Schritte; ++s) {
+            const Punkt mitte = p[i] + (std::max(zuJ, zuK) * s / Schritte) * u;
+            // Not much nearer to another corner than to its own, or it would seem to name
+            // that one; deep inside a narrow corner it may pass the middle of the sides.
+            if (Laenge(mitte - p[i]) >=
+                1.5 * std::min(Laenge(mitte - p[(i + 1) % 3]), Laenge(mitte - p[(i + 2) % 3]))) {
+                break;
+            }
+            const Rechteck r = Rechteck::UmMitte(mitte, e.Winkel[i][v]);
+            if (Innen(r, p, e.Abstand) && Frei(r, belegt)) {
+                f.WinkelEtiketten[i] = r;
+                f.WinkelVariante[i] = static_cast<int>(v);
+                belegt.push_back(r);
+                // The arc runs between the corner and its label, short of both sides' ends.
+                const double radius =
+                    std::min(r.Abstand(p[i]) - e.Abstand / 2, 0.3 * std::min(zuJ, zuK));
+                f.BogenRadius[i] = radius >= e.Abstand ? radius : 0;
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+// Where a corner has no room inside, its angle label goes beyond its corner name, on the
+// far side of the corner from the triangle, so it still cannot touch a side.
+void WinkelAussen(Figur& f, const FigurEtiketten& e, std::size_t i, std::vector<Rechteck>& belegt) {
+    const Punkt u = Winkelhalbierende(f.Ecken, i);
+    const Ausmass m = e.Winkel[i].back();
+    const double start = e.Abstand + HalbeAusdehnung(m, u);
+    Rechteck r = Rechteck::UmMitte(f.Ecken[i] - start * u, m);
+    for (int stufe = 1; stufe < 40 && !Frei(r, belegt); ++stufe) {
+        r = Rechteck::UmMitte(f.Ecken[i] - (start + stufe * e.Abstand) * u, m);
+    }
+    f.WinkelEtiketten[i] = r;
+    f.WinkelVariante[i] = static_cast<int>(e.Winkel[i].size()) - 1;
+    f.WinkelAussen[i] = true;
+    const double kurz = std::min(Laenge(f.Ecken[(i + 1) % 3] - f.Ecken[i]),
+                                 Laenge(f.Ecken[(i + 2) % 3] - f.Ecken[i]));
+    f.BogenRadius[i] = 0.3 * kurz;
+    belegt.push_back(r);
+}
+
+// Angle labels compete for the middle of a flat triangle; the first order of corners in
+// which all three fit wins, else the one that fits the most.
+void WinkelEtiketten(Figur& f, const FigurEtiketten& e, std::vector<Rechteck>& belegt) {
+    std::array<std::size_t, 3> reihe = {0, 1, 2};
+    Figur beste = f;
+    int besteAnzahl = -1;
+    do {
+        Figur versuch = f;
+        std::vector<Rechteck> innen;
+        int anzahl = 0;
+        for (const std::size_t i : reihe) {
+            anzahl += WinkelEtikett(versuch, e, i, innen) ? 1 : 0;
+        }
+        if (anzahl > besteAnzahl) {
+            beste = versuch;
+            besteAnzahl = anzahl;
+        }
+    } while (besteAnzahl < 3 && std::next_permutation(reihe.begin(), reihe.end()));
+    f = beste;
+    for (std::size_t i = 0; i < 3; ++i) {
+        if (!f.WinkelEtiketten[i] && !e.Winkel[i].empty()) {
+            WinkelAussen(f, e, i, belegt);
+        }
+    }
+}
+
+} // namespace
+
+void SetzeEtiketten(Figur& f, const FigurEtiketten& e) {
+    f.WinkelEtiketten = {};
+    f.WinkelVariante = {};
+    f.BogenRadius = {};
+    f.WinkelAussen = {};
+    std::vector<Rechteck> belegt;
+    if (f.Flach) {
+        FlachEtiketten(f, e, belegt);
+        return;
+    }
+    // Labels outside the triangle cannot meet those inside, so each group checks its own.
+    for (std::size_t i = 0; i < 3; ++i) {
+        const Punkt u = Winkelhalbierende(f.Ecken, i);
+        const Ausmass m = e.Ecken[i];
+        f.EckenEtiketten[i] =
+            Rechteck::UmMitte(f.Ecken[i] - (e.Abstand + HalbeAusdehnung(m, u)) * u, m);
+        belegt.push_back(f.EckenEtiketten[i]);
+    }
+    for (std::size_t i = 0; i < 3; ++i) {
+        SeitenEtikett(f, e, i, belegt);
+    }
+    WinkelEtiketten(f, e, belegt);
+}
+
+} // namespace kalotri

@@ -1,0 +1,64 @@
+#include "groessen.h"
+
+#include "zahlform.h"
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+
+namespace kalotri {
+
+Groessen BerechneGroessen(const Dreieck& dreieck) {
+    Groessen g;
+    const auto& s = dreieck.Seiten;
+    g.Umfang = s[0] + s[1] + s[2];
+
+    if (!IstFlach(dreieck)) {
+        // Kahan's ordering of Heron's formula stays accurate for needle-like triangles.
+        std::array<long double, 3> o = s;
+        std::sort(o.begin(), o.end(), std::greater<>());
+        const long double a = o[0], b = o[1], c = o[2];
+        const long double produkt = (a + (b + c)) * (c - (a - b)) * (c + (a - b)) * (a + (b - c));
+        g.Flaeche = produkt > 0 ? std::sqrt(produkt) / 4 : 0;
+    }
+
+    for (std::size_t i = 0; i < 3; ++i) {
+        if (s[i] > 0) {
+            g.Hoehen[i] = 2 * g.Flaeche / s[i];
+        }
+    }
+    if (g.Flaeche > 0) {
+        g.Umkreisradius = s[0] * s[1] * s[2] / (4 * g.Flaeche);
+    }
+    if (g.Umfang > 0) {
+        g.Inkreisradius = 2 * g.Flaeche / g.Umfang;
+    }
+    return g;
+}
+
+std::vector<std::string> GroessenZeilen(const Groessen& groessen,
+                                        const std::array<std::string, 3>& seitenNamen,
+                                        const Zahlformat& format, std::string_view einheit) {
+    const std::string nachLaenge = einheit.empty() ? "" : " " + std::string(einheit);
+    const std::string nachFlaeche = einheit.empty() ? "" : nachLaenge + "²";
+    const auto zahl = [&](long double x) {
+        return FesteForm(static_cast<double>(x), format.Maske, format.Trennzeichen);
+    };
+
+    std::vector<std::string> zeilen;
+    zeilen.push_back("Umfang: " + zahl(groessen.Umfang) + nachLaenge);
+    zeilen.push_back("Flächeninhalt: " + zahl(groessen.Flaeche) + nachFlaeche);
+    for (std::size_t i = 0; i < 3; ++i) {
+        if (groessen.Hoehen[i]) {
+            zeilen.push_back("Höhe auf " + seitenNamen[i] + ": " + zahl(*groessen.Hoehen[i]) +
+                             nachLaenge);
+        }
+    }
+    zeilen.push_back(groessen.Umkreisradius
+                         ? "Umkreisradius: " + zahl(*groessen.Umkreisradius) + nachLaenge
+                         : std::string("Umkreisradius: keiner (flaches Dreieck)"));
+    zeilen.push_back("Inkreisradius: " + zahl(groessen.Inkreisradius) + nachLaenge);
+    return zeilen;
+}
+
+} // namespace kalotri

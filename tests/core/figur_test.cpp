@@ -1,0 +1,149 @@
+// Figures of solved triangles: corners to scale with the longest side at the bottom, the
+// whole figure in its frame, and labels where they belong without covering each other.
+
+#include "figur.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+
+namespace kalotri {
+namespace {
+
+constexpr long double Grad = 3.14159265358979323846264338327950288L / 180;
+
+Dreieck AusWinkeln(long double a, long double alpha, long double beta) {
+    const long double gamma = 180 - alpha - beta;
+    const long double k = a / std::sin(alpha * Grad);
+    return {{a, k * std::sin(beta * Grad), k * std::sin(gamma * Grad)}, {alpha, beta, gamma}};
+}
+
+// Labels about the size of 8-point text on a frame of 80 by 55 mm (units: mm).
+FigurEtiketten Etiketten() {
+    FigurEtiketten e;
+    e.Ecken.fill({2.5, 3.2});
+    e.Seiten.fill({15, 3.2});
+    e.Winkel.fill({{14, 3.2}, {2.2, 3.2}});
+    e.Abstand = 1;
+    return e;
+}
+const Rechteck Rahmen{10, 20, 80, 55};
+// The frame as the checks see it: centring may round a hair beyond the exact border.
+const Rechteck Innen{Rahmen.x - 1e-9, Rahmen.y - 1e-9, Rahmen.Breite + 2e-9, Rahmen.Hoehe + 2e-9};
+
+// Whether the rectangle covers any point of the triangle (its inside or its sides).
+bool BeruehrtDreieck(const Rechteck& r, const std::array<Punkt, 3>& p) {
+    // Separating axes: the rectangle's two axes and the three sides' normals.
+    const auto trennt = [&](Punkt n) {
+        double rMin = INFINITY, rMax = -INFINITY, dMin = INFINITY, dMax = -INFINITY;
+        for (int e = 0; e < 4; ++e) {
+            rMin = std::min(rMin, Skalar(r.Ecke(e), n));
+            rMax = std::max(rMax, Skalar(r.Ecke(e), n));
+        }
+        for (const Punkt& q : p) {
+            dMin = std::min(dMin, Skalar(q, n));
+            dMax = std::max(dMax, Skalar(q, n));
+        }
+        return rMax <= dMin || dMax <= rMin;
+    };
+    if (trennt({1, 0}) || trennt({0, 1})) {
+        return false;
+    }
+    for (std::size_t i = 0; i < 3; ++i) {
+        const Punkt d = p[(i + 1) % 3] - p[i];
+        if (trennt({-d.y, d.x})) {
+            return false;
+        }
+    }
+    return true;
+}
+
+int aussen = 0; // angle labels that found no room inside their corner
+
+void PruefeFigur(const Dreieck& d, const Figur& f) {
+    const auto& p = f.Ecken;
+    for (std::size_t i = 0; i < 3; ++i) {
+        const double laenge = Laenge(p[(i + 1) % 3] - p[(i + 2) % 3]);
+        EXPECT_NEAR(laenge, f.Massstab * d.Seiten[i], 1e-9 * Rahmen.Breite);
+    }
+    // The longest side is the base: horizontal, and no corner below it.
+    std::size_t k = 0;
+    for (std::size_t i = 1; i < 3; ++i) {
+        k = d.Seiten[i] >= d.Seiten[k] ? i : k;
+    }
+    const Punkt l = p[(k + 1) % 3], r = p[(k + 2) % 3];
+    EXPECT_NEAR(l.y, r.y, 1e-9);
+    EXPECT_LE(p[k].y, l.y + 1e-9);
+
+    std::vector<Rechteck> alle;
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_TRUE(Innen.Enthaelt(f.EckenEtiketten[i]));
+        EXPECT_TRUE(Innen.Enthaelt(f.SeitenEtiketten[i]));
+        alle.push_back(f.EckenEtiketten[i]);
+        alle.push_back(f.SeitenEtiketten[i]);
+        if (!f.Flach) {
+            EXPECT_FALSE(BeruehrtDreieck(f.EckenEtiketten[i], p));
+            EXPECT_FALSE(BeruehrtDreieck(f.SeitenEtiketten[i], p));
+            ASSERT_TRUE(f.WinkelEtiketten[i]);
+            const Rechteck& w = *f.WinkelEtiketten[i];
+            EXPECT_TRUE(Innen.Enthaelt(w));
+            // Inside means within the triangle; a label beyond its corner touches nothing.
+            EXPECT_EQ(BeruehrtDreieck(w, p), !f.WinkelAussen[i]);
+            alle.push_back(w);
+            aussen += f.WinkelAussen[i] ? 1 : 0;
+        }
+    }
+    for (std::size_t i = 0; i < alle.size(); ++i) {
+        for (std::size_t j = i + 1; j < alle.size(); ++j) {
+            EXPECT_FALSE(alle[i].Schneidet(alle[j])) << i << " " << j;
+        }
+    }
+}
+
+TEST(Figur, ZufallsdreieckeMassstaeblichUndUeberschneidungsfrei) {
+    std::mt19937_64 rng(11);
+    std::uniform_real_distribution<double> winkel(10, 150), seite(1, 20);
+    for (int i = 0; i < 3000; ++i) {
+        const long double alpha = winkel(rng);
+        if (alpha > 160) {
+            continue;
+        }
+        const long double beta = std::uniform_real_distribution<double>(10, 170 - alpha)(rng);
+        const Dreieck d = AusWinkeln(seite(rng), alpha, beta);
+        const Figur f = LegeFigur(d, Rahmen, Etiketten());
+        ASSERT_FALSE(f.Flach);
+        const int vorher = aussen;
+        PruefeFigur(d, f);
+        // Only slivers around a very obtuse angle leave a corner without room inside.
+        if (180 - alpha - beta <= 120 && alpha <= 120 && beta <= 120) {
+            EXPECT_EQ(aussen, vorher);
+        }
+        if (HasFailure()) {
+            FAIL() << "alpha " << alpha << " beta " << beta;
+        }
+    }
+}
+
+TEST(Figur, AngleLabelFallsBackToTheLetterInNarrowCorners) {
+    // A needle: the 10-degree apex has no room for "α = 10°" but does for "α".
+    const Dreieck d = AusWinkeln(3, 10, 85);
+    const Figur f = LegeFigur(d, Rahmen, Etiketten());
+    PruefeFigur(d, f);
+    EXPECT_EQ(f.WinkelVariante[0], 1);
+    EXPECT_GT(f.BogenRadius[0], 0);
+}
+
+TEST(Figur, FlachesDreieckAlsStrecke) {
+    for (const Dreieck& d : {Dreieck{{3, 4, 7}, {0, 0, 180}}, Dreieck{{5, 5, 0}, {30, 150, 0}}}) {
+        const Figur f = LegeFigur(d, Rahmen, Etiketten());
+        EXPECT_TRUE(f.Flach);
+        for (const Punkt& q : f.Ecken) {
+            EXPECT_NEAR(q.y, f.Ecken[0].y, 1e-9);
+        }
+        PruefeFigur(d, f);
+    }
+}
+
+} // namespace
+} // namespace kalotri
