@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Generated worksheets: every exercise is one a pupil can type, the calculation sees it as
 // the kind it was made as, with as many triangles as intended; sheets repeat for a seed.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Figures of solved triangles: corners to scale with the longest side at the bottom, the
 // whole figure in its frame, and labels where they belong without covering each other.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Derived quantities of solved triangles: known triangles, the identities that tie them
 // together, the flat triangle, and the lines as written.
 
