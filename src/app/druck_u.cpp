@@ -2,6 +2,7 @@
 #include "druck_u.h"
 
 #include "fehler.h"
+#include "meldungen.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QPainter>
@@ -21,7 +22,7 @@ void TDrucker::Bereitstellen() {
     // The system default may come and go while the program runs; follow it.
     const QPrinterInfo standard = QPrinterInfo::defaultPrinter();
     if (standard.isNull()) {
-        throw kalotri::KalotriFehler(kalotri::FehlerKeinDrucker);
+        throw kalotri::KalotriFehler(FehlerKeinDrucker);
     }
     if (drucker_.printerName() != standard.printerName() ||
         drucker_.outputFormat() != QPrinter::NativeFormat) {
@@ -67,7 +68,7 @@ void TDrucker::Drucke(const QTextDocument& dokument) {
     QPainter maler;
     if (!maler.begin(&drucker_)) {
         // The only printing failure the program knows: the queue is unusable.
-        throw kalotri::KalotriFehler(kalotri::FehlerKeinDrucker);
+        throw kalotri::KalotriFehler(FehlerKeinDrucker);
     }
     const int seiten = std::max(1, kopie->pageCount());
     for (int i = 0; i < seiten; ++i) {

@@ -5,6 +5,10 @@
 
 #include <functional>
 
+// Errors only the window can meet: the Script box is full, and printing without a printer.
+inline constexpr const char* FehlerRichEdit = "Fehler bei Einfügen von RichEdit-Zeile";
+inline constexpr const char* FehlerKeinDrucker = "Zur Zeit ist kein Standard-Drucker gewählt";
+
 // The two kinds of message box of the program, both modal, centred on the screen,
 // caption "Kalotri", one "OK" button.
 

@@ -2,7 +2,6 @@
 #include "opt_u.h"
 
 #include "dialograhmen.h"
-#include "fehler.h"
 #include "glob_u.h"
 #include "meldungen.h"
 #include "rundformat.h"
@@ -12,6 +11,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+
+#include <utility>
 
 TOptionenDlg* OptionenDlg = nullptr;
 
@@ -69,20 +70,18 @@ TOptionenDlg::TOptionenDlg(QWidget* parent) : QDialog(parent) {
 }
 
 void TOptionenDlg::eDChange() {
-    try {
-        kalotri::RundFormatAusText(eD->text().toStdString(), RundFormat);
-    } catch (const kalotri::KalotriFehler& fehler) {
-        // The mask is already "0." here. The box is modal and runs its own event loop; an
-        // input method committing its preedit on the focus change could change the text
-        // again meanwhile. That change still rebuilds the mask above, but one box at a time
-        // is enough: the user is already being told the count is not valid.
-        if (m_zeigtFehler) {
-            return;
-        }
-        m_zeigtFehler = true;
-        ZeigeFehler(QString::fromStdString(fehler.what()));
-        m_zeigtFehler = false;
+    kalotri::RundFormatErgebnis ergebnis = kalotri::RundFormatAusText(eD->text().toStdString());
+    RundFormat = std::move(ergebnis.Maske);
+    // The box is modal and runs its own event loop; an input method committing its preedit
+    // on the focus change could change the text again meanwhile. That change still rebuilds
+    // the mask above, but one box at a time is enough: the user is already being told the
+    // count is not valid.
+    if (!ergebnis.Fehler || m_zeigtFehler) {
+        return;
     }
+    m_zeigtFehler = true;
+    ZeigeFehler(QString::fromStdString(*ergebnis.Fehler));
+    m_zeigtFehler = false;
 }
 
 void TOptionenDlg::setVisible(bool visible) {

@@ -2,6 +2,7 @@
 #include "script_u.h"
 
 #include "fehler.h"
+#include "meldungen.h"
 #include "symbol.h"
 
 #include <QMimeData>
@@ -75,7 +76,7 @@ void TScript::ZeileAnfuegen(const std::string& zeile) {
     // Text the user typed after the last line break stays a line of its own.
     const bool angefangen = !document()->lastBlock().text().isEmpty();
     if (Laenge() + (angefangen ? 1 : 0) + text.size() + 1 > ScriptKapazitaet) {
-        throw kalotri::KalotriFehler(kalotri::FehlerRichEdit);
+        throw kalotri::KalotriFehler(FehlerRichEdit);
     }
     if (aenderungsTiefe_ > 0 && aenderung_.isNull()) {
         // Until the edit ends the document neither lays itself out nor tells the view.

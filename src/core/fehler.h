@@ -9,7 +9,7 @@ namespace kalotri {
 // The program's own error. Its text is German and shown to the user as it stands
 // (plus the display's full stop, see FehlerAnzeigeText).
 class KalotriFehler : public std::runtime_error {
-public:
+  public:
     explicit KalotriFehler(const std::string& text) : std::runtime_error(text) {}
 };
 
@@ -18,8 +18,6 @@ inline constexpr const char* FehlerUngueltig = "Ungültige Gleitkommaoperation";
 inline constexpr const char* FehlerDivision = "Gleitkommadivision durch Null";
 inline constexpr const char* FehlerUeberlauf = "Gleitkommaüberlauf";
 inline constexpr const char* FehlerFormatZuLang = "Format-String zu lang";
-inline constexpr const char* FehlerRichEdit = "Fehler bei Einfügen von RichEdit-Zeile";
-inline constexpr const char* FehlerKeinDrucker = "Zur Zeit ist kein Standard-Drucker gewählt";
 
 // Texts of the messages about the user's input.
 inline constexpr const char* MeldungFehlerhaft = "Fehlerhafte Eingabe!";

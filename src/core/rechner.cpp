@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "rechner.h"
 
+#include "drehungen.h"
 #include "fehler.h"
 #include "gleitkomma.h"
 #include "zahlform.h"
@@ -17,34 +18,29 @@ Ausgang MeldungOhneFokus(const char* text) {
     return aus;
 }
 
-Ausgang MeldungMitFokus(const char* text, int feld) {
+Ausgang MeldungMitFokus(const char* text, std::size_t feld) {
     Ausgang aus;
     aus.Meldung = text;
     aus.Fokus = static_cast<Feld>(feld);
     return aus;
 }
 
+// For WSW and SWW: the empty angle and the two given ones, in the order they are
+// subtracted from 180.
+struct DritterWinkelZeile {
+    Feld Leer;
+    std::array<Feld, 2> Andere;
+};
+constexpr std::array<DritterWinkelZeile, 3> DritterWinkel = {{
+    {Feld::Alpha, {Feld::Beta, Feld::Gamma}},
+    {Feld::Beta, {Feld::Alpha, Feld::Gamma}},
+    {Feld::Gamma, {Feld::Beta, Feld::Alpha}},
+}};
+
 } // namespace
 
-TPruef& TRechner::Eintrag(int i) {
-    switch (i) {
-    case 0:
-        return pA;
-    case 1:
-        return pB;
-    case 2:
-        return pC;
-    case 3:
-        return pAlpha;
-    case 4:
-        return pBeta;
-    default:
-        return pGamma;
-    }
-}
-
 Ausgang TRechner::Rechne(const Eingabe& eingabe, const Zahlformat& format) {
-    Format = format;
+    format_ = format;
     try {
         return Befehl(eingabe);
     } catch (const KalotriFehler& fehler) {
@@ -58,9 +54,9 @@ Ausgang TRechner::Rechne(const Eingabe& eingabe, const Zahlformat& format) {
 Ausgang TRechner::Befehl(const Eingabe& eingabe) {
     // Step 1: the first box that fails decides; the boxes after it are not read.
     int anzahl = 0;
-    for (int i = 0; i < 6; ++i) {
-        TPruef& p = Eintrag(i);
-        p = LiesWert(eingabe.Texte[static_cast<std::size_t>(i)]);
+    for (std::size_t i = 0; i < Groessen.size(); ++i) {
+        TPruef& p = Groessen[i];
+        p = LiesWert(eingabe.Texte[i]);
         if (p.Status == StatusFehlerhaft) {
             return MeldungMitFokus(MeldungFehlerhaft, i);
         }
@@ -75,8 +71,7 @@ Ausgang TRechner::Befehl(const Eingabe& eingabe) {
         }
     }
 
-    const auto gegeben = [](const TPruef& p) { return p.Status == StatusGegeben; };
-    const int seiten = int{gegeben(pA)} + int{gegeben(pB)} + int{gegeben(pC)};
+    const int seiten = int{Gegeben(Feld::A)} + int{Gegeben(Feld::B)} + int{Gegeben(Feld::C)};
 
     // Step 2: the count checks, first match wins.
     if (anzahl > 4) {
@@ -96,8 +91,8 @@ Ausgang TRechner::Befehl(const Eingabe& eingabe) {
     }
 
     // Step 3: letters are taken as they stand, even empty or repeated.
-    for (int i = 0; i < 6; ++i) {
-        Eintrag(i).Name = eingabe.Buchstaben[static_cast<std::size_t>(i)];
+    for (std::size_t i = 0; i < Groessen.size(); ++i) {
+        Groessen[i].Name = eingabe.Buchstaben[i];
     }
 
     const int winkel = anzahl - seiten;
@@ -111,54 +106,40 @@ Ausgang TRechner::Befehl(const Eingabe& eingabe) {
             std::fabs(b) >= std::fabs(a + c)) {
             return MeldungOhneFokus(MeldungKeinDreieck);
         }
-        Zeile("Typ: SSS");
         FallSSS();
         return {};
     }
 
     if (seiten == 2 && winkel == 1) {
-        const bool sws = (gegeben(pA) && gegeben(pB) && gegeben(pGamma)) ||
-                         (gegeben(pA) && gegeben(pC) && gegeben(pBeta)) ||
-                         (gegeben(pB) && gegeben(pC) && gegeben(pAlpha));
-        if (sws) {
+        if (FindeDrehung(SWSDrehungen, Groessen) != nullptr) {
             for (const TPruef* w : {&pAlpha, &pBeta, &pGamma}) {
-                if (gegeben(*w) && w->Wert > 180) {
+                if (w->Status == StatusGegeben && w->Wert > 180) {
                     return MeldungOhneFokus(MeldungWinkelZuGross);
                 }
             }
-            Zeile("Typ: SWS");
             FallSWS();
         } else {
-            Zeile("Typ: SSW");
             FallSSW();
         }
         return {};
     }
 
     if (seiten == 1 && winkel == 2) {
-        const Lang summe = pAlpha.Status == StatusLeer  ? Lang{pBeta.Wert} + pGamma.Wert
-                           : pBeta.Status == StatusLeer ? Lang{pAlpha.Wert} + pGamma.Wert
-                                                        : Lang{pAlpha.Wert} + pBeta.Wert;
-        if (summe > 180) {
+        // The third angle goes into the empty record; its Status stays "empty". The
+        // subtraction keeps the order the cases were first computed in.
+        const auto& [leer, andere] = pAlpha.Status == StatusLeer  ? DritterWinkel[0]
+                                     : pBeta.Status == StatusLeer ? DritterWinkel[1]
+                                                                  : DritterWinkel[2];
+        const double w1 = Groesse(andere[0]).Wert;
+        const double w2 = Groesse(andere[1]).Wert;
+        if (Lang{w1} + w2 > 180) {
             return MeldungOhneFokus(MeldungWinkelsumme);
         }
-        // The third angle goes into the empty record; its Status stays "empty".
-        if (pAlpha.Status == StatusLeer) {
-            pAlpha.Wert = Speichere(Lang{180} - pBeta.Wert - pGamma.Wert);
-        } else if (pBeta.Status == StatusLeer) {
-            pBeta.Wert = Speichere(Lang{180} - pAlpha.Wert - pGamma.Wert);
-        } else {
-            pGamma.Wert = Speichere(Lang{180} - pBeta.Wert - pAlpha.Wert);
-        }
+        Groesse(leer).Wert = Speichere(Lang{180} - w1 - w2);
 
-        const bool wsw = (gegeben(pAlpha) && gegeben(pBeta) && gegeben(pC)) ||
-                         (gegeben(pBeta) && gegeben(pGamma) && gegeben(pA)) ||
-                         (gegeben(pAlpha) && gegeben(pGamma) && gegeben(pB));
-        if (wsw) {
-            Zeile("Typ: WSW");
+        if (FindeDrehung(WSWDrehungen, Groessen) != nullptr) {
             FallWSW();
         } else {
-            Zeile("Typ: SWW");
             FallSWW();
         }
         return {};
@@ -170,16 +151,15 @@ Ausgang TRechner::Befehl(const Eingabe& eingabe) {
 
 void TRechner::SchreibeGegeben() {
     Zeile("Gegeben:");
-    for (const TPruef* s : {&pA, &pB, &pC}) {
-        if (s->Status == StatusGegeben) {
-            SeitenName(*s);
-            Zeile(Fest(s->Wert));
+    for (std::size_t i = 0; i < Groessen.size(); ++i) {
+        const TPruef& p = Groessen[i];
+        if (p.Status != StatusGegeben) {
+            continue;
         }
-    }
-    for (const TPruef* w : {&pAlpha, &pBeta, &pGamma}) {
-        if (w->Status == StatusGegeben) {
-            WinkelName(*w);
-            Zeile(Fest(w->Wert) + "°");
+        if (i < 3) {
+            SeiteMitWert(p, p.Wert);
+        } else {
+            WinkelMitWert(p, p.Wert);
         }
     }
     Zeile("Berechnet:");
@@ -201,7 +181,17 @@ void TRechner::WinkelName(const TPruef& winkel, const char* doppelpunkt) {
 }
 
 std::string TRechner::Fest(double x) const {
-    return FesteForm(x, Format.Maske, Format.Trennzeichen);
+    return FesteForm(x, format_.Maske, format_.Trennzeichen);
 }
 
+void TRechner::SeiteMitWert(const TPruef& seite, double wert, const char* zusatz) {
+    SeitenName(seite);
+    Zeile(Fest(wert) + zusatz);
+}
+
+void TRechner::WinkelMitWert(const TPruef& winkel, double wert, const char* zusatz,
+                             const char* doppelpunkt) {
+    WinkelName(winkel, doppelpunkt);
+    Zeile(Fest(wert) + "°" + zusatz);
+}
 } // namespace kalotri

@@ -10,10 +10,8 @@
 
 namespace kalotri {
 
-// The six input boxes, always in this order.
+// The six input boxes, always in this order. Front ends give them their own names.
 enum class Feld { A = 0, B, C, Alpha, Beta, Gamma };
-inline constexpr std::array<const char*, 6> FeldNamen = {"eA",     "eB",    "eC",
-                                                         "eAlpha", "eBeta", "eGamma"};
 
 // What the user left in the six input boxes and the six letter choosers (UTF-8).
 struct Eingabe {
@@ -37,56 +35,90 @@ struct Ausgang {
 // Law of cosines: the side opposite the angle enclosed by s and t (degrees).
 double DritteSeite(double s, double t, double zwischenWinkel);
 
+// The results of the solvers that only compute.
+struct SWSLoesung {
+    double DritteSeite; // opposite the given angle
+    double Winkel1;     // opposite the first side
+    double Winkel2;     // opposite the second side
+};
+struct SSWLoesung {
+    double SinusWinkel;
+    double SummenWinkel;
+    double Seite;
+};
+struct SSWLoesungen {
+    int Anzahl = 0; // 0, 1 or 2; only the first Anzahl entries are set
+    std::array<SSWLoesung, 2> Loesung{};
+};
+struct Seitenpaar {
+    double Erste;
+    double Zweite;
+};
+
 // The calculation command with its five cases. Holds the six quantity records, which
 // every run overwrites.
 class TRechner {
   public:
     explicit TRechner(ScriptSink& script) : script_(script) {}
+    // The named records refer into this object's own table.
+    TRechner(const TRechner&) = delete;
+    TRechner& operator=(const TRechner&) = delete;
 
-    TPruef pA, pB, pC, pAlpha, pBeta, pGamma;
+    // The records, indexed by Feld, and their names.
+    std::array<TPruef, 6> Groessen;
+    TPruef& pA = Groessen[0];
+    TPruef& pB = Groessen[1];
+    TPruef& pC = Groessen[2];
+    TPruef& pAlpha = Groessen[3];
+    TPruef& pBeta = Groessen[4];
+    TPruef& pGamma = Groessen[5];
 
     // Runs one calculation. Lines written before an error stay written.
     Ausgang Rechne(const Eingabe& eingabe, const Zahlformat& format);
 
-    // The block of given values, "Gegeben:" to "Berechnet:".
-    void SchreibeGegeben();
-
-    // Solvers. LoeseSSS writes its own lines; the others only compute.
-    void LoeseSSS(double a, double b, double c);
-    void LoeseSWS(double s1, double w, double s2, double& s3, double& w1, double& w2);
-    int LoeseSSW(double s, double t, double w, double& c1, double& c2, double& b1, double& b2,
-                 double& g1, double& g2);
-    int LoeseSSWUmgekehrt(double w, double t, double s, double& b1, double& b2, double& c1,
-                          double& c2, double& g1, double& g2);
-    void LoeseWSW(double w1, double s, double w2, double& r1, double& r2);
-    void LoeseSWW(double s, double w2, double w3, double& r1, double& r2);
-
-    // The format of the run in progress (also used when a solver is called directly).
-    Zahlformat Format;
-
   private:
     ScriptSink& script_;
+    Zahlformat format_;
 
     // The command without the error catch; Rechne turns KalotriFehler into Fehler.
     Ausgang Befehl(const Eingabe& eingabe);
-    TPruef& Eintrag(int i); // the records in the order a, b, c, alpha, beta, gamma
+    TPruef& Groesse(Feld feld) { return Groessen[static_cast<std::size_t>(feld)]; }
+    bool Gegeben(Feld feld) const {
+        return Groessen[static_cast<std::size_t>(feld)].Status == StatusGegeben;
+    }
 
-    // The cases, each entered after its type line.
+    // The block of given values, "Gegeben:" to "Berechnet:".
+    void SchreibeGegeben();
+
+    // The cases, each writing its type line first.
     void FallSSS();
     void FallSWS();
     void FallSSW();
     void FallWSW();
     void FallSWW();
-    void SchreibeWinkelsummeUndSeiten(const TPruef& dritterWinkel, const TPruef& erste,
-                                      const TPruef& zweite);
+
+    // Solvers. LoeseSSS writes its own lines; the others only compute.
+    void LoeseSSS(double a, double b, double c);
+    static SWSLoesung LoeseSWS(double s1, double w, double s2);
+    static SSWLoesungen LoeseSSW(double s, double t, double w);
+    static SSWLoesungen LoeseSSWUmgekehrt(double w, double t, double s);
+    static Seitenpaar LoeseWSW(double w1, double s, double w2);
+    static Seitenpaar LoeseSWW(double s, double w2, double w3);
+
+    // WSW and SWW: stores the two sides, then writes the third angle and the sides.
+    void SchreibeWinkelsummeUndSeiten(Feld dritterWinkel, const std::array<Feld, 2>& seiten,
+                                      const Seitenpaar& l);
 
     // Line helpers. An angle's name line is the only line that switches faces.
     void Zeile(const std::string& text);
     void SeitenName(const TPruef& seite);
     void WinkelName(const TPruef& winkel, const char* doppelpunkt = ":");
     std::string Fest(double x) const;
-    void SchreibeSSWLoesung(const TPruef& sinusWinkel, double sinusWert, const TPruef& summenWinkel,
-                            double summenWert, const TPruef& seite, double seitenWert);
+    // A name line and its value line in the fixed form; `zusatz` follows the number (and,
+    // for an angle, its degree sign).
+    void SeiteMitWert(const TPruef& seite, double wert, const char* zusatz = "");
+    void WinkelMitWert(const TPruef& winkel, double wert, const char* zusatz = "",
+                       const char* doppelpunkt = ":");
 };
 
 } // namespace kalotri

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "drehungen.h"
 #include "gleitkomma.h"
 #include "rechner.h"
 #include "winkel.h"
@@ -34,6 +35,7 @@ double DritteSeite(double s, double t, double zwischenWinkel) {
 }
 
 void TRechner::FallSSS() {
+    Zeile("Typ: SSS");
     SchreibeGegeben();
     LoeseSSS(pA.Wert, pB.Wert, pC.Wert);
 }
@@ -41,55 +43,38 @@ void TRechner::FallSSS() {
 void TRechner::LoeseSSS(double a, double b, double c) {
     // Angle by angle: each value line is written before the next angle is computed.
     const double alpha = CosinussatzWinkel(b, c, a);
-    WinkelName(pAlpha);
-    Zeile(Fest(alpha) + "° (Cosinussatz)");
+    WinkelMitWert(pAlpha, alpha, " (Cosinussatz)");
 
     const double beta = CosinussatzWinkel(a, c, b);
-    WinkelName(pBeta, " :");
-    Zeile(Fest(beta) + "° (Cosinussatz)");
+    WinkelMitWert(pBeta, beta, " (Cosinussatz)", " :");
 
     const double gamma = Speichere(Lang{180} - alpha - beta);
-    WinkelName(pGamma, " :");
-    Zeile(Fest(gamma) + "° (Winkelsumme, besser: Cosinussatz)");
+    WinkelMitWert(pGamma, gamma, " (Winkelsumme, besser: Cosinussatz)", " :");
 }
 
 void TRechner::FallSWS() {
-    // Rotation: which side pair encloses the given angle. Results go straight into the
-    // records of the missing quantities.
-    TPruef* s1;
-    TPruef* w;
-    TPruef* s2;
-    TPruef* s3;
-    TPruef* w1;
-    TPruef* w2;
-    if (pA.Status == StatusGegeben && pB.Status == StatusGegeben &&
-        pGamma.Status == StatusGegeben) {
-        s1 = &pA, w = &pGamma, s2 = &pB, s3 = &pC, w1 = &pAlpha, w2 = &pBeta;
-    } else if (pA.Status == StatusGegeben && pC.Status == StatusGegeben &&
-               pBeta.Status == StatusGegeben) {
-        s1 = &pC, w = &pBeta, s2 = &pA, s3 = &pB, w1 = &pGamma, w2 = &pAlpha;
-    } else {
-        s1 = &pB, w = &pAlpha, s2 = &pC, s3 = &pA, w1 = &pBeta, w2 = &pGamma;
-    }
+    Zeile("Typ: SWS");
+    const Drehung& d = WaehleDrehung(SWSDrehungen, Groessen);
+    const auto& [s1, w, s2] = d.Gegeben;
+    const auto& [s3, w1, w2] = d.Ergebnis;
 
     SchreibeGegeben();
-    LoeseSWS(s1->Wert, w->Wert, s2->Wert, s3->Wert, w1->Wert, w2->Wert);
+    // Results go straight into the records of the missing quantities.
+    const SWSLoesung l = LoeseSWS(Groesse(s1).Wert, Groesse(w).Wert, Groesse(s2).Wert);
+    Groesse(s3).Wert = l.DritteSeite;
+    Groesse(w1).Wert = l.Winkel1;
+    Groesse(w2).Wert = l.Winkel2;
 
-    SeitenName(*s3);
-    Zeile(Fest(s3->Wert) + " (Cosinussatz)");
-    WinkelName(*w1);
-    Zeile(Fest(w1->Wert) + "° (Cosinussatz)");
-    WinkelName(*w2);
-    Zeile(Fest(w2->Wert) + "° (Winkelsumme)");
+    SeiteMitWert(Groesse(s3), l.DritteSeite, " (Cosinussatz)");
+    WinkelMitWert(Groesse(w1), l.Winkel1, " (Cosinussatz)");
+    WinkelMitWert(Groesse(w2), l.Winkel2, " (Winkelsumme)");
 }
 
-void TRechner::LoeseSWS(double s1, double w, double s2, double& s3, double& w1, double& w2) {
+SWSLoesung TRechner::LoeseSWS(double s1, double w, double s2) {
     const double seite = DritteSeite(s1, s2, w);
-    s3 = seite;
     // From the third side as stored, not as computed.
     const double winkel1 = CosinussatzWinkel(seite, s2, s1);
-    w1 = winkel1;
-    w2 = Speichere(Lang{180} - w - winkel1);
+    return {seite, winkel1, Speichere(Lang{180} - w - winkel1)};
 }
 
 } // namespace kalotri

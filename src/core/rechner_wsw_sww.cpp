@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "drehungen.h"
 #include "gleitkomma.h"
 #include "rechner.h"
 #include "winkel.h"
@@ -7,78 +8,56 @@
 namespace kalotri {
 
 void TRechner::FallWSW() {
-    TPruef* w1;
-    TPruef* s;
-    TPruef* w2;
-    TPruef* r1;
-    TPruef* r2;
-    TPruef* dritterWinkel;
-    if (pAlpha.Status == StatusGegeben && pBeta.Status == StatusGegeben &&
-        pC.Status == StatusGegeben) {
-        w1 = &pAlpha, s = &pC, w2 = &pBeta, r1 = &pA, r2 = &pB, dritterWinkel = &pGamma;
-    } else if (pBeta.Status == StatusGegeben && pGamma.Status == StatusGegeben &&
-               pA.Status == StatusGegeben) {
-        w1 = &pBeta, s = &pA, w2 = &pGamma, r1 = &pB, r2 = &pC, dritterWinkel = &pAlpha;
-    } else {
-        w1 = &pGamma, s = &pB, w2 = &pAlpha, r1 = &pC, r2 = &pA, dritterWinkel = &pBeta;
-    }
-
+    Zeile("Typ: WSW");
+    const Drehung& d = WaehleDrehung(WSWDrehungen, Groessen);
+    const auto& [w1, s, w2] = d.Gegeben;
     SchreibeGegeben();
-    LoeseWSW(w1->Wert, s->Wert, w2->Wert, r1->Wert, r2->Wert);
-    SchreibeWinkelsummeUndSeiten(*dritterWinkel, *r1, *r2);
+    const Seitenpaar l = LoeseWSW(Groesse(w1).Wert, Groesse(s).Wert, Groesse(w2).Wert);
+    SchreibeWinkelsummeUndSeiten(d.Ergebnis[2], {d.Ergebnis[0], d.Ergebnis[1]}, l);
 }
 
 void TRechner::FallSWW() {
-    TPruef* s;
-    TPruef* w2;
-    TPruef* w3;
-    TPruef* r1;
-    TPruef* r2;
-    if (pC.Status == StatusGegeben && pGamma.Status == StatusGegeben) {
-        s = &pC, w2 = &pBeta, w3 = &pGamma, r1 = &pA, r2 = &pB;
-    } else if (pA.Status == StatusGegeben && pAlpha.Status == StatusGegeben) {
-        s = &pA, w2 = &pGamma, w3 = &pAlpha, r1 = &pB, r2 = &pC;
-    } else {
-        s = &pB, w2 = &pAlpha, w3 = &pBeta, r1 = &pC, r2 = &pA;
-    }
+    Zeile("Typ: SWW");
+    const SWWDrehung& d = WaehleDrehung(SWWDrehungen, Groessen);
+    const auto& [s, w3] = d.Gegeben;
     // The angle the user left empty, whichever place it has in the rotation.
-    TPruef* dritterWinkel = pAlpha.Status == StatusLeer  ? &pAlpha
-                            : pBeta.Status == StatusLeer ? &pBeta
-                                                         : &pGamma;
-
+    const Feld dritterWinkel = pAlpha.Status == StatusLeer  ? Feld::Alpha
+                               : pBeta.Status == StatusLeer ? Feld::Beta
+                                                            : Feld::Gamma;
     SchreibeGegeben();
-    LoeseSWW(s->Wert, w2->Wert, w3->Wert, r1->Wert, r2->Wert);
-    SchreibeWinkelsummeUndSeiten(*dritterWinkel, *r1, *r2);
+    const Seitenpaar l = LoeseSWW(Groesse(s).Wert, Groesse(d.W2).Wert, Groesse(w3).Wert);
+    SchreibeWinkelsummeUndSeiten(dritterWinkel, d.Ergebnis, l);
 }
 
-void TRechner::SchreibeWinkelsummeUndSeiten(const TPruef& dritterWinkel, const TPruef& erste,
-                                            const TPruef& zweite) {
+void TRechner::SchreibeWinkelsummeUndSeiten(Feld dritterWinkel, const std::array<Feld, 2>& seiten,
+                                            const Seitenpaar& l) {
+    TPruef& erste = Groesse(seiten[0]);
+    TPruef& zweite = Groesse(seiten[1]);
+    erste.Wert = l.Erste;
+    zweite.Wert = l.Zweite;
     // The angle-sum angle in the general form, so 90 reads "90°", not "90,000°".
-    WinkelName(dritterWinkel);
-    Zeile(AllgemeineForm(dritterWinkel.Wert, Format.Trennzeichen) + "° (Winkelsumme)");
-    SeitenName(erste);
-    Zeile(Fest(erste.Wert) + " (Sinussatz)");
-    SeitenName(zweite);
-    Zeile(Fest(zweite.Wert) + " (Sinussatz)");
+    const TPruef& winkel = Groesse(dritterWinkel);
+    WinkelName(winkel);
+    Zeile(AllgemeineForm(winkel.Wert, format_.Trennzeichen) + "° (Winkelsumme)");
+    SeiteMitWert(erste, l.Erste, " (Sinussatz)");
+    SeiteMitWert(zweite, l.Zweite, " (Sinussatz)");
 }
 
-void TRechner::LoeseWSW(double w1, double s, double w2, double& r1, double& r2) {
+Seitenpaar TRechner::LoeseWSW(double w1, double s, double w2) {
     // Two given angles summing to 180 leave sin t = 0: a division by zero, by design.
     const double t = Speichere(Lang{180} - w1 - w2);
     const Lang sinT = SinusGrad(t);
     const double erstes = Speichere(Teile(SinusGrad(w1) * s, sinT));
     const double zweites = Speichere(Teile(SinusGrad(w2) * s, sinT));
-    r1 = erstes;
-    r2 = zweites;
+    return {erstes, zweites};
 }
 
-void TRechner::LoeseSWW(double s, double w2, double w3, double& r1, double& r2) {
+Seitenpaar TRechner::LoeseSWW(double s, double w2, double w3) {
     const double t = Speichere(Lang{180} - w2 - w3);
     const Lang sinW3 = SinusGrad(w3);
     const double erstes = Speichere(Teile(s * SinusGrad(t), sinW3));
     const double zweites = Speichere(Teile(s * SinusGrad(w2), sinW3));
-    r1 = erstes;
-    r2 = zweites;
+    return {erstes, zweites};
 }
 
 } // namespace kalotri

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "rundformat.h"
 
-#include "fehler.h"
 #include "zahlform.h"
 
 #include <cstdint>
@@ -75,13 +74,12 @@ std::string MaskeFuerAnzahl(std::int32_t anzahl) {
     return maske;
 }
 
-void RundFormatAusText(std::string_view text, std::string& rundFormat) {
-    rundFormat = "0.";
+RundFormatErgebnis RundFormatAusText(std::string_view text) {
     const auto anzahl = LiesGanzzahl(text);
     if (!anzahl) {
-        throw KalotriFehler("'" + std::string(text) + "' ist kein gültiger Integerwert");
+        return {"0.", "'" + std::string(text) + "' ist kein gültiger Integerwert"};
     }
-    rundFormat = MaskeFuerAnzahl(*anzahl);
+    return {MaskeFuerAnzahl(*anzahl), std::nullopt};
 }
 
 } // namespace kalotri

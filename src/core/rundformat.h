@@ -18,9 +18,12 @@ std::optional<std::int32_t> LiesGanzzahl(std::string_view text);
 // rather than one of gigabytes.
 std::string MaskeFuerAnzahl(std::int32_t anzahl);
 
-// What the count box does on every change: sets rundFormat to "0.", then reads the text;
-// an invalid text throws KalotriFehler("'<text>' ist kein gültiger Integerwert") with the
-// mask left "0."; a valid one completes the mask.
-void RundFormatAusText(std::string_view text, std::string& rundFormat);
+// The count box's text read into a mask. An invalid text gives the mask "0." and the
+// error text "'<text>' ist kein gültiger Integerwert"; a valid one the completed mask.
+struct RundFormatErgebnis {
+    std::string Maske;
+    std::optional<std::string> Fehler;
+};
+RundFormatErgebnis RundFormatAusText(std::string_view text);
 
 } // namespace kalotri

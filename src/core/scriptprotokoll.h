@@ -17,7 +17,7 @@ struct ScriptZeile {
 // A Script that only records: the lines with the face each was written in. Starts in
 // the box's own face, like a fresh Script.
 class ScriptProtokoll : public ScriptSink {
-public:
+  public:
     void ZeileAnfuegen(const std::string& zeile) override;
     void SchriftSetzen(const std::string& schrift) override;
 
@@ -25,7 +25,7 @@ public:
     const std::string& Schrift() const { return schrift_; }
     void Leeren();
 
-private:
+  private:
     std::vector<ScriptZeile> zeilen_;
     std::string schrift_ = SchriftStandard;
 };

@@ -12,7 +12,7 @@ inline constexpr const char* SchriftArial = "Arial";
 // Where the calculation writes its worked solution, one whole line at a time.
 // Implementations may throw KalotriFehler (for instance when the Script is full).
 class ScriptSink {
-public:
+  public:
     virtual ~ScriptSink() = default;
     // Appends the line (UTF-8, without line break) at the end, in the current face.
     virtual void ZeileAnfuegen(const std::string& zeile) = 0;

@@ -234,6 +234,9 @@ TEST(Rechne, ZuLangeMaskeBeendetBeimErstenWert) {
     EXPECT_EQ(grenze.script.Zeilen().size(), 15u);
 }
 
+// What the window's Script says when it is full.
+constexpr const char* VollText = "Fehler bei Einfügen von RichEdit-Zeile";
+
 // A Script that fills up after a number of lines.
 class VolleSchrift : public ScriptSink {
   public:
@@ -244,7 +247,7 @@ class VolleSchrift : public ScriptSink {
             if (fremderFehler_) {
                 throw std::logic_error("kein Fehler des Programms");
             }
-            throw KalotriFehler(FehlerRichEdit);
+            throw KalotriFehler(VollText);
         }
         protokoll.ZeileAnfuegen(zeile);
     }
@@ -262,7 +265,7 @@ TEST(Rechne, VolleSchriftBeendetDieRechnungMitIhremFehler) {
         VolleSchrift script(platz);
         TRechner rechner(script);
         const Ausgang aus = rechner.Rechne(e, {});
-        EXPECT_EQ(aus.Fehler, std::optional<std::string>(FehlerRichEdit)) << platz;
+        EXPECT_EQ(aus.Fehler, std::optional<std::string>(VollText)) << platz;
         EXPECT_EQ(script.protokoll.Zeilen().size(), static_cast<std::size_t>(platz));
     }
     // With room for everything, the two solutions take 23 lines.

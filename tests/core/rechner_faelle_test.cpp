@@ -229,7 +229,9 @@ TEST(Faelle, ErgebnisseInDenDatensaetzen) {
     EXPECT_DOUBLE_EQ(sws.rechner.pB.Wert, 5);
     EXPECT_NEAR(sws.rechner.pGamma.Wert, 53.130102354, 1e-8);
     EXPECT_NEAR(sws.rechner.pAlpha.Wert, 36.869897646, 1e-8);
-    EXPECT_EQ(sws.rechner.pB.Status + sws.rechner.pGamma.Status + sws.rechner.pAlpha.Status, 3);
+    EXPECT_EQ(sws.rechner.pB.Status, StatusLeer);
+    EXPECT_EQ(sws.rechner.pGamma.Status, StatusLeer);
+    EXPECT_EQ(sws.rechner.pAlpha.Status, StatusLeer);
 
     Lauf zwei(Boxen({{F::A, "5"}, {F::B, "7"}, {F::Alpha, "40"}}));
     EXPECT_NEAR(zwei.rechner.pBeta.Wert, 64.145, 1e-3); // the first solution

@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "fehler.h"
 #include "rundformat.h"
 
 #include <gtest/gtest.h>
@@ -60,23 +59,16 @@ TEST(MaskeFuerAnzahl, NullenNachDemPunkt) {
 }
 
 TEST(RundFormatAusText, GueltigerText) {
-    std::string rundFormat = "alt";
-    RundFormatAusText("12", rundFormat);
-    EXPECT_EQ(rundFormat, "0.000000000000");
-    RundFormatAusText("-2", rundFormat);
-    EXPECT_EQ(rundFormat, "0.");
+    EXPECT_EQ(RundFormatAusText("12").Maske, "0.000000000000");
+    EXPECT_EQ(RundFormatAusText("-2").Maske, "0.");
+    EXPECT_FALSE(RundFormatAusText("-2").Fehler.has_value());
 }
 
-TEST(RundFormatAusText, UngueltigerTextLaesstNullPunkt) {
+TEST(RundFormatAusText, UngueltigerTextGibtNullPunkt) {
     for (const std::string text : {"", "3.5", "%s%n"}) {
-        std::string rundFormat = "0.000";
-        try {
-            RundFormatAusText(text, rundFormat);
-            FAIL() << text;
-        } catch (const KalotriFehler& e) {
-            EXPECT_EQ(e.what(), "'" + text + "' ist kein gültiger Integerwert");
-        }
-        EXPECT_EQ(rundFormat, "0.");
+        const RundFormatErgebnis ergebnis = RundFormatAusText(text);
+        EXPECT_EQ(ergebnis.Fehler, "'" + text + "' ist kein gültiger Integerwert");
+        EXPECT_EQ(ergebnis.Maske, "0.");
     }
 }
 

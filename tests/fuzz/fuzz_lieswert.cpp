@@ -18,19 +18,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     const bool stimmig = (p.Status == StatusLeer && text.empty() && p.Wert == 0) ||
                          (p.Status == StatusFehlerhaft && !text.empty() && p.Wert == 0) ||
                          (p.Status == StatusGegeben && !text.empty() && std::isfinite(p.Wert));
-    if (!stimmig || !p.Name.empty())
+    if (!stimmig || !p.Name.empty()) {
         std::abort();
+    }
 
     // "," and "." are the same decimal point, whatever else the text holds.
     const TPruef q = LiesWert(KommaZuPunkt(text));
-    if (q.Status != p.Status || std::signbit(q.Wert) != std::signbit(p.Wert) || !(q.Wert == p.Wert))
+    if (q.Status != p.Status || std::signbit(q.Wert) != std::signbit(p.Wert) ||
+        !(q.Wert == p.Wert)) {
         std::abort();
+    }
 
     if (const auto n = LiesGanzzahl(text)) {
-        std::string maske = "x";
-        RundFormatAusText(text, maske); // a text LiesGanzzahl accepts must not throw
-        if (maske.substr(0, 2) != "0.")
+        const RundFormatErgebnis ergebnis = RundFormatAusText(text);
+        if (ergebnis.Fehler || ergebnis.Maske.substr(0, 2) != "0.") {
             std::abort();
+        }
     }
     return 0;
 }

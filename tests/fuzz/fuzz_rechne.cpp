@@ -3,7 +3,6 @@
 // the number of decimals; the rest is split at TAB into up to six box texts and six
 // letters, as kalotri-rechne reads its lines.
 
-#include "fehler.h"
 #include "rechner.h"
 #include "rundformat.h"
 #include "scriptprotokoll.h"
@@ -14,8 +13,9 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse) {
     using namespace kalotri;
-    if (groesse < 1)
+    if (groesse < 1) {
         return 0;
+    }
     Zahlformat format;
     format.Maske = MaskeFuerAnzahl(daten[0] % 12);
     std::string_view rest(reinterpret_cast<const char*>(daten + 1), groesse - 1);
@@ -29,14 +29,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
 
     ScriptProtokoll script;
     TRechner rechner(script);
-    try {
-        const Ausgang ausgang = rechner.Rechne(eingabe, format);
-        // A message comes before any Script line, and only messages move the focus.
-        if (ausgang.Meldung && (ausgang.Fehler || !script.Zeilen().empty()))
-            std::abort();
-        if (ausgang.Fokus && !ausgang.Meldung)
-            std::abort();
-    } catch (const KalotriFehler&) {
+    // Rechne turns the program's own errors into Fehler; anything that escapes it aborts.
+    const Ausgang ausgang = rechner.Rechne(eingabe, format);
+    // A message comes before any Script line, and only messages move the focus.
+    if (ausgang.Meldung && (ausgang.Fehler || !script.Zeilen().empty())) {
+        std::abort();
+    }
+    if (ausgang.Fokus && !ausgang.Meldung) {
+        std::abort();
     }
     return 0;
 }

@@ -40,12 +40,15 @@ class Optionen(unittest.TestCase):
         self.assertIn("Aufruf: kalotri-rechne", lauf.stdout.decode())
 
     def test_falsche_optionen_enden_mit_2(self):
-        for argumente in (["--unbekannt"], ["--dezimalen"], ["--trennzeichen"], ["--trennzeichen", ""], ["3"]):
+        for argumente in (["--unbekannt"], ["--dezimalen"], ["--trennzeichen"], ["--trennzeichen", ""],
+                          ["3"], ["--dezimalen", "x"]):
             with self.subTest(argumente=argumente):
                 lauf = starte(*argumente, eingabe=b"3\t4\t5\n")
                 self.assertEqual(lauf.returncode, 2)
                 self.assertEqual(lauf.stdout, b"")
-                self.assertTrue(lauf.stderr)
+                # Every option error reads alike: program name, text, full stop, help line.
+                self.assertRegex(lauf.stderr.decode(),
+                                 r"\Akalotri-rechne: [^\n]+\.\nHilfe mit: kalotri-rechne --help\n\Z")
 
     def test_ungueltige_anzahl_zeigt_den_text_des_dialogs(self):
         for text in ("", "abc", "3.5", "3 "):
@@ -53,7 +56,7 @@ class Optionen(unittest.TestCase):
                 lauf = starte("--dezimalen", text, eingabe=b"3\t4\t5\n")
                 self.assertEqual(lauf.returncode, 2)
                 self.assertEqual(lauf.stdout, b"")
-                self.assertEqual(lauf.stderr.decode(), f"'{text}' ist kein gültiger Integerwert.\n")
+                self.assertIn(f": '{text}' ist kein gültiger Integerwert.\n", lauf.stderr.decode())
 
     def test_wert_mit_gleichheitszeichen(self):
         lauf = starte("--dezimalen=1", "--trennzeichen=.", eingabe=b"1\t1\t1\n")

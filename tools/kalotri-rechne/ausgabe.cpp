@@ -6,7 +6,16 @@
 
 #include <nlohmann/json.hpp>
 
+#include <array>
+
 namespace kalotri::rechne {
+
+namespace {
+
+// The boxes by the names the window gives them, so that "fokus" reads as in the program.
+constexpr std::array<const char*, 6> BoxNamen = {"eA", "eB", "eC", "eAlpha", "eBeta", "eGamma"};
+
+} // namespace
 
 std::string AlsText(const ScriptProtokoll& script, const Ausgang& ausgang) {
     std::string text;
@@ -14,10 +23,12 @@ std::string AlsText(const ScriptProtokoll& script, const Ausgang& ausgang) {
         text += zeile.Schrift == SchriftSymbol ? SymbolZuUnicode(zeile.Text) : zeile.Text;
         text += '\n';
     }
-    if (ausgang.Meldung)
+    if (ausgang.Meldung) {
         text += "Meldung: " + *ausgang.Meldung + '\n';
-    if (ausgang.Fehler)
+    }
+    if (ausgang.Fehler) {
         text += "Fehler: " + FehlerAnzeigeText(*ausgang.Fehler) + '\n';
+    }
     text += '\n';
     return text;
 }
@@ -26,8 +37,9 @@ std::string AlsJson(const ScriptProtokoll& script, const Ausgang& ausgang) {
     // ordered_json keeps the keys in the documented order instead of sorting them.
     using Json = nlohmann::ordered_json;
     Json zeilen = Json::array();
-    for (const ScriptZeile& zeile : script.Zeilen())
+    for (const ScriptZeile& zeile : script.Zeilen()) {
         zeilen.push_back(Json{{"schrift", zeile.Schrift}, {"text", zeile.Text}});
+    }
 
     auto oderNull = [](const std::optional<std::string>& wert) {
         return wert ? Json(*wert) : Json(nullptr);
@@ -36,7 +48,7 @@ std::string AlsJson(const ScriptProtokoll& script, const Ausgang& ausgang) {
     objekt["zeilen"] = std::move(zeilen);
     objekt["meldung"] = oderNull(ausgang.Meldung);
     objekt["fokus"] =
-        ausgang.Fokus ? Json(FeldNamen[static_cast<std::size_t>(*ausgang.Fokus)]) : Json(nullptr);
+        ausgang.Fokus ? Json(BoxNamen[static_cast<std::size_t>(*ausgang.Fokus)]) : Json(nullptr);
     objekt["fehler"] = oderNull(ausgang.Fehler);
     // Boxes and letters are passed through as typed, so invalid UTF-8 can reach the Script.
     return objekt.dump(-1, ' ', false, Json::error_handler_t::replace) + '\n';

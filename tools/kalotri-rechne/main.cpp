@@ -24,8 +24,9 @@ std::string TrennzeichenDesGebietsschemas() {
     std::string trennzeichen;
     if (std::setlocale(LC_ALL, "") != nullptr) {
         const std::lconv* lc = std::localeconv();
-        if (lc != nullptr && lc->decimal_point != nullptr)
+        if (lc != nullptr && lc->decimal_point != nullptr) {
             trennzeichen = lc->decimal_point;
+        }
     }
     // The engine must not see a locale that could change how it reads or writes numbers.
     std::setlocale(LC_ALL, "C");
@@ -36,9 +37,13 @@ std::string TrennzeichenDesGebietsschemas() {
 
 int main(int argc, char** argv) {
     const std::vector<std::string> argumente(argv + 1, argv + argc);
-    const rechne::OptionenErgebnis optionen = rechne::LiesOptionen(argumente);
+    rechne::OptionenErgebnis optionen = rechne::LiesOptionen(argumente);
+    const RundFormatErgebnis rundFormat = RundFormatAusText(optionen.Werte.DezimalenText);
+    if (!optionen.Fehler && !optionen.Werte.Hilfe) {
+        optionen.Fehler = rundFormat.Fehler;
+    }
     if (optionen.Fehler) {
-        std::cerr << "kalotri-rechne: " << *optionen.Fehler << "\n"
+        std::cerr << "kalotri-rechne: " << FehlerAnzeigeText(*optionen.Fehler) << "\n"
                   << "Hilfe mit: kalotri-rechne --help\n";
         return 2;
     }
@@ -48,12 +53,7 @@ int main(int argc, char** argv) {
     }
 
     Zahlformat format;
-    try {
-        RundFormatAusText(optionen.Werte.DezimalenText, format.Maske);
-    } catch (const KalotriFehler& fehler) {
-        std::cerr << FehlerAnzeigeText(fehler.what()) << "\n";
-        return 2;
-    }
+    format.Maske = rundFormat.Maske;
     format.Trennzeichen = optionen.Werte.Trennzeichen.value_or(TrennzeichenDesGebietsschemas());
 
     std::ios::sync_with_stdio(false);
@@ -62,8 +62,9 @@ int main(int argc, char** argv) {
     for (long nummer = 1; std::getline(std::cin, zeile); ++nummer) {
         // Editors that write CRLF often start the file with a byte order mark as well; it
         // would otherwise make the first box unreadable.
-        if (nummer == 1 && zeile.rfind("\xEF\xBB\xBF", 0) == 0)
+        if (nummer == 1 && zeile.rfind("\xEF\xBB\xBF", 0) == 0) {
             zeile.erase(0, 3);
+        }
         const rechne::Aufgabe aufgabe = rechne::ZerlegeZeile(zeile);
         ScriptProtokoll script;
         Ausgang ausgang;

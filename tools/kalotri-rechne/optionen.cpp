@@ -39,12 +39,13 @@ OptionenErgebnis LiesOptionen(const std::vector<std::string>& argumente) {
         } else if (arg == "--help" || arg == "-h") {
             ergebnis.Werte.Hilfe = true;
         } else if (NimmWert(argumente, i, "--dezimalen", wert, ergebnis.Fehler)) {
-            if (wert)
+            if (wert) {
                 ergebnis.Werte.DezimalenText = *wert;
+            }
         } else if (NimmWert(argumente, i, "--trennzeichen", wert, ergebnis.Fehler)) {
             // Without a separator "3,000" would read as three thousand.
             if (wert && wert->empty()) {
-                ergebnis.Fehler = "Das Dezimaltrennzeichen darf nicht leer sein.";
+                ergebnis.Fehler = "Das Dezimaltrennzeichen darf nicht leer sein";
             } else if (wert) {
                 ergebnis.Werte.Trennzeichen = *wert;
             }
