@@ -24,3 +24,11 @@ if ! lpstat -d 2>/dev/null | grep -q "^system default destination:"; then
   cupsenable Kalotri-PDF
   cupsaccept Kalotri-PDF
 fi
+
+# The printing tests print to a queue of their own, whose PDFs land in a folder of their
+# own, so that nothing else printing on the machine mixes with what they check.
+if ! lpstat -v Kalotri-Test >/dev/null 2>&1; then
+  printf 'Out ${HOME}/PDF-Kalotri-Test\nGrp lpadmin\nDecodeHexStrings 1\n' \
+    >/etc/cups/cups-pdf-kalotri-test.conf
+  lpadmin -p Kalotri-Test -E -v cups-pdf:/kalotri-test -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
+fi

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Printing against the real CUPS queue (scripts/setup-cups.sh adds a cups-pdf printer):
+// Printing against a real CUPS queue of the tests' own (scripts/setup-cups.sh adds the
+// cups-pdf queue "Kalotri-Test" with its own output folder; CTest makes it the default):
 // one job titled "Kalotri", as many pages as the Script needs.
 #include "boxfaenger.h"
 #include "glob_u.h"
@@ -16,7 +17,7 @@
 namespace {
 
 QDir PdfOrdner() {
-    return QDir(QDir::homePath() + QStringLiteral("/PDF"));
+    return QDir(QDir::homePath() + QStringLiteral("/PDF-Kalotri-Test"));
 }
 
 QStringList KalotriPdfs() {
@@ -69,17 +70,21 @@ class TstDrucken : public QObject {
 
   private slots:
     void initTestCase() {
-        if (QPrinterInfo::defaultPrinter().isNull()) {
+        if (QPrinterInfo::defaultPrinter().printerName() != QStringLiteral("Kalotri-Test")) {
             // In CI the test command sets the printer up; a skip there would hide a fault.
             if (!qEnvironmentVariableIsEmpty("CI")) {
-                QFAIL("No default printer although scripts/setup-cups.sh ran.");
+                QFAIL("No queue Kalotri-Test although scripts/setup-cups.sh ran.");
             }
-            QSKIP("No default printer: run scripts/setup-cups.sh first.");
+            QSKIP("No queue Kalotri-Test: run scripts/setup-cups.sh first.");
         }
     }
     void init() {
         RundFormat = "0.000";
         fenster_ = std::make_unique<TForm1>();
+        // Shown, so that the Script's text has the box's narrow width, as when the user
+        // prints.
+        fenster_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(fenster_.get()));
     }
     void cleanup() {
         fenster_.reset();
@@ -92,11 +97,16 @@ class TstDrucken : public QObject {
         QTest::addColumn<int>("hoechstens");
         QTest::newRow("leeres Script: eine leere Seite") << 0 << 1 << 1;
         QTest::newRow("zweihundert Zeilen: mehrere Seiten") << 200 << 2 << 6;
+        // One pasted line without a break opportunity, as long as the Script holds.
+        QTest::newRow("eine Zeile ohne Umbruch") << -1 << 2 << 20;
     }
     void seitenJeNachLaenge() {
         QFETCH(int, zeilen);
         QFETCH(int, mindestens);
         QFETCH(int, hoechstens);
+        if (zeilen < 0) {
+            fenster_->Script().ZeileAnfuegen(std::string(ScriptKapazitaet - 1, 'x'));
+        }
         for (int i = 0; i < zeilen; ++i) {
             fenster_->Script().ZeileAnfuegen("Zeile " + std::to_string(i));
         }
@@ -148,7 +158,9 @@ class TstDrucken : public QObject {
             Drucke();
             const QPageLayout layout = fenster_->Drucker().Printer().pageLayout();
             QCOMPARE(layout.margins(), layout.minimumMargins());
-            QFile::remove(NeuesPdf(vorher));
+            const QString pdf = NeuesPdf(vorher);
+            QVERIFY2(!pdf.isEmpty(), "printing after the set-up dialog gave no PDF");
+            QFile::remove(pdf);
         }
     }
 };
