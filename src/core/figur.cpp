@@ -43,18 +43,6 @@ Rechteck Huelle(const std::array<Punkt, 3>& p) {
     return {x0, y0, x1 - x0, y1 - y0};
 }
 
-Rechteck Umriss(const Figur& f) {
-    Rechteck u = Huelle(f.Ecken);
-    for (std::size_t i = 0; i < 3; ++i) {
-        u = Vereinigung(u, f.EckenEtiketten[i]);
-        u = Vereinigung(u, f.SeitenEtiketten[i]);
-        if (f.WinkelEtiketten[i]) {
-            u = Vereinigung(u, *f.WinkelEtiketten[i]);
-        }
-    }
-    return u;
-}
-
 void Lege(Figur& f, const std::array<Punkt, 3>& form, double massstab, const FigurEtiketten& e) {
     f.Massstab = massstab;
     for (std::size_t i = 0; i < 3; ++i) {
@@ -80,7 +68,20 @@ void Verschiebe(Figur& f, Punkt um) {
 
 } // namespace
 
-Figur LegeFigur(const Dreieck& dreieck, const Rechteck& rahmen, const FigurEtiketten& e) {
+Rechteck Umriss(const Figur& f) {
+    Rechteck u = Huelle(f.Ecken);
+    for (std::size_t i = 0; i < 3; ++i) {
+        u = Vereinigung(u, f.EckenEtiketten[i]);
+        u = Vereinigung(u, f.SeitenEtiketten[i]);
+        if (f.WinkelEtiketten[i]) {
+            u = Vereinigung(u, *f.WinkelEtiketten[i]);
+        }
+    }
+    return u;
+}
+
+Figur LegeFigur(const Dreieck& dreieck, const Rechteck& rahmen, const FigurEtiketten& e,
+                bool obenBuendig) {
     Figur f;
     f.Flach = IstFlach(dreieck);
     const std::array<Punkt, 3> form = Form(dreieck, f.Flach);
@@ -118,7 +119,11 @@ Figur LegeFigur(const Dreieck& dreieck, const Rechteck& rahmen, const FigurEtike
     }
 
     const Rechteck u = Umriss(f);
-    Verschiebe(f, rahmen.Mitte() - u.Mitte());
+    Punkt um = rahmen.Mitte() - u.Mitte();
+    if (obenBuendig) {
+        um.y = rahmen.y - u.y;
+    }
+    Verschiebe(f, um);
     return f;
 }
 

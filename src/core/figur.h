@@ -36,7 +36,12 @@ struct Figur {
 };
 
 // The longest side lies horizontal at the bottom (side c when it ties), the third corner
-// above it; one scale for both directions; the whole figure centred in the frame.
-Figur LegeFigur(const Dreieck& dreieck, const Rechteck& rahmen, const FigurEtiketten& etiketten);
+// above it; one scale for both directions; the whole figure centred in the frame, or only
+// across it and at its top when obenBuendig.
+Figur LegeFigur(const Dreieck& dreieck, const Rechteck& rahmen, const FigurEtiketten& etiketten,
+                bool obenBuendig = false);
+
+// The smallest rectangle holding the figure's lines and labels.
+Rechteck Umriss(const Figur& figur);
 
 } // namespace kalotri

@@ -65,11 +65,20 @@ void FlachEtiketten(Figur& f, const FigurEtiketten& e, std::vector<Rechteck>& be
             Ausweichen(Rechteck::UmMitte(mitte, m), {0, -(m.Hoehe + a / 2)}, belegt);
         belegt.push_back(f.EckenEtiketten[i]);
     }
-    for (std::size_t i = 0; i < 3; ++i) {
+    // The longest side spans the others, so its label goes a row below theirs.
+    std::size_t laengste = 0;
+    for (std::size_t i = 1; i < 3; ++i) {
+        const auto laenge = [&](std::size_t j) {
+            return Laenge(f.Ecken[(j + 1) % 3] - f.Ecken[(j + 2) % 3]);
+        };
+        laengste = laenge(i) > laenge(laengste) ? i : laengste;
+    }
+    for (const std::size_t i : {(laengste + 1) % 3, (laengste + 2) % 3, laengste}) {
         const Ausmass m = e.Seiten[i];
         const Punkt von = f.Ecken[(i + 1) % 3];
         const Punkt bis = f.Ecken[(i + 2) % 3];
-        const Punkt mitte{(von.x + bis.x) / 2, von.y + a + m.Hoehe / 2};
+        const double zeile = i == laengste ? m.Hoehe + a / 2 : 0;
+        const Punkt mitte{(von.x + bis.x) / 2, von.y + a + m.Hoehe / 2 + zeile};
         f.SeitenEtiketten[i] =
             Ausweichen(Rechteck::UmMitte(mitte, m), {0, m.Hoehe + a / 2}, belegt);
         belegt.push_back(f.SeitenEtiketten[i]);

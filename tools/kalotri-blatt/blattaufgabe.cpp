@@ -1,0 +1,88 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "blattaufgabe.h"
+
+#include "fehler.h"
+#include "groessen.h"
+#include "loesungen.h"
+#include "pruef.h"
+#include "scriptprotokoll.h"
+#include "symbol.h"
+#include "zahlform.h"
+
+namespace kalotri::blatt {
+
+namespace {
+
+std::string GegebenText(const Eingabe& e, const Darstellung& d) {
+    std::string text;
+    for (std::size_t i = 0; i < 6; ++i) {
+        const TPruef p = LiesWert(e.Texte[i]);
+        if (p.Status == StatusLeer) {
+            continue;
+        }
+        const bool winkel = i >= 3;
+        // A value that reads is shown in the general form, so "7,0" and "7.0" both read
+        // "7"; anything else as typed, since that is what the exercise says.
+        std::string wert =
+            p.Status == StatusGegeben ? AllgemeineForm(p.Wert, d.Format.Trennzeichen) : e.Texte[i];
+        if (winkel) {
+            wert += "°";
+        } else if (!d.Einheit.empty()) {
+            wert += " " + d.Einheit;
+        }
+        const std::string name = winkel ? SymbolZuUnicode(e.Buchstaben[i]) : e.Buchstaben[i];
+        text += (text.empty() ? "" : ", ") + name + " = " + wert;
+    }
+    return text;
+}
+
+// The corner opposite a side is called by the side's letter in capitals, as in school.
+std::string EckenName(const std::string& seite, char sonst) {
+    if (seite.size() == 1 && seite[0] >= 'a' && seite[0] <= 'z') {
+        return std::string(1, static_cast<char>(seite[0] - 'a' + 'A'));
+    }
+    return std::string(1, sonst);
+}
+
+Loesungsfigur Figur(const Dreieck& form, const Eingabe& e, const Darstellung& d) {
+    Loesungsfigur f;
+    f.Form = form;
+    const auto fest = [&](long double x) {
+        return FesteForm(static_cast<double>(x), d.Format.Maske, d.Format.Trennzeichen);
+    };
+    std::array<std::string, 3> seitenNamen;
+    for (std::size_t i = 0; i < 3; ++i) {
+        seitenNamen[i] = e.Buchstaben[i];
+        f.Ecken[i] = EckenName(e.Buchstaben[i], static_cast<char>('A' + i));
+        f.Seiten[i] = e.Buchstaben[i] + " = " + fest(form.Seiten[i]);
+        const std::string griechisch = SymbolZuUnicode(e.Buchstaben[3 + i]);
+        f.Winkel[i] = {griechisch + " = " + fest(form.Winkel[i]) + "°", griechisch};
+    }
+    if (d.Mehr) {
+        f.Groessen = GroessenZeilen(BerechneGroessen(form), seitenNamen, d.Format, d.Einheit);
+    }
+    return f;
+}
+
+} // namespace
+
+BlattAufgabe Bearbeite(const Eingabe& eingabe, const Darstellung& darstellung) {
+    BlattAufgabe a;
+    a.Gegeben = GegebenText(eingabe, darstellung);
+    ScriptProtokoll script;
+    TRechner rechner(script);
+    const Ausgang ausgang = rechner.Rechne(eingabe, darstellung.Format);
+    a.Loesungsweg = SichtbareZeilen(script, ausgang);
+    try {
+        for (const Dreieck& d : GeloesteDreiecke(rechner, script, ausgang)) {
+            a.Figuren.push_back(Figur(d, eingabe, darstellung));
+        }
+    } catch (const KalotriFehler&) {
+        // A mask too long for the fixed form already ended the calculation in an error,
+        // so no figure is missed here.
+        a.Figuren.clear();
+    }
+    return a;
+}
+
+} // namespace kalotri::blatt

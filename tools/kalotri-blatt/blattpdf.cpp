@@ -1,0 +1,200 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "blattpdf.h"
+
+#include "figurmaler.h"
+
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace kalotri::blatt {
+
+namespace {
+
+// Page geometry in millimetres.
+constexpr double SeiteBreite = 210;
+constexpr double SeiteHoehe = 297;
+constexpr double RandLinks = 20;
+constexpr double RandRechts = 15;
+constexpr double RandOben = 15;
+constexpr double RandUnten = 18;
+constexpr double Spaltenabstand = 6;
+constexpr double Blockabstand = 7;
+
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// Where each block goes: a block that does not fit below the last one opens a page.
+struct Platz {
+    int Seite = 0;
+    double Y = 0;
+};
+
+std::vector<Platz> Verteile(const std::vector<double>& hoehen, double erstesY, double oben,
+                            double unten, int ersteSeite) {
+    std::vector<Platz> plaetze;
+    Platz jetzt{ersteSeite, erstesY};
+    for (const double h : hoehen) {
+        // A block taller than a whole page still gets a page of its own.
+        if (jetzt.Y + h > unten && jetzt.Y > oben) {
+            jetzt = {jetzt.Seite + 1, oben};
+        }
+        plaetze.push_back(jetzt);
+        jetzt.Y += h;
+    }
+    return plaetze;
+}
+
+class Maler {
+  public:
+    Maler(QPdfWriter& pdf, const Blattkopf& kopf)
+        : pdf_(pdf), kopf_(kopf), z_(Zeichenflaeche::Fuer(&pdf)), text_(z_.Text, &pdf),
+          titel_(z_.Titel, &pdf) {}
+
+    int Schreibe(const std::vector<BlattAufgabe>& aufgaben,
+                 const std::function<void(int, int)>& fortschritt) {
+        // Exercise blocks: the given values and the task, then room to breathe.
+        const double kopfHoehe = titel_.lineSpacing() + z_.Mm(4) + text_.lineSpacing() + z_.Mm(8);
+        std::vector<double> hoehen(aufgaben.size(), 2 * text_.lineSpacing() + z_.Mm(Blockabstand));
+        const auto aufgabenPlaetze =
+            Verteile(hoehen, Mm(RandOben) + kopfHoehe, Mm(RandOben), Mm(SeiteHoehe - RandUnten), 0);
+        std::vector<Platz> loesungsPlaetze;
+        if (kopf_.MitLoesungen) {
+            hoehen.clear();
+            for (const BlattAufgabe& a : aufgaben) {
+                hoehen.push_back(LoesungsHoehe(a) + z_.Mm(Blockabstand));
+            }
+            loesungsPlaetze =
+                Verteile(hoehen, Mm(RandOben) + titel_.lineSpacing() + z_.Mm(6), Mm(RandOben),
+                         Mm(SeiteHoehe - RandUnten), aufgabenPlaetze.back().Seite + 1);
+        }
+        seiten_ = (loesungsPlaetze.empty() ? aufgabenPlaetze : loesungsPlaetze).back().Seite + 1;
+
+        QPainter p(&pdf_);
+        int seite = 0;
+        Kopf(p, kopf_.Titel);
+        for (std::size_t i = 0; i < aufgaben.size(); ++i) {
+            Seite(p, seite, aufgabenPlaetze[i].Seite, fortschritt);
+            Aufgabe(p, i, aufgaben[i], aufgabenPlaetze[i].Y);
+        }
+        for (std::size_t i = 0; i < loesungsPlaetze.size(); ++i) {
+            Seite(p, seite, loesungsPlaetze[i].Seite, fortschritt);
+            if (i == 0) {
+                p.setFont(z_.Titel);
+                p.drawText(QPointF(Mm(RandLinks), Mm(RandOben) + titel_.ascent()), "Lösungen");
+            }
+            Loesung(p, i, aufgaben[i], loesungsPlaetze[i].Y);
+        }
+        Fuss(p, seite);
+        fortschritt(seite + 1, seiten_);
+        return seiten_;
+    }
+
+  private:
+    double Mm(double mm) const { return z_.Mm(mm); }
+
+    // Moves on to page ziel, closing the pages before it.
+    void Seite(QPainter& p, int& seite, int ziel,
+               const std::function<void(int, int)>& fortschritt) {
+        while (seite < ziel) {
+            Fuss(p, seite);
+            fortschritt(seite + 1, seiten_);
+            pdf_.newPage();
+            ++seite;
+        }
+    }
+
+    void Fuss(QPainter& p, int seite) {
+        p.setFont(z_.Klein);
+        p.setPen(Qt::black);
+        const QString text = QString("Seite %1 von %2").arg(seite + 1).arg(seiten_);
+        p.drawText(QRectF(Mm(RandLinks), Mm(SeiteHoehe - 12),
+                          Mm(SeiteBreite - RandLinks - RandRechts), Mm(6)),
+                   Qt::AlignRight | Qt::AlignVCenter, text);
+    }
+
+    void Kopf(QPainter& p, const std::string& titel) {
+        p.setPen(Qt::black);
+        p.setFont(z_.Titel);
+        double y = Mm(RandOben) + titel_.ascent();
+        p.drawText(QPointF(Mm(RandLinks), y), Q(titel));
+        y += titel_.descent() + Mm(4) + text_.ascent();
+        p.setFont(z_.Text);
+        p.drawText(QPointF(Mm(RandLinks), y),
+                   "Name: ________________________________    Datum: ________________");
+    }
+
+    void Aufgabe(QPainter& p, std::size_t i, const BlattAufgabe& a, double y) {
+        p.setPen(Qt::black);
+        p.setFont(z_.Fett);
+        p.drawText(QPointF(Mm(RandLinks), y + text_.ascent()), QString("%1.").arg(i + 1));
+        p.setFont(z_.Text);
+        p.drawText(QPointF(Mm(LoesungstextLinks), y + text_.ascent()), Q(a.Gegeben));
+        p.drawText(QPointF(Mm(LoesungstextLinks), y + text_.lineSpacing() + text_.ascent()),
+                   "Berechne die fehlenden Größen.");
+    }
+
+    double TextBreite(const BlattAufgabe& a) const {
+        double breite = Mm(LoesungstextBreite);
+        for (const std::string& zeile : a.Loesungsweg) {
+            breite = std::max(breite, text_.horizontalAdvance(Q(zeile)));
+        }
+        return breite;
+    }
+
+    // The figures take the room right of the text, if there is enough for one.
+    QRectF FigurenSpalte(const BlattAufgabe& a, double y) const {
+        const double links = Mm(LoesungstextLinks) + TextBreite(a) + Mm(Spaltenabstand);
+        const double breite = Mm(SeiteBreite - RandRechts) - links;
+        if (a.Figuren.empty() || breite < Mm(30)) {
+            return {};
+        }
+        return {links, y, breite, FigurenHoehe(a, breite, z_)};
+    }
+
+    double LoesungsHoehe(const BlattAufgabe& a) const {
+        const double text = static_cast<double>(a.Loesungsweg.size()) * text_.lineSpacing();
+        return std::max(text, FigurenSpalte(a, 0).height());
+    }
+
+    void Loesung(QPainter& p, std::size_t i, const BlattAufgabe& a, double y) {
+        p.setPen(Qt::black);
+        p.setFont(z_.Fett);
+        p.drawText(QPointF(Mm(RandLinks), y + text_.ascent()), QString("%1.").arg(i + 1));
+        p.setFont(z_.Text);
+        double zeileY = y + text_.ascent();
+        for (const std::string& zeile : a.Loesungsweg) {
+            p.drawText(QPointF(Mm(LoesungstextLinks), zeileY), Q(zeile));
+            zeileY += text_.lineSpacing();
+        }
+        const QRectF spalte = FigurenSpalte(a, y);
+        if (!spalte.isEmpty()) {
+            MaleFiguren(p, a, spalte, z_);
+        }
+    }
+
+    QPdfWriter& pdf_;
+    Blattkopf kopf_;
+    Zeichenflaeche z_;
+    QFontMetricsF text_;
+    QFontMetricsF titel_;
+    int seiten_ = 1;
+};
+
+} // namespace
+
+int SchreibeBlatt(QPdfWriter& pdf, const std::vector<BlattAufgabe>& aufgaben, const Blattkopf& kopf,
+                  const std::function<void(int, int)>& fortschritt) {
+    pdf.setPageSize(QPageSize(QPageSize::A4));
+    pdf.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+    pdf.setResolution(600);
+    pdf.setTitle(QString::fromStdString(kopf.Titel));
+    pdf.setCreator("kalotri-blatt");
+    return Maler(pdf, kopf).Schreibe(aufgaben, fortschritt);
+}
+
+} // namespace kalotri::blatt

@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "blattaufgabe.h"
+
+#include <QFont>
+#include <QPainter>
+#include <QRectF>
+
+namespace kalotri::blatt {
+
+// The faces of a sheet, and the device they are measured on.
+struct Zeichenflaeche {
+    const QPaintDevice* Geraet = nullptr;
+    double ProMm = 1; // device units per millimetre
+    QFont Text;       // exercise and solution lines
+    QFont Klein;      // figure labels, captions, derived quantities
+    QFont Fett;       // numbers of the exercises
+    QFont Titel;
+
+    static Zeichenflaeche Fuer(const QPaintDevice* geraet);
+    double Mm(double mm) const { return mm * ProMm; }
+};
+
+// The column beside a solution: for each triangle a caption where one is needed ("1.
+// Lösung", a flat triangle), its figure to scale, and with --mehr the derived quantities.
+// The figures are as high as their width lets them be, so the height needs the width.
+double FigurenHoehe(const BlattAufgabe& aufgabe, double breite, const Zeichenflaeche& z);
+void MaleFiguren(QPainter& p, const BlattAufgabe& aufgabe, const QRectF& spalte,
+                 const Zeichenflaeche& z);
+
+} // namespace kalotri::blatt

@@ -1,0 +1,150 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// kalotri-blatt: a printable worksheet of triangle exercises with worked solutions and
+// figures to scale, written as a PDF.
+
+#include "blattaufgabe.h"
+#include "blattpdf.h"
+#include "optionen.h"
+#include "quelle.h"
+#include "svgausgabe.h"
+
+#include "erzeuge.h"
+#include "fehler.h"
+#include "kalotri_version.h"
+#include "rundformat.h"
+
+#include <QGuiApplication>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+#include <chrono>
+#include <iostream>
+
+namespace {
+
+using namespace kalotri;
+
+// Sheets longer than this report their progress.
+constexpr int StillBisSeiten = 4;
+
+// Qt's remarks about the platform (no runtime directory and the like) are no concern of
+// the sheet's user; real failures still get through.
+void Meldungen(QtMsgType typ, const QMessageLogContext&, const QString& text) {
+    if (typ == QtCriticalMsg || typ == QtFatalMsg) {
+        std::cerr << text.toStdString() << "\n";
+    }
+}
+
+int Abbruch(const std::string& text) {
+    std::cerr << "kalotri-blatt: " << text << "\n";
+    return 2;
+}
+
+std::vector<Eingabe> Erzeugt(const blatt::Optionen& o) {
+    std::uint64_t seed = 0;
+    if (o.Seed) {
+        seed = *o.Seed;
+    } else {
+        // A new sheet each time; the seed is told so that it can be made again.
+        seed = static_cast<std::uint64_t>(
+                   std::chrono::system_clock::now().time_since_epoch().count()) %
+               1000000;
+        std::cerr << "kalotri-blatt: Seed " << seed << " (mit --seed " << seed
+                  << " entsteht dasselbe Blatt)\n";
+    }
+    std::vector<Eingabe> aufgaben;
+    for (const ErzeugteAufgabe& a : Erzeuge(*o.Erzeuge, o.Typen, seed)) {
+        aufgaben.push_back(a.Felder);
+    }
+    return aufgaben;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // Nothing here needs a window; without a display the fonts are still found.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    qInstallMessageHandler(Meldungen);
+    QGuiApplication app(argc, argv);
+
+    const blatt::OptionenErgebnis optionen =
+        blatt::LiesOptionen(std::vector<std::string>(argv + 1, argv + argc));
+    if (optionen.Fehler) {
+        std::cerr << "kalotri-blatt: " << *optionen.Fehler << "\nHilfe mit: kalotri-blatt --help\n";
+        return 2;
+    }
+    const blatt::Optionen& o = optionen.Werte;
+    if (o.Hilfe) {
+        std::cout << blatt::Hilfetext();
+        return 0;
+    }
+    if (o.Version) {
+        std::cout << "kalotri-blatt " << KALOTRI_VERSION << "\n";
+        return 0;
+    }
+
+    blatt::Darstellung darstellung;
+    try {
+        RundFormatAusText(o.DezimalenText, darstellung.Format.Maske);
+    } catch (const KalotriFehler& fehler) {
+        return Abbruch(FehlerAnzeigeText(fehler.what()));
+    }
+    darstellung.Format.Trennzeichen = o.Trennzeichen;
+    darstellung.Einheit = o.Einheit;
+    darstellung.Mehr = o.Mehr;
+
+    int rueckgabe = 0;
+    std::vector<Eingabe> eingaben;
+    if (o.Erzeuge) {
+        eingaben = Erzeugt(o);
+    } else {
+        const blatt::Aufgabenliste liste = blatt::LiesAufgaben(o.Dateien);
+        if (liste.Fehler) {
+            return Abbruch(*liste.Fehler);
+        }
+        for (const std::string& zeile : liste.Unlesbar) {
+            std::cerr << "kalotri-blatt: " << zeile << "\n";
+            rueckgabe = 1;
+        }
+        eingaben = liste.Aufgaben;
+    }
+    if (eingaben.empty()) {
+        std::cerr << "kalotri-blatt: keine Aufgaben, kein Blatt\n";
+        return rueckgabe == 0 ? 2 : rueckgabe;
+    }
+
+    std::vector<blatt::BlattAufgabe> aufgaben;
+    aufgaben.reserve(eingaben.size());
+    for (const Eingabe& e : eingaben) {
+        aufgaben.push_back(blatt::Bearbeite(e, darstellung));
+    }
+
+    // The PDF appears only once it is complete.
+    QSaveFile datei(QString::fromStdString(o.Ausgabe));
+    if (!datei.open(QIODevice::WriteOnly)) {
+        return Abbruch("\"" + o.Ausgabe +
+                       "\" lässt sich nicht schreiben: " + datei.errorString().toStdString());
+    }
+    if (o.SvgVerzeichnis) {
+        if (const auto fehler = blatt::SchreibeSvgs(*o.SvgVerzeichnis, aufgaben)) {
+            return Abbruch(*fehler);
+        }
+    }
+    {
+        QPdfWriter pdf(&datei);
+        const auto fortschritt = [](int seite, int seiten) {
+            if (seiten > StillBisSeiten && (seite % 10 == 0 || seite == seiten)) {
+                std::cerr << "kalotri-blatt: Seite " << seite << " von " << seiten << "\n";
+            }
+        };
+        blatt::SchreibeBlatt(pdf, aufgaben, {o.Titel, !o.OhneLoesungen}, fortschritt);
+    }
+    if (!datei.commit()) {
+        return Abbruch("\"" + o.Ausgabe +
+                       "\" lässt sich nicht schreiben: " + datei.errorString().toStdString());
+    }
+    return rueckgabe;
+}
