@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "loesungen.h"
 
-#include "fehler.h"
 #include "gleitkomma.h"
-#include "symbol.h"
 
 #include <algorithm>
 #include <array>
@@ -90,20 +88,6 @@ std::vector<Dreieck> GeloesteDreiecke(const TRechner& rechner, const ScriptProto
         std::remove_if(dreiecke.begin(), dreiecke.end(), [](const Dreieck& x) { return !Echt(x); }),
         dreiecke.end());
     return dreiecke;
-}
-
-std::vector<std::string> SichtbareZeilen(const ScriptProtokoll& script, const Ausgang& ausgang) {
-    std::vector<std::string> text;
-    for (const ScriptZeile& zeile : script.Zeilen()) {
-        text.push_back(zeile.Schrift == SchriftSymbol ? SymbolZuUnicode(zeile.Text) : zeile.Text);
-    }
-    if (ausgang.Meldung) {
-        text.push_back("Meldung: " + *ausgang.Meldung);
-    }
-    if (ausgang.Fehler) {
-        text.push_back("Fehler: " + FehlerAnzeigeText(*ausgang.Fehler));
-    }
-    return text;
 }
 
 } // namespace kalotri

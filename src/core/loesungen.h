@@ -18,8 +18,4 @@ namespace kalotri {
 std::vector<Dreieck> GeloesteDreiecke(const TRechner& rechner, const ScriptProtokoll& script,
                                       const Ausgang& ausgang);
 
-// The lines as the Script shows them, angle letters as Greek letters, followed by
-// "Meldung: ..." or "Fehler: ..." (with the error display's full stop) if the run ended so.
-std::vector<std::string> SichtbareZeilen(const ScriptProtokoll& script, const Ausgang& ausgang);
-
 } // namespace kalotri

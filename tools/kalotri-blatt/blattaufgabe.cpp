@@ -6,6 +6,7 @@
 #include "loesungen.h"
 #include "pruef.h"
 #include "scriptprotokoll.h"
+#include "scripttext.h"
 #include "symbol.h"
 #include "zahlform.h"
 

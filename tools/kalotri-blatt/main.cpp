@@ -87,11 +87,11 @@ int main(int argc, char** argv) {
     }
 
     blatt::Darstellung darstellung;
-    try {
-        RundFormatAusText(o.DezimalenText, darstellung.Format.Maske);
-    } catch (const KalotriFehler& fehler) {
-        return Abbruch(FehlerAnzeigeText(fehler.what()));
+    const RundFormatErgebnis rundFormat = RundFormatAusText(o.DezimalenText);
+    if (rundFormat.Fehler) {
+        return Abbruch(FehlerAnzeigeText(*rundFormat.Fehler));
     }
+    darstellung.Format.Maske = rundFormat.Maske;
     darstellung.Format.Trennzeichen = o.Trennzeichen;
     darstellung.Einheit = o.Einheit;
     darstellung.Mehr = o.Mehr;

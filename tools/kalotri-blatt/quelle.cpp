@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "quelle.h"
 
-#include "aufgabe.h"
+#include "aufgabenzeile.h"
 
 #include <fstream>
 #include <iostream>
@@ -14,14 +14,11 @@ namespace {
 void LiesStrom(std::istream& ein, const std::string& name, Aufgabenliste& liste) {
     std::string zeile;
     for (long nummer = 1; std::getline(ein, zeile); ++nummer) {
-        // Editors that write CRLF often start the file with a byte order mark as well.
-        if (nummer == 1 && zeile.rfind("\xEF\xBB\xBF", 0) == 0) {
-            zeile.erase(0, 3);
-        }
-        if (zeile.find_first_not_of(" \t\r") == std::string::npos) {
+        const std::string_view text = nummer == 1 ? OhneBom(zeile) : zeile;
+        if (text.find_first_not_of(" \t\r") == std::string_view::npos) {
             continue;
         }
-        const rechne::Aufgabe aufgabe = rechne::ZerlegeZeile(zeile);
+        const Aufgabenzeile aufgabe = ZerlegeZeile(text);
         if (const auto* eingabe = std::get_if<Eingabe>(&aufgabe)) {
             liste.Aufgaben.push_back(*eingabe);
         } else {

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ausgabe.h"
 
-#include "fehler.h"
-#include "symbol.h"
+#include "scripttext.h"
 
 #include <nlohmann/json.hpp>
 
@@ -19,15 +18,9 @@ constexpr std::array<const char*, 6> BoxNamen = {"eA", "eB", "eC", "eAlpha", "eB
 
 std::string AlsText(const ScriptProtokoll& script, const Ausgang& ausgang) {
     std::string text;
-    for (const ScriptZeile& zeile : script.Zeilen()) {
-        text += zeile.Schrift == SchriftSymbol ? SymbolZuUnicode(zeile.Text) : zeile.Text;
+    for (const std::string& zeile : SichtbareZeilen(script, ausgang)) {
+        text += zeile;
         text += '\n';
-    }
-    if (ausgang.Meldung) {
-        text += "Meldung: " + *ausgang.Meldung + '\n';
-    }
-    if (ausgang.Fehler) {
-        text += "Fehler: " + FehlerAnzeigeText(*ausgang.Fehler) + '\n';
     }
     text += '\n';
     return text;

@@ -2,10 +2,10 @@
 // kalotri-rechne: runs exercises from standard input through the calculation command, each
 // as the first calculation of a freshly started program, and writes the worked solutions.
 
-#include "aufgabe.h"
 #include "ausgabe.h"
 #include "optionen.h"
 
+#include "aufgabenzeile.h"
 #include "fehler.h"
 #include "rundformat.h"
 #include "scriptprotokoll.h"
@@ -60,12 +60,7 @@ int main(int argc, char** argv) {
     int rueckgabe = 0;
     std::string zeile;
     for (long nummer = 1; std::getline(std::cin, zeile); ++nummer) {
-        // Editors that write CRLF often start the file with a byte order mark as well; it
-        // would otherwise make the first box unreadable.
-        if (nummer == 1 && zeile.rfind("\xEF\xBB\xBF", 0) == 0) {
-            zeile.erase(0, 3);
-        }
-        const rechne::Aufgabe aufgabe = rechne::ZerlegeZeile(zeile);
+        const Aufgabenzeile aufgabe = ZerlegeZeile(nummer == 1 ? OhneBom(zeile) : zeile);
         ScriptProtokoll script;
         Ausgang ausgang;
         if (const auto* eingabe = std::get_if<Eingabe>(&aufgabe)) {

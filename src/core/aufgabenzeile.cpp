@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "aufgabe.h"
+#include "aufgabenzeile.h"
 
 #include <vector>
 
-namespace kalotri::rechne {
+namespace kalotri {
 
-Aufgabe ZerlegeZeile(std::string_view zeile) {
+Aufgabenzeile ZerlegeZeile(std::string_view zeile) {
     if (!zeile.empty() && zeile.back() == '\r') {
         zeile.remove_suffix(1);
     }
@@ -39,4 +39,11 @@ Aufgabe ZerlegeZeile(std::string_view zeile) {
     return eingabe;
 }
 
-} // namespace kalotri::rechne
+std::string_view OhneBom(std::string_view ersteZeile) {
+    if (ersteZeile.substr(0, 3) == "\xEF\xBB\xBF") {
+        ersteZeile.remove_prefix(3);
+    }
+    return ersteZeile;
+}
+
+} // namespace kalotri

@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "rechner.h"
+
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace kalotri {
+
+// The exercise line format of the batch tools: one exercise per line, the six box texts
+// and optionally the six letters, separated by TAB.
+
+// One input line as the six boxes and six letter choosers, or the reason it cannot be one
+// (German, without a full stop).
+using Aufgabenzeile = std::variant<Eingabe, std::string>;
+
+// Fields are separated by TAB; a trailing "\r" (CRLF files) is dropped first.
+Aufgabenzeile ZerlegeZeile(std::string_view zeile);
+
+// The first line without the byte order mark that editors writing CRLF often put before
+// it; it would otherwise make the first box unreadable.
+std::string_view OhneBom(std::string_view ersteZeile);
+
+} // namespace kalotri
