@@ -1,28 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QDialog>
+#include "ui_about_u.h"
 
-class QFrame;
-class QLabel;
-class QPushButton;
+#include "dialograhmen.h"
 
 // The Info dialog: name, icon and version of the program. No behaviour of its own; closing
-// it only hides it.
-class TAboutBox : public QDialog {
+// it only hides it. Its controls come from the form about_u.ui.
+class TAboutBox : public TFesterDialog, public Ui::TAboutBox {
     Q_OBJECT
   public:
     explicit TAboutBox(QWidget* parent = nullptr);
-
-    QFrame* Panel1;
-    QLabel* ProgramIcon;
-    QLabel* ProductName;
-    QLabel* Version;
-    QLabel* Copyright;
-    QLabel* Comments;
-    QPushButton* OKButton;
-
-    void setVisible(bool visible) override;
 };
-
-extern TAboutBox* AboutBox;

@@ -1,21 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialograhmen.h"
 
-#include <QDialog>
-#include <QFont>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
 #include <algorithm>
 
-void RichteFestenDialogEin(QDialog* dialog, int breite, int hoehe) {
-    dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                           Qt::MSWindowsFixedSizeDialogHint);
-    dialog->setFixedSize(breite, hoehe);
-    dialog->setSizeGripEnabled(false);
-    // Dialogs are top-level windows, which do not inherit the main window's font.
-    dialog->setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+TFesterDialog::TFesterDialog(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint) {}
+
+void TFesterDialog::setVisible(bool visible) {
+    // Placed before QDialog positions it over its parent: it opens centred on the screen.
+    if (visible && !isVisible()) {
+        ZentriereAufBildschirm(this);
+    }
+    QDialog::setVisible(visible);
 }
 
 void ZentriereAufBildschirm(QWidget* fenster) {

@@ -1,17 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-class QDialog;
+#include <QDialog>
+
 class QLabel;
-class QWidget;
 
-// What the program's dialogs share: the fixed dialog frame of the original layout, its
-// font, centring on the screen (message boxes too), and labels that must not cut their text when
-// the substituted font is wider than the one the layout was drawn for.
+// What the program's dialogs share: the fixed dialog frame of the original layout, centring
+// on the screen (message boxes too), and labels that must not cut their text when the
+// substituted font is wider than the one the layout was drawn for.
 
-// Fixed frame with a client area of the given size: no resizing, no minimise or maximise
-// button, no context-help button; the main window's font.
-void RichteFestenDialogEin(QDialog* dialog, int breite, int hoehe);
+// A dialog in a fixed frame: no resizing, no minimise or maximise button, no context-help
+// button; it opens centred on the screen. Its size and font come from its form.
+class TFesterDialog : public QDialog {
+    Q_OBJECT
+  public:
+    explicit TFesterDialog(QWidget* parent = nullptr);
+
+    void setVisible(bool visible) override;
+};
 
 // Centres a window on the screen it is going to appear on.
 void ZentriereAufBildschirm(QWidget* fenster);

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "about_u.h"
 #include "icon.h"
 #include "kalotri_u.h"
-#include "opt_u.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -27,16 +25,6 @@ int main(int argc, char* argv[]) {
     }
 
     TForm1 form1;
-    Form1 = &form1;
-    TAboutBox aboutBox(&form1);
-    AboutBox = &aboutBox;
-    TOptionenDlg optionenDlg(&form1);
-    OptionenDlg = &optionenDlg;
-
     form1.show();
-    const int ergebnis = QApplication::exec();
-    OptionenDlg = nullptr;
-    AboutBox = nullptr;
-    Form1 = nullptr;
-    return ergebnis;
+    return QApplication::exec();
 }

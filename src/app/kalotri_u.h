@@ -3,24 +3,20 @@
 
 #include "druck_u.h"
 #include "rechner.h"
+#include "ui_kalotri_u.h"
 
 #include <QMainWindow>
 
 #include <array>
 #include <string>
 
-class QAction;
-class QComboBox;
-class QFrame;
-class QGroupBox;
-class QLineEdit;
-class QMenu;
-class QStatusBar;
-class TScript;
-class TSkizze;
+class TAboutBox;
+class TOptionenDlg;
 
-// The main window: input area with the sketch, the Script, the menu.
-class TForm1 : public QMainWindow {
+// The main window: input area with the sketch, the Script, the menu. Its controls come
+// from the form kalotri_u.ui; the class adds what the form cannot hold and the handlers.
+// It owns its two dialogs, so every menu command always has something to open.
+class TForm1 : public QMainWindow, private Ui::TForm1 {
     Q_OBJECT
   public:
     explicit TForm1(QWidget* parent = nullptr);
@@ -38,46 +34,29 @@ class TForm1 : public QMainWindow {
 
     // The locale's decimal separator as the calculation writes it.
     const std::string& Trennzeichen() const { return trennzeichen_; }
-    kalotri::TRechner& Rechner() { return rechner_; }
     TScript& Script() { return *RichEdit1; }
     TDrucker& Drucker() { return drucker_; }
+    TOptionenDlg& Optionen() { return *optionen_; }
 
   protected:
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void createControls();
-    void createActions();
-    QAction* NeueAktion(const char* name, const QString& text, void (TForm1::*handler)());
-    void createMenus();
+    // Builds the form; returns the Script the calculation writes into.
+    TScript& Aufbauen();
+    void AktionenVerbinden();
     void FormCreate();
     void TrennzeichenLesen();
 
-    QWidget* client_ = nullptr;
-    QFrame* Panel1 = nullptr;
-    QGroupBox* GroupBox1 = nullptr;
-    TScript* RichEdit1 = nullptr;
-    QGroupBox* GroupBox2 = nullptr;
-    TSkizze* PaintBox1 = nullptr;
     // In the order a, b, c, alpha, beta, gamma, like kalotri::Feld.
     std::array<QLineEdit*, 6> eingaben_{};
     std::array<QComboBox*, 6> buchstaben_{};
-    QStatusBar* StatusBar1 = nullptr;
-
-    QAction* Druckereinrichten1 = nullptr;
-    QAction* Beenden1 = nullptr;
-    QAction* Rechne2 = nullptr;
-    QAction* NeueRechnung1 = nullptr;
-    QAction* Lschen1 = nullptr;
-    QAction* IndieZwischenablage1 = nullptr;
-    QAction* Drucken1 = nullptr;
-    QAction* Optionen1 = nullptr;
-    QAction* Copyright1 = nullptr;
 
     kalotri::TRechner rechner_;
     TDrucker drucker_;
+    TOptionenDlg* optionen_ = nullptr;
+    // Made on first use: most runs never show it.
+    TAboutBox* info_ = nullptr;
     std::string trennzeichen_ = ",";
 };
-
-extern TForm1* Form1;

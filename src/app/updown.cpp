@@ -25,63 +25,62 @@ QToolButton* NeuerPfeil(QWidget* parent, Qt::ArrowType pfeil) {
 } // namespace
 
 TUpDown::TUpDown(QWidget* parent)
-    : QWidget(parent), m_hoch(NeuerPfeil(this, Qt::UpArrow)),
-      m_runter(NeuerPfeil(this, Qt::DownArrow)) {
+    : QWidget(parent), hoch_(NeuerPfeil(this, Qt::UpArrow)),
+      runter_(NeuerPfeil(this, Qt::DownArrow)) {
     setFocusPolicy(Qt::NoFocus);
     // With auto-repeat, pressed() is emitted once on the press and again on every repeat,
     // clicked() only on release; stepping on pressed() is what the platform control does.
-    connect(m_hoch, &QToolButton::pressed, this, [this] { stepBy(1); });
-    connect(m_runter, &QToolButton::pressed, this, [this] { stepBy(-1); });
+    connect(hoch_, &QToolButton::pressed, this, [this] { stepBy(1); });
+    connect(runter_, &QToolButton::pressed, this, [this] { stepBy(-1); });
 }
 
 void TUpDown::setBuddy(QLineEdit* buddy) {
-    if (m_buddy != nullptr) {
-        m_buddy->removeEventFilter(this);
+    if (buddy_ != nullptr) {
+        buddy_->removeEventFilter(this);
     }
-    m_buddy = buddy;
-    if (m_buddy != nullptr) {
-        m_buddy->installEventFilter(this);
+    buddy_ = buddy;
+    if (buddy_ != nullptr) {
+        buddy_->installEventFilter(this);
     }
 }
 
 void TUpDown::setRange(int minimum, int maximum) {
-    m_minimum = minimum;
-    m_maximum = std::max(minimum, maximum);
-    m_position = std::clamp(m_position, m_minimum, m_maximum);
+    minimum_ = minimum;
+    maximum_ = std::max(minimum, maximum);
+    position_ = std::clamp(position_, minimum_, maximum_);
 }
 
 void TUpDown::setPosition(int position) {
-    m_position = std::clamp(position, m_minimum, m_maximum);
+    position_ = std::clamp(position, minimum_, maximum_);
 }
 
 void TUpDown::uebernimmBuddyText() {
-    if (m_buddy == nullptr) {
+    if (buddy_ == nullptr) {
         return;
     }
     // Read the count the way the box itself reads it, so "$A" and "10" mean the same here.
-    const std::optional<std::int32_t> zahl = kalotri::LiesGanzzahl(m_buddy->text().toStdString());
-    if (zahl && *zahl >= m_minimum && *zahl <= m_maximum) {
-        m_position = *zahl;
+    const std::optional<std::int32_t> zahl = kalotri::LiesGanzzahl(buddy_->text().toStdString());
+    if (zahl && *zahl >= minimum_ && *zahl <= maximum_) {
+        position_ = *zahl;
     }
 }
 
 void TUpDown::stepBy(int schritte) {
     uebernimmBuddyText();
-    const long long ziel = static_cast<long long>(m_position) + schritte;
+    const long long ziel = static_cast<long long>(position_) + schritte;
     const int neu =
-        static_cast<int>(std::clamp<long long>(ziel, static_cast<long long>(m_minimum), m_maximum));
-    if (neu == m_position) {
+        static_cast<int>(std::clamp<long long>(ziel, static_cast<long long>(minimum_), maximum_));
+    if (neu == position_) {
         return;
     }
-    m_position = neu;
-    if (m_buddy != nullptr) {
-        m_buddy->setText(QString::number(m_position));
+    position_ = neu;
+    if (buddy_ != nullptr) {
+        buddy_->setText(QString::number(position_));
     }
-    emit positionChanged(m_position);
 }
 
 bool TUpDown::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_buddy && event->type() == QEvent::KeyPress) {
+    if (watched == buddy_ && event->type() == QEvent::KeyPress) {
         const auto* taste = static_cast<QKeyEvent*>(event);
         if (taste->modifiers() == Qt::NoModifier || taste->modifiers() == Qt::KeypadModifier) {
             if (taste->key() == Qt::Key_Up) {
@@ -101,6 +100,6 @@ void TUpDown::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     // Upper half to the up arrow; an odd height gives the extra pixel to the lower one.
     const int oben = height() / 2;
-    m_hoch->setGeometry(0, 0, width(), oben);
-    m_runter->setGeometry(0, oben, width(), height() - oben);
+    hoch_->setGeometry(0, 0, width(), oben);
+    runter_->setGeometry(0, oben, width(), height() - oben);
 }

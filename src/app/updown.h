@@ -22,18 +22,14 @@ class TUpDown : public QWidget {
     // Up and down arrow keys in the box step the button as well.
     void setBuddy(QLineEdit* buddy);
     void setRange(int minimum, int maximum);
-    int position() const { return m_position; }
+    int position() const { return position_; }
     void setPosition(int position);
 
-    QToolButton* upButton() const { return m_hoch; }
-    QToolButton* downButton() const { return m_runter; }
+    QToolButton* upButton() const { return hoch_; }
+    QToolButton* downButton() const { return runter_; }
 
   public slots:
     void stepBy(int schritte);
-
-  signals:
-    // Only for steps; the box's own textChanged is what the dialog listens to.
-    void positionChanged(int position);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -42,10 +38,10 @@ class TUpDown : public QWidget {
   private:
     void uebernimmBuddyText();
 
-    QLineEdit* m_buddy = nullptr;
-    QToolButton* m_hoch;
-    QToolButton* m_runter;
-    int m_minimum = 0;
-    int m_maximum = 100;
-    int m_position = 0;
+    QLineEdit* buddy_ = nullptr;
+    QToolButton* hoch_;
+    QToolButton* runter_;
+    int minimum_ = 0;
+    int maximum_ = 100;
+    int position_ = 0;
 };

@@ -2,9 +2,9 @@
 // The count set in the options dialog, opened from the main window's menu, decides how the
 // next calculation writes its values.
 
+#include "boxfaenger.h"
 #include "glob_u.h"
 #include "kalotri_u.h"
-#include "modalwaechter.h"
 #include "opt_u.h"
 #include "script_u.h"
 
@@ -39,10 +39,8 @@ class OptionenRechnungTest : public QObject {
         QFETCH(QStringList, meldungen);
         RundFormat.clear();
         TForm1 form;
-        TOptionenDlg dlg(&form);
-        OptionenDlg = &dlg;
+        TOptionenDlg& dlg = form.Optionen();
         form.show();
-        waechter.erlaube(&dlg);
 
         // Driven from inside the dialog's own modal loop, the way the user would.
         QTimer::singleShot(0, &dlg, [&] {
@@ -56,7 +54,6 @@ class OptionenRechnungTest : public QObject {
             }
         });
         form.Optionen1Click();
-        OptionenDlg = nullptr;
         QVERIFY(dlg.isHidden());
         QCOMPARE(waechter.nimm(), meldungen);
 
@@ -72,6 +69,7 @@ class OptionenRechnungTest : public QObject {
         const QStringList zeilen = form.Script().toPlainText().split('\n');
         QVERIFY2(zeilen.contains(zeile), qPrintable(zeilen.join('|')));
         QCOMPARE(waechter.nimm(), QStringList());
+        QCOMPARE(waechter.Haengende(), QStringList());
     }
 };
 

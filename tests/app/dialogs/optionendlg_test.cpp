@@ -2,9 +2,9 @@
 // The options dialog: its count box, the up-down button beside it, and the mask RundFormat
 // that every written value depends on.
 
+#include "boxfaenger.h"
 #include "fehler.h"
 #include "glob_u.h"
-#include "modalwaechter.h"
 #include "opt_u.h"
 #include "updown.h"
 #include "zahlform.h"
@@ -52,8 +52,7 @@ class OptionenDlgTest : public QObject {
 
     void cleanup() {
         dlg.reset();
-        const QStringList uebrig = waechter->nimm();
-        QVERIFY2(uebrig.isEmpty(), qPrintable(QStringLiteral("stray modal: ") + uebrig.join('|')));
+        QCOMPARE(waechter->Haengende(), QStringList());
     }
 
     void dreiDezimalenGleichNachDemErzeugen() {

@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as the user finds it: layout, start-up state, tab order, menu,
 // sketch and "&Neue Rechnung".
-#include "boxfaenger.h"
-#include "glob_u.h"
-#include "kalotri_u.h"
+#include "fenstertest.h"
 #include "script_u.h"
 
 #include <QComboBox>
@@ -15,31 +13,10 @@
 #include <QStatusBar>
 #include <QTest>
 
-class TstHauptfenster : public QObject {
+class TstHauptfenster : public FensterTest {
     Q_OBJECT
 
-    std::unique_ptr<TForm1> fenster_;
-    ModalWaechter waechter_;
-
-    template <class T> T* Teil(const char* name) {
-        T* teil = fenster_->findChild<T*>(QString::fromLatin1(name));
-        if (!teil) {
-            qFatal("no child %s", name);
-        }
-        return teil;
-    }
-
   private slots:
-    void init() {
-        RundFormat = "0.000";
-        fenster_ = std::make_unique<TForm1>();
-        fenster_->show();
-        QVERIFY(QTest::qWaitForWindowActive(fenster_.get()));
-    }
-    void cleanup() {
-        fenster_.reset();
-        QCOMPARE(waechter_.Haengende(), QStringList());
-    }
 
     void startzustand() {
         QCOMPARE(fenster_->windowTitle(), QStringLiteral("Übungen zu Sinussatz und Cosinussatz"));
@@ -245,8 +222,7 @@ class TstHauptfenster : public QObject {
 
     void beendenSchliesstOhneFrage() {
         fenster_->Script().ZeileAnfuegen("Typ: SSS");
-        const auto boxen = BeantworteBoxen(
-            [this] { fenster_->findChild<QAction*>(QStringLiteral("Beenden1"))->trigger(); });
+        const auto boxen = Befehl("Beenden1");
         QCOMPARE(boxen.size(), std::size_t{0});
         QVERIFY(!fenster_->isVisible());
     }

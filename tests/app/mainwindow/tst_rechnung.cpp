@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The calculation command as the window runs it: the Script lines with their faces,
 // the message boxes and where the focus goes, and the general error display.
-#include "boxfaenger.h"
+#include "fenstertest.h"
 #include "glob_u.h"
-#include "kalotri_u.h"
 #include "script_u.h"
 
 #include <QComboBox>
@@ -37,11 +36,8 @@ QString FokusName(const QWidget& fenster) {
 
 } // namespace
 
-class TstRechnung : public QObject {
+class TstRechnung : public FensterTest {
     Q_OBJECT
-
-    std::unique_ptr<TForm1> fenster_;
-    ModalWaechter waechter_;
 
     QLineEdit* Feld(const QString& name) { return fenster_->findChild<QLineEdit*>(name); }
     void Eingeben(const QStringList& texte) {
@@ -49,22 +45,12 @@ class TstRechnung : public QObject {
             Feld(QString::fromLatin1(Felder[i]))->setText(texte.value(i));
         }
     }
-    std::vector<GeseheneBox> Rechne() {
-        return BeantworteBoxen(
-            [this] { fenster_->findChild<QAction*>(QStringLiteral("Rechne2"))->trigger(); });
-    }
+    std::vector<GeseheneBox> Rechne() { return Befehl("Rechne2"); }
 
   private slots:
     void init() {
-        RundFormat = "0.000";
-        fenster_ = std::make_unique<TForm1>();
-        fenster_->show();
-        QVERIFY(QTest::qWaitForWindowActive(fenster_.get()));
+        FensterTest::init();
         QCOMPARE(fenster_->Trennzeichen(), std::string(","));
-    }
-    void cleanup() {
-        fenster_.reset();
-        QCOMPARE(waechter_.Haengende(), QStringList());
     }
 
     // The Overview's road of one calculation, and a second run behind it.

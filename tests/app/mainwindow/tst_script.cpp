@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Script box: where lines go, its capacity, clearing and the clipboard.
-#include "boxfaenger.h"
 #include "fehler.h"
-#include "glob_u.h"
-#include "kalotri_u.h"
+#include "fenstertest.h"
 #include "script_u.h"
 
 #include <QClipboard>
@@ -14,21 +12,15 @@
 #include <QTest>
 #include <QTextBlock>
 
-class TstScript : public QObject {
+class TstScript : public FensterTest {
     Q_OBJECT
 
-    std::unique_ptr<TForm1> fenster_;
-    ModalWaechter waechter_;
-
     TScript& Script() { return fenster_->Script(); }
-    void Befehl(const char* name) {
-        fenster_->findChild<QAction*>(QString::fromLatin1(name))->trigger();
-    }
     std::vector<GeseheneBox> Rechne345() {
         fenster_->findChild<QLineEdit*>(QStringLiteral("eA"))->setText(QStringLiteral("3"));
         fenster_->findChild<QLineEdit*>(QStringLiteral("eB"))->setText(QStringLiteral("4"));
         fenster_->findChild<QLineEdit*>(QStringLiteral("eC"))->setText(QStringLiteral("5"));
-        return BeantworteBoxen([this] { Befehl("Rechne2"); });
+        return Befehl("Rechne2");
     }
     // Fills the Script to exactly `frei` characters below its capacity.
     void FuellenBisAuf(int frei) {
@@ -44,16 +36,6 @@ class TstScript : public QObject {
     }
 
   private slots:
-    void init() {
-        RundFormat = "0.000";
-        fenster_ = std::make_unique<TForm1>();
-        fenster_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(fenster_.get()));
-    }
-    void cleanup() {
-        fenster_.reset();
-        QCOMPARE(waechter_.Haengende(), QStringList());
-    }
 
     // Whatever the user did with caret and selection, a line goes to the very end and
     // leaves the caret there.
