@@ -116,14 +116,21 @@ bool WinkelEtikett(Figur& f, const FigurEtiketten& e, std::size_t i,
     const Punkt u = Winkelhalbierende(p, i);
     const double zuJ = Laenge(p[(i + 1) % 3] - p[i]);
     const double zuK = Laenge(p[(i + 2) % 3] - p[i]);
+    if (e.Winkel[i].empty()) {
+        return false;
+    }
+    // How much farther from its own corner than from another a label may stand. The full
+    // text must sit clearly at its corner; the letter alone may go as far as the nearest
+    // other corner, and deep into a narrow corner, past the middle of its sides.
+    const std::size_t kurz = e.Winkel[i].size() - 1;
+    const std::array<std::pair<std::size_t, double>, 3> Versuche = {
+        {{0, 0.8}, {kurz, 1.0}, {kurz, 1.5}}};
     constexpr int Schritte = 80;
-    for (std::size_t v = 0; v < e.Winkel[i].size(); ++v) {
+    for (const auto& [v, grenze] : Versuche) {
         for (int s = 1; s <= Schritte; ++s) {
             const Punkt mitte = p[i] + (std::max(zuJ, zuK) * s / Schritte) * u;
-            // Not much nearer to another corner than to its own, or it would seem to name
-            // that one; deep inside a narrow corner it may pass the middle of the sides.
             if (Laenge(mitte - p[i]) >=
-                1.5 * std::min(Laenge(mitte - p[(i + 1) % 3]), Laenge(mitte - p[(i + 2) % 3]))) {
+                grenze * std::min(Laenge(mitte - p[(i + 1) % 3]), Laenge(mitte - p[(i + 2) % 3]))) {
                 break;
             }
             const Rechteck r = Rechteck::UmMitte(mitte, e.Winkel[i][v]);
