@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "druck_u.h"
 
+#include "druckseiten.h"
+#include "druckziel.h"
 #include "fehler.h"
 #include "meldungen.h"
-
-#include "druckseiten.h"
 
 #include <QPrintDialog>
 #include <QPrinterInfo>
@@ -42,9 +42,16 @@ bool TDrucker::Einrichten(QWidget* parent) {
 
 void TDrucker::Drucke(const QTextDocument& dokument) {
     Bereitstellen();
+    // Only a job for a print server can get lost on the way; a file is written here.
+    const bool anServer = drucker_.outputFormat() == QPrinter::NativeFormat;
+    if (anServer) {
+        PruefeDruckziel(drucker_.printerName());
+    }
     drucker_.setDocName(QStringLiteral("Kalotri"));
     if (!DruckeSeiten(dokument, drucker_)) {
-        // The only printing failure the program knows: the queue is unusable.
         throw kalotri::KalotriFehler(FehlerKeinDrucker);
+    }
+    if (anServer) {
+        PruefeUebergabe(drucker_.printerName());
     }
 }
