@@ -1,0 +1,159 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Hostile input through the window: what a pupil can paste or type into the boxes and
+// letter choosers, and calculating until the Script is full.
+#include "fenstertest.h"
+#include "script_u.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QTextBlock>
+
+#include <malloc.h>
+
+namespace {
+
+// Resident memory of this process in kB.
+long Speicher() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    status.open(QIODevice::ReadOnly);
+    for (const QByteArray& zeile : status.readAll().split('\n')) {
+        if (zeile.startsWith("VmRSS:")) {
+            return zeile.mid(6).trimmed().split(' ').value(0).toLong();
+        }
+    }
+    return -1;
+}
+
+} // namespace
+
+class TstFeindlich : public FensterTest {
+    Q_OBJECT
+
+    TScript& Script() { return fenster_->Script(); }
+    void Eingeben(const QString& a, const QString& b, const QString& c) {
+        Teil<QLineEdit>("eA")->setText(a);
+        Teil<QLineEdit>("eB")->setText(b);
+        Teil<QLineEdit>("eC")->setText(c);
+    }
+    // Puts the text on the clipboard and pastes it over the control's text with Ctrl+A,
+    // Ctrl+V.
+    void Einfuegen(QWidget* ziel, const QString& text) {
+        QGuiApplication::clipboard()->setText(text);
+        ziel->setFocus();
+        QTest::keyClick(ziel, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(ziel, Qt::Key_V, Qt::ControlModifier);
+    }
+
+  private slots:
+    // A million characters pasted into a box: the calculation answers with its message
+    // for the box, as for a short text.
+    void millionZeichen_data() {
+        QTest::addColumn<QChar>("zeichen");
+        QTest::newRow("Buchstaben") << QChar(u'x');
+        QTest::newRow("Ziffern") << QChar(u'9');
+    }
+    void millionZeichen() {
+        QFETCH(QChar, zeichen);
+        Eingeben({}, QStringLiteral("4"), QStringLiteral("5"));
+        QLineEdit* a = Teil<QLineEdit>("eA");
+        Einfuegen(a, QString(1000000, zeichen));
+        QVERIFY(a->text().size() > 30000);
+
+        const auto boxen = Befehl("Rechne2");
+        QCOMPARE(boxen.size(), std::size_t{1});
+        QCOMPARE(boxen[0].text, QStringLiteral("Fehlerhafte Eingabe!"));
+        QCOMPARE(fenster_->focusWidget(), a);
+        QVERIFY(Script().document()->isEmpty());
+    }
+
+    // Letters as the pupil may paste them into a side's letter chooser are written
+    // literally: never read as markup, never dropped, on screen and in both clipboard
+    // forms.
+    void buchstabeWoertlich_data() {
+        QTest::addColumn<QString>("buchstabe");
+        QTest::newRow("Fett-Markup") << QStringLiteral("<b>x</b>");
+        QTest::newRow("Bild-Markup") << QStringLiteral("<img src=x>");
+        QTest::newRow("Entität") << QStringLiteral("&amp;");
+        QTest::newRow("Tabulator") << QStringLiteral("a\tb");
+        QTest::newRow("Steuerzeichen") << QStringLiteral("a\x01\x07\x1b[2Jb");
+        QTest::newRow("Rechts-nach-links") << QStringLiteral("\u202Eab\u202C\u200F");
+    }
+    void buchstabeWoertlich() {
+        QFETCH(QString, buchstabe);
+        auto* wahl = Teil<QComboBox>("cbA");
+        Einfuegen(wahl->lineEdit(), buchstabe);
+        QCOMPARE(wahl->currentText(), buchstabe);
+        Eingeben(QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5"));
+        QCOMPARE(Befehl("Rechne2").size(), std::size_t{0});
+        const QString zeile = buchstabe + QLatin1Char(':');
+
+        const QTextBlock block = Script().document()->findBlockByNumber(2);
+        QCOMPARE(block.text(), zeile);
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat format = it.fragment().charFormat();
+            QVERIFY(!format.isImageFormat());
+            QCOMPARE(format.fontWeight(), int(QFont::Normal));
+        }
+
+        Befehl("IndieZwischenablage1");
+        const QMimeData* daten = QGuiApplication::clipboard()->mimeData();
+        QCOMPARE(daten->text().split(QLatin1Char('\n')).value(2), zeile);
+        QTextDocument html;
+        html.setHtml(daten->html());
+        QCOMPARE(html.findBlockByNumber(2).text(), zeile);
+    }
+
+    // Calculating until the Script is full: the capacity error, every line written before
+    // it still there, clearing makes room again and gives the memory back.
+    void bisDasScriptVollIst() {
+        Eingeben(QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5"));
+        QCOMPARE(Befehl("Rechne2").size(), std::size_t{0});
+        const QString eine = Script().toPlainText();
+        Befehl("Lschen1");
+        long nachErstemLeeren = 0;
+        for (int runde = 0; runde < 3; ++runde) {
+            int rechnungen = 0;
+            std::vector<GeseheneBox> boxen;
+            while ((boxen = Befehl("Rechne2")).empty()) {
+                ++rechnungen;
+            }
+            QCOMPARE(boxen.size(), std::size_t{1});
+            QCOMPARE(boxen[0].text, QStringLiteral("Fehler bei Einfügen von RichEdit-Zeile."));
+            QCOMPARE(boxen[0].icon, QMessageBox::Critical);
+            QVERIFY(Script().Laenge() <= ScriptKapazitaet);
+            QVERIFY(Script().Laenge() > ScriptKapazitaet - eine.size());
+            // The full calculations, then the one cut off, from its start to the last line
+            // that fitted.
+            const QString text = Script().toPlainText();
+            const QString rest = text.mid(eine.size() * rechnungen);
+            QCOMPARE(text.left(eine.size() * rechnungen), eine.repeated(rechnungen));
+            QVERIFY(eine.startsWith(rest));
+            QVERIFY(rest.endsWith(QLatin1Char('\n')));
+            // Once full, further calculations fail at once and change nothing.
+            QCOMPARE(Befehl("Rechne2").size(), std::size_t{1});
+            QCOMPARE(Script().toPlainText(), text);
+
+            Befehl("Lschen1");
+            QVERIFY(Script().document()->isEmpty());
+            QCOMPARE(Script().document()->availableUndoSteps(), 0);
+            malloc_trim(0);
+            if (runde == 0) {
+                nachErstemLeeren = Speicher();
+            }
+        }
+        qInfo() << "kB nach dem ersten und dritten Leeren:" << nachErstemLeeren << Speicher();
+        // Nothing of three full Scripts is kept after clearing.
+        QVERIFY2(Speicher() < nachErstemLeeren + 2048,
+                 qPrintable(QStringLiteral("%1 kB after the first clearing, %2 kB after the third")
+                                .arg(nachErstemLeeren)
+                                .arg(Speicher())));
+        QCOMPARE(Befehl("Rechne2").size(), std::size_t{0});
+        QCOMPARE(Script().toPlainText(), eine);
+    }
+};
+
+QTEST_MAIN(TstFeindlich)
+#include "tst_feindlich.moc"
