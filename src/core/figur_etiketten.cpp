@@ -125,16 +125,32 @@ bool WinkelEtikett(Figur& f, const FigurEtiketten& e, std::size_t i,
     const std::size_t kurz = e.Winkel[i].size() - 1;
     const std::array<std::pair<std::size_t, double>, 3> Versuche = {
         {{0, 0.8}, {kurz, 1.0}, {kurz, 1.5}}};
+    // On the bisector first, else a little to either side where another label sits on it.
+    const Punkt quer{-u.y, u.x};
+    constexpr double Seitlich[] = {0, 0.5, -0.5, 1, -1};
     constexpr int Schritte = 80;
     for (const auto& [v, grenze] : Versuche) {
+        const Ausmass m = e.Winkel[i][v];
         for (int s = 1; s <= Schritte; ++s) {
-            const Punkt mitte = p[i] + (std::max(zuJ, zuK) * s / Schritte) * u;
-            if (Laenge(mitte - p[i]) >=
-                grenze * std::min(Laenge(mitte - p[(i + 1) % 3]), Laenge(mitte - p[(i + 2) % 3]))) {
+            const Punkt aufHalbierender = p[i] + (std::max(zuJ, zuK) * s / Schritte) * u;
+            const auto zuWeit = [&](Punkt q) {
+                return Laenge(q - p[i]) >=
+                       grenze * std::min(Laenge(q - p[(i + 1) % 3]), Laenge(q - p[(i + 2) % 3]));
+            };
+            if (zuWeit(aufHalbierender)) {
                 break;
             }
-            const Rechteck r = Rechteck::UmMitte(mitte, e.Winkel[i][v]);
-            if (Innen(r, p, e.Abstand) && Frei(r, belegt)) {
+            std::optional<Rechteck> frei;
+            for (const double o : Seitlich) {
+                const Punkt mitte = aufHalbierender + (o * m.Hoehe) * quer;
+                const Rechteck r = Rechteck::UmMitte(mitte, m);
+                if (!zuWeit(mitte) && Innen(r, p, e.Abstand / 2) && Frei(r, belegt)) {
+                    frei = r;
+                    break;
+                }
+            }
+            if (frei) {
+                const Rechteck r = *frei;
                 f.WinkelEtiketten[i] = r;
                 f.WinkelVariante[i] = static_cast<int>(v);
                 belegt.push_back(r);
