@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A worksheet from generated exercises to the finished PDF, as kalotri-blatt makes it,
+// written into memory instead of a file.
+
+#include "blattaufgabe.h"
+#include "blattpdf.h"
+#include "erzeuge.h"
+
+#include <QBuffer>
+#include <QGuiApplication>
+#include <QPdfWriter>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace kalotri;
+
+void Blatt(benchmark::State& state) {
+    const int anzahl = static_cast<int>(state.range(0));
+    const bool mehr = state.range(1) != 0;
+    int seiten = 0;
+    qint64 bytes = 0;
+    for (auto _ : state) {
+        std::vector<blatt::BlattAufgabe> aufgaben;
+        for (const ErzeugteAufgabe& a : Erzeuge(anzahl, {}, 7)) {
+            aufgaben.push_back(blatt::Bearbeite(a.Felder, {{}, "cm", mehr}));
+        }
+        QBuffer puffer;
+        puffer.open(QIODevice::WriteOnly);
+        {
+            QPdfWriter pdf(&puffer);
+            seiten = blatt::SchreibeBlatt(pdf, aufgaben, {"Blatt", true}, [](int, int) {});
+        }
+        bytes = puffer.size();
+    }
+    state.counters["Seiten"] = seiten;
+    state.counters["Bytes"] = static_cast<double>(bytes);
+}
+
+BENCHMARK(Blatt)->Args({12, 0})->Args({200, 0})->Args({200, 1})->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
