@@ -138,12 +138,27 @@ class Maler {
                    "Berechne die fehlenden Größen.");
     }
 
+    // At least the column's width, wider for long lines, but never beyond the page.
     double TextBreite(const BlattAufgabe& a) const {
         double breite = Mm(LoesungstextBreite);
         for (const std::string& zeile : a.Loesungsweg) {
             breite = std::max(breite, text_.horizontalAdvance(Q(zeile)));
         }
-        return breite;
+        return std::min(breite, Mm(SeiteBreite - RandRechts - LoesungstextLinks));
+    }
+
+    // A line too long for the page (hundreds of decimals) wraps instead of running off it.
+    QRectF ZeilenRahmen(const std::string& zeile, double breite) const {
+        return text_.boundingRect(QRectF(0, 0, breite, 1e9), Qt::TextWrapAnywhere, Q(zeile));
+    }
+
+    double TextHoehe(const BlattAufgabe& a) const {
+        const double breite = TextBreite(a);
+        double hoehe = 0;
+        for (const std::string& zeile : a.Loesungsweg) {
+            hoehe += std::max(text_.lineSpacing(), ZeilenRahmen(zeile, breite).height());
+        }
+        return hoehe;
     }
 
     // The figures take the room right of the text, if there is enough for one.
@@ -157,8 +172,7 @@ class Maler {
     }
 
     double LoesungsHoehe(const BlattAufgabe& a) const {
-        const double text = static_cast<double>(a.Loesungsweg.size()) * text_.lineSpacing();
-        return std::max(text, FigurenSpalte(a, 0).height());
+        return std::max(TextHoehe(a), FigurenSpalte(a, 0).height());
     }
 
     void Loesung(QPainter& p, std::size_t i, const BlattAufgabe& a, double y) {
@@ -166,10 +180,14 @@ class Maler {
         p.setFont(z_.Fett);
         p.drawText(QPointF(Mm(RandLinks), y + text_.ascent()), QString("%1.").arg(i + 1));
         p.setFont(z_.Text);
-        double zeileY = y + text_.ascent();
+        const double breite = TextBreite(a);
+        double zeileY = y;
         for (const std::string& zeile : a.Loesungsweg) {
-            p.drawText(QPointF(Mm(LoesungstextLinks), zeileY), Q(zeile));
-            zeileY += text_.lineSpacing();
+            const double hoehe =
+                std::max(text_.lineSpacing(), ZeilenRahmen(zeile, breite).height());
+            p.drawText(QRectF(Mm(LoesungstextLinks), zeileY, breite, hoehe), Qt::TextWrapAnywhere,
+                       Q(zeile));
+            zeileY += hoehe;
         }
         const QRectF spalte = FigurenSpalte(a, y);
         if (!spalte.isEmpty()) {

@@ -56,6 +56,10 @@ std::vector<Eingabe> Erzeugt(const blatt::Optionen& o) {
     for (const ErzeugteAufgabe& a : Erzeuge(*o.Erzeuge, o.Typen, seed)) {
         aufgaben.push_back(a.Felder);
     }
+    if (aufgaben.size() < static_cast<std::size_t>(*o.Erzeuge)) {
+        std::cerr << "kalotri-blatt: nur " << aufgaben.size()
+                  << " verschiedene Aufgaben dieser Typen gefunden\n";
+    }
     return aufgaben;
 }
 
