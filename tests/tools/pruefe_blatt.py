@@ -118,6 +118,18 @@ class Loesungstext(unittest.TestCase):
             self.assertEqual(loesungsseiten(ohne), [])
 
 
+    def test_schriften_eingebettet(self):
+        with tempfile.TemporaryDirectory() as tmp:
+            pdf = os.path.join(tmp, "blatt.pdf")
+            self.assertEqual(starte("--erzeuge", "5", "--seed", "2", "-o", pdf).returncode, 0)
+            zeilen_ = subprocess.run(["pdffonts", pdf], capture_output=True, text=True,
+                                     check=True).stdout.splitlines()[2:]
+            self.assertTrue(zeilen_)
+            for zeile in zeilen_:
+                # Columns: name, type, encoding, emb, sub, uni, object, generation.
+                self.assertEqual(zeile.split()[-5], "yes", zeile)
+
+
 class Figuren(unittest.TestCase):
     def test_svg_ecken_massstaeblich(self):
         with tempfile.TemporaryDirectory() as tmp:
