@@ -12,11 +12,11 @@ build=build-fuzz
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_CXX_COMPILER=clang++ -DKALOTRI_BUILD_FUZZ=ON -DKALOTRI_BUILD_GUI=OFF \
     -DKALOTRI_BUILD_BENCH=OFF >/dev/null
-cmake --build "$build" -j"$(nproc)" --target fuzz_lieswert fuzz_zahlform fuzz_rechne
+cmake --build "$build" -j"$(nproc)" --target fuzz_lieswert fuzz_anzahl fuzz_zahlform fuzz_rechne fuzz_optionen
 
 mkdir -p "$build/funde"
 fehler=0
-for fuzzer in fuzz_lieswert fuzz_zahlform fuzz_rechne; do
+for fuzzer in fuzz_lieswert fuzz_anzahl fuzz_zahlform fuzz_rechne fuzz_optionen; do
     korpus="$build/korpus/$fuzzer"
     mkdir -p "$korpus"
     if [ -d "tests/fuzz/korpus/$fuzzer" ]; then

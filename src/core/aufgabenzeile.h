@@ -3,6 +3,8 @@
 
 #include "rechner.h"
 
+#include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -15,6 +17,10 @@ namespace kalotri {
 // One input line as the six boxes and six letter choosers, or the reason it cannot be one
 // (German, without a full stop).
 using Aufgabenzeile = std::variant<Eingabe, std::string>;
+
+// A line of `anzahl` fields, of which `felder` holds the first twelve (the others, if any,
+// only count).
+Aufgabenzeile AusFeldern(const std::array<std::string, 12>& felder, std::size_t anzahl);
 
 // Fields are separated by TAB; a trailing "\r" (CRLF files) is dropped first.
 Aufgabenzeile ZerlegeZeile(std::string_view zeile);

@@ -2,17 +2,56 @@
 // The whole calculation command on arbitrary box texts and letters. The first byte picks
 // the number of decimals; the rest is split at TAB into up to six box texts and six
 // letters, as kalotri-rechne reads its lines.
+//
+// Every run ends in exactly one way: nothing, one of the command's messages, a worked
+// solution, or one of the three floating-point errors after a started solution. No value
+// line ever reads "nan" or "inf". Rechne turns the program's own errors into results, so
+// any exception that escapes it ends the fuzzer.
 
+#include "fehler.h"
 #include "rechner.h"
 #include "rundformat.h"
 #include "scriptprotokoll.h"
 
+#include <algorithm>
+#include <array>
+#include <cctype>
 #include <cstdint>
 #include <cstdlib>
+#include <string>
 #include <string_view>
 
+namespace {
+
+using namespace kalotri;
+
+void Erwarte(bool bedingung) {
+    if (!bedingung) {
+        std::abort();
+    }
+}
+
+bool EinesVon(const std::string& text, std::initializer_list<const char*> texte) {
+    return std::any_of(texte.begin(), texte.end(), [&](const char* t) { return text == t; });
+}
+
+// Name lines end in ":" and carry the user's letters; every other line must be free of
+// the words a broken number would show.
+void PruefeWerte(const std::vector<ScriptZeile>& zeilen) {
+    for (const ScriptZeile& zeile : zeilen) {
+        if (zeile.Text.ends_with(':')) {
+            continue;
+        }
+        std::string klein = zeile.Text;
+        std::transform(klein.begin(), klein.end(), klein.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        Erwarte(klein.find("nan") == std::string::npos && klein.find("inf") == std::string::npos);
+    }
+}
+
+} // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse) {
-    using namespace kalotri;
     if (groesse < 1) {
         return 0;
     }
@@ -29,14 +68,35 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
 
     ScriptProtokoll script;
     TRechner rechner(script);
-    // Rechne turns the program's own errors into Fehler; anything that escapes it aborts.
     const Ausgang ausgang = rechner.Rechne(eingabe, format);
-    // A message comes before any Script line, and only messages move the focus.
-    if (ausgang.Meldung && (ausgang.Fehler || !script.Zeilen().empty())) {
-        std::abort();
+    const auto& zeilen = script.Zeilen();
+    PruefeWerte(zeilen);
+
+    if (ausgang.Meldung) {
+        // A message comes before any Script line; only the three about one box move the
+        // focus, and they always do.
+        Erwarte(!ausgang.Fehler && zeilen.empty());
+        const bool mitFokus =
+            EinesVon(*ausgang.Meldung, {MeldungFehlerhaft, MeldungNull, MeldungNegativ});
+        Erwarte(mitFokus == ausgang.Fokus.has_value());
+        Erwarte(mitFokus ||
+                EinesVon(*ausgang.Meldung,
+                         {MeldungUeberbestimmt, MeldungUeberbestimmtSSSW, MeldungUeberbestimmtSSWW,
+                          MeldungUeberbestimmtSWWW, MeldungUnvollstaendig, MeldungKeinDreieck,
+                          MeldungWinkelZuGross, MeldungWinkelsumme}));
+        return 0;
     }
-    if (ausgang.Fokus && !ausgang.Meldung) {
-        std::abort();
+    Erwarte(!ausgang.Fokus);
+    if (zeilen.empty()) {
+        Erwarte(!ausgang.Fehler); // nothing at all: fewer than three quantities
+        return 0;
+    }
+    // A solution, finished or ended by a floating-point error, starts with its type line.
+    Erwarte(EinesVon(zeilen[0].Text, {"Typ: SSS", "Typ: SWS", "Typ: SSW", "Typ: WSW", "Typ: SWW"}));
+    Erwarte(!ausgang.Fehler ||
+            EinesVon(*ausgang.Fehler, {FehlerUngueltig, FehlerDivision, FehlerUeberlauf}));
+    if (!ausgang.Fehler) {
+        Erwarte(zeilen.size() >= 3 && zeilen[1].Text == "Gegeben:");
     }
     return 0;
 }

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ausgabe.h"
 
-#include "scripttext.h"
+#include "fehler.h"
+#include "sichtbar.h"
+#include "symbol.h"
 
 #include <nlohmann/json.hpp>
 
@@ -16,17 +18,22 @@ constexpr std::array<const char*, 6> BoxNamen = {"eA", "eB", "eC", "eAlpha", "eB
 
 } // namespace
 
-std::string AlsText(const ScriptProtokoll& script, const Ausgang& ausgang) {
-    std::string text;
-    for (const std::string& zeile : SichtbareZeilen(script, ausgang)) {
-        text += zeile;
-        text += '\n';
+void HaengeTextAn(std::string& ziel, const ScriptProtokoll& script, const Ausgang& ausgang) {
+    for (const ScriptZeile& zeile : script.Zeilen()) {
+        HaengeSichtbarAn(ziel,
+                         zeile.Schrift == SchriftSymbol ? SymbolZuUnicode(zeile.Text) : zeile.Text);
+        ziel += '\n';
     }
-    text += '\n';
-    return text;
+    if (ausgang.Meldung) {
+        ziel.append("Meldung: ").append(*ausgang.Meldung) += '\n';
+    }
+    if (ausgang.Fehler) {
+        ziel.append("Fehler: ").append(FehlerAnzeigeText(*ausgang.Fehler)) += '\n';
+    }
+    ziel += '\n';
 }
 
-std::string AlsJson(const ScriptProtokoll& script, const Ausgang& ausgang) {
+void HaengeJsonAn(std::string& ziel, const ScriptProtokoll& script, const Ausgang& ausgang) {
     // ordered_json keeps the keys in the documented order instead of sorting them.
     using Json = nlohmann::ordered_json;
     Json zeilen = Json::array();
@@ -44,7 +51,8 @@ std::string AlsJson(const ScriptProtokoll& script, const Ausgang& ausgang) {
         ausgang.Fokus ? Json(BoxNamen[static_cast<std::size_t>(*ausgang.Fokus)]) : Json(nullptr);
     objekt["fehler"] = oderNull(ausgang.Fehler);
     // Boxes and letters are passed through as typed, so invalid UTF-8 can reach the Script.
-    return objekt.dump(-1, ' ', false, Json::error_handler_t::replace) + '\n';
+    ziel += objekt.dump(-1, ' ', false, Json::error_handler_t::replace);
+    ziel += '\n';
 }
 
 } // namespace kalotri::rechne

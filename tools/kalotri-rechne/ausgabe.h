@@ -8,13 +8,14 @@
 
 namespace kalotri::rechne {
 
-// The result of one exercise in the two output forms, each ending with a line break.
+// The result of one exercise in the two output forms, each appended to `ziel` and ending
+// with a line break.
 
 // Script lines as shown (Symbol lines as Greek letters), then "Meldung: ..." or
-// "Fehler: ..." and an empty line.
-std::string AlsText(const ScriptProtokoll& script, const Ausgang& ausgang);
+// "Fehler: ..." and an empty line. Control characters from the input are shown escaped.
+void HaengeTextAn(std::string& ziel, const ScriptProtokoll& script, const Ausgang& ausgang);
 
 // One JSON object on one line; texts as written to the Script, error without full stop.
-std::string AlsJson(const ScriptProtokoll& script, const Ausgang& ausgang);
+void HaengeJsonAn(std::string& ziel, const ScriptProtokoll& script, const Ausgang& ausgang);
 
 } // namespace kalotri::rechne

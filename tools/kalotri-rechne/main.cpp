@@ -4,20 +4,36 @@
 
 #include "ausgabe.h"
 #include "optionen.h"
+#include "schreiber.h"
+#include "zeilenleser.h"
 
 #include "aufgabenzeile.h"
-#include "fehler.h"
 #include "rundformat.h"
 #include "scriptprotokoll.h"
 
 #include <clocale>
-#include <iostream>
+#include <cstdio>
+#include <cstring>
+#include <exception>
+#include <new>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace {
 
 using namespace kalotri;
+
+// Exit codes, as --help lists them.
+constexpr int FalscheZeile = 1;
+constexpr int FalscheOption = 2;
+constexpr int Lesefehler = 3;
+constexpr int Schreibfehler = 4;
+constexpr int ZuWenigSpeicher = 5;
+
+void Melde(const std::string& text) {
+    std::fputs(("kalotri-rechne: " + text + "\n").c_str(), stderr);
+}
 
 // The separator numbers are written with, as the program reads it from the locale.
 std::string TrennzeichenDesGebietsschemas() {
@@ -33,35 +49,29 @@ std::string TrennzeichenDesGebietsschemas() {
     return trennzeichen.empty() ? "." : trennzeichen;
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
-    const std::vector<std::string> argumente(argv + 1, argv + argc);
-    rechne::OptionenErgebnis optionen = rechne::LiesOptionen(argumente);
-    const RundFormatErgebnis rundFormat = RundFormatAusText(optionen.Werte.DezimalenText);
-    if (!optionen.Fehler && !optionen.Werte.Hilfe) {
-        optionen.Fehler = rundFormat.Fehler;
-    }
-    if (optionen.Fehler) {
-        std::cerr << "kalotri-rechne: " << FehlerAnzeigeText(*optionen.Fehler) << "\n"
-                  << "Hilfe mit: kalotri-rechne --help\n";
-        return 2;
-    }
-    if (optionen.Werte.Hilfe) {
-        std::cout << rechne::Hilfetext();
-        return 0;
-    }
-
-    Zahlformat format;
-    format.Maske = rundFormat.Maske;
-    format.Trennzeichen = optionen.Werte.Trennzeichen.value_or(TrennzeichenDesGebietsschemas());
-
-    std::ios::sync_with_stdio(false);
+// Reads every line, writes its result; returns the exit code.
+int RechneAlle(const Zahlformat& format, bool json) {
+    rechne::Zeilenleser leser(STDIN_FILENO);
+    rechne::Schreiber schreiber(STDOUT_FILENO);
     int rueckgabe = 0;
-    std::string zeile;
-    for (long nummer = 1; std::getline(std::cin, zeile); ++nummer) {
-        const Aufgabenzeile aufgabe = ZerlegeZeile(nummer == 1 ? OhneBom(zeile) : zeile);
-        ScriptProtokoll script;
+    ScriptProtokoll script;
+    for (long nummer = 1;; ++nummer) {
+        const auto stand = leser.Naechste();
+        if (stand == rechne::Zeilenleser::Stand::Ende) {
+            break;
+        }
+        if (stand == rechne::Zeilenleser::Stand::Lesefehler) {
+            schreiber.Leere();
+            Melde("Fehler beim Lesen der Eingabe: " +
+                  std::string(std::strerror(leser.Fehlernummer())) + ".");
+            return Lesefehler;
+        }
+        std::string& erstes = leser.Felder()[0];
+        if (nummer == 1) {
+            erstes.erase(0, erstes.size() - OhneBom(erstes).size());
+        }
+        const Aufgabenzeile aufgabe = AusFeldern(leser.Felder(), leser.Anzahl());
+        script.Leeren();
         Ausgang ausgang;
         if (const auto* eingabe = std::get_if<Eingabe>(&aufgabe)) {
             ausgang = TRechner(script).Rechne(*eingabe, format);
@@ -69,12 +79,60 @@ int main(int argc, char** argv) {
             // Still one result per line, so that outputs stay aligned with their inputs.
             ausgang.Fehler =
                 "Zeile " + std::to_string(nummer) + ": " + std::get<std::string>(aufgabe);
-            std::cerr << "kalotri-rechne: " << *ausgang.Fehler << "\n";
-            rueckgabe = 1;
+            Melde(*ausgang.Fehler);
+            rueckgabe = FalscheZeile;
         }
-        std::cout << (optionen.Werte.Json ? rechne::AlsJson(script, ausgang)
-                                          : rechne::AlsText(script, ausgang));
+        if (json) {
+            rechne::HaengeJsonAn(schreiber.Puffer(), script, ausgang);
+        } else {
+            rechne::HaengeTextAn(schreiber.Puffer(), script, ausgang);
+        }
+        schreiber.Weiter();
+        if (schreiber.Fehlernummer() != 0) {
+            break;
+        }
     }
-    std::cout.flush();
-    return std::cout ? rueckgabe : 1;
+    if (!schreiber.Leere()) {
+        Melde("Fehler beim Schreiben der Ausgabe: " +
+              std::string(std::strerror(schreiber.Fehlernummer())) + ".");
+        return Schreibfehler;
+    }
+    return rueckgabe;
+}
+
+int Hauptprogramm(int argc, char** argv) {
+    const std::vector<std::string> argumente(argv + 1, argv + argc);
+    rechne::OptionenErgebnis optionen = rechne::LiesOptionen(argumente);
+    const RundFormatErgebnis rundFormat = RundFormatAusText(optionen.Werte.DezimalenText);
+    if (!optionen.Fehler && !optionen.Werte.Hilfe) {
+        optionen.Fehler = rundFormat.Fehler;
+    }
+    if (optionen.Fehler) {
+        // Every option error reads alike: name, text, full stop, where to find help.
+        Melde(*optionen.Fehler + ".\nHilfe mit: kalotri-rechne --help");
+        return FalscheOption;
+    }
+    if (optionen.Werte.Hilfe) {
+        std::fputs(rechne::Hilfetext(), stdout);
+        return std::fflush(stdout) == 0 ? 0 : Schreibfehler;
+    }
+    Zahlformat format;
+    format.Maske = rundFormat.Maske;
+    format.Trennzeichen = optionen.Werte.Trennzeichen.value_or(TrennzeichenDesGebietsschemas());
+    return RechneAlle(format, optionen.Werte.Json);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    try {
+        return Hauptprogramm(argc, argv);
+    } catch (const std::bad_alloc&) {
+        Melde("Zu wenig Speicher.");
+        return ZuWenigSpeicher;
+    } catch (const std::exception& fehler) {
+        // Nothing else is expected to throw; still no exception leaves the program.
+        Melde(std::string(fehler.what()) + ".");
+        return ZuWenigSpeicher;
+    }
 }

@@ -1,11 +1,35 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "optionen.h"
 
+#include "sichtbar.h"
+
 #include <string_view>
 
 namespace kalotri::rechne {
 
 namespace {
+
+// A separator must not read as part of a number, nor vanish or act on the screen.
+bool TaugtAlsTrennzeichen(std::string_view text) {
+    for (const char c : text) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b < 0x20 || b == 0x7F || b == ' ' || b == '+' || b == '-' || (b >= '0' && b <= '9')) {
+            return false;
+        }
+    }
+    // No-break spaces and the C1 controls in UTF-8.
+    for (const std::string_view verboten : {"\xC2\xA0", "\xE2\x80\xAF", "\xE2\x80\x87"}) {
+        if (text.find(verboten) != std::string_view::npos) {
+            return false;
+        }
+    }
+    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] == '\xC2' && static_cast<unsigned char>(text[i + 1]) <= 0x9F) {
+            return false;
+        }
+    }
+    return true;
+}
 
 // Splits "--name=wert"; for "--name" the value is taken from the next argument.
 bool NimmWert(const std::vector<std::string>& argumente, std::size_t& i, std::string_view name,
@@ -46,11 +70,16 @@ OptionenErgebnis LiesOptionen(const std::vector<std::string>& argumente) {
             // Without a separator "3,000" would read as three thousand.
             if (wert && wert->empty()) {
                 ergebnis.Fehler = "Das Dezimaltrennzeichen darf nicht leer sein";
+            } else if (wert && !TaugtAlsTrennzeichen(*wert)) {
+                ergebnis.Fehler = "Das Dezimaltrennzeichen darf keine Ziffer, kein Vorzeichen, "
+                                  "kein Leer- und kein Steuerzeichen enthalten";
             } else if (wert) {
                 ergebnis.Werte.Trennzeichen = *wert;
             }
         } else {
-            ergebnis.Fehler = "Unbekannte Option: " + arg;
+            std::string sichtbar;
+            HaengeSichtbarAn(sichtbar, arg);
+            ergebnis.Fehler = "Unbekannte Option '" + sichtbar + "'";
         }
     }
     return ergebnis;
@@ -75,8 +104,16 @@ const char* Hilfetext() {
            "  --trennzeichen ZEICHEN Dezimaltrennzeichen (Vorgabe: das des Gebietsschemas)\n"
            "  --help                 diese Hilfe\n"
            "\n"
-           "Rückgabewert: 0 alle Zeilen gerechnet (Meldungen und Fehler sind Ergebnisse),\n"
-           "1 mindestens eine Zeile mit falscher Felderzahl, 2 falsche Optionen.\n";
+           "Zeilen enden mit LF, CRLF oder CR. In der Textausgabe erscheinen Steuerzeichen\n"
+           "aus der Eingabe sichtbar als \\xHH.\n"
+           "\n"
+           "Rückgabewert:\n"
+           "  0  alle Zeilen gerechnet (Meldungen und Fehler sind Ergebnisse)\n"
+           "  1  mindestens eine Zeile mit falscher Felderzahl\n"
+           "  2  falsche Optionen\n"
+           "  3  Fehler beim Lesen der Eingabe\n"
+           "  4  Fehler beim Schreiben der Ausgabe\n"
+           "  5  zu wenig Speicher\n";
 }
 
 } // namespace kalotri::rechne

@@ -1,0 +1,143 @@
+#!/usr/bin/env python3
+"""kalotri-rechne against hostile input and a hostile environment: unreadable input,
+unwritable output, every kind of line end, huge lines, odd separators and terminal control
+characters. Each case once made the tool misbehave."""
+
+import json
+import os
+import resource
+import subprocess
+import sys
+import tempfile
+import unittest
+
+PROGRAMM = None
+
+# The exit codes --help lists.
+FALSCHE_OPTION, LESEFEHLER, SCHREIBFEHLER, ZU_WENIG_SPEICHER = 2, 3, 4, 5
+
+
+def starte(*argumente, eingabe=b"", **weiteres):
+    return subprocess.run([PROGRAMM, *argumente], input=eingabe, capture_output=True,
+                          timeout=120, **weiteres)
+
+
+def mit_sanitizer():
+    # A sanitizer reserves terabytes of address space; a limit on it cannot be tested there.
+    with open(PROGRAMM, "rb") as f:
+        return b"__asan_init" in f.read()
+
+
+def lauf_mit_datei(stuecke, grenze=None):
+    """Runs the tool on a file written piece by piece (the test itself stays small: a child
+    starts with its parent's memory as its peak); returns exit code, stdout, stderr and
+    peak memory in KiB."""
+    with tempfile.TemporaryFile() as eingabe, tempfile.TemporaryFile() as aus, \
+            tempfile.TemporaryFile() as err:
+        for stueck in stuecke:
+            eingabe.write(stueck)
+        eingabe.seek(0)
+        begrenze = (lambda: resource.setrlimit(resource.RLIMIT_AS, (grenze, grenze))) \
+            if grenze else None
+        prozess = subprocess.Popen([PROGRAMM, "--json"], stdin=eingabe, stdout=aus, stderr=err,
+                                   preexec_fn=begrenze)
+        _, status, nutzung = os.wait4(prozess.pid, 0)
+        prozess.returncode = os.waitstatus_to_exitcode(status)
+        aus.seek(0)
+        err.seek(0)
+        return prozess.returncode, aus.read(), err.read().decode(), nutzung.ru_maxrss
+
+
+class EinUndAusgabe(unittest.TestCase):
+    def test_lesefehler_hat_eigenen_code_und_meldung(self):
+        verzeichnis = os.open(os.path.dirname(os.path.abspath(__file__)), os.O_RDONLY)
+        try:
+            lauf = subprocess.run([PROGRAMM], stdin=verzeichnis, capture_output=True, timeout=60)
+        finally:
+            os.close(verzeichnis)
+        self.assertEqual(lauf.returncode, LESEFEHLER)
+        self.assertRegex(lauf.stderr.decode(), r"\Akalotri-rechne: Fehler beim Lesen der Eingabe")
+
+    def test_schreibfehler_hat_eigenen_code_und_meldung(self):
+        if not os.path.exists("/dev/full"):
+            self.skipTest("kein /dev/full")
+        with open("/dev/full", "wb") as voll:
+            lauf = subprocess.run([PROGRAMM], input=b"3\t4\t5\n", stdout=voll,
+                                  stderr=subprocess.PIPE, timeout=60)
+        self.assertEqual(lauf.returncode, SCHREIBFEHLER)
+        self.assertRegex(lauf.stderr.decode(),
+                         r"\Akalotri-rechne: Fehler beim Schreiben der Ausgabe")
+
+    def test_zeilenenden_lf_crlf_und_cr(self):
+        ergebnisse = [starte("--json", eingabe=ende.join([b"3\t4\t5", b"abc", b"5\t7\t\t40"]) + ende)
+                      for ende in (b"\n", b"\r\n", b"\r")]
+        self.assertEqual(len(ergebnisse[0].stdout.splitlines()), 3)
+        for lauf in ergebnisse:
+            self.assertEqual((lauf.returncode, lauf.stdout), (0, ergebnisse[0].stdout))
+
+
+class GrosseZeilen(unittest.TestCase):
+    @staticmethod
+    def zeile():
+        return [b"\t" * 1_000_000] * 20 + [b"\n3\t4\t5\n"]
+
+    def pruefe_zwei_ergebnisse(self, code, aus, err):
+        self.assertEqual(code, 1, err)
+        falsch, gut = [json.loads(z) for z in aus.splitlines()]
+        self.assertIn("20000001 Felder", falsch["fehler"])
+        self.assertEqual(gut["zeilen"][0]["text"], "Typ: SSS")
+
+    def test_viele_felder_brauchen_keinen_speicher(self):
+        code, aus, err, spitze = lauf_mit_datei(self.zeile())
+        self.pruefe_zwei_ergebnisse(code, aus, err)
+        # Storing the fields took over 500 MB here; reading them as a stream a few MB.
+        self.assertLess(spitze, 150 * 1024)
+
+    def test_unter_speichergrenze_kein_absturz(self):
+        if mit_sanitizer():
+            self.skipTest("Sanitizer-Build")
+        self.pruefe_zwei_ergebnisse(*lauf_mit_datei(self.zeile(), grenze=200 << 20)[:3])
+        code, aus, err, _ = lauf_mit_datei([b"1" * (1 << 20)] * 300 + [b"\n"], grenze=200 << 20)
+        self.assertEqual((code, err), (ZU_WENIG_SPEICHER, "kalotri-rechne: Zu wenig Speicher.\n"))
+
+
+class Trennzeichen(unittest.TestCase):
+    def test_was_kein_dezimaltrennzeichen_sein_kann(self):
+        for zeichen in ("5", "+", "-", " ", "\t", "\n", "\r", "\x1b", "\x7f", "\u00a0", "\u009b",
+                        ",5"):
+            with self.subTest(zeichen=zeichen):
+                lauf = starte("--trennzeichen", zeichen, eingabe=b"3\t4\t5\n")
+                self.assertEqual((lauf.returncode, lauf.stdout), (FALSCHE_OPTION, b""))
+                self.assertRegex(lauf.stderr.decode(),
+                                 r"\Akalotri-rechne: Das Dezimaltrennzeichen darf keine .*\.\n"
+                                 r"Hilfe mit: kalotri-rechne --help\n\Z")
+        for zeichen in (",", ".", "\u066b", "·"):
+            with self.subTest(zeichen=zeichen):
+                lauf = starte("--trennzeichen", zeichen, eingabe=b"1\t1\t1\n")
+                self.assertIn(f"1{zeichen}000\n", lauf.stdout.decode())
+
+    def test_steuerzeichen_der_option_werden_nicht_ausgegeben(self):
+        lauf = starte("--\x1b[2J", eingabe=b"")
+        self.assertEqual(lauf.returncode, FALSCHE_OPTION)
+        self.assertNotIn(b"\x1b", lauf.stderr)
+
+
+class Steuerzeichen(unittest.TestCase):
+    EINGABE = "3\t4\t5\t\t\t\ta\x1b[31m\tb\x07\tc\u009b\ta\x00\tb\tg\r\n".encode()
+
+    def test_textausgabe_zeigt_steuerzeichen_sichtbar(self):
+        text = starte("--trennzeichen", ",", eingabe=self.EINGABE).stdout.decode()
+        for sichtbar in ("\na\\x1B[31m:\n", "\nb\\x07:\n", "\nc\\u009B:\n", "\nα\\x00:\n"):
+            self.assertIn(sichtbar, text)
+        self.assertFalse([z for z in text if z < " " and z != "\n" or "\x7f" <= z <= "\x9f"])
+
+    def test_json_bleibt_wie_es_ist(self):
+        (ergebnis,) = [json.loads(z) for z in starte("--json", eingabe=self.EINGABE).stdout.splitlines()]
+        namen = [z["text"] for z in ergebnis["zeilen"] if z["text"].endswith(":")]
+        self.assertIn("a\x1b[31m:", namen)
+        self.assertIn("a\x00:", namen)
+
+
+if __name__ == "__main__":
+    PROGRAMM = sys.argv.pop(1)
+    unittest.main()

@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace kalotri::rechne {
+
+// Reads a file descriptor line by line, each line split at TAB into fields. Only the first
+// MaxFelder fields are kept; the others are only counted, so a line of millions of TABs
+// costs no more memory than its longest kept field. A line ends in LF, CRLF or CR alone;
+// the last line needs no line end.
+class Zeilenleser {
+  public:
+    static constexpr std::size_t MaxFelder = 12;
+
+    explicit Zeilenleser(int dateideskriptor);
+
+    enum class Stand { Zeile, Ende, Lesefehler };
+    // Reads the next line. After Lesefehler, Fehlernummer() holds errno.
+    Stand Naechste();
+
+    std::size_t Anzahl() const { return anzahl_; }
+    // Fields 1 to min(Anzahl(), MaxFelder); the others are empty.
+    std::array<std::string, MaxFelder>& Felder() { return felder_; }
+    int Fehlernummer() const { return fehlernummer_; }
+
+  private:
+    bool Fuelle(); // false at the end of the input or on a read error
+
+    int dateideskriptor_;
+    std::vector<char> puffer_;
+    std::size_t lesestelle_ = 0;
+    std::size_t gefuellt_ = 0;
+    bool nachCR_ = false; // an LF right after a CR belongs to that line end
+    int fehlernummer_ = 0;
+    std::size_t anzahl_ = 0;
+    std::array<std::string, MaxFelder> felder_;
+};
+
+} // namespace kalotri::rechne
