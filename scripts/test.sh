@@ -16,3 +16,8 @@ ctest --test-dir build --output-on-failure -j"$(nproc)"
 # A short fuzzing round on the engine (clang, sanitizers) after the unit results, so a
 # finding never hides them; longer rounds: scripts/fuzz.sh SECONDS
 bash scripts/fuzz.sh 10
+
+# --- Benchmarks -------------------------------------------------------------------------
+# Each benchmark once and briefly, so none can rot unnoticed; timings never fail CI.
+# The full run with its figures: scripts/bench.sh (see docs/performance.md).
+bash scripts/bench.sh --kurz >/dev/null
