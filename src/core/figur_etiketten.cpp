@@ -129,7 +129,10 @@ bool WinkelEtikett(Figur& f, const FigurEtiketten& e, std::size_t i,
     const Punkt quer{-u.y, u.x};
     constexpr double Seitlich[] = {0, 0.5, -0.5, 1, -1};
     constexpr int Schritte = 80;
-    for (const auto& [v, grenze] : Versuche) {
+    for (const auto& versuch : Versuche) {
+        // Named copies: a lambda below uses them, which clang 14 refuses for bindings.
+        const std::size_t v = versuch.first;
+        const double grenze = versuch.second;
         const Ausmass m = e.Winkel[i][v];
         for (int s = 1; s <= Schritte; ++s) {
             const Punkt aufHalbierender = p[i] + (std::max(zuJ, zuK) * s / Schritte) * u;
