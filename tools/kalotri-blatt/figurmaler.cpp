@@ -8,6 +8,7 @@
 #include <QPolygonF>
 
 #include <cmath>
+#include <numbers>
 
 namespace kalotri::blatt {
 
@@ -51,7 +52,7 @@ void MaleBogen(QPainter& p, const Figur& f, std::size_t i) {
     const Punkt ecke = f.Ecken[i];
     const auto richtung = [&](std::size_t j) {
         const Punkt d = f.Ecken[j] - ecke;
-        return std::atan2(-d.y, d.x) * 180 / M_PI;
+        return std::atan2(-d.y, d.x) * 180 / std::numbers::pi;
     };
     const double von = richtung((i + 1) % 3);
     double spanne = richtung((i + 2) % 3) - von;
@@ -63,7 +64,7 @@ void MaleBogen(QPainter& p, const Figur& f, std::size_t i) {
 
 // Laid out at the top of its frame, so that what follows starts right below it.
 Figur Lege(const Loesungsfigur& lf, const QRectF& rahmen, const Zeichenflaeche& z) {
-    const QFontMetricsF fm(z.Klein, const_cast<QPaintDevice*>(z.Geraet));
+    const QFontMetricsF fm(z.Klein, z.Geraet);
     FigurEtiketten e;
     for (std::size_t i = 0; i < 3; ++i) {
         e.Ecken[i] = Groesse(fm, lf.Ecken[i], z);
@@ -112,7 +113,7 @@ void MaleFigur(QPainter& p, const Loesungsfigur& lf, const Figur& f, const Zeich
 
 } // namespace
 
-Zeichenflaeche Zeichenflaeche::Fuer(const QPaintDevice* geraet) {
+Zeichenflaeche Zeichenflaeche::Fuer(QPaintDevice* geraet) {
     Zeichenflaeche z;
     z.Geraet = geraet;
     z.ProMm = geraet->logicalDpiX() / 25.4;
@@ -129,7 +130,7 @@ Zeichenflaeche Zeichenflaeche::Fuer(const QPaintDevice* geraet) {
 }
 
 double FigurenHoehe(const BlattAufgabe& a, double breite, const Zeichenflaeche& z) {
-    const QFontMetricsF fm(z.Klein, const_cast<QPaintDevice*>(z.Geraet));
+    const QFontMetricsF fm(z.Klein, z.Geraet);
     double hoehe = 0;
     for (std::size_t i = 0; i < a.Figuren.size(); ++i) {
         hoehe += i > 0 ? z.Mm(3) : 0;
@@ -143,7 +144,7 @@ double FigurenHoehe(const BlattAufgabe& a, double breite, const Zeichenflaeche& 
 
 void MaleFiguren(QPainter& p, const BlattAufgabe& a, const QRectF& spalte,
                  const Zeichenflaeche& z) {
-    const QFontMetricsF fm(z.Klein, const_cast<QPaintDevice*>(z.Geraet));
+    const QFontMetricsF fm(z.Klein, z.Geraet);
     double y = spalte.top();
     for (std::size_t i = 0; i < a.Figuren.size(); ++i) {
         y += i > 0 ? z.Mm(3) : 0;

@@ -11,14 +11,14 @@ namespace kalotri::blatt {
 
 // The faces of a sheet, and the device they are measured on.
 struct Zeichenflaeche {
-    const QPaintDevice* Geraet = nullptr;
-    double ProMm = 1; // device units per millimetre
-    QFont Text;       // exercise and solution lines
-    QFont Klein;      // figure labels, captions, derived quantities
-    QFont Fett;       // numbers of the exercises
+    QPaintDevice* Geraet = nullptr; // Qt measures fonts on a non-const device
+    double ProMm = 1;               // device units per millimetre
+    QFont Text;                     // exercise and solution lines
+    QFont Klein;                    // figure labels, captions, derived quantities
+    QFont Fett;                     // numbers of the exercises
     QFont Titel;
 
-    static Zeichenflaeche Fuer(const QPaintDevice* geraet);
+    static Zeichenflaeche Fuer(QPaintDevice* geraet);
     double Mm(double mm) const { return mm * ProMm; }
 };
 

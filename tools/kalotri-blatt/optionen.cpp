@@ -155,7 +155,8 @@ const char* Hilfetext() {
            "  --einheit TEXT          Einheit der Seitenlängen, etwa cm (Vorgabe: keine)\n"
            "  --mehr                  Umfang, Fläche, Höhen, Um- und Inkreisradius dazu\n"
            "  --ohne-loesungen        nur die Aufgabenseiten\n"
-           "  --svg VERZEICHNIS       dazu je Aufgabe ihre Figur als SVG-Datei\n"
+           "  --svg VERZEICHNIS       dazu je Aufgabe mit Dreieck ihre Figur als SVG-Datei\n"
+           "                          (aufgabe-001.svg, ...)\n"
            "  --erzeuge ANZAHL        ANZAHL Aufgaben erzeugen (1 bis 1000)\n"
            "  --typen LISTE           nur diese Typen, etwa SSW,WSW (Vorgabe: alle fünf)\n"
            "  --seed N                Startwert: gleicher Wert, gleiches Blatt\n"
@@ -163,8 +164,8 @@ const char* Hilfetext() {
            "  --version               die Version\n"
            "\n"
            "Rückgabewert: 0 fertig, 1 Zeilen ließen sich nicht lesen (die übrigen Aufgaben\n"
-           "stehen auf dem Blatt), 2 falsche Optionen oder die Datei ließ sich nicht\n"
-           "schreiben.\n";
+           "stehen auf dem Blatt), 2 falsche Optionen, keine Aufgaben oder eine Datei ließ\n"
+           "sich nicht lesen oder schreiben (dann entsteht kein Blatt).\n";
 }
 
 } // namespace kalotri::blatt
