@@ -66,9 +66,9 @@ std::vector<Eingabe> Erzeugt(const blatt::Optionen& o) {
 } // namespace
 
 int main(int argc, char** argv) {
-    // Nothing here needs a window; without a display the fonts are still found.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
-        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+    // Nothing here needs a window, so no display either (not even a stale DISPLAY from an
+    // SSH session); fonts come from fontconfig all the same. An explicit choice stands.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     qInstallMessageHandler(Meldungen);
