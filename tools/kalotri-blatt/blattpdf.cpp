@@ -49,6 +49,10 @@ std::vector<Platz> Verteile(const std::vector<double>& hoehen, double erstesY, d
     return plaetze;
 }
 
+int LetzteSeite(const std::vector<Platz>& plaetze) {
+    return plaetze.empty() ? 0 : plaetze.back().Seite;
+}
+
 class Maler {
   public:
     Maler(QPdfWriter& pdf, const Blattkopf& kopf)
@@ -70,9 +74,9 @@ class Maler {
             }
             loesungsPlaetze =
                 Verteile(hoehen, Mm(RandOben) + titel_.lineSpacing() + z_.Mm(6), Mm(RandOben),
-                         Mm(SeiteHoehe - RandUnten), aufgabenPlaetze.back().Seite + 1);
+                         Mm(SeiteHoehe - RandUnten), LetzteSeite(aufgabenPlaetze) + 1);
         }
-        seiten_ = (loesungsPlaetze.empty() ? aufgabenPlaetze : loesungsPlaetze).back().Seite + 1;
+        seiten_ = std::max(LetzteSeite(aufgabenPlaetze), LetzteSeite(loesungsPlaetze)) + 1;
 
         QPainter p(&pdf_);
         int seite = 0;
