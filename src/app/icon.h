@@ -3,5 +3,6 @@
 
 #include <QIcon>
 
-// The program's icon: window frame, task bar and the Info dialog.
+// The program's icon: window frame, task bar and the Info dialog. The first call makes it
+// the application's window icon.
 QIcon ProgrammIcon();

@@ -2,6 +2,7 @@
 #include "kalotri_u.h"
 
 #include "about_u.h"
+#include "buchstabenstil.h"
 #include "glob_u.h"
 #include "meldungen.h"
 #include "opt_u.h"
@@ -16,10 +17,6 @@ namespace {
 // Where the form opens, as the original placed it.
 constexpr QPoint FormPosition(194, 108);
 
-bool IstWinkel(std::size_t i) {
-    return i >= static_cast<std::size_t>(kalotri::Feld::Alpha);
-}
-
 } // namespace
 
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent), rechner_(Aufbauen()) {
@@ -28,19 +25,9 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), rechner_(Aufbauen()) {
     setBackgroundRole(QPalette::Button);
     client->installEventFilter(this);
 
-    for (std::size_t i = 0; i < buchstaben_.size(); ++i) {
-        // At 30 pixels the style's own arrow and padding would leave no room for a letter.
-        // A style sheet replaces a font set by setFont, so the face goes in there too.
-        QString stil = QStringLiteral("QComboBox { padding-left: 1px; padding-right: 0px; %1 }"
-                                      "QComboBox::drop-down { width: 12px; }");
-        if (IstWinkel(i)) {
-            // Adobe Symbol encoding: the Latin items show as Greek letters.
-            stil = stil.arg(QStringLiteral("font-family: \"%1\"; font-size: 8pt;")
-                                .arg(QString::fromUtf8(kalotri::SchriftSymbol)));
-        } else {
-            stil = stil.arg(QString());
-        }
-        buchstaben_[i]->setStyleSheet(stil);
+    auto* stil = new TBuchstabenStil(this);
+    for (QComboBox* wahl : buchstaben_) {
+        wahl->setStyle(stil);
     }
 
     // Two empty panels, as the form was drawn; a status bar holds no widgets in a form.
@@ -59,6 +46,13 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), rechner_(Aufbauen()) {
     // The form's size is its client area; the menu bar comes on top of it.
     resize(width(), height() + menuBar()->sizeHint().height());
     move(FormPosition);
+}
+
+TDrucker& TForm1::Drucker() {
+    if (!drucker_) {
+        drucker_ = std::make_unique<TDrucker>();
+    }
+    return *drucker_;
 }
 
 TScript& TForm1::Aufbauen() {
@@ -120,7 +114,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TForm1::Druckereinrichten1Click() {
-    MitFehleranzeige([this] { drucker_.Einrichten(this); });
+    MitFehleranzeige([this] { Drucker().Einrichten(this); });
 }
 
 void TForm1::Beenden1Click() {
@@ -164,7 +158,7 @@ void TForm1::IndieZwischenablage1Click() {
 }
 
 void TForm1::Drucken1Click() {
-    MitFehleranzeige([this] { drucker_.Drucke(*RichEdit1->document()); });
+    MitFehleranzeige([this] { Drucker().Drucke(*RichEdit1->document()); });
 }
 
 void TForm1::Optionen1Click() {

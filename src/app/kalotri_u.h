@@ -8,6 +8,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <memory>
 #include <string>
 
 class TAboutBox;
@@ -35,7 +36,9 @@ class TForm1 : public QMainWindow, private Ui::TForm1 {
     // The locale's decimal separator as the calculation writes it.
     const std::string& Trennzeichen() const { return trennzeichen_; }
     TScript& Script() { return *RichEdit1; }
-    TDrucker& Drucker() { return drucker_; }
+    // The printer of the run, made on first use: a printer loads the print system and asks
+    // its server, which start-up need not wait for.
+    TDrucker& Drucker();
     TOptionenDlg& Optionen() { return *optionen_; }
 
   protected:
@@ -54,7 +57,7 @@ class TForm1 : public QMainWindow, private Ui::TForm1 {
     std::array<QComboBox*, 6> buchstaben_{};
 
     kalotri::TRechner rechner_;
-    TDrucker drucker_;
+    std::unique_ptr<TDrucker> drucker_;
     TOptionenDlg* optionen_ = nullptr;
     // Made on first use: most runs never show it.
     TAboutBox* info_ = nullptr;

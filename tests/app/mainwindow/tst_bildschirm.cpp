@@ -66,8 +66,9 @@ class TstBildschirm : public QObject {
     void symbolZeigtAndereZeichenAlsArial() {
         auto* wahl = fenster_->findChild<QComboBox*>(QStringLiteral("cbAlpha"));
         const QImage symbol = Bild(wahl);
-        QString stil = wahl->styleSheet();
-        wahl->setStyleSheet(stil.replace(QStringLiteral("Symbol"), QStringLiteral("Arial")));
+        QFont arialSchrift = wahl->font();
+        arialSchrift.setFamily(QStringLiteral("Arial"));
+        wahl->setFont(arialSchrift);
         QTest::qWait(200);
         const QImage arial = Bild(wahl);
         QCOMPARE(wahl->currentText(), QStringLiteral("a"));
