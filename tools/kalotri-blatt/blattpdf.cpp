@@ -62,8 +62,12 @@ class Maler {
     int Schreibe(const std::vector<BlattAufgabe>& aufgaben,
                  const std::function<void(int, int)>& fortschritt) {
         // Exercise blocks: the given values and the task, then room to breathe.
-        const double kopfHoehe = titel_.lineSpacing() + z_.Mm(4) + text_.lineSpacing() + z_.Mm(8);
-        std::vector<double> hoehen(aufgaben.size(), 2 * text_.lineSpacing() + z_.Mm(Blockabstand));
+        const double kopfHoehe = TitelRahmen().height() + z_.Mm(4) + text_.lineSpacing() + z_.Mm(8);
+        std::vector<double> hoehen;
+        for (const BlattAufgabe& a : aufgaben) {
+            hoehen.push_back(GegebenRahmen(a, 0).height() + text_.lineSpacing() +
+                             z_.Mm(Blockabstand));
+        }
         const auto aufgabenPlaetze =
             Verteile(hoehen, Mm(RandOben) + kopfHoehe, Mm(RandOben), Mm(SeiteHoehe - RandUnten), 0);
         std::vector<Platz> loesungsPlaetze;
@@ -80,7 +84,7 @@ class Maler {
 
         QPainter p(&pdf_);
         int seite = 0;
-        Kopf(p, kopf_.Titel);
+        Kopf(p);
         for (std::size_t i = 0; i < aufgaben.size(); ++i) {
             Seite(p, seite, aufgabenPlaetze[i].Seite, fortschritt);
             Aufgabe(p, i, aufgaben[i], aufgabenPlaetze[i].Y);
@@ -121,12 +125,19 @@ class Maler {
                    Qt::AlignRight | Qt::AlignVCenter, text);
     }
 
-    void Kopf(QPainter& p, const std::string& titel) {
+    // A title too long for one line wraps rather than running off the page.
+    QRectF TitelRahmen() const {
+        return titel_.boundingRect(
+            QRectF(Mm(RandLinks), Mm(RandOben), Mm(SeiteBreite - RandLinks - RandRechts), Mm(100)),
+            Qt::TextWordWrap, Q(kopf_.Titel));
+    }
+
+    void Kopf(QPainter& p) {
         p.setPen(Qt::black);
         p.setFont(z_.Titel);
-        double y = Mm(RandOben) + titel_.ascent();
-        p.drawText(QPointF(Mm(RandLinks), y), Q(titel));
-        y += titel_.descent() + Mm(4) + text_.ascent();
+        const QRectF rahmen = TitelRahmen();
+        p.drawText(rahmen, Qt::TextWordWrap, Q(kopf_.Titel));
+        const double y = rahmen.bottom() + Mm(4) + text_.ascent();
         p.setFont(z_.Text);
         p.drawText(QPointF(Mm(RandLinks), y),
                    "Name: ________________________________    Datum: ________________");
@@ -137,9 +148,18 @@ class Maler {
         p.setFont(z_.Fett);
         p.drawText(QPointF(Mm(RandLinks), y + text_.ascent()), QString("%1.").arg(i + 1));
         p.setFont(z_.Text);
-        p.drawText(QPointF(Mm(LoesungstextLinks), y + text_.ascent()), Q(a.Gegeben));
-        p.drawText(QPointF(Mm(LoesungstextLinks), y + text_.lineSpacing() + text_.ascent()),
+        const QRectF gegeben = GegebenRahmen(a, y);
+        p.drawText(gegeben, Qt::TextWrapAnywhere, Q(a.Gegeben));
+        p.drawText(QPointF(Mm(LoesungstextLinks), gegeben.bottom() + text_.ascent()),
                    "Berechne die fehlenden Größen.");
+    }
+
+    // The given values on one line, or more where typed texts make it long.
+    QRectF GegebenRahmen(const BlattAufgabe& a, double y) const {
+        const QRectF rahmen = text_.boundingRect(
+            QRectF(Mm(LoesungstextLinks), y, Mm(SeiteBreite - RandRechts - LoesungstextLinks), 1e9),
+            Qt::TextWrapAnywhere, Q(a.Gegeben));
+        return {rahmen.left(), y, rahmen.width(), std::max(rahmen.height(), text_.lineSpacing())};
     }
 
     // At least the column's width, wider for long lines, but never beyond the page.
