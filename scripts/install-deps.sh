@@ -8,7 +8,7 @@ PAKETE=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n
   qt6-qpa-plugins libgl-dev libxkbcommon-dev
-  nlohmann-json3-dev libgtest-dev libbenchmark-dev
+  rapidjson-dev libgtest-dev libbenchmark-dev
   cups cups-client cups-bsd libcups2-dev printer-driver-cups-pdf poppler-utils
   xvfb xauth x11-utils libxcb1-dev
   fonts-urw-base35 fonts-liberation2 fontconfig

@@ -186,12 +186,17 @@ std::string TRechner::Fest(double x) const {
 
 void TRechner::SeiteMitWert(const TPruef& seite, double wert, const char* zusatz) {
     SeitenName(seite);
-    Zeile(Fest(wert) + zusatz);
+    std::string zeile = Fest(wert);
+    zeile += zusatz;
+    Zeile(zeile);
 }
 
 void TRechner::WinkelMitWert(const TPruef& winkel, double wert, const char* zusatz,
                              const char* doppelpunkt) {
     WinkelName(winkel, doppelpunkt);
-    Zeile(Fest(wert) + "°" + zusatz);
+    std::string zeile = Fest(wert);
+    zeile += "°";
+    zeile += zusatz;
+    Zeile(zeile);
 }
 } // namespace kalotri

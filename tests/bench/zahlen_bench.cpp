@@ -22,20 +22,23 @@ void FesteFormDrei(benchmark::State& state) {
 BENCHMARK(FesteFormDrei);
 
 void FesteFormZehn(benchmark::State& state) {
-    for (auto _ : state)
+    for (auto _ : state) {
         benchmark::DoNotOptimize(FesteForm(1.0 / 3.0, "0.0000000000", ","));
+    }
 }
 BENCHMARK(FesteFormZehn);
 
 void AllgemeineFormDrittel(benchmark::State& state) {
-    for (auto _ : state)
+    for (auto _ : state) {
         benchmark::DoNotOptimize(AllgemeineForm(1.0 / 3.0, ","));
+    }
 }
 BENCHMARK(AllgemeineFormDrittel);
 
 void LiesWertText(benchmark::State& state, std::string text) {
-    for (auto _ : state)
+    for (auto _ : state) {
         benchmark::DoNotOptimize(LiesWert(text));
+    }
 }
 BENCHMARK_CAPTURE(LiesWertText, ganz, std::string("5"));
 BENCHMARK_CAPTURE(LiesWertText, komma, std::string("30,25"));

@@ -138,6 +138,19 @@ class Steuerzeichen(unittest.TestCase):
         self.assertIn("a\x00:", namen)
 
 
+class JsonBytes(unittest.TestCase):
+    def test_ungueltiges_utf8_und_steuerzeichen_wie_immer(self):
+        # Each ill-formed part becomes one U+FFFD; control characters as lower-case \u
+        # escapes, DEL and "/" unescaped: the bytes the tool has always written.
+        eingabe = (b"3\t4\t5\t\t\t\t\xe0\x80x\t\xf0\x9f\x98\xc3\t\x1b\x7f\"\\\\/\t"
+                   b"\xed\xa0\x80\t\xc0\xaf\t\xf4\x90\x80\x80\n")
+        aus = starte("--json", eingabe=eingabe).stdout
+        ersatz = "\ufffd".encode()
+        for name in (ersatz * 2 + b"x:", ersatz * 2 + b":", b'\\u001b\x7f\\"\\\\\\\\/:',
+                     ersatz * 3 + b":", ersatz * 2 + b" :", ersatz * 4 + b" :"):
+            self.assertIn(b'"text":"' + name + b'"', aus)
+
+
 if __name__ == "__main__":
     PROGRAMM = sys.argv.pop(1)
     unittest.main()

@@ -4,8 +4,7 @@
 #include "fehler.h"
 #include "sichtbar.h"
 #include "symbol.h"
-
-#include <nlohmann/json.hpp>
+#include "utf8.h"
 
 #include <array>
 
@@ -15,6 +14,23 @@ namespace {
 
 // The boxes by the names the window gives them, so that "fokus" reads as in the program.
 constexpr std::array<const char*, 6> BoxNamen = {"eA", "eB", "eC", "eAlpha", "eBeta", "eGamma"};
+
+// The hex digits of "\u" escapes in lower case, as the tool has always written them.
+void KleineHexziffern(char* anfang, char* ende) {
+    for (char* p = anfang; p != ende; ++p) {
+        if (*p != '\\') {
+            continue;
+        }
+        ++p; // the escaped character: another backslash is not the start of an escape
+        if (*p == 'u') {
+            for (char* h = p + 1; h != p + 5; ++h) {
+                if (*h >= 'A' && *h <= 'F') {
+                    *h = static_cast<char>(*h - 'A' + 'a');
+                }
+            }
+        }
+    }
+}
 
 } // namespace
 
@@ -33,25 +49,53 @@ void HaengeTextAn(std::string& ziel, const ScriptProtokoll& script, const Ausgan
     ziel += '\n';
 }
 
-void HaengeJsonAn(std::string& ziel, const ScriptProtokoll& script, const Ausgang& ausgang) {
-    // ordered_json keeps the keys in the documented order instead of sorting them.
-    using Json = nlohmann::ordered_json;
-    Json zeilen = Json::array();
-    for (const ScriptZeile& zeile : script.Zeilen()) {
-        zeilen.push_back(Json{{"schrift", zeile.Schrift}, {"text", zeile.Text}});
-    }
+void JsonAusgabe::Text(std::string_view text) {
+    const std::string_view gueltig = GueltigesUtf8(text, ersatz_);
+    writer_.String(gueltig.data(), static_cast<rapidjson::SizeType>(gueltig.size()));
+}
 
-    auto oderNull = [](const std::optional<std::string>& wert) {
-        return wert ? Json(*wert) : Json(nullptr);
-    };
-    Json objekt;
-    objekt["zeilen"] = std::move(zeilen);
-    objekt["meldung"] = oderNull(ausgang.Meldung);
-    objekt["fokus"] =
-        ausgang.Fokus ? Json(BoxNamen[static_cast<std::size_t>(*ausgang.Fokus)]) : Json(nullptr);
-    objekt["fehler"] = oderNull(ausgang.Fehler);
-    // Boxes and letters are passed through as typed, so invalid UTF-8 can reach the Script.
-    ziel += objekt.dump(-1, ' ', false, Json::error_handler_t::replace);
+void JsonAusgabe::TextOderNull(const std::optional<std::string>& text) {
+    if (text) {
+        Text(*text);
+    } else {
+        writer_.Null();
+    }
+}
+
+void JsonAusgabe::HaengeAn(std::string& ziel, const ScriptProtokoll& script,
+                           const Ausgang& ausgang) {
+    puffer_.Clear();
+    writer_.Reset(puffer_);
+    // The keys in the documented order.
+    writer_.StartObject();
+    writer_.Key("zeilen");
+    writer_.StartArray();
+    for (const ScriptZeile& zeile : script.Zeilen()) {
+        writer_.StartObject();
+        writer_.Key("schrift");
+        Text(zeile.Schrift);
+        writer_.Key("text");
+        Text(zeile.Text);
+        writer_.EndObject();
+    }
+    writer_.EndArray();
+    writer_.Key("meldung");
+    TextOderNull(ausgang.Meldung);
+    writer_.Key("fokus");
+    if (ausgang.Fokus) {
+        writer_.String(BoxNamen[static_cast<std::size_t>(*ausgang.Fokus)]);
+    } else {
+        writer_.Null();
+    }
+    writer_.Key("fehler");
+    TextOderNull(ausgang.Fehler);
+    writer_.EndObject();
+
+    const std::size_t anfang = ziel.size();
+    ziel.append(puffer_.GetString(), puffer_.GetSize());
+    if (ziel.find('\\', anfang) != std::string::npos) {
+        KleineHexziffern(ziel.data() + anfang, ziel.data() + ziel.size());
+    }
     ziel += '\n';
 }
 

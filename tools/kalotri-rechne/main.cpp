@@ -55,6 +55,7 @@ int RechneAlle(const Zahlformat& format, bool json) {
     rechne::Schreiber schreiber(STDOUT_FILENO);
     int rueckgabe = 0;
     ScriptProtokoll script;
+    rechne::JsonAusgabe jsonAusgabe;
     for (long nummer = 1;; ++nummer) {
         const auto stand = leser.Naechste();
         if (stand == rechne::Zeilenleser::Stand::Ende) {
@@ -83,7 +84,7 @@ int RechneAlle(const Zahlformat& format, bool json) {
             rueckgabe = FalscheZeile;
         }
         if (json) {
-            rechne::HaengeJsonAn(schreiber.Puffer(), script, ausgang);
+            jsonAusgabe.HaengeAn(schreiber.Puffer(), script, ausgang);
         } else {
             rechne::HaengeTextAn(schreiber.Puffer(), script, ausgang);
         }
