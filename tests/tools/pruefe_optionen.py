@@ -39,6 +39,12 @@ class Optionen(unittest.TestCase):
         self.assertEqual(lauf.returncode, 0)
         self.assertIn("Aufruf: kalotri-rechne", lauf.stdout.decode())
 
+    def test_version(self):
+        lauf = starte("--version")
+        self.assertEqual(lauf.returncode, 0)
+        self.assertRegex(lauf.stdout.decode(), r"\Akalotri-rechne \d+\.\d+(\.\d+)*\n\Z")
+        self.assertIn("--version", starte("--help").stdout.decode())
+
     def test_falsche_optionen_enden_mit_2(self):
         for argumente in (["--unbekannt"], ["--dezimalen"], ["--trennzeichen"], ["--trennzeichen", ""],
                           ["3"], ["--dezimalen", "x"]):

@@ -8,6 +8,7 @@
 #include "zeilenleser.h"
 
 #include "aufgabenzeile.h"
+#include "kalotri_version.h"
 #include "rundformat.h"
 #include "scriptprotokoll.h"
 
@@ -105,7 +106,7 @@ int Hauptprogramm(int argc, char** argv) {
     const std::vector<std::string> argumente(argv + 1, argv + argc);
     rechne::OptionenErgebnis optionen = rechne::LiesOptionen(argumente);
     const RundFormatErgebnis rundFormat = RundFormatAusText(optionen.Werte.DezimalenText);
-    if (!optionen.Fehler && !optionen.Werte.Hilfe) {
+    if (!optionen.Fehler && !optionen.Werte.Hilfe && !optionen.Werte.Version) {
         optionen.Fehler = rundFormat.Fehler;
     }
     if (optionen.Fehler) {
@@ -113,8 +114,10 @@ int Hauptprogramm(int argc, char** argv) {
         Melde(*optionen.Fehler + ".\nHilfe mit: kalotri-rechne --help");
         return FalscheOption;
     }
-    if (optionen.Werte.Hilfe) {
-        std::fputs(rechne::Hilfetext(), stdout);
+    if (optionen.Werte.Hilfe || optionen.Werte.Version) {
+        std::fputs(optionen.Werte.Hilfe ? rechne::Hilfetext()
+                                        : "kalotri-rechne " KALOTRI_VERSION "\n",
+                   stdout);
         return std::fflush(stdout) == 0 ? 0 : Schreibfehler;
     }
     Zahlformat format;

@@ -62,6 +62,8 @@ OptionenErgebnis LiesOptionen(const std::vector<std::string>& argumente) {
             ergebnis.Werte.Json = true;
         } else if (arg == "--help" || arg == "-h") {
             ergebnis.Werte.Hilfe = true;
+        } else if (arg == "--version") {
+            ergebnis.Werte.Version = true;
         } else if (NimmWert(argumente, i, "--dezimalen", wert, ergebnis.Fehler)) {
             if (wert) {
                 ergebnis.Werte.DezimalenText = *wert;
@@ -87,6 +89,7 @@ OptionenErgebnis LiesOptionen(const std::vector<std::string>& argumente) {
 
 const char* Hilfetext() {
     return "Aufruf: kalotri-rechne [--json] [--dezimalen ANZAHL] [--trennzeichen ZEICHEN]\n"
+           "       kalotri-rechne --help | --version\n"
            "\n"
            "Rechnet Dreiecksaufgaben wie der Befehl \"Rechne\" von Kalotri, jede als erste\n"
            "Rechnung eines frisch gestarteten Programms.\n"
@@ -103,6 +106,7 @@ const char* Hilfetext() {
            "  --dezimalen ANZAHL     Dezimalen wie im Dialog \"Optionen\" (Vorgabe 3)\n"
            "  --trennzeichen ZEICHEN Dezimaltrennzeichen (Vorgabe: das des Gebietsschemas)\n"
            "  --help                 diese Hilfe\n"
+           "  --version              die Version des Programms\n"
            "\n"
            "Zeilen enden mit LF, CRLF oder CR. In der Textausgabe erscheinen Steuerzeichen\n"
            "aus der Eingabe sichtbar als \\xHH.\n"

@@ -12,6 +12,7 @@ namespace kalotri::rechne {
 struct Optionen {
     bool Json = false;
     bool Hilfe = false;
+    bool Version = false;
     std::string DezimalenText = "3";
     std::optional<std::string> Trennzeichen; // none: the locale's
 };
