@@ -62,6 +62,16 @@ void MaleBogen(QPainter& p, const Figur& f, std::size_t i) {
               static_cast<int>(spanne * 16));
 }
 
+// A right angle gets the dot inside its arc, as drawn in school.
+void MaleRechtwinkelPunkt(QPainter& p, const Figur& f, std::size_t i) {
+    const Punkt ecke = f.Ecken[i];
+    const Punkt u =
+        Einheit(Einheit(f.Ecken[(i + 1) % 3] - ecke) + Einheit(f.Ecken[(i + 2) % 3] - ecke));
+    const Punkt mitte = ecke + (0.5 * f.BogenRadius[i]) * u;
+    const double punkt = f.BogenRadius[i] / 12;
+    p.drawEllipse(QPointF(mitte.x, mitte.y), punkt, punkt);
+}
+
 // Laid out at the top of its frame, so that what follows starts right below it.
 Figur Lege(const Loesungsfigur& lf, const QRectF& rahmen, const Zeichenflaeche& z) {
     const QFontMetricsF fm(z.Klein, z.Geraet);
@@ -96,6 +106,11 @@ void MaleFigur(QPainter& p, const Loesungsfigur& lf, const Figur& f, const Zeich
     for (std::size_t i = 0; i < 3; ++i) {
         if (f.BogenRadius[i] > 0) {
             MaleBogen(p, f, i);
+            if (std::fabs(lf.Form.Winkel[i] - 90) < 1e-9L) {
+                p.setBrush(Linie);
+                MaleRechtwinkelPunkt(p, f, i);
+                p.setBrush(Qt::NoBrush);
+            }
         }
     }
 
