@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "optionen.h"
 
+#include "kommandozeile.h"
+
 #include <charconv>
 #include <string_view>
 
@@ -10,26 +12,6 @@ namespace {
 
 // The largest sheet: some 250 pages of solutions, far beyond any class.
 constexpr int HoechsteAnzahl = 1000;
-
-// "--name=wert" or "--name wert"; true when arg is this option.
-bool NimmWert(const std::vector<std::string>& argumente, std::size_t& i, std::string_view name,
-              std::optional<std::string>& wert, std::optional<std::string>& fehler) {
-    const std::string& arg = argumente[i];
-    if (arg == name) {
-        if (i + 1 >= argumente.size()) {
-            fehler = "Option " + std::string(name) + " braucht einen Wert";
-        } else {
-            wert = argumente[++i];
-        }
-        return true;
-    }
-    if (arg.size() > name.size() && arg.compare(0, name.size(), name) == 0 &&
-        arg[name.size()] == '=') {
-        wert = arg.substr(name.size() + 1);
-        return true;
-    }
-    return false;
-}
 
 template <typename Zahl> std::optional<Zahl> LiesZahl(const std::string& text) {
     Zahl z{};

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "kommandozeile.h"
+
 #include "erzeuge.h"
 
 #include <cstdint>
@@ -28,10 +30,7 @@ struct Optionen {
     bool Version = false;
 };
 
-struct OptionenErgebnis {
-    Optionen Werte;
-    std::optional<std::string> Fehler; // German text for standard error
-};
+using OptionenErgebnis = kalotri::OptionenErgebnis<Optionen>;
 
 // Accepts "--name WERT" and "--name=WERT"; the first problem ends the reading.
 OptionenErgebnis LiesOptionen(const std::vector<std::string>& argumente);

@@ -26,11 +26,13 @@ namespace {
 using namespace kalotri;
 
 // Exit codes, as --help lists them.
-constexpr int FalscheZeile = 1;
-constexpr int FalscheOption = 2;
-constexpr int Lesefehler = 3;
-constexpr int Schreibfehler = 4;
-constexpr int ZuWenigSpeicher = 5;
+enum Rueckgabe : int {
+    FalscheZeile = 1,
+    FalscheOption,
+    Lesefehler,
+    Schreibfehler,
+    ZuWenigSpeicher
+};
 
 void Melde(const std::string& text) {
     std::fputs(("kalotri-rechne: " + text + "\n").c_str(), stderr);

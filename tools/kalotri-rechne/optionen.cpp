@@ -1,57 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "optionen.h"
 
+#include "kommandozeile.h"
 #include "sichtbar.h"
 
 #include <string_view>
 
 namespace kalotri::rechne {
-
-namespace {
-
-// A separator must not read as part of a number, nor vanish or act on the screen.
-bool TaugtAlsTrennzeichen(std::string_view text) {
-    for (const char c : text) {
-        const auto b = static_cast<unsigned char>(c);
-        if (b < 0x20 || b == 0x7F || b == ' ' || b == '+' || b == '-' || (b >= '0' && b <= '9')) {
-            return false;
-        }
-    }
-    // No-break spaces and the C1 controls in UTF-8.
-    for (const std::string_view verboten : {"\xC2\xA0", "\xE2\x80\xAF", "\xE2\x80\x87"}) {
-        if (text.find(verboten) != std::string_view::npos) {
-            return false;
-        }
-    }
-    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] == '\xC2' && static_cast<unsigned char>(text[i + 1]) <= 0x9F) {
-            return false;
-        }
-    }
-    return true;
-}
-
-// Splits "--name=wert"; for "--name" the value is taken from the next argument.
-bool NimmWert(const std::vector<std::string>& argumente, std::size_t& i, std::string_view name,
-              std::optional<std::string>& wert, std::optional<std::string>& fehler) {
-    const std::string& arg = argumente[i];
-    if (arg == name) {
-        if (i + 1 >= argumente.size()) {
-            fehler = "Option " + std::string(name) + " braucht einen Wert";
-            return true;
-        }
-        wert = argumente[++i];
-        return true;
-    }
-    if (arg.size() > name.size() && arg.compare(0, name.size(), name) == 0 &&
-        arg[name.size()] == '=') {
-        wert = arg.substr(name.size() + 1);
-        return true;
-    }
-    return false;
-}
-
-} // namespace
 
 OptionenErgebnis LiesOptionen(const std::vector<std::string>& argumente) {
     OptionenErgebnis ergebnis;

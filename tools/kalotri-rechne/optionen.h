@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "kommandozeile.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -17,10 +19,7 @@ struct Optionen {
     std::optional<std::string> Trennzeichen; // none: the locale's
 };
 
-struct OptionenErgebnis {
-    Optionen Werte;
-    std::optional<std::string> Fehler; // German text for standard error
-};
+using OptionenErgebnis = kalotri::OptionenErgebnis<Optionen>;
 
 // Accepts "--name WERT" and "--name=WERT". The first problem ends the reading.
 OptionenErgebnis LiesOptionen(const std::vector<std::string>& argumente);

@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// Command-line plumbing shared by the batch tools.
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kalotri {
+
+// What a tool's command line asks for, or the first problem with it (German, for standard
+// error, without a full stop).
+template <typename Optionen> struct OptionenErgebnis {
+    Optionen Werte;
+    std::optional<std::string> Fehler;
+};
+
+// Whether argumente[i] is the option `name`, as "--name=wert" or as "--name wert" (then
+// i moves on to the value). A missing value sets `fehler`.
+bool NimmWert(const std::vector<std::string>& argumente, std::size_t& i, std::string_view name,
+              std::optional<std::string>& wert, std::optional<std::string>& fehler);
+
+// A decimal separator must not read as part of a number, nor vanish or act on the screen:
+// no digit, sign, blank, no-break space or control character (C1 controls in UTF-8
+// included), and not empty.
+bool TaugtAlsTrennzeichen(std::string_view text);
+
+} // namespace kalotri
