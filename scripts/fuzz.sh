@@ -1,17 +1,18 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Builds the engine's fuzzers with clang in build-fuzz and runs each for a bounded time.
+# Builds the engine's fuzzers in the sanitizer build (build-san, clang) and runs each for a
+# bounded time.
 # Usage: scripts/fuzz.sh [SECONDS per fuzzer, default 20]
-# Findings (crash-*, timeout-*, ...) are left in build-fuzz/funde/.
+# Findings (crash-*, timeout-*, ...) are left in build-san/funde/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 sekunden="${1:-20}"
-build=build-fuzz
+build=build-san
 
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_CXX_COMPILER=clang++ -DKALOTRI_BUILD_FUZZ=ON -DKALOTRI_BUILD_GUI=OFF \
-    -DKALOTRI_BUILD_BENCH=OFF >/dev/null
+cache=()
+if command -v ccache >/dev/null; then cache=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
+cmake --preset sanitizer "${cache[@]}" >/dev/null
 cmake --build "$build" -j"$(nproc)" --target fuzz_lieswert fuzz_anzahl fuzz_zahlform fuzz_rechne fuzz_optionen
 
 mkdir -p "$build/funde"

@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs what is missing, builds Kalotri and runs every test through CTest.
+# Installs what is missing, builds Kalotri and runs every test through CTest: once in the
+# ordinary build (build/) and once more with AddressSanitizer and UBSan (build-san/, clang),
+# where CTest also runs each fuzzer for a bounded number of inputs. Every stage runs even
+# when an earlier one failed; the exit code says whether all passed.
 # KALOTRI_WERROR=ON (set by .ci/run) turns warnings in Kalotri's own code into errors.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -8,16 +11,26 @@ cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 bash scripts/setup-cups.sh
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DKALOTRI_WERROR="${KALOTRI_WERROR:-OFF}" >/dev/null
-cmake --build build -j"$(nproc)"
-ctest --test-dir build --output-on-failure -j"$(nproc)"
+cache=()
+if command -v ccache >/dev/null; then cache=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
+jobs="$(nproc)"
+fehler=0
 
-# A short fuzzing round on the engine (clang, sanitizers) after the unit results, so a
-# finding never hides them; longer rounds: scripts/fuzz.sh SECONDS
-bash scripts/fuzz.sh 10
+echo "== Build"
+cmake --preset standard "${cache[@]}" -DKALOTRI_WERROR="${KALOTRI_WERROR:-OFF}" >/dev/null
+cmake --build --preset standard -j"$jobs"
+ctest --preset standard -j"$jobs" || fehler=1
+
+# After the ordinary results, so a sanitizer or fuzzer finding never hides them.
+echo "== Sanitizer build (AddressSanitizer, UBSan, LeakSanitizer, bounded fuzzer runs)"
+cmake --preset sanitizer "${cache[@]}" -DKALOTRI_WERROR="${KALOTRI_WERROR:-OFF}" >/dev/null
+cmake --build --preset sanitizer -j"$jobs"
+ctest --preset sanitizer -j"$jobs" || fehler=1
 
 # --- Benchmarks -------------------------------------------------------------------------
 # Each benchmark once and briefly, so none can rot unnoticed; timings never fail CI.
 # The full run with its figures: scripts/bench.sh (see docs/performance.md).
-bash scripts/bench.sh --kurz >/dev/null
+echo "== Benchmarks (once, briefly)"
+bash scripts/bench.sh --kurz >/dev/null || fehler=1
+
+exit "$fehler"
