@@ -5,7 +5,7 @@
 #    commands offscreen and in-process, and any other *_bench there);
 #  - start-up to the mapped window and peak memory of kalotri against a bare Qt window,
 #    started alternately under Xvfb, medians;
-#  - throughput of kalotri-rechne, text and --json output.
+#  - throughput of kalotri-rechne, text and --json output (scripts/bench-rechne.py).
 #
 #   scripts/bench.sh           the full run (a few minutes)
 #   scripts/bench.sh --kurz    everything once and briefly: only that it still runs
@@ -47,27 +47,6 @@ xvfb-run -a -s "-screen 0 1024x768x24" \
   "$BUILD/tests/bench/kalotri_startzeit" "$starts" \
   "$BUILD/src/app/kalotri" "$BUILD/tests/bench/kalotri_nackt"
 
-echo "== kalotri-rechne, $zeilen lines, best of $wiederholungen"
-eingabe=$(mktemp)
-trap 'rm -f "$eingabe"' EXIT
-# Every type of problem, two-solution SSW and a message among them.
-awk -v n="$zeilen" 'BEGIN {
-  split("3\t4\t5|3\t\t5\t\t40|\t7\t\t30\t\t65|5\t\t\t40\t60|6\t5\t\t50|3\t4\t9", f, "|");
-  for (i = 0; i < n; i++) print f[i % 6 + 1] }' >"$eingabe"
-stapel() {
-  local beste=""
-  for _ in $(seq "$wiederholungen"); do
-    local anfang ende
-    anfang=$(date +%s%N)
-    "$BUILD/tools/kalotri-rechne/kalotri-rechne" --trennzeichen , "$@" <"$eingabe" >/dev/null
-    ende=$(date +%s%N)
-    local dauer=$((ende - anfang))
-    if [[ -z $beste || $dauer -lt $beste ]]; then beste=$dauer; fi
-  done
-  echo "$beste"
-}
-text=$(stapel)
-json=$(stapel --json)
-awk -v t="$text" -v j="$json" -v n="$zeilen" 'BEGIN {
-  printf "text   %.2f us/line\njson   %.2f us/line\njson/text x%.2f\n",
-         t / n / 1000, j / n / 1000, j / t }'
+echo "== kalotri-rechne, text and --json output"
+python3 scripts/bench-rechne.py "$BUILD/tools/kalotri-rechne/kalotri-rechne" \
+  --zeilen "$zeilen" --laeufe "$wiederholungen"
