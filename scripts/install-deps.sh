@@ -13,6 +13,7 @@ PAKETE=(
   xvfb xauth x11-utils libxcb1-dev
   fonts-urw-base35 fonts-liberation2 fontconfig
   clang libclang-rt-14-dev python3
+  lintian desktop-file-utils appstream man-db
 )
 
 fehlend=()

@@ -2,8 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds Kalotri and runs every test through CTest: once in the
 # ordinary build (build/) and once more with AddressSanitizer and UBSan (build-san/, clang),
-# where CTest also runs each fuzzer for a bounded number of inputs. Every stage runs even
-# when an earlier one failed; the exit code says whether all passed.
+# where CTest also runs each fuzzer for a bounded number of inputs; then the Debian package
+# is built, installed, tried and removed. Every stage runs even when an earlier one
+# failed; the exit code says whether all passed.
 # KALOTRI_WERROR=ON (set by .ci/run) turns warnings in Kalotri's own code into errors.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -26,6 +27,10 @@ echo "== Sanitizer build (AddressSanitizer, UBSan, LeakSanitizer, bounded fuzzer
 cmake --preset sanitizer "${cache[@]}" -DKALOTRI_WERROR="${KALOTRI_WERROR:-OFF}" >/dev/null
 cmake --build --preset sanitizer -j"$jobs"
 ctest --preset sanitizer -j"$jobs" || fehler=1
+
+# The Debian package: built, checked by lintian, installed, run, removed (needs root).
+echo "== Package"
+bash scripts/paket-test.sh build || fehler=1
 
 # --- Benchmarks -------------------------------------------------------------------------
 # Each benchmark once and briefly, so none can rot unnoticed; timings never fail CI.
