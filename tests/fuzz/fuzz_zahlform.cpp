@@ -13,6 +13,7 @@
 #include "zahlform.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>

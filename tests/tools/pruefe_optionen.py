@@ -56,6 +56,11 @@ class Optionen(unittest.TestCase):
                 self.assertRegex(lauf.stderr.decode(),
                                  r"\Akalotri-rechne: [^\n]+\.\nHilfe mit: kalotri-rechne --help\n\Z")
 
+    def test_unbekannte_option_steht_in_anfuehrungszeichen(self):
+        # Found by fuzzing: an option ending in "." gave a message ending in "..".
+        lauf = starte("--foo.", eingabe=b"")
+        self.assertIn("Unbekannte Option '--foo.'.\n", lauf.stderr.decode())
+
     def test_ungueltige_anzahl_zeigt_den_text_des_dialogs(self):
         for text in ("", "abc", "3.5", "3 "):
             with self.subTest(text=text):
