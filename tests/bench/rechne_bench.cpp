@@ -4,9 +4,10 @@
 // Lines are a mix of the cases, messages and errors, as in the project's case files.
 
 #include "aufgabenzeile.h"
-#include "ausgabe.h"
+#include "jsonausgabe.h"
 #include "rechner.h"
 #include "scriptprotokoll.h"
+#include "textausgabe.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,9 +2,10 @@
 // kalotri-rechne: runs exercises from standard input through the calculation command, each
 // as the first calculation of a freshly started program, and writes the worked solutions.
 
-#include "ausgabe.h"
+#include "jsonausgabe.h"
 #include "optionen.h"
 #include "schreiber.h"
+#include "textausgabe.h"
 #include "zeilenleser.h"
 
 #include "aufgabenzeile.h"

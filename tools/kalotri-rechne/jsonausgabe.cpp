@@ -1,0 +1,103 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "jsonausgabe.h"
+
+#include "utf8.h"
+
+#include <rapidjson/stringbuffer.h>
+#include <rapidjson/writer.h>
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+namespace kalotri::rechne {
+
+namespace {
+
+// The boxes by the names the window gives them, so that "fokus" reads as in the program.
+constexpr std::array<const char*, 6> BoxNamen = {"eA", "eB", "eC", "eAlpha", "eBeta", "eGamma"};
+
+// The hex digits of "\u" escapes in lower case, as the tool has always written them.
+void KleineHexziffern(char* anfang, char* ende) {
+    for (char* p = anfang; p != ende; ++p) {
+        if (*p != '\\') {
+            continue;
+        }
+        ++p; // the escaped character: another backslash is not the start of an escape
+        if (*p == 'u') {
+            for (char* h = p + 1; h != p + 5; ++h) {
+                if (*h >= 'A' && *h <= 'F') {
+                    *h = static_cast<char>(*h - 'A' + 'a');
+                }
+            }
+        }
+    }
+}
+
+} // namespace
+
+struct JsonAusgabe::Zustand {
+    void Text(std::string_view text);
+    void TextOderNull(const std::optional<std::string>& text);
+
+    rapidjson::StringBuffer puffer;
+    rapidjson::Writer<rapidjson::StringBuffer> writer{puffer};
+    std::string ersatz; // a text repaired to valid UTF-8
+};
+
+void JsonAusgabe::Zustand::Text(std::string_view text) {
+    const std::string_view gueltig = GueltigesUtf8(text, ersatz);
+    writer.String(gueltig.data(), static_cast<rapidjson::SizeType>(gueltig.size()));
+}
+
+void JsonAusgabe::Zustand::TextOderNull(const std::optional<std::string>& text) {
+    if (text) {
+        Text(*text);
+    } else {
+        writer.Null();
+    }
+}
+
+JsonAusgabe::JsonAusgabe() : zustand_(std::make_unique<Zustand>()) {}
+
+JsonAusgabe::~JsonAusgabe() = default;
+
+void JsonAusgabe::HaengeAn(std::string& ziel, const ScriptProtokoll& script,
+                           const Ausgang& ausgang) {
+    Zustand& z = *zustand_;
+    z.puffer.Clear();
+    z.writer.Reset(z.puffer);
+    // The keys in the documented order.
+    z.writer.StartObject();
+    z.writer.Key("zeilen");
+    z.writer.StartArray();
+    for (const ScriptZeile& zeile : script.Zeilen()) {
+        z.writer.StartObject();
+        z.writer.Key("schrift");
+        z.Text(zeile.Schrift);
+        z.writer.Key("text");
+        z.Text(zeile.Text);
+        z.writer.EndObject();
+    }
+    z.writer.EndArray();
+    z.writer.Key("meldung");
+    z.TextOderNull(ausgang.Meldung);
+    z.writer.Key("fokus");
+    if (ausgang.Fokus) {
+        z.writer.String(BoxNamen[static_cast<std::size_t>(*ausgang.Fokus)]);
+    } else {
+        z.writer.Null();
+    }
+    z.writer.Key("fehler");
+    z.TextOderNull(ausgang.Fehler);
+    z.writer.EndObject();
+
+    const std::size_t anfang = ziel.size();
+    ziel.append(z.puffer.GetString(), z.puffer.GetSize());
+    if (ziel.find('\\', anfang) != std::string::npos) {
+        KleineHexziffern(ziel.data() + anfang, ziel.data() + ziel.size());
+    }
+    ziel += '\n';
+}
+
+} // namespace kalotri::rechne
