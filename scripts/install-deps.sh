@@ -10,7 +10,7 @@ PAKETE=(
   qt6-qpa-plugins libgl-dev libxkbcommon-dev
   rapidjson-dev libgtest-dev libbenchmark-dev
   cups cups-client cups-bsd libcups2-dev printer-driver-cups-pdf poppler-utils
-  xvfb xauth x11-utils libxcb1-dev
+  xvfb xauth x11-utils libxcb1-dev openbox
   fonts-urw-base35 fonts-liberation2 fontconfig
   clang libclang-rt-14-dev python3
   lintian desktop-file-utils appstream man-db

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QScreen>
 #include <algorithm>
+#include <optional>
 
 TFesterDialog::TFesterDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -19,6 +20,22 @@ void TFesterDialog::setVisible(bool visible) {
     QDialog::setVisible(visible);
 }
 
+namespace {
+
+// The window manager's frame around a window, if Qt knows it. Between an unmapping and the
+// next mapping Qt may report a frame of 1 x 1 pixels or none at all; neither is one.
+std::optional<QMargins> Rahmen(const QWidget* fenster) {
+    const QRect aussen = fenster->frameGeometry();
+    const QRect innen = fenster->geometry();
+    if (aussen == innen || !aussen.contains(innen)) {
+        return std::nullopt;
+    }
+    return QMargins(innen.left() - aussen.left(), innen.top() - aussen.top(),
+                    aussen.right() - innen.right(), aussen.bottom() - innen.bottom());
+}
+
+} // namespace
+
 void ZentriereAufBildschirm(QWidget* fenster) {
     QWidget* eltern =
         fenster->parentWidget() != nullptr ? fenster->parentWidget()->window() : nullptr;
@@ -26,20 +43,26 @@ void ZentriereAufBildschirm(QWidget* fenster) {
     if (schirm == nullptr) {
         return;
     }
-    // move() places the frame, whose size the window manager only tells once the window has
-    // been shown. Until then the owner's title bar and side borders are the best guess (its
-    // bottom edge may be a resize handle that a dialog lacks), so the first opening is
-    // centred too and not half a title bar too low.
-    QSize rahmen = fenster->frameGeometry().size();
-    if (rahmen == fenster->size() && eltern != nullptr) {
-        const QRect aussen = eltern->frameGeometry();
-        const QRect innen = eltern->geometry();
-        const int seite = innen.left() - aussen.left();
-        rahmen = rahmen.grownBy(
-            QMargins(seite, innen.top() - aussen.top(), aussen.right() - innen.right(), seite));
+    // The frame is the window manager's and the same for every dialog and box; the last
+    // one seen stands in while Qt does not know this window's own (before its first
+    // showing, and now and then under openbox when it is shown again). Before any, the
+    // owner's title bar and side borders are the best guess: its bottom edge may be a
+    // resize handle that a dialog lacks.
+    static QMargins bekannt;
+    QMargins rahmen = bekannt;
+    if (const std::optional<QMargins> eigen = Rahmen(fenster)) {
+        rahmen = bekannt = *eigen;
+    } else if (bekannt.isNull() && eltern != nullptr) {
+        if (const std::optional<QMargins> aussen = Rahmen(eltern)) {
+            rahmen = QMargins(aussen->left(), aussen->top(), aussen->right(), aussen->left());
+        }
     }
+    const QSize mitRahmen = fenster->size().grownBy(rahmen);
     const QRect frei = schirm->availableGeometry();
-    fenster->move(frei.center() - QPoint(rahmen.width() / 2, rahmen.height() / 2));
+    const QPoint ecke = frei.center() - QPoint(mitRahmen.width() / 2, mitRahmen.height() / 2);
+    // The window itself is placed, not its frame: moving the frame would go through the
+    // frame Qt believes in, which may be the wrong one.
+    fenster->setGeometry(QRect(ecke + QPoint(rahmen.left(), rahmen.top()), fenster->size()));
 }
 
 void MachePlatzFuerText(QLabel* label, int links, int rechts) {

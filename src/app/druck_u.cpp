@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "druck_u.h"
 
+#include "druckereinrichtung.h"
 #include "druckseiten.h"
 #include "druckziel.h"
 #include "fehler.h"
 #include "meldungen.h"
 
-#include <QPrintDialog>
 #include <QPrinterInfo>
 
 TDrucker::TDrucker() : drucker_(QPrinter::HighResolution) {}
@@ -29,10 +29,7 @@ void TDrucker::Bereitstellen() {
 
 bool TDrucker::Einrichten(QWidget* parent) {
     Bereitstellen();
-    QPrintDialog dialog(&drucker_, parent);
-    dialog.setWindowTitle(QStringLiteral("Drucker einrichten"));
-    // The dialog chooses a printer and its settings; which pages to print is not ours.
-    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    TDruckereinrichtung dialog(drucker_, parent);
     if (dialog.exec() != QDialog::Accepted) {
         return false;
     }

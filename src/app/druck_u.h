@@ -12,8 +12,8 @@ class TDrucker {
   public:
     TDrucker();
 
-    // Shows the platform's printer dialog preset with the current printer. Returns
-    // whether the user confirmed; only then does the choice become current.
+    // Shows the printer set-up (printer, paper, orientation) preset with the current
+    // printer. Returns whether the user confirmed; only then does the choice become current.
     // Throws KalotriFehler(FehlerKeinDrucker) when there is no printer at all.
     bool Einrichten(QWidget* parent);
 

@@ -23,6 +23,7 @@ struct GeseheneBox {
     QStringList knoepfe;
     Qt::TextFormat format = Qt::AutoText;
     QWidget* eltern = nullptr;
+    int breite = 0;
 };
 
 class ModalWaechter : public QObject {
@@ -105,8 +106,8 @@ class ModalWaechter : public QObject {
     }
 
     void beantworte(QMessageBox* box) {
-        GeseheneBox gesehen{box->windowTitle(), box->text(),        box->icon(), {},
-                            box->textFormat(),  box->parentWidget()};
+        GeseheneBox gesehen{box->windowTitle(), box->text(),         box->icon(), {},
+                            box->textFormat(),  box->parentWidget(), box->width()};
         for (QAbstractButton* knopf : box->buttons()) {
             gesehen.knoepfe << knopf->text();
         }

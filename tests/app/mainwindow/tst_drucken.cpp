@@ -3,14 +3,17 @@
 // cups-pdf queue "Kalotri-Test" with its own output folder; CTest makes it the default):
 // one job titled "Kalotri", as many pages as the Script needs.
 #include "boxfaenger.h"
+#include "druckereinrichtung.h"
 #include "glob_u.h"
 #include "kalotri_u.h"
 #include "script_u.h"
 
+#include <QDialogButtonBox>
 #include <QDir>
-#include <QPrintDialog>
 #include <QPrinterInfo>
 #include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -134,11 +137,26 @@ class TstDrucken : public QObject {
     void druckerEinrichten() {
         QFETCH(bool, bestaetigen);
         QString titel;
+        QString bestaetigung;
+        QString aufbau;
         QTimer abfrage;
         connect(&abfrage, &QTimer::timeout, [&] {
-            if (auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget())) {
+            if (auto* dialog =
+                    qobject_cast<TDruckereinrichtung*>(QApplication::activeModalWidget())) {
                 titel = dialog->windowTitle();
+                // Printer, paper and orientation, nothing to print: no page range, no copies.
+                QStringList teile;
+                for (QWidget* teil : dialog->findChildren<QWidget*>()) {
+                    if (teil->inherits("QComboBox") || teil->inherits("QAbstractSpinBox") ||
+                        teil->inherits("QLineEdit") || teil->inherits("QAbstractButton")) {
+                        teile << QString::fromLatin1(teil->metaObject()->className());
+                    }
+                }
+                teile.sort();
+                bestaetigung = dialog->Knoepfe->button(QDialogButtonBox::Ok)->text();
+                aufbau = teile.join(QLatin1Char(' '));
                 if (bestaetigen) {
+                    dialog->rbQuerformat->setChecked(true);
                     // As if the user had typed margins into the dialog's page set-up.
                     dialog->printer()->setPageMargins(QMarginsF(20, 20, 20, 20),
                                                       QPageLayout::Millimeter);
@@ -148,8 +166,15 @@ class TstDrucken : public QObject {
         });
         abfrage.start(50);
         fenster_->findChild<QAction*>(QStringLiteral("Druckereinrichten1"))->trigger();
-        QVERIFY(!titel.isEmpty());
+        QCOMPARE(titel, QStringLiteral("Drucker einrichten"));
+        QVERIFY2(!bestaetigung.contains(QStringLiteral("Drucken"), Qt::CaseInsensitive) &&
+                     !bestaetigung.contains(QStringLiteral("&Drucken"), Qt::CaseInsensitive),
+                 qPrintable(bestaetigung));
+        QCOMPARE(aufbau, QStringLiteral("QComboBox QComboBox QPushButton QPushButton QRadioButton "
+                                        "QRadioButton"));
         QCOMPARE(fenster_->Drucker().Gewaehlt(), bestaetigen);
+        QCOMPARE(fenster_->Drucker().Printer().pageLayout().orientation(),
+                 bestaetigen ? QPageLayout::Landscape : QPageLayout::Portrait);
         QCOMPARE(fenster_->Drucker().Printer().printerName(),
                  QPrinterInfo::defaultPrinter().printerName());
         if (bestaetigen) {

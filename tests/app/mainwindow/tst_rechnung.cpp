@@ -142,8 +142,27 @@ class TstRechnung : public FensterTest {
         QCOMPARE(boxen[0].format, Qt::PlainText);
         // Without an owner a window manager may hide the box behind the window it blocks.
         QCOMPARE(boxen[0].eltern, fenster_.get());
+        // Wide enough that a title bar shows "Kalotri" whole beside its icon and three
+        // buttons, each some two lines of text wide.
+        QFont fett = fenster_->font();
+        fett.setBold(true);
+        const QFontMetrics titel(fett);
+        QVERIFY2(boxen[0].breite >= titel.horizontalAdvance(boxen[0].titel) + 8 * titel.height(),
+                 qPrintable(QString::number(boxen[0].breite)));
         QTRY_COMPARE(FokusName(*fenster_), fokus.isEmpty() ? QStringLiteral("RichEdit1") : fokus);
         QVERIFY(fenster_->Script().document()->isEmpty());
+    }
+
+    // The boxes take texts of any length: the line edit's own limit of 32767 characters
+    // would cut this one to "2.000…0", which reads as 2.
+    void langeEingabeGanz() {
+        const QString zwanzig = QStringLiteral("2.") + QString(40000, u'0') + QStringLiteral("e1");
+        QCOMPARE(zwanzig.size(), 40004);
+        Eingeben({zwanzig, "20", "20"});
+        QCOMPARE(Feld("eA")->text(), zwanzig);
+        QCOMPARE(Rechne().size(), std::size_t{0});
+        const QStringList zeilen = fenster_->Script().toPlainText().split(QLatin1Char('\n'));
+        QCOMPARE(zeilen.mid(2, 2), (QStringList{"a:", "20,000"}));
     }
 
     void zuWenigWerteTutNichts_data() {
