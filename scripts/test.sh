@@ -16,26 +16,32 @@ cache=()
 if command -v ccache >/dev/null; then cache=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
 jobs="$(nproc)"
 fehler=0
+beginn=$SECONDS
+zeit() { echo "   ($1 after $((SECONDS - beginn)) s)"; }
 
 echo "== Build"
 cmake --preset standard "${cache[@]}" -DKALOTRI_WERROR="${KALOTRI_WERROR:-OFF}" >/dev/null
 cmake --build --preset standard -j"$jobs"
 ctest --preset standard -j"$jobs" || fehler=1
+zeit "build and tests"
 
 # After the ordinary results, so a sanitizer or fuzzer finding never hides them.
 echo "== Sanitizer build (AddressSanitizer, UBSan, LeakSanitizer, bounded fuzzer runs)"
 cmake --preset sanitizer "${cache[@]}" -DKALOTRI_WERROR="${KALOTRI_WERROR:-OFF}" >/dev/null
 cmake --build --preset sanitizer -j"$jobs"
 ctest --preset sanitizer -j"$jobs" || fehler=1
+zeit "sanitizer build and tests"
 
 # The Debian package: built, checked by lintian, installed, run, removed (needs root).
 echo "== Package"
 bash scripts/paket-test.sh build || fehler=1
+zeit "package"
 
 # --- Benchmarks -------------------------------------------------------------------------
 # Each benchmark once and briefly, so none can rot unnoticed; timings never fail CI.
 # The full run with its figures: scripts/bench.sh (see docs/performance.md).
 echo "== Benchmarks (once, briefly)"
 bash scripts/bench.sh --kurz >/dev/null || fehler=1
+zeit "benchmarks"
 
 exit "$fehler"
