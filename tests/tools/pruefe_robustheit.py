@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """kalotri-rechne against hostile input and a hostile environment: unreadable input,
 unwritable output, every kind of line end, huge lines, odd separators and terminal control
 characters. Each case once made the tool misbehave."""
