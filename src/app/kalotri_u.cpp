@@ -7,6 +7,7 @@
 #include "meldungen.h"
 #include "opt_u.h"
 #include "script_u.h"
+#include "zugang.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -56,6 +57,7 @@ TDrucker& TForm1::Drucker() {
 }
 
 TScript& TForm1::Aufbauen() {
+    ZugangEinrichten();
     setupUi(this);
     return *RichEdit1;
 }

@@ -4,6 +4,7 @@
 #include "fenstertest.h"
 #include "script_u.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -12,6 +13,7 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTest>
+#include <QTextBlock>
 
 class TstHauptfenster : public FensterTest {
     Q_OBJECT
@@ -153,6 +155,36 @@ class TstHauptfenster : public FensterTest {
         QVERIFY(!namen.contains(QString()));
         QCOMPARE(Teil<QLineEdit>("eAlpha")->accessibleName(), QStringLiteral("Winkel Alpha"));
         QCOMPARE(Teil<QComboBox>("cbA")->accessibleName(), QStringLiteral("Buchstabe für Seite a"));
+    }
+
+    // What a screen reader is told: each letter chooser by its name, its letter as its
+    // value; the Script's text with the Greek letters the screen shows.
+    void bildschirmleser() {
+        for (const char* name : {"cbA", "cbB", "cbC", "cbAlpha", "cbBeta", "cbGamma"}) {
+            auto* wahl = Teil<QComboBox>(name);
+            QAccessibleInterface* zugang = QAccessible::queryAccessibleInterface(wahl);
+            QVERIFY(zugang != nullptr);
+            QCOMPARE(zugang->role(), QAccessible::ComboBox);
+            QCOMPARE(zugang->text(QAccessible::Name), wahl->accessibleName());
+            QCOMPARE(zugang->text(QAccessible::Value), wahl->currentText());
+        }
+        for (const char* feld : {"eA", "eB", "eC"}) {
+            Teil<QLineEdit>(feld)->setText(QString::number(3 + (feld[1] - 'A')));
+        }
+        QCOMPARE(Befehl("Rechne2").size(), std::size_t{0});
+        QAccessibleInterface* script = QAccessible::queryAccessibleInterface(&fenster_->Script());
+        QVERIFY(script != nullptr && script->textInterface() != nullptr);
+        QCOMPARE(script->text(QAccessible::Name), QStringLiteral("Script"));
+        QAccessibleTextInterface* text = script->textInterface();
+        QCOMPARE(text->characterCount(), fenster_->Script().Laenge());
+        const QStringList zeilen = text->text(0, text->characterCount()).split(QLatin1Char('\n'));
+        QCOMPARE(zeilen.value(2), QStringLiteral("a:")); // the side keeps its Latin letter
+        QCOMPARE(zeilen.value(9), QStringLiteral("α:"));
+        QCOMPARE(zeilen.value(11), QStringLiteral("β :"));
+        QCOMPARE(zeilen.value(13), QStringLiteral("γ :"));
+        // Read piecewise too, as screen readers read a line at a time.
+        const int anfang = fenster_->Script().document()->findBlockByNumber(13).position();
+        QCOMPARE(text->text(anfang, anfang + 3), QStringLiteral("γ :"));
     }
 
     void menue() {
