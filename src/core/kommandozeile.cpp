@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "kommandozeile.h"
 
+#include "sichtbar.h"
+
 namespace kalotri {
 
 bool NimmWert(const std::vector<std::string>& argumente, std::size_t& i, std::string_view name,
@@ -21,6 +23,8 @@ bool NimmWert(const std::vector<std::string>& argumente, std::size_t& i, std::st
     }
     return false;
 }
+
+namespace {
 
 bool TaugtAlsTrennzeichen(std::string_view text) {
     if (text.empty()) {
@@ -43,6 +47,31 @@ bool TaugtAlsTrennzeichen(std::string_view text) {
         }
     }
     return true;
+}
+
+} // namespace
+
+std::optional<std::string> TrennzeichenFehler(std::string_view text) {
+    // Without a separator "3,000" would read as three thousand.
+    if (text.empty()) {
+        return "Das Dezimaltrennzeichen darf nicht leer sein";
+    }
+    if (!TaugtAlsTrennzeichen(text)) {
+        return "Das Dezimaltrennzeichen darf keine Ziffer, kein Vorzeichen, kein Leer- und kein "
+               "Steuerzeichen enthalten";
+    }
+    return std::nullopt;
+}
+
+std::string UnbekannteOption(std::string_view argument) {
+    std::string text = "Unbekannte Option '";
+    HaengeSichtbarAn(text, argument);
+    return text + "'";
+}
+
+std::string OptionsFehlerMeldung(std::string_view programm, const std::string& fehler) {
+    std::string name(programm);
+    return name + ": " + fehler + ".\nHilfe mit: " + name + " --help\n";
 }
 
 } // namespace kalotri

@@ -25,7 +25,14 @@ bool NimmWert(const std::vector<std::string>& argumente, std::size_t& i, std::st
 
 // A decimal separator must not read as part of a number, nor vanish or act on the screen:
 // no digit, sign, blank, no-break space or control character (C1 controls in UTF-8
-// included), and not empty.
-bool TaugtAlsTrennzeichen(std::string_view text);
+// included), and not empty. The problem with `text` as a separator, or nothing.
+std::optional<std::string> TrennzeichenFehler(std::string_view text);
+
+// "Unbekannte Option '…'" with the argument's control characters shown escaped.
+std::string UnbekannteOption(std::string_view argument);
+
+// The whole report of a bad command line, as every tool writes it to standard error: name,
+// problem, full stop, where to find help.
+std::string OptionsFehlerMeldung(std::string_view programm, const std::string& fehler);
 
 } // namespace kalotri

@@ -11,6 +11,7 @@
 #include "erzeuge.h"
 #include "fehler.h"
 #include "kalotri_version.h"
+#include "kommandozeile.h"
 #include "rundformat.h"
 
 #include <QGuiApplication>
@@ -77,7 +78,7 @@ int main(int argc, char** argv) {
     const blatt::OptionenErgebnis optionen =
         blatt::LiesOptionen(std::vector<std::string>(argv + 1, argv + argc));
     if (optionen.Fehler) {
-        std::cerr << "kalotri-blatt: " << *optionen.Fehler << "\nHilfe mit: kalotri-blatt --help\n";
+        std::cerr << OptionsFehlerMeldung("kalotri-blatt", *optionen.Fehler);
         return 2;
     }
     const blatt::Optionen& o = optionen.Werte;

@@ -53,8 +53,8 @@ bool WertOption(const std::vector<std::string>& argumente, std::size_t& i, Optio
         o.DezimalenText = w.value_or("");
     } else if (NimmWert(argumente, i, "--trennzeichen", w, e.Fehler)) {
         o.Trennzeichen = w.value_or("");
-        if (w && w->empty()) {
-            e.Fehler = "Das Dezimaltrennzeichen darf nicht leer sein";
+        if (w) {
+            e.Fehler = TrennzeichenFehler(*w);
         }
     } else if (NimmWert(argumente, i, "--einheit", w, e.Fehler)) {
         o.Einheit = w.value_or("");
@@ -97,7 +97,7 @@ OptionenErgebnis LiesOptionen(const std::vector<std::string>& argumente) {
             o.OhneLoesungen = true;
         } else if (WertOption(argumente, i, e)) {
         } else if (arg.size() > 1 && arg[0] == '-') {
-            e.Fehler = "Unbekannte Option: " + arg;
+            e.Fehler = UnbekannteOption(arg);
         } else {
             o.Dateien.push_back(arg);
         }

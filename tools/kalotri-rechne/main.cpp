@@ -3,6 +3,7 @@
 // as the first calculation of a freshly started program, and writes the worked solutions.
 
 #include "jsonausgabe.h"
+#include "kommandozeile.h"
 #include "optionen.h"
 #include "schreiber.h"
 #include "textausgabe.h"
@@ -113,8 +114,7 @@ int Hauptprogramm(int argc, char** argv) {
         optionen.Fehler = rundFormat.Fehler;
     }
     if (optionen.Fehler) {
-        // Every option error reads alike: name, text, full stop, where to find help.
-        Melde(*optionen.Fehler + ".\nHilfe mit: kalotri-rechne --help");
+        std::fputs(OptionsFehlerMeldung("kalotri-rechne", *optionen.Fehler).c_str(), stderr);
         return FalscheOption;
     }
     if (optionen.Werte.Hilfe || optionen.Werte.Version) {

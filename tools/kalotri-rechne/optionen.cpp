@@ -2,7 +2,6 @@
 #include "optionen.h"
 
 #include "kommandozeile.h"
-#include "sichtbar.h"
 
 #include <string_view>
 
@@ -24,19 +23,12 @@ OptionenErgebnis LiesOptionen(const std::vector<std::string>& argumente) {
                 ergebnis.Werte.DezimalenText = *wert;
             }
         } else if (NimmWert(argumente, i, "--trennzeichen", wert, ergebnis.Fehler)) {
-            // Without a separator "3,000" would read as three thousand.
-            if (wert && wert->empty()) {
-                ergebnis.Fehler = "Das Dezimaltrennzeichen darf nicht leer sein";
-            } else if (wert && !TaugtAlsTrennzeichen(*wert)) {
-                ergebnis.Fehler = "Das Dezimaltrennzeichen darf keine Ziffer, kein Vorzeichen, "
-                                  "kein Leer- und kein Steuerzeichen enthalten";
-            } else if (wert) {
+            if (wert) {
+                ergebnis.Fehler = TrennzeichenFehler(*wert);
                 ergebnis.Werte.Trennzeichen = *wert;
             }
         } else {
-            std::string sichtbar;
-            HaengeSichtbarAn(sichtbar, arg);
-            ergebnis.Fehler = "Unbekannte Option '" + sichtbar + "'";
+            ergebnis.Fehler = UnbekannteOption(arg);
         }
     }
     return ergebnis;

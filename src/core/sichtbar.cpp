@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-namespace kalotri::rechne {
+namespace kalotri {
 
 namespace {
 
@@ -71,4 +71,4 @@ void HaengeSichtbarAn(std::string& ziel, std::string_view text) {
     }
 }
 
-} // namespace kalotri::rechne
+} // namespace kalotri

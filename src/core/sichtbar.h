@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace kalotri::rechne {
+namespace kalotri {
 
 // Appends the text with every control character shown as "\x1B" and the like, so that
 // text from the input cannot steer the terminal: C0 controls, DEL, the C1 controls in
@@ -12,4 +12,4 @@ namespace kalotri::rechne {
 // included, passes unchanged.
 void HaengeSichtbarAn(std::string& ziel, std::string_view text);
 
-} // namespace kalotri::rechne
+} // namespace kalotri
