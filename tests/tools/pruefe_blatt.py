@@ -165,6 +165,8 @@ class Fehler(unittest.TestCase):
                           ["-o", "x.pdf", "--erzeuge", "3", "--typen", "SSS,XYZ"],
                           ["-o", "x.pdf", "--dezimalen", "abc", "--erzeuge", "3"],
                           ["-o", "x.pdf", "--trennzeichen", "", "--erzeuge", "3"],
+                          ["-o", "x.pdf", "--trennzeichen", "5", "--erzeuge", "3"],
+                          ["-o", "x.pdf", "--trennzeichen", "\t", "--erzeuge", "3"],
                           ["-o", "x.pdf", "--seed", "5", "datei.txt"],
                           ["-o", "x.pdf", "--unbekannt"], ["-o", "x.pdf", "fehlt.txt"]):
             with tempfile.TemporaryDirectory() as tmp:
@@ -172,6 +174,9 @@ class Fehler(unittest.TestCase):
                                       timeout=60)
                 self.assertEqual(lauf.returncode, 2, argumente)
                 self.assertTrue(lauf.stderr.startswith(b"kalotri-blatt: "), argumente)
+                if "fehlt.txt" not in argumente:
+                    self.assertTrue(
+                        lauf.stderr.endswith(b".\nHilfe mit: kalotri-blatt --help\n"), argumente)
                 self.assertEqual(os.listdir(tmp), [], argumente)
         lauf = starte("--dezimalen", "abc", "-o", "x.pdf", "--erzeuge", "1")
         self.assertIn("'abc' ist kein gültiger Integerwert", lauf.stderr.decode())

@@ -9,7 +9,6 @@
 #include "svgausgabe.h"
 
 #include "erzeuge.h"
-#include "fehler.h"
 #include "kalotri_version.h"
 #include "kommandozeile.h"
 #include "rundformat.h"
@@ -94,7 +93,8 @@ int main(int argc, char** argv) {
     blatt::Darstellung darstellung;
     const RundFormatErgebnis rundFormat = RundFormatAusText(o.DezimalenText);
     if (rundFormat.Fehler) {
-        return Abbruch(FehlerAnzeigeText(*rundFormat.Fehler));
+        std::cerr << OptionsFehlerMeldung("kalotri-blatt", *rundFormat.Fehler);
+        return 2;
     }
     darstellung.Format.Maske = rundFormat.Maske;
     darstellung.Format.Trennzeichen = o.Trennzeichen;
