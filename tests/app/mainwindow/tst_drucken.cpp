@@ -28,16 +28,23 @@ QStringList KalotriPdfs() {
 }
 
 // Waits (generously: cups-pdf runs Ghostscript) for one new PDF of the job.
+// Ghostscript writes page by page and pauses between pages under load, so a file whose
+// size stands still can still be half written; only its closing "%%EOF" says it is whole.
+bool PdfFertig(const QString& pfad) {
+    QFile datei(pfad);
+    if (!datei.open(QIODevice::ReadOnly) || datei.size() == 0) {
+        return false;
+    }
+    datei.seek(qMax<qint64>(0, datei.size() - 1024));
+    return datei.readAll().contains("%%EOF");
+}
+
 QString NeuesPdf(const QStringList& vorher) {
     for (int i = 0; i < 600; ++i) {
         for (const QString& name : KalotriPdfs()) {
-            if (!vorher.contains(name)) {
-                const QString pfad = PdfOrdner().filePath(name);
-                const qint64 groesse = QFileInfo(pfad).size();
-                QTest::qWait(300); // cups-pdf may still be writing
-                if (groesse > 0 && QFileInfo(pfad).size() == groesse) {
-                    return pfad;
-                }
+            const QString pfad = PdfOrdner().filePath(name);
+            if (!vorher.contains(name) && PdfFertig(pfad)) {
+                return pfad;
             }
         }
         QTest::qWait(100);
