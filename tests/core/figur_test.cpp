@@ -4,6 +4,8 @@
 
 #include "figur.h"
 
+#include "dreieck_testhilfe.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -11,14 +13,6 @@
 
 namespace kalotri {
 namespace {
-
-constexpr long double Grad = 3.14159265358979323846264338327950288L / 180;
-
-Dreieck AusWinkeln(long double a, long double alpha, long double beta) {
-    const long double gamma = 180 - alpha - beta;
-    const long double k = a / std::sin(alpha * Grad);
-    return {{a, k * std::sin(beta * Grad), k * std::sin(gamma * Grad)}, {alpha, beta, gamma}};
-}
 
 // Labels about the size of 8-point text on a frame of 80 by 55 mm (units: mm).
 FigurEtiketten Etiketten() {
