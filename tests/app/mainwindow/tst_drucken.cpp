@@ -2,8 +2,8 @@
 // Printing against a real CUPS queue of the tests' own (scripts/setup-cups.sh adds the
 // cups-pdf queue "Kalotri-Test" with its own output folder; CTest makes it the default):
 // one job titled "Kalotri", as many pages as the Script needs.
-#include "boxfaenger.h"
 #include "druckereinrichtung.h"
+#include "fenstertest.h"
 #include "glob_u.h"
 #include "kalotri_u.h"
 #include "script_u.h"
@@ -66,17 +66,17 @@ QString PdfInfo(const QString& pdf, const QString& feld) {
 
 } // namespace
 
-class TstDrucken : public QObject {
+class TstDrucken : public FensterTest {
     Q_OBJECT
-
-    std::unique_ptr<TForm1> fenster_;
-    ModalWaechter waechter_{20000};
 
     void Drucke() {
         const auto boxen = BeantworteBoxen(
             [this] { fenster_->findChild<QAction*>(QStringLiteral("Drucken1"))->trigger(); });
         QCOMPARE(boxen.size(), std::size_t{0});
     }
+
+  public:
+    TstDrucken() : FensterTest(20000) {}
 
   private slots:
     void initTestCase() {
@@ -90,15 +90,9 @@ class TstDrucken : public QObject {
     }
     void init() {
         RundFormat = "0.000";
-        fenster_ = std::make_unique<TForm1>();
         // Shown, so that the Script's text has the box's narrow width, as when the user
         // prints.
-        fenster_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(fenster_.get()));
-    }
-    void cleanup() {
-        fenster_.reset();
-        QCOMPARE(waechter_.Haengende(), QStringList());
+        NeuesFenster(false);
     }
 
     void seitenJeNachLaenge_data() {

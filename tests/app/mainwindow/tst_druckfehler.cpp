@@ -3,8 +3,8 @@
 // chosen in "Drucker &einrichten" was deleted since, the print server has stopped since
 // start-up. Each is reported by the general error display, the Script stays as it was
 // and the program goes on. A paused queue holds the job; that is no error.
-#include "boxfaenger.h"
 #include "druckserver.h"
+#include "fenstertest.h"
 #include "glob_u.h"
 #include "kalotri_u.h"
 #include "script_u.h"
@@ -22,12 +22,10 @@ const QString Zwei = QStringLiteral("Kalotri-Zwei");
 
 } // namespace
 
-class TstDruckfehler : public QObject {
+class TstDruckfehler : public FensterTest {
     Q_OBJECT
 
     EigenerDruckserver server_;
-    std::unique_ptr<TForm1> fenster_;
-    ModalWaechter waechter_;
 
     void Befehl(const char* name) {
         fenster_->findChild<QAction*>(QString::fromLatin1(name))->trigger();
@@ -77,13 +75,7 @@ class TstDruckfehler : public QObject {
             server_.NeueWarteschlange(name);
         }
         server_.Befehl(QStringLiteral("lpadmin"), {QStringLiteral("-d"), Eins});
-        fenster_ = std::make_unique<TForm1>();
-        fenster_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(fenster_.get()));
-    }
-    void cleanup() {
-        fenster_.reset();
-        QCOMPARE(waechter_.Haengende(), QStringList());
+        NeuesFenster(false);
     }
 
     void druckenMeldetVerlust_data() {
