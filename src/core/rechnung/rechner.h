@@ -3,6 +3,7 @@
 
 #include "pruef.h"
 #include "scriptsink.h"
+#include "zahlform.h"
 
 #include <array>
 #include <optional>
@@ -17,12 +18,6 @@ enum class Feld { A = 0, B, C, Alpha, Beta, Gamma };
 struct Eingabe {
     std::array<std::string, 6> Texte;
     std::array<std::string, 6> Buchstaben = {"a", "b", "c", "a", "b", "g"};
-};
-
-// How numbers are written: the mask (RundFormat) and the locale's decimal separator.
-struct Zahlformat {
-    std::string Maske = "0.000";
-    std::string Trennzeichen = ",";
 };
 
 // How a calculation ended. At most one of Meldung and Fehler is set.

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "dreieck.h"
-#include "rechner.h"
+#include "zahlform.h"
 
 #include <array>
 #include <optional>

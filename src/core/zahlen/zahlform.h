@@ -6,6 +6,12 @@
 
 namespace kalotri {
 
+// How numbers are written: the mask (RundFormat) and the locale's decimal separator.
+struct Zahlformat {
+    std::string Maske = "0.000";
+    std::string Trennzeichen = ",";
+};
+
 // Longest mask the fixed form accepts.
 inline constexpr std::size_t MaskeMaxLaenge = 224;
 
