@@ -149,20 +149,6 @@ std::optional<Entwurf> Entwirf(Zufall& z, Aufgabentyp typ, int loesungen) {
 
 } // namespace
 
-std::optional<Aufgabentyp> TypAusText(std::string_view text) {
-    for (const Aufgabentyp t : AlleTypen) {
-        if (text == TypText(t)) {
-            return t;
-        }
-    }
-    return std::nullopt;
-}
-
-const char* TypText(Aufgabentyp typ) {
-    constexpr const char* Texte[] = {"SSS", "SWS", "SSW", "WSW", "SWW"};
-    return Texte[static_cast<int>(typ)];
-}
-
 std::vector<ErzeugteAufgabe> Erzeuge(int anzahl, const std::vector<Aufgabentyp>& typen,
                                      std::uint64_t seed) {
     const std::vector<Aufgabentyp> arten =

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "aufgabentyp.h"
 #include "rechner.h"
 
 #include <cstdint>
@@ -9,16 +10,6 @@
 #include <vector>
 
 namespace kalotri {
-
-// The five kinds of problem, in the order the calculation names them.
-enum class Aufgabentyp { SSS, SWS, SSW, WSW, SWW };
-
-inline constexpr std::array<Aufgabentyp, 5> AlleTypen = {
-    Aufgabentyp::SSS, Aufgabentyp::SWS, Aufgabentyp::SSW, Aufgabentyp::WSW, Aufgabentyp::SWW};
-
-// "SSS" ... "SWW" (as in the type line), or none for any other text.
-std::optional<Aufgabentyp> TypAusText(std::string_view text);
-const char* TypText(Aufgabentyp typ);
 
 // One generated exercise: the six box texts (default letters) as a pupil would type them,
 // its kind, and how many triangles it has (0, 1 or 2 for SSW; 1 for the others).

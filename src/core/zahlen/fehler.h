@@ -3,6 +3,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace kalotri {
 
@@ -31,6 +32,37 @@ inline constexpr const char* MeldungUnvollstaendig = "Eingabe unvollständig!";
 inline constexpr const char* MeldungKeinDreieck = "Kein Dreieck!";
 inline constexpr const char* MeldungWinkelZuGross = "Winkel zu groß!";
 inline constexpr const char* MeldungWinkelsumme = "Winkelsumme im Dreieck überschritten!";
+
+// Every way a calculation can end, one code beside each text above. Geloest: it ran
+// through (with or without a triangle); Anderer: an error of a display, not of the engine
+// (a full Script, a missing printer).
+enum class Code {
+    Geloest,
+    Fehlerhaft,
+    Null,
+    Negativ,
+    Ueberbestimmt,
+    UeberbestimmtSSSW,
+    UeberbestimmtSSWW,
+    UeberbestimmtSWWW,
+    Unvollstaendig,
+    KeinDreieck,
+    WinkelZuGross,
+    Winkelsumme,
+    Ungueltig,
+    Division,
+    Ueberlauf,
+    FormatZuLang,
+    Anderer,
+};
+
+// The code of a message or error text above; Anderer for any other text.
+Code CodeFuerText(std::string_view text);
+// A stable lower-case ASCII name for programs that read the result ("geloest",
+// "fehlerhaft", …, "ueberlauf", "anderer").
+const char* CodeName(Code code);
+// Messages are about the input; errors are faults of the arithmetic or a display.
+bool IstMeldung(Code code);
 
 // The text the general error display shows: a full stop is added unless the last
 // character's code is at or below that of "." (so "!" and "." get none).
