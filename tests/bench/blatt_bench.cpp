@@ -22,15 +22,22 @@ void Blatt(benchmark::State& state) {
     int seiten = 0;
     qint64 bytes = 0;
     for (auto _ : state) {
-        std::vector<blatt::BlattAufgabe> aufgaben;
+        std::vector<Eingabe> eingaben;
         for (const ErzeugteAufgabe& a : Erzeuge(anzahl, {}, 7)) {
-            aufgaben.push_back(blatt::Bearbeite(a.Felder, {{}, "cm", mehr}));
+            eingaben.push_back(a.Felder);
         }
+        const blatt::Aufgabenliste liste = blatt::AusErzeugten({eingaben});
+        const blatt::Darstellung darstellung{{}, "cm", mehr};
+        blatt::Blattkopf kopf;
+        kopf.Titel = "Blatt";
+        kopf.Form = blatt::Loesungsform::Script;
+        const blatt::Vorlauf vorlauf =
+            blatt::VermesseBlatt(liste, darstellung, kopf, [](const auto&, const auto&) {});
         QBuffer puffer;
         puffer.open(QIODevice::WriteOnly);
         {
             QPdfWriter pdf(&puffer);
-            seiten = blatt::SchreibeBlatt(pdf, aufgaben, {"Blatt", true}, [](int, int) {});
+            seiten = blatt::SchreibeBlatt(pdf, liste, darstellung, kopf, vorlauf, [](int, int) {});
         }
         bytes = puffer.size();
     }
