@@ -122,8 +122,9 @@ BlattAufgabe Bearbeite(const Eingabe& eingabe, const Darstellung& darstellung) {
         a.Problem = FehlerAnzeigeText(*ausgang.Fehler);
     } else if (script.Zeilen().empty()) {
         // Fewer than three values: the calculation leaves it at that without a word.
-        a.Problem = "Nur " + std::to_string(Angaben(eingabe)) +
-                    " Werte; eine Aufgabe braucht drei, darunter eine Seite";
+        const int n = Angaben(eingabe);
+        a.Problem = (n == 1 ? std::string("Nur 1 Wert") : "Nur " + std::to_string(n) + " Werte") +
+                    "; eine Aufgabe braucht drei, darunter eine Seite";
     }
     try {
         for (const Dreieck& d : GeloesteDreiecke(rechner, script, ausgang)) {

@@ -30,7 +30,7 @@ const char* Hilfetext() {
            "  --mehr                  Umfang, Fläche, Höhen, Um- und Inkreisradius dazu\n"
            "  --skizze                neben jeder Aufgabe eine Skizze mit den gegebenen\n"
            "                          Größen, bewusst nicht maßstäblich\n"
-           "  --platz ZENTIMETER      Platz zum Rechnen unter jeder Aufgabe (1 bis 25)\n"
+           "  --platz ZENTIMETER      Platz zum Rechnen unter jeder Aufgabe (1 bis 24)\n"
            "  --loesung FORM          rechenweg (Vorgabe): Formeln und Zahlen Schritt für\n"
            "                          Schritt; script: die Zeilen des Scripts; schluessel:\n"
            "                          nur die gesuchten Werte\n"

@@ -57,12 +57,8 @@ blatt::Aufgabenliste Erzeugt(const blatt::Optionen& o) {
     regeln.Stufe = o.Stufe.value_or(3);
     regeln.NurLoesbar = o.NurLoesbar;
     regeln.Fassungen = o.Gruppen;
-    std::vector<Aufgabentyp> typen = o.Typen;
-    if (typen.empty() && regeln.Stufe == 1) {
-        typen = {Aufgabentyp::SSS, Aufgabentyp::SWS, Aufgabentyp::WSW, Aufgabentyp::SWW};
-    }
     std::vector<std::vector<Eingabe>> fassungen;
-    for (const auto& fassung : ErzeugeFassungen(*o.Erzeuge, typen, seed, regeln)) {
+    for (const auto& fassung : ErzeugeFassungen(*o.Erzeuge, o.Typen, seed, regeln)) {
         std::vector<Eingabe>& felder = fassungen.emplace_back();
         for (const ErzeugteAufgabe& a : fassung) {
             felder.push_back(a.Felder);

@@ -15,7 +15,7 @@ namespace {
 // The largest sheet: some 250 pages of solutions, far beyond any class.
 constexpr int HoechsteAnzahl = 1000;
 constexpr int HoechsteGruppen = 6;
-constexpr int HoechsterPlatz = 25; // cm, a page's height less its header
+constexpr int HoechsterPlatz = 24; // cm, a page's height less its header
 
 template <typename Zahl> std::optional<Zahl> LiesZahl(const std::string& text) {
     Zahl z{};

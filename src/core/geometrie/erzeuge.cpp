@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <random>
 #include <set>
 #include <string>
@@ -166,8 +167,11 @@ std::vector<std::vector<ErzeugteAufgabe>> ErzeugeFassungen(int anzahl,
                                                            const std::vector<Aufgabentyp>& typen,
                                                            std::uint64_t seed,
                                                            const Erzeugungsregeln& regeln) {
-    const std::vector<Aufgabentyp> arten =
-        typen.empty() ? std::vector<Aufgabentyp>(AlleTypen.begin(), AlleTypen.end()) : typen;
+    std::vector<Aufgabentyp> arten = typen;
+    if (arten.empty()) {
+        std::copy_if(AlleTypen.begin(), AlleTypen.end(), std::back_inserter(arten),
+                     [&](Aufgabentyp t) { return regeln.Stufe > 1 || t != Aufgabentyp::SSW; });
+    }
     const bool ohneKeine = regeln.Stufe < 3 || regeln.NurLoesbar;
     const std::vector<int> reihe = ohneKeine ? std::vector<int>{2, 1} : std::vector<int>{2, 1, 0};
     const auto erstesSSW = static_cast<std::size_t>(seed % reihe.size());

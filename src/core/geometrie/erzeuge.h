@@ -39,7 +39,7 @@ struct Erzeugungsregeln {
 std::vector<ErzeugteAufgabe> Erzeuge(int anzahl, const std::vector<Aufgabentyp>& typen,
                                      std::uint64_t seed);
 
-// The versions of one sheet: the same kinds in the same order, SSW exercises with the same
+// The versions of one sheet (typen empty: all kinds of the level): the same kinds in the same order, SSW exercises with the same
 // number of solutions, other numbers. Version 0 is the sheet Erzeuge makes from the seed;
 // all versions have the same length.
 std::vector<std::vector<ErzeugteAufgabe>> ErzeugeFassungen(int anzahl,
