@@ -120,6 +120,7 @@ BlattAufgabe Bearbeite(const Eingabe& eingabe, const Darstellung& darstellung) {
         a.Problem = *ausgang.Meldung;
     } else if (ausgang.Fehler) {
         a.Problem = FehlerAnzeigeText(*ausgang.Fehler);
+        a.ProblemIstFehler = true;
     } else if (script.Zeilen().empty()) {
         // Fewer than three values: the calculation leaves it at that without a word.
         const int n = Angaben(eingabe);
@@ -160,7 +161,7 @@ std::vector<std::string> ProblemZeilen(const BlattAufgabe& aufgabe) {
     if (!aufgabe.Problem) {
         return {};
     }
-    return {"Meldung: " + *aufgabe.Problem};
+    return {(aufgabe.ProblemIstFehler ? "Fehler: " : "Meldung: ") + *aufgabe.Problem};
 }
 
 } // namespace kalotri::blatt

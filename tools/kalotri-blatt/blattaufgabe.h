@@ -40,6 +40,7 @@ struct BlattAufgabe {
     // message or an error of the calculation, too few values. Unset for a proper
     // exercise, also for one of the SSW kind without a triangle.
     std::optional<std::string> Problem;
+    bool ProblemIstFehler = false; // of the arithmetic, not of the input
     // The values sought, one line per triangle ("c = 7,543 cm, β = 64,145°, …"); for an
     // SSW exercise without triangle "keine Lösung".
     std::vector<std::string> Schluessel;

@@ -151,7 +151,7 @@ class Setzer {
     }
 
     std::vector<std::string> LoesungsZeilen(const BlattAufgabe& a) const {
-        if (a.Problem) {
+        if (a.Problem && (kopf_.Form == Loesungsform::Schluessel || a.Loesungsweg.empty())) {
             return ProblemZeilen(a);
         }
         if (kopf_.Form == Loesungsform::Schluessel) {

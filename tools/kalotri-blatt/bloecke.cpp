@@ -154,7 +154,7 @@ double WerteBreite(const Satz& s) {
 Schluesselblock::Schluesselblock(const BlattAufgabe& a, int nummer, const Satz& satz)
     : nummer_(nummer), s_(satz) {
     if (a.Problem) {
-        werte_ = "Meldung: " + *a.Problem;
+        werte_ = ProblemZeilen(a).front();
         anzahl_ = "–";
         return;
     }
