@@ -45,6 +45,8 @@ std::vector<double> Aufgabenblock::Streifen() const {
     std::vector<double> h = {s_.Hoehe(s_.Text, a_.Gegeben, Breite()),
                              s_.Hoehe(s_.Text, stil_.Auftrag, Breite(), Qt::TextWordWrap)};
     if (stil_.PlatzCm > 0) {
+        // The room to work starts below the sketch.
+        h.push_back(std::max(0.0, Beiwerk() - h[0] - h[1]));
         h.push_back(s_.Mm(3 + 10.0 * stil_.PlatzCm));
     }
     return h;
@@ -73,7 +75,7 @@ void Aufgabenblock::Male(QPainter& p, double y, std::size_t von, std::size_t bis
             p.drawText(r, Qt::TextWrapAnywhere, Q(a_.Gegeben));
         } else if (i == 1) {
             p.drawText(r, Qt::TextWordWrap, Q(stil_.Auftrag));
-        } else {
+        } else if (i == 3) {
             // Squared paper, as in an exercise book.
             p.save();
             p.setPen(QPen(QColor(200, 200, 200), s_.Mm(0.1)));

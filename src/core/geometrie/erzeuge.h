@@ -33,8 +33,8 @@ struct Erzeugungsregeln {
 // angles are whole degrees between 10 and 150 (below 90 on Stufe 1 and 2); every triangle
 // of a solution has angles of at least 10 degrees, so its figure is no sliver. SSW
 // exercises take turns having two, one and no solution (two and one on Stufe 1 and 2 or
-// with NurLoesbar); an SSW exercise without solution has a given angle over 90 degrees
-// in one of three cases. No exercise appears twice, not even in another version; should
+// with NurLoesbar); an SSW exercise without solution has an obtuse given angle now and
+// then (Stufe 3 only). No exercise appears twice, not even in another version; should
 // the kinds allow fewer different exercises than asked for, fewer come back.
 std::vector<ErzeugteAufgabe> Erzeuge(int anzahl, const std::vector<Aufgabentyp>& typen,
                                      std::uint64_t seed);
