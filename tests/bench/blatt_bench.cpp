@@ -19,6 +19,8 @@ using namespace kalotri;
 void Blatt(benchmark::State& state) {
     const int anzahl = static_cast<int>(state.range(0));
     const bool mehr = state.range(1) != 0;
+    // Everything a teacher may add: sketches, room to work, the answer table.
+    const bool alles = state.range(2) != 0;
     int seiten = 0;
     qint64 bytes = 0;
     for (auto _ : state) {
@@ -31,6 +33,8 @@ void Blatt(benchmark::State& state) {
         blatt::Blattkopf kopf;
         kopf.Titel = "Blatt";
         kopf.Form = blatt::Loesungsform::Script;
+        kopf.Skizze = kopf.Schluessel = alles;
+        kopf.PlatzCm = alles ? 3 : 0;
         const blatt::Vorlauf vorlauf =
             blatt::VermesseBlatt(liste, darstellung, kopf, [](const auto&, const auto&) {});
         QBuffer puffer;
@@ -45,7 +49,12 @@ void Blatt(benchmark::State& state) {
     state.counters["Bytes"] = static_cast<double>(bytes);
 }
 
-BENCHMARK(Blatt)->Args({12, 0})->Args({200, 0})->Args({200, 1})->Unit(benchmark::kMillisecond);
+BENCHMARK(Blatt)
+    ->Args({12, 0, 0})
+    ->Args({200, 0, 0})
+    ->Args({200, 1, 0})
+    ->Args({200, 1, 1})
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 

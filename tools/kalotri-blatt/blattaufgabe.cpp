@@ -52,7 +52,8 @@ Loesungsfigur Figur(const Dreieck& form, const Eingabe& e, const Darstellung& d)
     for (std::size_t i = 0; i < 3; ++i) {
         seitenNamen[i] = e.Buchstaben[i];
         f.Ecken[i] = EckenName(e.Buchstaben[i], static_cast<char>('A' + i));
-        f.Seiten[i] = e.Buchstaben[i] + " = " + Fest(form.Seiten[i], d);
+        f.Seiten[i] = e.Buchstaben[i] + " = " + Fest(form.Seiten[i], d) +
+                      (d.Einheit.empty() ? "" : " " + d.Einheit);
         const std::string griechisch = SymbolZuUnicode(e.Buchstaben[3 + i]);
         f.Winkel[i] = {griechisch + " = " + Fest(form.Winkel[i], d) + "°", griechisch};
     }
@@ -78,7 +79,9 @@ std::string SchluesselZeile(const Dreieck& form, const Eingabe& e, const Darstel
     return zeile;
 }
 
-Skizzenangaben Skizze(const Eingabe& e, const Darstellung& d) {
+} // namespace
+
+Skizzenangaben SkizzeFuer(const Eingabe& e, const Darstellung& d) {
     Skizzenangaben s;
     for (std::size_t i = 0; i < 3; ++i) {
         s.Ecken[i] = EckenName(e.Buchstaben[i], static_cast<char>('A' + i));
@@ -92,6 +95,8 @@ Skizzenangaben Skizze(const Eingabe& e, const Darstellung& d) {
     }
     return s;
 }
+
+namespace {
 
 int Angaben(const Eingabe& e) {
     int n = 0;
@@ -111,7 +116,7 @@ BlattAufgabe Bearbeite(const Eingabe& eingabe, const Darstellung& darstellung) {
                          Wert(eingabe, i, darstellung);
         }
     }
-    a.Skizze = Skizze(eingabe, darstellung);
+    a.Skizze = SkizzeFuer(eingabe, darstellung);
     ScriptProtokoll script;
     TRechner rechner(script);
     const Ausgang ausgang = rechner.Rechne(eingabe, darstellung.Format);

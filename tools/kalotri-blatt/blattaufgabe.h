@@ -56,6 +56,9 @@ struct Darstellung {
 // Runs the exercise through the calculation command as the first calculation of a freshly
 // started program, exactly as kalotri-rechne does.
 BlattAufgabe Bearbeite(const Eingabe& eingabe, const Darstellung& darstellung);
+// What the task sketch of an exercise marks (also for exports that draw it elsewhere).
+Skizzenangaben SkizzeFuer(const Eingabe& eingabe, const Darstellung& darstellung);
+
 // A line that is no exercise, shown as typed (fields parted by " | ") with the reason.
 BlattAufgabe UnlesbareZeile(std::string_view zeile, const std::string& grund);
 
