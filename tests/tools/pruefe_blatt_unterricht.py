@@ -243,6 +243,33 @@ def woerter_mit_hoehe(pdf, seite):
 
 
 class Seiten(unittest.TestCase):
+    def pruefe_seiten(self, pdf):
+        """Every page: no two words overprint, none leaves the paper. The pages' text."""
+        gesamt = []
+        for s in range(1, seiten(pdf) + 1):
+            w = woerter_mit_hoehe(pdf, s)
+            self.assertEqual(ueberlappungen(w), [], f"page {s}")
+            for x0, y0, x1, t, y1 in w:
+                self.assertTrue(0 <= x0 and x1 <= 210 * MM and y1 <= 297 * MM, (s, t))
+            gesamt.append(" ".join(zeilen([x[:4] for x in w])))
+        return gesamt
+
+    def test_ein_volles_blatt(self):
+        with tempfile.TemporaryDirectory() as tmp:
+            pdf = os.path.join(tmp, "blatt.pdf")
+            lauf = starte("--erzeuge", "10", "--seed", "6", "--gruppen", "2", "--skizze",
+                          "--schluessel", "--mehr", "--platz", "2", "--einheit", "cm",
+                          "--schule", "Gymnasium", "--klasse", "10b", "--datum", "8.12.",
+                          "-o", pdf)
+            self.assertEqual(lauf.returncode, 0, lauf.stderr)
+            texte = self.pruefe_seiten(pdf)
+            kopf = [t for t in texte if "Aufgaben · Seite" in t]
+            self.assertTrue(kopf)
+            for t in kopf:
+                for teil in ("Schule: Gymnasium", "Klasse: 10b", "Datum: 8.12.", "Name:"):
+                    self.assertIn(teil, t)
+            self.assertEqual(sum(t.count("Skizze (nicht maßstäblich)") for t in texte), 20)
+
     def test_nichts_ueberdruckt_nichts_faellt_vom_blatt(self):
         # Long letters make an exercise with room to work taller than a page, and with
         # many decimals a solution nearly one.
@@ -254,14 +281,7 @@ class Seiten(unittest.TestCase):
                           "10b", "--skizze", "--platz", "24", "--mehr", "--schluessel",
                           "--dezimalen", "200", "-o", pdf, "-", eingabe=text)
             self.assertEqual(lauf.returncode, 0, lauf.stderr)
-            n = seiten(pdf)
-            gesamt = []
-            for s in range(1, n + 1):
-                w = woerter_mit_hoehe(pdf, s)
-                self.assertEqual(ueberlappungen(w), [], f"page {s}")
-                for x0, y0, x1, t, y1 in w:
-                    self.assertTrue(0 <= x0 and x1 <= 210 * MM and y1 <= 297 * MM, (s, t))
-                gesamt.append(" ".join(zeilen([x[:4] for x in w])))
+            gesamt = self.pruefe_seiten(pdf)
             alles = " ".join(gesamt)
             # The block went on with a mark, and the title was cut rather than overrun.
             self.assertIn("Fortsetzung auf der nächsten Seite", alles)
