@@ -169,4 +169,30 @@ std::vector<std::string> ProblemZeilen(const BlattAufgabe& aufgabe) {
     return {(aufgabe.ProblemIstFehler ? "Fehler: " : "Meldung: ") + *aufgabe.Problem};
 }
 
+std::vector<Wegzeile> LoesungsZeilen(const BlattAufgabe& a, Loesungsform form) {
+    const auto schlicht = [](const std::vector<std::string>& texte) {
+        std::vector<Wegzeile> zeilen;
+        for (const std::string& text : texte) {
+            zeilen.push_back({text, Wegzeile::Stil::Normal});
+        }
+        return zeilen;
+    };
+    if (a.Problem && (form == Loesungsform::Schluessel || a.Loesungsweg.empty())) {
+        return schlicht(ProblemZeilen(a));
+    }
+    if (form == Loesungsform::Schluessel) {
+        std::vector<std::string> zeilen;
+        for (std::size_t i = 0; i < a.Schluessel.size(); ++i) {
+            zeilen.push_back(
+                (a.Schluessel.size() > 1 ? std::to_string(i + 1) + ". Lösung: " : std::string()) +
+                a.Schluessel[i]);
+        }
+        return schlicht(zeilen);
+    }
+    if (form == Loesungsform::Rechenweg && !a.Rechenweg.empty()) {
+        return a.Rechenweg;
+    }
+    return schlicht(a.Loesungsweg);
+}
+
 } // namespace kalotri::blatt

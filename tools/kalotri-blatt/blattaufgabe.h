@@ -3,6 +3,7 @@
 
 #include "aufgabenzeile.h"
 #include "dreieck.h"
+#include "optionen.h"
 #include "rechner.h"
 
 #include <array>
@@ -30,11 +31,19 @@ struct Skizzenangaben {
     std::array<std::string, 6> Werte; // in box order
 };
 
+// A line of a solution and how it is set: headings bold, notes and reasons in italics.
+struct Wegzeile {
+    enum class Stil { Normal, Fett, Kursiv };
+    std::string Text;
+    Stil Art = Stil::Normal;
+};
+
 // An exercise as the sheet shows it: its given values, the worked solution line by line
 // as the Script shows it, and a figure for each triangle found.
 struct BlattAufgabe {
-    std::string Gegeben; // "a = 7 cm, b = 5 cm, α = 40°"
-    std::vector<std::string> Loesungsweg;
+    std::string Gegeben;                  // "a = 7 cm, b = 5 cm, α = 40°"
+    std::vector<std::string> Loesungsweg; // the Script's lines
+    std::vector<Wegzeile> Rechenweg;      // the worked steps
     std::vector<Loesungsfigur> Figuren;
     // Why the exercise has no solution worth the name: a line that cannot be read, a
     // message or an error of the calculation, too few values. Unset for a proper
@@ -61,6 +70,10 @@ Skizzenangaben SkizzeFuer(const Eingabe& eingabe, const Darstellung& darstellung
 
 // A line that is no exercise, shown as typed (fields parted by " | ") with the reason.
 BlattAufgabe UnlesbareZeile(std::string_view zeile, const std::string& grund);
+
+// The lines of the solution page in the form asked for; the worked steps fall back to the
+// Script's lines where there are none.
+std::vector<Wegzeile> LoesungsZeilen(const BlattAufgabe& aufgabe, Loesungsform form);
 
 // The solution as the sheet writes it when it has nothing else: the problem, or nothing.
 std::vector<std::string> ProblemZeilen(const BlattAufgabe& aufgabe);

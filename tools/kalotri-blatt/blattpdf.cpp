@@ -125,7 +125,7 @@ class Setzer {
                                   },
                                   Teilname(g, "Lösungen")});
             Jede(g, [&](const Quellzeile&, const BlattAufgabe& a, int nummer) {
-                fluss.Setze(Loesungsblock(a, nummer, s_, LoesungsZeilen(a),
+                fluss.Setze(Loesungsblock(a, nummer, s_, LoesungsZeilen(a, kopf_.Form),
                                           kopf_.Form != Loesungsform::Schluessel));
             });
         }
@@ -148,22 +148,6 @@ class Setzer {
                                        : UnlesbareZeile(q.Text, std::get<std::string>(zeile));
             tun(q, a, ++nummer);
         }
-    }
-
-    std::vector<std::string> LoesungsZeilen(const BlattAufgabe& a) const {
-        if (a.Problem && (kopf_.Form == Loesungsform::Schluessel || a.Loesungsweg.empty())) {
-            return ProblemZeilen(a);
-        }
-        if (kopf_.Form == Loesungsform::Schluessel) {
-            std::vector<std::string> zeilen;
-            for (std::size_t i = 0; i < a.Schluessel.size(); ++i) {
-                zeilen.push_back((a.Schluessel.size() > 1 ? std::to_string(i + 1) + ". Lösung: "
-                                                          : std::string()) +
-                                 a.Schluessel[i]);
-            }
-            return zeilen;
-        }
-        return a.Loesungsweg;
     }
 
     // Title and header line on the first page of a group's exercises, the header line

@@ -23,9 +23,25 @@ void Nummer(QPainter& p, const Satz& s, int nummer, double y) {
 
 } // namespace
 
+namespace {
+QFont Schraeg(QFont f) {
+    f.setItalic(true);
+    return f;
+}
+} // namespace
+
 Satz::Satz(QPaintDevice* geraet)
     : Z(Zeichenflaeche::Fuer(geraet)), Text(Z.Text, geraet), Klein(Z.Klein, geraet),
-      Titel(Z.Titel, geraet) {}
+      Titel(Z.Titel, geraet), Kursiv(Schraeg(Z.Text)), Fett(Z.Fett, geraet),
+      KursivMass(Kursiv, geraet) {}
+
+const QFont& Satz::Schrift(Wegzeile::Stil stil) const {
+    return stil == Wegzeile::Stil::Fett ? Z.Fett : stil == Wegzeile::Stil::Kursiv ? Kursiv : Z.Text;
+}
+
+const QFontMetricsF& Satz::Mass(Wegzeile::Stil stil) const {
+    return stil == Wegzeile::Stil::Fett ? Fett : stil == Wegzeile::Stil::Kursiv ? KursivMass : Text;
+}
 
 double Satz::Hoehe(const QFontMetricsF& fm, const std::string& text, double breite,
                    int umbruch) const {
@@ -94,13 +110,13 @@ void Aufgabenblock::Male(QPainter& p, double y, std::size_t von, std::size_t bis
 }
 
 Loesungsblock::Loesungsblock(const BlattAufgabe& a, int nummer, const Satz& satz,
-                             std::vector<std::string> zeilen, bool figuren)
+                             std::vector<Wegzeile> zeilen, bool figuren)
     : a_(a), nummer_(nummer), s_(satz), zeilen_(std::move(zeilen)),
       figuren_(figuren && !a.Figuren.empty()) {
     // At least the column's width, wider for long lines, but never beyond the page.
     breite_ = s_.Mm(TextBreite);
-    for (const std::string& zeile : zeilen_) {
-        breite_ = std::max(breite_, s_.Text.horizontalAdvance(Q(zeile)));
+    for (const Wegzeile& zeile : zeilen_) {
+        breite_ = std::max(breite_, s_.Mass(zeile.Art).horizontalAdvance(Q(zeile.Text)));
     }
     breite_ = std::min(breite_, s_.Mm(SeiteBreite - RandRechts - TextLinks));
 }
@@ -108,8 +124,8 @@ Loesungsblock::Loesungsblock(const BlattAufgabe& a, int nummer, const Satz& satz
 std::vector<double> Loesungsblock::Streifen() const {
     std::vector<double> h;
     h.reserve(zeilen_.size());
-    for (const std::string& zeile : zeilen_) {
-        h.push_back(s_.Hoehe(s_.Text, zeile, breite_));
+    for (const Wegzeile& zeile : zeilen_) {
+        h.push_back(s_.Hoehe(s_.Mass(zeile.Art), zeile.Text, breite_));
     }
     return h;
 }
@@ -137,11 +153,12 @@ void Loesungsblock::Male(QPainter& p, double y, std::size_t von, std::size_t bis
         }
     }
     p.setPen(Qt::black);
-    p.setFont(s_.Z.Text);
     for (std::size_t i = von; i < bis; ++i) {
-        const double hoehe = s_.Hoehe(s_.Text, zeilen_[i], breite_);
+        const Wegzeile& zeile = zeilen_[i];
+        const double hoehe = s_.Hoehe(s_.Mass(zeile.Art), zeile.Text, breite_);
+        p.setFont(s_.Schrift(zeile.Art));
         p.drawText(QRectF(s_.Mm(TextLinks), y, breite_, hoehe), Qt::TextWrapAnywhere,
-                   Q(zeilen_[i]));
+                   Q(zeile.Text));
         y += hoehe;
     }
 }

@@ -34,6 +34,11 @@ struct Satz {
     QFontMetricsF Text;
     QFontMetricsF Klein;
     QFontMetricsF Titel;
+    QFont Kursiv;
+    QFontMetricsF Fett;
+    QFontMetricsF KursivMass;
+    const QFont& Schrift(Wegzeile::Stil stil) const;
+    const QFontMetricsF& Mass(Wegzeile::Stil stil) const;
     double Mm(double mm) const { return Z.Mm(mm); }
     // Height of a text wrapped into the width, at least one line.
     double Hoehe(const QFontMetricsF& fm, const std::string& text, double breite,
@@ -65,8 +70,8 @@ class Aufgabenblock : public Block {
 // A solution: number, its lines, and the figures right of them.
 class Loesungsblock : public Block {
   public:
-    Loesungsblock(const BlattAufgabe& a, int nummer, const Satz& satz,
-                  std::vector<std::string> zeilen, bool figuren);
+    Loesungsblock(const BlattAufgabe& a, int nummer, const Satz& satz, std::vector<Wegzeile> zeilen,
+                  bool figuren);
     std::vector<double> Streifen() const override;
     double Beiwerk() const override;
     void Male(QPainter& p, double y, std::size_t von, std::size_t bis) const override;
@@ -77,7 +82,7 @@ class Loesungsblock : public Block {
     const BlattAufgabe& a_;
     int nummer_;
     const Satz& s_;
-    std::vector<std::string> zeilen_;
+    std::vector<Wegzeile> zeilen_;
     bool figuren_;
     double breite_ = 0;
 };
