@@ -8,6 +8,7 @@
 #include "scriptausgabe.h"
 #include "scriptprotokoll.h"
 #include "scripttext.h"
+#include "sichtbar.h"
 #include "symbol.h"
 #include "zahlform.h"
 
@@ -15,27 +16,22 @@ namespace kalotri::blatt {
 
 namespace {
 
-std::string GegebenText(const Eingabe& e, const Darstellung& d) {
-    std::string text;
-    for (std::size_t i = 0; i < 6; ++i) {
-        const TPruef p = LiesWert(e.Texte[i]);
-        if (p.Status == StatusLeer) {
-            continue;
-        }
-        const bool winkel = i >= 3;
-        // A value that reads is shown in the general form, so "7,0" and "7.0" both read
-        // "7"; anything else as typed, since that is what the exercise says.
-        std::string wert =
-            p.Status == StatusGegeben ? AllgemeineForm(p.Wert, d.Format.Trennzeichen) : e.Texte[i];
-        if (winkel) {
-            wert += "°";
-        } else if (!d.Einheit.empty()) {
-            wert += " " + d.Einheit;
-        }
-        const std::string name = winkel ? SymbolZuUnicode(e.Buchstaben[i]) : e.Buchstaben[i];
-        text += (text.empty() ? "" : ", ") + name + " = " + wert;
+std::string Wert(const Eingabe& e, std::size_t i, const Darstellung& d) {
+    const TPruef p = LiesWert(e.Texte[i]);
+    // A value that reads is shown in the general form, so "7,0" and "7.0" both read
+    // "7"; anything else as typed, since that is what the exercise says.
+    std::string wert =
+        p.Status == StatusGegeben ? AllgemeineForm(p.Wert, d.Format.Trennzeichen) : e.Texte[i];
+    if (i >= 3) {
+        wert += "°";
+    } else if (!d.Einheit.empty()) {
+        wert += " " + d.Einheit;
     }
-    return text;
+    return wert;
+}
+
+std::string Name(const Eingabe& e, std::size_t i) {
+    return i >= 3 ? SymbolZuUnicode(e.Buchstaben[i]) : e.Buchstaben[i];
 }
 
 // The corner opposite a side is called by the side's letter in capitals, as in school.
@@ -46,19 +42,21 @@ std::string EckenName(const std::string& seite, char sonst) {
     return std::string(1, sonst);
 }
 
+std::string Fest(long double x, const Darstellung& d) {
+    return FesteForm(static_cast<double>(x), d.Format.Maske, d.Format.Trennzeichen);
+}
+
 Loesungsfigur Figur(const Dreieck& form, const Eingabe& e, const Darstellung& d) {
     Loesungsfigur f;
     f.Form = form;
-    const auto fest = [&](long double x) {
-        return FesteForm(static_cast<double>(x), d.Format.Maske, d.Format.Trennzeichen);
-    };
     std::array<std::string, 3> seitenNamen;
     for (std::size_t i = 0; i < 3; ++i) {
         seitenNamen[i] = e.Buchstaben[i];
         f.Ecken[i] = EckenName(e.Buchstaben[i], static_cast<char>('A' + i));
-        f.Seiten[i] = e.Buchstaben[i] + " = " + fest(form.Seiten[i]);
+        f.Seiten[i] = e.Buchstaben[i] + " = " + Fest(form.Seiten[i], d) +
+                      (d.Einheit.empty() ? "" : " " + d.Einheit);
         const std::string griechisch = SymbolZuUnicode(e.Buchstaben[3 + i]);
-        f.Winkel[i] = {griechisch + " = " + fest(form.Winkel[i]) + "°", griechisch};
+        f.Winkel[i] = {griechisch + " = " + Fest(form.Winkel[i], d) + "°", griechisch};
     }
     if (d.Mehr) {
         f.Groessen = GroessenZeilen(BerechneGroessen(form), seitenNamen, d.Format, d.Einheit);
@@ -66,29 +64,136 @@ Loesungsfigur Figur(const Dreieck& form, const Eingabe& e, const Darstellung& d)
     return f;
 }
 
+// The unknowns of one triangle with their values, in box order.
+std::string SchluesselZeile(const Dreieck& form, const Eingabe& e, const Darstellung& d) {
+    std::string zeile;
+    for (std::size_t i = 0; i < 6; ++i) {
+        if (LiesWert(e.Texte[i]).Status != StatusLeer) {
+            continue;
+        }
+        std::string wert = i < 3 ? Fest(form.Seiten[i], d) : Fest(form.Winkel[i - 3], d) + "°";
+        if (i < 3 && !d.Einheit.empty()) {
+            wert += " " + d.Einheit;
+        }
+        zeile += (zeile.empty() ? "" : ", ") + Name(e, i) + " = " + wert;
+    }
+    return zeile;
+}
+
+} // namespace
+
+Skizzenangaben SkizzeFuer(const Eingabe& e, const Darstellung& d) {
+    Skizzenangaben s;
+    for (std::size_t i = 0; i < 3; ++i) {
+        s.Ecken[i] = EckenName(e.Buchstaben[i], static_cast<char>('A' + i));
+        s.SeitenNamen[i] = Name(e, i);
+        s.WinkelNamen[i] = Name(e, 3 + i);
+    }
+    for (std::size_t i = 0; i < 6; ++i) {
+        if (LiesWert(e.Texte[i]).Status != StatusLeer) {
+            s.Werte[i] = Name(e, i) + " = " + Wert(e, i, d);
+        }
+    }
+    return s;
+}
+
+namespace {
+
+int Angaben(const Eingabe& e) {
+    int n = 0;
+    for (const std::string& text : e.Texte) {
+        n += LiesWert(text).Status != StatusLeer ? 1 : 0;
+    }
+    return n;
+}
+
 } // namespace
 
 BlattAufgabe Bearbeite(const Eingabe& eingabe, const Darstellung& darstellung) {
     BlattAufgabe a;
-    a.Gegeben = GegebenText(eingabe, darstellung);
+    for (std::size_t i = 0; i < 6; ++i) {
+        if (LiesWert(eingabe.Texte[i]).Status != StatusLeer) {
+            a.Gegeben += (a.Gegeben.empty() ? "" : ", ") + Name(eingabe, i) + " = " +
+                         Wert(eingabe, i, darstellung);
+        }
+    }
+    a.Skizze = SkizzeFuer(eingabe, darstellung);
     const Loesung loesung = Berechne(eingabe);
     ScriptProtokoll script;
     const Ausgang ausgang = SchreibeScript(loesung, darstellung.Format, script);
     a.Loesungsweg = SichtbareZeilen(script, ausgang);
-    if (ausgang.Fehler) {
-        // The number form failed while the Script was written: no figure could say more.
-        return a;
+    if (ausgang.Meldung) {
+        a.Problem = *ausgang.Meldung;
+    } else if (ausgang.Fehler) {
+        a.Problem = FehlerAnzeigeText(*ausgang.Fehler);
+        a.ProblemIstFehler = true;
+    } else if (script.Zeilen().empty()) {
+        // Fewer than three values: the calculation leaves it at that without a word.
+        const int n = Angaben(eingabe);
+        a.Problem = (n == 1 ? std::string("Nur 1 Wert") : "Nur " + std::to_string(n) + " Werte") +
+                    "; eine Aufgabe braucht drei, darunter eine Seite";
     }
     try {
         for (const Dreieck& d : GeloesteDreiecke(loesung)) {
             a.Figuren.push_back(Figur(d, eingabe, darstellung));
+            a.Schluessel.push_back(SchluesselZeile(d, eingabe, darstellung));
         }
     } catch (const KalotriFehler&) {
         // A mask too long for the fixed form already ended the calculation in an error,
         // so no figure is missed here.
         a.Figuren.clear();
+        a.Schluessel.clear();
+    }
+    if (!a.Problem && a.Figuren.empty()) {
+        a.Schluessel.emplace_back("keine Lösung");
     }
     return a;
+}
+
+BlattAufgabe UnlesbareZeile(std::string_view zeile, const std::string& grund) {
+    BlattAufgabe a;
+    for (std::size_t tab = zeile.find('\t'); tab != std::string_view::npos;
+         tab = zeile.find('\t')) {
+        HaengeSichtbarAn(a.Gegeben, zeile.substr(0, tab));
+        a.Gegeben += " | ";
+        zeile.remove_prefix(tab + 1);
+    }
+    HaengeSichtbarAn(a.Gegeben, zeile);
+    a.Problem = grund;
+    return a;
+}
+
+std::vector<std::string> ProblemZeilen(const BlattAufgabe& aufgabe) {
+    if (!aufgabe.Problem) {
+        return {};
+    }
+    return {(aufgabe.ProblemIstFehler ? "Fehler: " : "Meldung: ") + *aufgabe.Problem};
+}
+
+std::vector<Wegzeile> LoesungsZeilen(const BlattAufgabe& a, Loesungsform form) {
+    const auto schlicht = [](const std::vector<std::string>& texte) {
+        std::vector<Wegzeile> zeilen;
+        for (const std::string& text : texte) {
+            zeilen.push_back({text, Wegzeile::Stil::Normal});
+        }
+        return zeilen;
+    };
+    if (a.Problem && (form == Loesungsform::Schluessel || a.Loesungsweg.empty())) {
+        return schlicht(ProblemZeilen(a));
+    }
+    if (form == Loesungsform::Schluessel) {
+        std::vector<std::string> zeilen;
+        for (std::size_t i = 0; i < a.Schluessel.size(); ++i) {
+            zeilen.push_back(
+                (a.Schluessel.size() > 1 ? std::to_string(i + 1) + ". Lösung: " : std::string()) +
+                a.Schluessel[i]);
+        }
+        return schlicht(zeilen);
+    }
+    if (form == Loesungsform::Rechenweg && !a.Rechenweg.empty()) {
+        return a.Rechenweg;
+    }
+    return schlicht(a.Loesungsweg);
 }
 
 } // namespace kalotri::blatt

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "aufgabenzeile.h"
 #include "dreieck.h"
+#include "optionen.h"
 #include "rechner.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,12 +22,38 @@ struct Loesungsfigur {
     std::vector<std::string> Groessen;              // derived quantities (--mehr)
 };
 
+// What the task sketch marks: the names of corners, sides and angles, and the values of
+// those that are given ("a = 5 cm", "α = 40°"; empty where not given).
+struct Skizzenangaben {
+    std::array<std::string, 3> Ecken;
+    std::array<std::string, 3> SeitenNamen;
+    std::array<std::string, 3> WinkelNamen;
+    std::array<std::string, 6> Werte; // in box order
+};
+
+// A line of a solution and how it is set: headings bold, notes and reasons in italics.
+struct Wegzeile {
+    enum class Stil { Normal, Fett, Kursiv };
+    std::string Text;
+    Stil Art = Stil::Normal;
+};
+
 // An exercise as the sheet shows it: its given values, the worked solution line by line
 // as the Script shows it, and a figure for each triangle found.
 struct BlattAufgabe {
-    std::string Gegeben; // "a = 7 cm, b = 5 cm, α = 40°"
-    std::vector<std::string> Loesungsweg;
+    std::string Gegeben;                  // "a = 7 cm, b = 5 cm, α = 40°"
+    std::vector<std::string> Loesungsweg; // the Script's lines
+    std::vector<Wegzeile> Rechenweg;      // the worked steps
     std::vector<Loesungsfigur> Figuren;
+    // Why the exercise has no solution worth the name: a line that cannot be read, a
+    // message or an error of the calculation, too few values. Unset for a proper
+    // exercise, also for one of the SSW kind without a triangle.
+    std::optional<std::string> Problem;
+    bool ProblemIstFehler = false; // of the arithmetic, not of the input
+    // The values sought, one line per triangle ("c = 7,543 cm, β = 64,145°, …"); for an
+    // SSW exercise without triangle "keine Lösung".
+    std::vector<std::string> Schluessel;
+    Skizzenangaben Skizze;
 };
 
 struct Darstellung {
@@ -36,5 +65,17 @@ struct Darstellung {
 // Runs the exercise through the calculation command as the first calculation of a freshly
 // started program, exactly as kalotri-rechne does.
 BlattAufgabe Bearbeite(const Eingabe& eingabe, const Darstellung& darstellung);
+// What the task sketch of an exercise marks (also for exports that draw it elsewhere).
+Skizzenangaben SkizzeFuer(const Eingabe& eingabe, const Darstellung& darstellung);
+
+// A line that is no exercise, shown as typed (fields parted by " | ") with the reason.
+BlattAufgabe UnlesbareZeile(std::string_view zeile, const std::string& grund);
+
+// The lines of the solution page in the form asked for; the worked steps fall back to the
+// Script's lines where there are none.
+std::vector<Wegzeile> LoesungsZeilen(const BlattAufgabe& aufgabe, Loesungsform form);
+
+// The solution as the sheet writes it when it has nothing else: the problem, or nothing.
+std::vector<std::string> ProblemZeilen(const BlattAufgabe& aufgabe);
 
 } // namespace kalotri::blatt

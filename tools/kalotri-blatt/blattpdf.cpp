@@ -1,242 +1,261 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "blattpdf.h"
 
-#include "figurmaler.h"
-
-#include <QFontMetricsF>
+#include <QBuffer>
 #include <QPageLayout>
 #include <QPageSize>
-#include <QPainter>
 
 #include <algorithm>
 
 namespace kalotri::blatt {
 
+using namespace mass;
+
 namespace {
 
-// Page geometry in millimetres.
-constexpr double SeiteBreite = 210;
-constexpr double SeiteHoehe = 297;
-constexpr double RandLinks = 20;
-constexpr double RandRechts = 15;
-constexpr double RandOben = 15;
-constexpr double RandUnten = 18;
-constexpr double Spaltenabstand = 6;
-constexpr double Blockabstand = 7;
+constexpr int TitelZeilen = 3;
 
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-// Where each block goes: a block that does not fit below the last one opens a page.
-struct Platz {
-    int Seite = 0;
-    double Y = 0;
+void Einrichten(QPdfWriter& pdf, const Blattkopf& kopf) {
+    pdf.setPageSize(QPageSize(QPageSize::A4));
+    pdf.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+    pdf.setResolution(600);
+    pdf.setTitle(Q(kopf.Titel));
+    pdf.setCreator("kalotri-blatt");
+}
+
+std::string Gruppenname(std::size_t g) {
+    return std::string("Gruppe ") + static_cast<char>('A' + g);
+}
+
+// A title wraps, at word boundaries where it can, and is cut after so many lines.
+struct Umbruch {
+    QString Text;
+    int Flags = Qt::TextWordWrap;
+    double Hoehe = 0;
 };
 
-std::vector<Platz> Verteile(const std::vector<double>& hoehen, double erstesY, double oben,
-                            double unten, int ersteSeite) {
-    std::vector<Platz> plaetze;
-    Platz jetzt{ersteSeite, erstesY};
-    for (const double h : hoehen) {
-        // A block taller than a whole page still gets a page of its own.
-        if (jetzt.Y + h > unten && jetzt.Y > oben) {
-            jetzt = {jetzt.Seite + 1, oben};
-        }
-        plaetze.push_back(jetzt);
-        jetzt.Y += h;
+Umbruch Einpassen(const QFontMetricsF& fm, const QString& text, double breite, int zeilen) {
+    Umbruch u{text, Qt::TextWordWrap, 0};
+    if (fm.boundingRect(QRectF(0, 0, breite, 1e9), u.Flags, text).width() > breite + 0.5) {
+        u.Flags = Qt::TextWrapAnywhere;
     }
-    return plaetze;
+    const auto hoehe = [&](const QString& t) {
+        return fm.boundingRect(QRectF(0, 0, breite, 1e9), u.Flags, t).height();
+    };
+    const double grenze = zeilen * fm.lineSpacing() + 0.5;
+    if (hoehe(text) > grenze) {
+        qsizetype passt = 0, zuViel = text.size();
+        while (zuViel - passt > 1) {
+            const qsizetype mitte = (passt + zuViel) / 2;
+            (hoehe(text.left(mitte) + "…") <= grenze ? passt : zuViel) = mitte;
+        }
+        u.Text = text.left(passt) + "…";
+    }
+    u.Hoehe = std::max(hoehe(u.Text), fm.lineSpacing());
+    return u;
 }
 
-int LetzteSeite(const std::vector<Platz>& plaetze) {
-    return plaetze.empty() ? 0 : plaetze.back().Seite;
-}
-
-class Maler {
+class Setzer {
   public:
-    Maler(QPdfWriter& pdf, const Blattkopf& kopf)
-        : pdf_(pdf), kopf_(kopf), z_(Zeichenflaeche::Fuer(&pdf)), text_(z_.Text, &pdf),
-          titel_(z_.Titel, &pdf) {}
+    Setzer(QPaintDevice* geraet, const Aufgabenliste& liste, const Darstellung& d,
+           const Blattkopf& kopf)
+        : s_(geraet), liste_(liste), d_(d), kopf_(kopf) {
+        const double titelBreite =
+            s_.Mm(SeiteBreite - RandLinks - RandRechts - (Gruppen() > 1 ? 30 : 0));
+        titel_ = Einpassen(s_.Titel, Q(kopf.Titel), titelBreite, TitelZeilen);
+        stil_.Skizze = kopf.Skizze;
+        stil_.PlatzCm = kopf.PlatzCm;
+        stil_.Auftrag = d.Mehr ? "Berechne die fehlenden Größen, den Umfang, den "
+                                 "Flächeninhalt, die drei Höhen, den Umkreis- und den "
+                                 "Inkreisradius."
+                               : "Berechne die fehlenden Größen.";
+    }
 
-    int Schreibe(const std::vector<BlattAufgabe>& aufgaben,
-                 const std::function<void(int, int)>& fortschritt) {
-        // Exercise blocks: the given values and the task, then room to breathe.
-        const double kopfHoehe = TitelRahmen().height() + z_.Mm(4) + text_.lineSpacing() + z_.Mm(8);
-        std::vector<double> hoehen;
-        for (const BlattAufgabe& a : aufgaben) {
-            hoehen.push_back(GegebenRahmen(a, 0).height() + text_.lineSpacing() +
-                             z_.Mm(Blockabstand));
-        }
-        const auto aufgabenPlaetze =
-            Verteile(hoehen, Mm(RandOben) + kopfHoehe, Mm(RandOben), Mm(SeiteHoehe - RandUnten), 0);
-        std::vector<Platz> loesungsPlaetze;
-        if (kopf_.MitLoesungen) {
-            hoehen.clear();
-            for (const BlattAufgabe& a : aufgaben) {
-                hoehen.push_back(LoesungsHoehe(a) + z_.Mm(Blockabstand));
-            }
-            loesungsPlaetze =
-                Verteile(hoehen, Mm(RandOben) + titel_.lineSpacing() + z_.Mm(6), Mm(RandOben),
-                         Mm(SeiteHoehe - RandUnten), LetzteSeite(aufgabenPlaetze) + 1);
-        }
-        seiten_ = std::max(LetzteSeite(aufgabenPlaetze), LetzteSeite(loesungsPlaetze)) + 1;
+    Seitenmass Mass() const {
+        Seitenmass m;
+        m.Links = s_.Mm(RandLinks);
+        m.Rechts = s_.Mm(SeiteBreite - RandRechts);
+        m.Oben = s_.Mm(RandOben);
+        m.Unten = s_.Mm(SeiteHoehe - RandUnten);
+        m.Fuss = s_.Mm(SeiteHoehe - 12);
+        m.Abstand = s_.Mm(Blockabstand);
+        m.Vermerk = s_.Klein.lineSpacing() + s_.Mm(1);
+        m.Schrift = s_.Z.Klein;
+        return m;
+    }
 
-        QPainter p(&pdf_);
-        int seite = 0;
-        Kopf(p);
-        for (std::size_t i = 0; i < aufgaben.size(); ++i) {
-            Seite(p, seite, aufgabenPlaetze[i].Seite, fortschritt);
-            Aufgabe(p, i, aufgaben[i], aufgabenPlaetze[i].Y);
+    // The whole sheet, part by part; melde only in the measuring run.
+    void Lege(Seitenfluss& fluss, const Problemmelder* melde) {
+        for (std::size_t g = 0; g < Gruppen(); ++g) {
+            fluss.NeuerAbschnitt(
+                {[this, g](QPainter* p, int seite) { return AufgabenKopf(p, seite, g); },
+                 Teilname(g, "Aufgaben")});
+            Jede(g, [&](const Quellzeile& q, const BlattAufgabe& a, int nummer) {
+                if (melde != nullptr && a.Problem) {
+                    (*melde)(q, *a.Problem);
+                }
+                fluss.Setze(Aufgabenblock(a, nummer, s_, stil_));
+            });
         }
-        for (std::size_t i = 0; i < loesungsPlaetze.size(); ++i) {
-            Seite(p, seite, loesungsPlaetze[i].Seite, fortschritt);
-            if (i == 0) {
-                p.setFont(z_.Titel);
-                p.drawText(QPointF(Mm(RandLinks), Mm(RandOben) + titel_.ascent()), "Lösungen");
+        if (kopf_.Schluessel) {
+            fluss.NeuerAbschnitt({[this](QPainter* p, int seite) {
+                                      return Ueberschrift(p, seite, "Lösungsschlüssel", true);
+                                  },
+                                  "Lösungsschlüssel"});
+            for (std::size_t g = 0; g < Gruppen(); ++g) {
+                if (Gruppen() > 1) {
+                    fluss.Setze(Zwischentitel(Gruppenname(g), s_));
+                }
+                Jede(g, [&](const Quellzeile&, const BlattAufgabe& a, int nummer) {
+                    fluss.Setze(Schluesselblock(a, nummer, s_));
+                });
             }
-            Loesung(p, i, aufgaben[i], loesungsPlaetze[i].Y);
         }
-        Fuss(p, seite);
-        fortschritt(seite + 1, seiten_);
-        return seiten_;
+        if (!kopf_.MitLoesungen) {
+            return;
+        }
+        for (std::size_t g = 0; g < Gruppen(); ++g) {
+            const std::string titel = Gruppen() > 1 ? "Lösungen – " + Gruppenname(g) : "Lösungen";
+            fluss.NeuerAbschnitt({[this, titel](QPainter* p, int seite) {
+                                      return Ueberschrift(p, seite, titel, false);
+                                  },
+                                  Teilname(g, "Lösungen")});
+            Jede(g, [&](const Quellzeile&, const BlattAufgabe& a, int nummer) {
+                fluss.Setze(Loesungsblock(a, nummer, s_, LoesungsZeilen(a, kopf_.Form),
+                                          kopf_.Form != Loesungsform::Schluessel));
+            });
+        }
     }
 
   private:
-    double Mm(double mm) const { return z_.Mm(mm); }
+    std::size_t Gruppen() const { return liste_.Gruppen.size(); }
 
-    // Moves on to page ziel, closing the pages before it.
-    void Seite(QPainter& p, int& seite, int ziel,
-               const std::function<void(int, int)>& fortschritt) {
-        while (seite < ziel) {
-            Fuss(p, seite);
-            fortschritt(seite + 1, seiten_);
-            pdf_.newPage();
-            ++seite;
+    std::string Teilname(std::size_t g, const std::string& teil) const {
+        return Gruppen() > 1 ? Gruppenname(g) + " · " + teil : teil;
+    }
+
+    template <typename Tun> void Jede(std::size_t g, Tun&& tun) const {
+        int nummer = 0;
+        for (const Quellzeile& q : liste_.Gruppen[g]) {
+            const Aufgabenzeile zeile = Zerlege(q);
+            const auto* eingabe = std::get_if<Eingabe>(&zeile);
+            const BlattAufgabe a = eingabe != nullptr
+                                       ? Bearbeite(*eingabe, d_)
+                                       : UnlesbareZeile(q.Text, std::get<std::string>(zeile));
+            tun(q, a, ++nummer);
         }
     }
 
-    void Fuss(QPainter& p, int seite) {
-        p.setFont(z_.Klein);
-        p.setPen(Qt::black);
-        const QString text = QString("Seite %1 von %2").arg(seite + 1).arg(seiten_);
-        p.drawText(QRectF(Mm(RandLinks), Mm(SeiteHoehe - 12),
-                          Mm(SeiteBreite - RandLinks - RandRechts), Mm(6)),
-                   Qt::AlignRight | Qt::AlignVCenter, text);
-    }
-
-    // A title too long for one line wraps rather than running off the page.
-    QRectF TitelRahmen() const {
-        return titel_.boundingRect(
-            QRectF(Mm(RandLinks), Mm(RandOben), Mm(SeiteBreite - RandLinks - RandRechts), Mm(100)),
-            Qt::TextWordWrap, Q(kopf_.Titel));
-    }
-
-    void Kopf(QPainter& p) {
-        p.setPen(Qt::black);
-        p.setFont(z_.Titel);
-        const QRectF rahmen = TitelRahmen();
-        p.drawText(rahmen, Qt::TextWordWrap, Q(kopf_.Titel));
-        const double y = rahmen.bottom() + Mm(4) + text_.ascent();
-        p.setFont(z_.Text);
-        p.drawText(QPointF(Mm(RandLinks), y),
-                   "Name: ________________________________    Datum: ________________");
-    }
-
-    void Aufgabe(QPainter& p, std::size_t i, const BlattAufgabe& a, double y) {
-        p.setPen(Qt::black);
-        p.setFont(z_.Fett);
-        p.drawText(QPointF(Mm(RandLinks), y + text_.ascent()), QString("%1.").arg(i + 1));
-        p.setFont(z_.Text);
-        const QRectF gegeben = GegebenRahmen(a, y);
-        p.drawText(gegeben, Qt::TextWrapAnywhere, Q(a.Gegeben));
-        p.drawText(QPointF(Mm(LoesungstextLinks), gegeben.bottom() + text_.ascent()),
-                   "Berechne die fehlenden Größen.");
-    }
-
-    // The given values on one line, or more where typed texts make it long.
-    QRectF GegebenRahmen(const BlattAufgabe& a, double y) const {
-        const QRectF rahmen = text_.boundingRect(
-            QRectF(Mm(LoesungstextLinks), y, Mm(SeiteBreite - RandRechts - LoesungstextLinks), 1e9),
-            Qt::TextWrapAnywhere, Q(a.Gegeben));
-        return {rahmen.left(), y, rahmen.width(), std::max(rahmen.height(), text_.lineSpacing())};
-    }
-
-    // At least the column's width, wider for long lines, but never beyond the page.
-    double TextBreite(const BlattAufgabe& a) const {
-        double breite = Mm(LoesungstextBreite);
-        for (const std::string& zeile : a.Loesungsweg) {
-            breite = std::max(breite, text_.horizontalAdvance(Q(zeile)));
+    // Title and header line on the first page of a group's exercises, the header line
+    // alone on the others: a page that comes loose still says whose it is.
+    double AufgabenKopf(QPainter* p, int seite, std::size_t g) const {
+        const double links = s_.Mm(RandLinks);
+        const double breite = s_.Mm(SeiteBreite - RandLinks - RandRechts);
+        double y = s_.Mm(RandOben);
+        if (p != nullptr) {
+            p->setPen(Qt::black);
+            if (Gruppen() > 1) {
+                p->setFont(s_.Z.Titel);
+                p->drawText(QRectF(links, y, breite, s_.Titel.lineSpacing()),
+                            Qt::AlignRight | Qt::AlignTop, Q(Gruppenname(g)));
+            }
         }
-        return std::min(breite, Mm(SeiteBreite - RandRechts - LoesungstextLinks));
-    }
-
-    // A line too long for the page (hundreds of decimals) wraps instead of running off it.
-    QRectF ZeilenRahmen(const std::string& zeile, double breite) const {
-        return text_.boundingRect(QRectF(0, 0, breite, 1e9), Qt::TextWrapAnywhere, Q(zeile));
-    }
-
-    double TextHoehe(const BlattAufgabe& a) const {
-        const double breite = TextBreite(a);
-        double hoehe = 0;
-        for (const std::string& zeile : a.Loesungsweg) {
-            hoehe += std::max(text_.lineSpacing(), ZeilenRahmen(zeile, breite).height());
+        if (seite == 1) {
+            if (p != nullptr) {
+                p->setFont(s_.Z.Titel);
+                p->drawText(QRectF(links, y, breite, titel_.Hoehe), titel_.Flags, titel_.Text);
+            }
+            y += titel_.Hoehe + s_.Mm(4);
+        } else if (Gruppen() > 1) {
+            y += s_.Titel.lineSpacing() + s_.Mm(2);
         }
-        return hoehe;
-    }
-
-    // The figures take the room right of the text, if there is enough for one.
-    QRectF FigurenSpalte(const BlattAufgabe& a, double y) const {
-        const double links = Mm(LoesungstextLinks) + TextBreite(a) + Mm(Spaltenabstand);
-        const double breite = Mm(SeiteBreite - RandRechts) - links;
-        if (a.Figuren.empty() || breite < Mm(30)) {
-            return {};
+        const auto feld = [&](const std::string& name, const std::string& wert, double von,
+                              double bis) {
+            if (p == nullptr) {
+                return;
+            }
+            const QString vorsatz = Q(name + ": ");
+            const double x = links + s_.Mm(von);
+            const double rest = s_.Mm(bis - von) - s_.Text.horizontalAdvance(vorsatz);
+            p->setFont(s_.Z.Text);
+            p->drawText(QPointF(x, y + s_.Text.ascent()), vorsatz);
+            const double wx = x + s_.Text.horizontalAdvance(vorsatz);
+            if (wert.empty()) {
+                p->setPen(QPen(Qt::black, s_.Mm(0.15)));
+                const double linie = y + s_.Text.ascent() + s_.Mm(0.8);
+                p->drawLine(QPointF(wx, linie), QPointF(wx + rest - s_.Mm(3), linie));
+            } else {
+                p->drawText(QPointF(wx, y + s_.Text.ascent()),
+                            s_.Text.elidedText(Q(wert), Qt::ElideRight, rest - s_.Mm(3)));
+            }
+        };
+        if (!kopf_.Schule.empty()) {
+            feld("Schule", kopf_.Schule, 0, SeiteBreite - RandLinks - RandRechts);
+            y += s_.Text.lineSpacing() + s_.Mm(2);
         }
-        return {links, y, breite, FigurenHoehe(a, breite, z_)};
+        feld("Name", "", 0, 75);
+        feld("Klasse", kopf_.Klasse, 75, 120);
+        feld("Datum", kopf_.Datum, 120, SeiteBreite - RandLinks - RandRechts);
+        y += s_.Text.lineSpacing() + s_.Mm(seite == 1 ? 8 : 6);
+        return y - s_.Mm(RandOben);
     }
 
-    double LoesungsHoehe(const BlattAufgabe& a) const {
-        return std::max(TextHoehe(a), FigurenSpalte(a, 0).height());
-    }
-
-    void Loesung(QPainter& p, std::size_t i, const BlattAufgabe& a, double y) {
-        p.setPen(Qt::black);
-        p.setFont(z_.Fett);
-        p.drawText(QPointF(Mm(RandLinks), y + text_.ascent()), QString("%1.").arg(i + 1));
-        p.setFont(z_.Text);
-        const double breite = TextBreite(a);
-        double zeileY = y;
-        for (const std::string& zeile : a.Loesungsweg) {
-            const double hoehe =
-                std::max(text_.lineSpacing(), ZeilenRahmen(zeile, breite).height());
-            p.drawText(QRectF(Mm(LoesungstextLinks), zeileY, breite, hoehe), Qt::TextWrapAnywhere,
-                       Q(zeile));
-            zeileY += hoehe;
+    double Ueberschrift(QPainter* p, int seite, const std::string& titel, bool tabelle) const {
+        double y = s_.Mm(RandOben);
+        if (seite == 1) {
+            if (p != nullptr) {
+                p->setPen(Qt::black);
+                p->setFont(s_.Z.Titel);
+                p->drawText(QPointF(s_.Mm(RandLinks), y + s_.Titel.ascent()), Q(titel));
+            }
+            y += s_.Titel.lineSpacing() + s_.Mm(6);
         }
-        const QRectF spalte = FigurenSpalte(a, y);
-        if (!spalte.isEmpty()) {
-            MaleFiguren(p, a, spalte, z_);
+        if (tabelle) {
+            y += Schluesselblock::Spaltenkoepfe(p, y, s_);
         }
+        return y - s_.Mm(RandOben);
     }
 
-    QPdfWriter& pdf_;
-    Blattkopf kopf_;
-    Zeichenflaeche z_;
-    QFontMetricsF text_;
-    QFontMetricsF titel_;
-    int seiten_ = 1;
+    Satz s_;
+    const Aufgabenliste& liste_;
+    const Darstellung& d_;
+    const Blattkopf& kopf_;
+    Umbruch titel_;
+    Aufgabenblock::Stil stil_;
 };
 
 } // namespace
 
-int SchreibeBlatt(QPdfWriter& pdf, const std::vector<BlattAufgabe>& aufgaben, const Blattkopf& kopf,
+Vorlauf VermesseBlatt(const Aufgabenliste& liste, const Darstellung& darstellung,
+                      const Blattkopf& kopf, const Problemmelder& melde) {
+    // Measured on a writer like the real one, so that every length comes out the same.
+    QBuffer nirgends;
+    QPdfWriter pdf(&nirgends);
+    Einrichten(pdf, kopf);
+    Setzer setzer(&pdf, liste, darstellung, kopf);
+    Seitenfluss fluss(setzer.Mass(), &pdf, nullptr, {});
+    setzer.Lege(fluss, &melde);
+    Vorlauf v;
+    v.Seitenzahlen = fluss.Ende();
+    v.Seiten = fluss.Seiten();
+    return v;
+}
+
+int SchreibeBlatt(QPdfWriter& pdf, const Aufgabenliste& liste, const Darstellung& darstellung,
+                  const Blattkopf& kopf, const Vorlauf& vorlauf,
                   const std::function<void(int, int)>& fortschritt) {
-    pdf.setPageSize(QPageSize(QPageSize::A4));
-    pdf.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
-    pdf.setResolution(600);
-    pdf.setTitle(QString::fromStdString(kopf.Titel));
-    pdf.setCreator("kalotri-blatt");
-    return Maler(pdf, kopf).Schreibe(aufgaben, fortschritt);
+    Einrichten(pdf, kopf);
+    Setzer setzer(&pdf, liste, darstellung, kopf);
+    QPainter p(&pdf);
+    Seitenfluss fluss(setzer.Mass(), &pdf, &p, vorlauf.Seitenzahlen);
+    fluss.Fortschritt = [&](int seite) { fortschritt(seite, vorlauf.Seiten); };
+    setzer.Lege(fluss, nullptr);
+    fluss.Ende();
+    return fluss.Seiten();
 }
 
 } // namespace kalotri::blatt

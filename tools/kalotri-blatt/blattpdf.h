@@ -2,6 +2,9 @@
 #pragma once
 
 #include "blattaufgabe.h"
+#include "bloecke.h"
+#include "optionen.h"
+#include "quelle.h"
 
 #include <QPdfWriter>
 
@@ -11,20 +14,42 @@
 
 namespace kalotri::blatt {
 
+// What the sheet shows besides the exercises themselves.
 struct Blattkopf {
     std::string Titel;
+    std::string Schule;
+    std::string Klasse;
+    std::string Datum; // empty: a line to write on
     bool MitLoesungen = true;
+    bool Schluessel = false;
+    bool Skizze = false;
+    int PlatzCm = 0;
+    Loesungsform Form = Loesungsform::Rechenweg;
 };
 
-// The text column of the solutions starts this far from the page's left edge and is at
-// least this wide; the figures stand to its right. Tests read the solution text from there.
-inline constexpr double LoesungstextLinks = 30;  // mm
-inline constexpr double LoesungstextBreite = 82; // mm
+// The solution text column; tests read the solution text from there.
+inline constexpr double LoesungstextLinks = mass::TextLinks;
+inline constexpr double LoesungstextBreite = mass::TextBreite;
 
-// Lays the sheet out on A4 pages and paints it: the exercise pages, then the solutions.
-// No exercise is split across two pages. fortschritt hears of every finished page.
+// What the measuring run found: the pages of each part of the sheet.
+struct Vorlauf {
+    std::vector<int> Seitenzahlen;
+    int Seiten = 0;
+};
+
+// Called with each exercise that cannot be solved as it stands, and the reason.
+using Problemmelder = std::function<void(const Quellzeile&, const std::string&)>;
+
+// Works out every exercise and lays the sheet out without painting it.
+Vorlauf VermesseBlatt(const Aufgabenliste& liste, const Darstellung& darstellung,
+                      const Blattkopf& kopf, const Problemmelder& melde);
+
+// Paints the sheet on A4 pages as measured: per group the exercise pages, then the answer
+// table, then per group the solutions. Exercises are worked out again one at a time, so
+// the memory does not grow with the sheet. fortschritt hears of every finished page.
 // Returns the number of pages.
-int SchreibeBlatt(QPdfWriter& pdf, const std::vector<BlattAufgabe>& aufgaben, const Blattkopf& kopf,
+int SchreibeBlatt(QPdfWriter& pdf, const Aufgabenliste& liste, const Darstellung& darstellung,
+                  const Blattkopf& kopf, const Vorlauf& vorlauf,
                   const std::function<void(int, int)>& fortschritt);
 
 } // namespace kalotri::blatt

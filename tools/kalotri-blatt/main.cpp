@@ -12,6 +12,7 @@
 #include "kalotri_version.h"
 #include "kommandozeile.h"
 #include "rundformat.h"
+#include "sichtbar.h"
 
 #include <QGuiApplication>
 #include <QPdfWriter>
@@ -40,7 +41,7 @@ int Abbruch(const std::string& text) {
     return 2;
 }
 
-std::vector<Eingabe> Erzeugt(const blatt::Optionen& o) {
+blatt::Aufgabenliste Erzeugt(const blatt::Optionen& o) {
     std::uint64_t seed = 0;
     if (o.Seed) {
         seed = *o.Seed;
@@ -52,15 +53,70 @@ std::vector<Eingabe> Erzeugt(const blatt::Optionen& o) {
         std::cerr << "kalotri-blatt: Seed " << seed << " (mit --seed " << seed
                   << " entsteht dasselbe Blatt)\n";
     }
-    std::vector<Eingabe> aufgaben;
-    for (const ErzeugteAufgabe& a : Erzeuge(*o.Erzeuge, o.Typen, seed)) {
-        aufgaben.push_back(a.Felder);
+    Erzeugungsregeln regeln;
+    regeln.Stufe = o.Stufe.value_or(3);
+    regeln.NurLoesbar = o.NurLoesbar;
+    regeln.Fassungen = o.Gruppen;
+    std::vector<std::vector<Eingabe>> fassungen;
+    for (const auto& fassung : ErzeugeFassungen(*o.Erzeuge, o.Typen, seed, regeln)) {
+        std::vector<Eingabe>& felder = fassungen.emplace_back();
+        for (const ErzeugteAufgabe& a : fassung) {
+            felder.push_back(a.Felder);
+        }
     }
-    if (aufgaben.size() < static_cast<std::size_t>(*o.Erzeuge)) {
-        std::cerr << "kalotri-blatt: nur " << aufgaben.size()
+    if (fassungen.front().size() < static_cast<std::size_t>(*o.Erzeuge)) {
+        std::cerr << "kalotri-blatt: nur " << fassungen.front().size()
                   << " verschiedene Aufgaben dieser Typen gefunden\n";
     }
-    return aufgaben;
+    return blatt::AusErzeugten(fassungen);
+}
+
+blatt::Blattkopf Kopf(const blatt::Optionen& o) {
+    blatt::Blattkopf kopf;
+    kopf.Titel = o.Titel;
+    kopf.Schule = o.Schule;
+    kopf.Klasse = o.Klasse;
+    kopf.Datum = o.Datum;
+    kopf.MitLoesungen = !o.OhneLoesungen;
+    kopf.Schluessel = o.Schluessel;
+    kopf.Skizze = o.Skizze;
+    kopf.PlatzCm = o.PlatzCm;
+    kopf.Form = o.Loesung;
+    return kopf;
+}
+
+// One line per exercise that cannot be solved: where it is, what it says, and why.
+void MeldeProblem(const blatt::Aufgabenliste& liste, const blatt::Quellzeile& zeile,
+                  const std::string& grund) {
+    std::string text = "kalotri-blatt: ";
+    HaengeSichtbarAn(text, blatt::Fundstelle(liste, zeile));
+    text += ": \"";
+    HaengeSichtbarAn(text, zeile.Text);
+    text += zeile.ZuLang ? "...\": " : "\": ";
+    HaengeSichtbarAn(text, grund);
+    std::cerr << text << "\n";
+}
+
+// The figures as SVG files; with groups, each group in a folder of its own.
+std::optional<std::string> Svgs(const std::string& verzeichnis, const blatt::Aufgabenliste& liste,
+                                const blatt::Darstellung& darstellung) {
+    for (std::size_t g = 0; g < liste.Gruppen.size(); ++g) {
+        std::vector<blatt::BlattAufgabe> aufgaben;
+        for (const blatt::Quellzeile& q : liste.Gruppen[g]) {
+            const Aufgabenzeile zeile = blatt::Zerlege(q);
+            const auto* eingabe = std::get_if<Eingabe>(&zeile);
+            aufgaben.push_back(eingabe != nullptr ? blatt::Bearbeite(*eingabe, darstellung)
+                                                  : blatt::BlattAufgabe{});
+        }
+        const std::string ziel =
+            liste.Gruppen.size() > 1
+                ? verzeichnis + "/gruppe-" + static_cast<char>('a' + static_cast<int>(g))
+                : verzeichnis;
+        if (auto fehler = blatt::SchreibeSvgs(ziel, aufgaben)) {
+            return fehler;
+        }
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -101,30 +157,35 @@ int main(int argc, char** argv) {
     darstellung.Einheit = o.Einheit;
     darstellung.Mehr = o.Mehr;
 
-    int rueckgabe = 0;
-    std::vector<Eingabe> eingaben;
+    blatt::Aufgabenliste liste;
     if (o.Erzeuge) {
-        eingaben = Erzeugt(o);
+        liste = Erzeugt(o);
     } else {
-        const blatt::Aufgabenliste liste = blatt::LiesAufgaben(o.Dateien);
+        liste = blatt::LiesAufgaben(o.Dateien);
         if (liste.Fehler) {
             return Abbruch(*liste.Fehler);
         }
-        for (const std::string& zeile : liste.Unlesbar) {
-            std::cerr << "kalotri-blatt: " << zeile << "\n";
-            rueckgabe = 1;
-        }
-        eingaben = liste.Aufgaben;
     }
-    if (eingaben.empty()) {
+    if (liste.Gruppen.front().empty()) {
         std::cerr << "kalotri-blatt: keine Aufgaben, kein Blatt\n";
-        return rueckgabe == 0 ? 2 : rueckgabe;
+        return 2;
     }
 
-    std::vector<blatt::BlattAufgabe> aufgaben;
-    aufgaben.reserve(eingaben.size());
-    for (const Eingabe& e : eingaben) {
-        aufgaben.push_back(blatt::Bearbeite(e, darstellung));
+    // Every exercise is worked out, and the sheet laid out, before anything is written:
+    // a typo must not reach the pupils.
+    const blatt::Blattkopf kopf = Kopf(o);
+    int ohneLoesung = 0;
+    const blatt::Vorlauf vorlauf = blatt::VermesseBlatt(
+        liste, darstellung, kopf, [&](const blatt::Quellzeile& zeile, const std::string& grund) {
+            MeldeProblem(liste, zeile, grund);
+            ++ohneLoesung;
+        });
+    const int rueckgabe = ohneLoesung > 0 ? 1 : 0;
+    if (ohneLoesung > 0 && !o.Trotzdem) {
+        std::cerr << "kalotri-blatt: " << ohneLoesung
+                  << (ohneLoesung == 1 ? " Aufgabe" : " Aufgaben")
+                  << " ohne Lösung, kein Blatt (mit --trotzdem entsteht es doch)\n";
+        return rueckgabe;
     }
 
     // The PDF appears only once it is complete.
@@ -134,7 +195,7 @@ int main(int argc, char** argv) {
                        "\" lässt sich nicht schreiben: " + datei.errorString().toStdString());
     }
     if (o.SvgVerzeichnis) {
-        if (const auto fehler = blatt::SchreibeSvgs(*o.SvgVerzeichnis, aufgaben)) {
+        if (const auto fehler = Svgs(*o.SvgVerzeichnis, liste, darstellung)) {
             return Abbruch(*fehler);
         }
     }
@@ -145,7 +206,7 @@ int main(int argc, char** argv) {
                 std::cerr << "kalotri-blatt: Seite " << seite << " von " << seiten << "\n";
             }
         };
-        blatt::SchreibeBlatt(pdf, aufgaben, {o.Titel, !o.OhneLoesungen}, fortschritt);
+        blatt::SchreibeBlatt(pdf, liste, darstellung, kopf, vorlauf, fortschritt);
     }
     if (!datei.commit()) {
         return Abbruch("\"" + o.Ausgabe +

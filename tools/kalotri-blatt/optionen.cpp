@@ -2,7 +2,9 @@
 #include "optionen.h"
 
 #include "kommandozeile.h"
+#include "sichtbar.h"
 
+#include <algorithm>
 #include <charconv>
 #include <string_view>
 
@@ -12,6 +14,8 @@ namespace {
 
 // The largest sheet: some 250 pages of solutions, far beyond any class.
 constexpr int HoechsteAnzahl = 1000;
+constexpr int HoechsteGruppen = 6;
+constexpr int HoechsterPlatz = 24; // cm, a page's height less its header
 
 template <typename Zahl> std::optional<Zahl> LiesZahl(const std::string& text) {
     Zahl z{};
@@ -40,6 +44,42 @@ std::optional<std::string> LiesTypen(const std::string& text, std::vector<Aufgab
     }
 }
 
+std::optional<std::string> LiesLoesungsform(const std::string& text, Loesungsform& form) {
+    if (text == "rechenweg") {
+        form = Loesungsform::Rechenweg;
+    } else if (text == "script") {
+        form = Loesungsform::Script;
+    } else if (text == "schluessel") {
+        form = Loesungsform::Schluessel;
+    } else {
+        std::string zitat;
+        HaengeSichtbarAn(zitat, text);
+        return "Unbekannte Lösungsform: \"" + zitat + "\" (erlaubt: rechenweg, script, schluessel)";
+    }
+    return std::nullopt;
+}
+
+// The header's texts: a page holds only so much, and a text of megabytes must not cost
+// megabytes of layout, so they are cut here already.
+bool KopfOption(const std::vector<std::string>& argumente, std::size_t& i, OptionenErgebnis& e) {
+    Optionen& o = e.Werte;
+    std::optional<std::string> w;
+    std::string* ziel = nullptr;
+    if (NimmWert(argumente, i, "--titel", w, e.Fehler)) {
+        ziel = &o.Titel;
+    } else if (NimmWert(argumente, i, "--schule", w, e.Fehler)) {
+        ziel = &o.Schule;
+    } else if (NimmWert(argumente, i, "--klasse", w, e.Fehler)) {
+        ziel = &o.Klasse;
+    } else if (NimmWert(argumente, i, "--datum", w, e.Fehler)) {
+        ziel = &o.Datum;
+    } else {
+        return false;
+    }
+    *ziel = KuerzeText(w.value_or(""), KopftextMax);
+    return true;
+}
+
 // One option with a value; false if arg is none of them.
 bool WertOption(const std::vector<std::string>& argumente, std::size_t& i, OptionenErgebnis& e) {
     Optionen& o = e.Werte;
@@ -47,8 +87,6 @@ bool WertOption(const std::vector<std::string>& argumente, std::size_t& i, Optio
     if (NimmWert(argumente, i, "-o", w, e.Fehler) ||
         NimmWert(argumente, i, "--ausgabe", w, e.Fehler)) {
         o.Ausgabe = w.value_or("");
-    } else if (NimmWert(argumente, i, "--titel", w, e.Fehler)) {
-        o.Titel = w.value_or("");
     } else if (NimmWert(argumente, i, "--dezimalen", w, e.Fehler)) {
         o.DezimalenText = w.value_or("");
     } else if (NimmWert(argumente, i, "--trennzeichen", w, e.Fehler)) {
@@ -69,6 +107,28 @@ bool WertOption(const std::vector<std::string>& argumente, std::size_t& i, Optio
         if (w) {
             e.Fehler = LiesTypen(*w, o.Typen);
         }
+    } else if (NimmWert(argumente, i, "--gruppen", w, e.Fehler)) {
+        const auto n = w ? LiesZahl<int>(*w) : std::nullopt;
+        o.Gruppen = n.value_or(1);
+        if (w && (!n || *n < 2 || *n > HoechsteGruppen)) {
+            e.Fehler = "--gruppen braucht eine Anzahl von 2 bis " + std::to_string(HoechsteGruppen);
+        }
+    } else if (NimmWert(argumente, i, "--stufe", w, e.Fehler)) {
+        o.Stufe = w ? LiesZahl<int>(*w) : std::nullopt;
+        if (w && (!o.Stufe || *o.Stufe < 1 || *o.Stufe > 3)) {
+            e.Fehler = "--stufe braucht 1, 2 oder 3";
+        }
+    } else if (NimmWert(argumente, i, "--loesung", w, e.Fehler)) {
+        if (w) {
+            e.Fehler = LiesLoesungsform(*w, o.Loesung);
+        }
+    } else if (NimmWert(argumente, i, "--platz", w, e.Fehler)) {
+        const auto cm = w ? LiesZahl<int>(*w) : std::nullopt;
+        o.PlatzCm = cm.value_or(0);
+        if (w && (!cm || *cm < 1 || *cm > HoechsterPlatz)) {
+            e.Fehler = "--platz braucht Zentimeter von 1 bis " + std::to_string(HoechsterPlatz);
+        }
+    } else if (KopfOption(argumente, i, e)) {
     } else if (NimmWert(argumente, i, "--seed", w, e.Fehler)) {
         o.Seed = w ? LiesZahl<std::uint64_t>(*w) : std::nullopt;
         if (w && !o.Seed) {
@@ -95,6 +155,14 @@ OptionenErgebnis LiesOptionen(const std::vector<std::string>& argumente) {
             o.Mehr = true;
         } else if (arg == "--ohne-loesungen") {
             o.OhneLoesungen = true;
+        } else if (arg == "--trotzdem") {
+            o.Trotzdem = true;
+        } else if (arg == "--schluessel") {
+            o.Schluessel = true;
+        } else if (arg == "--skizze") {
+            o.Skizze = true;
+        } else if (arg == "--nur-loesbar") {
+            o.NurLoesbar = true;
         } else if (WertOption(argumente, i, e)) {
         } else if (arg.size() > 1 && arg[0] == '-') {
             e.Fehler = UnbekannteOption(arg);
@@ -109,45 +177,25 @@ OptionenErgebnis LiesOptionen(const std::vector<std::string>& argumente) {
         e.Fehler = "Die Ausgabedatei fehlt (-o DATEI.pdf)";
     } else if (o.Erzeuge && !o.Dateien.empty()) {
         e.Fehler = "Aufgabendateien und --erzeuge schließen einander aus";
-    } else if (!o.Erzeuge && (!o.Typen.empty() || o.Seed)) {
-        e.Fehler = "--typen und --seed gelten nur mit --erzeuge";
+    } else if (!o.Erzeuge &&
+               (!o.Typen.empty() || o.Seed || o.Gruppen > 1 || o.Stufe || o.NurLoesbar)) {
+        e.Fehler = "--typen, --seed, --gruppen, --stufe und --nur-loesbar gelten nur mit --erzeuge";
+    } else if (o.Stufe && *o.Stufe == 1 &&
+               std::find(o.Typen.begin(), o.Typen.end(), Aufgabentyp::SSW) != o.Typen.end()) {
+        e.Fehler = "SSW-Aufgaben gibt es erst ab --stufe 2";
     }
     return e;
 }
 
-const char* Hilfetext() {
-    return "Aufruf: kalotri-blatt [OPTIONEN] -o BLATT.pdf [DATEI ...]\n"
-           "       kalotri-blatt [OPTIONEN] -o BLATT.pdf --erzeuge ANZAHL [--typen LISTE]\n"
-           "                     [--seed N]\n"
-           "\n"
-           "Macht ein Arbeitsblatt (PDF, A4): erst die Aufgaben, dann die Lösungen mit dem\n"
-           "Rechenweg, wie ihn Kalotri ins Script schreibt, und einer maßstäblichen Figur\n"
-           "jedes Dreiecks.\n"
-           "\n"
-           "Aufgaben: aus den Dateien (\"-\" oder keine: Standardeingabe), eine je Zeile im\n"
-           "Format von kalotri-rechne: sechs Felder a, b, c, alpha, beta, gamma durch TAB\n"
-           "getrennt, wahlweise gefolgt von den sechs Buchstaben. Leere Zeilen zählen nicht.\n"
-           "Oder erzeugt mit --erzeuge.\n"
-           "\n"
-           "Optionen:\n"
-           "  -o, --ausgabe DATEI     die PDF-Datei (nötig)\n"
-           "  --titel TEXT            Überschrift des Blatts\n"
-           "  --dezimalen ANZAHL      Dezimalen wie im Dialog \"Optionen\" (Vorgabe 3)\n"
-           "  --trennzeichen ZEICHEN  Dezimaltrennzeichen (Vorgabe \",\")\n"
-           "  --einheit TEXT          Einheit der Seitenlängen, etwa cm (Vorgabe: keine)\n"
-           "  --mehr                  Umfang, Fläche, Höhen, Um- und Inkreisradius dazu\n"
-           "  --ohne-loesungen        nur die Aufgabenseiten\n"
-           "  --svg VERZEICHNIS       dazu je Aufgabe mit Dreieck ihre Figur als SVG-Datei\n"
-           "                          (aufgabe-001.svg, ...)\n"
-           "  --erzeuge ANZAHL        ANZAHL Aufgaben erzeugen (1 bis 1000)\n"
-           "  --typen LISTE           nur diese Typen, etwa SSW,WSW (Vorgabe: alle fünf)\n"
-           "  --seed N                Startwert: gleicher Wert, gleiches Blatt\n"
-           "  --help                  diese Hilfe\n"
-           "  --version               die Version\n"
-           "\n"
-           "Rückgabewert: 0 fertig, 1 Zeilen ließen sich nicht lesen (die übrigen Aufgaben\n"
-           "stehen auf dem Blatt), 2 falsche Optionen, keine Aufgaben oder eine Datei ließ\n"
-           "sich nicht lesen oder schreiben (dann entsteht kein Blatt).\n";
+std::string KuerzeText(const std::string& text, std::size_t hoechstens) {
+    if (text.size() <= hoechstens) {
+        return text;
+    }
+    std::size_t ende = hoechstens;
+    while (ende > 0 && (static_cast<unsigned char>(text[ende]) & 0xC0) == 0x80) {
+        --ende;
+    }
+    return text.substr(0, ende) + "…";
 }
 
 } // namespace kalotri::blatt

@@ -12,6 +12,16 @@
 
 namespace kalotri::blatt {
 
+// What the solution pages show of each exercise.
+enum class Loesungsform {
+    Rechenweg,  // the worked steps with formulas and numbers
+    Script,     // the Script's lines, as the program writes them
+    Schluessel, // only the values sought
+};
+
+// The longest texts the sheet's header takes; longer ones are cut, not refused.
+inline constexpr std::size_t KopftextMax = 300;
+
 // What the command line asks for.
 struct Optionen {
     std::string Ausgabe; // -o, the PDF file
@@ -21,10 +31,21 @@ struct Optionen {
     std::string Einheit;
     bool Mehr = false;
     bool OhneLoesungen = false;
+    bool Trotzdem = false; // a sheet also when exercises cannot be solved
+    Loesungsform Loesung = Loesungsform::Rechenweg;
+    bool Schluessel = false; // the answer table after the exercises
+    bool Skizze = false;
+    std::string Schule;
+    std::string Klasse;
+    std::string Datum;
+    int PlatzCm = 0; // working space under each exercise
     std::optional<std::string> SvgVerzeichnis;
     std::optional<int> Erzeuge; // number of exercises to generate
     std::vector<Aufgabentyp> Typen;
     std::optional<std::uint64_t> Seed;
+    int Gruppen = 1;
+    std::optional<int> Stufe;
+    bool NurLoesbar = false;
     std::vector<std::string> Dateien; // exercise files; "-" is standard input
     bool Hilfe = false;
     bool Version = false;
@@ -34,6 +55,9 @@ using OptionenErgebnis = kalotri::OptionenErgebnis<Optionen>;
 
 // Accepts "--name WERT" and "--name=WERT"; the first problem ends the reading.
 OptionenErgebnis LiesOptionen(const std::vector<std::string>& argumente);
+
+// At most `hoechstens` bytes of the text, cut at a character's start, with "…" where cut.
+std::string KuerzeText(const std::string& text, std::size_t hoechstens);
 
 // The German usage text of --help.
 const char* Hilfetext();

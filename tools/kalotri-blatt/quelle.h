@@ -1,23 +1,47 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "rechner.h"
+#include "aufgabenzeile.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace kalotri::blatt {
 
+// What an exercise line can need: six numbers and six letters with room to spare. Longer
+// lines and fields are refused, and only this much of a line is ever kept.
+inline constexpr std::size_t ZeileMax = 2048; // bytes
+inline constexpr std::size_t FeldMax = 160;   // bytes
+
+// One exercise line as read, kept as text: the sheet needs an exercise twice (to check it
+// and to draw it) and keeps nothing bigger of it in between.
+struct Quellzeile {
+    std::uint32_t Datei = 0; // index into Aufgabenliste::Dateien
+    long Nummer = 0;         // line number in its file
+    std::string Text;        // at most ZeileMax bytes
+    bool ZuLang = false;
+};
+
 struct Aufgabenliste {
-    std::vector<Eingabe> Aufgaben;
-    std::vector<std::string> Unlesbar; // one German line per refused input line
+    std::vector<std::string> Dateien; // as named to the user ("Standardeingabe")
+    // One list of exercises per group; files give one group.
+    std::vector<std::vector<Quellzeile>> Gruppen;
     std::optional<std::string> Fehler; // a file that cannot be read at all
 };
 
 // Reads the exercise lines of the files in turn ("-" or no file at all: standard input).
-// Blank lines are skipped; a line with the wrong number of fields is reported with its
-// file and line number and left out.
+// Blank lines and comment lines (first visible character "#") are skipped.
 Aufgabenliste LiesAufgaben(const std::vector<std::string>& dateien);
+
+// Generated exercises as if read from lines, one group per version.
+Aufgabenliste AusErzeugten(const std::vector<std::vector<Eingabe>>& fassungen);
+
+// The line as the calculation's input, or why it cannot be one (German, no full stop).
+Aufgabenzeile Zerlege(const Quellzeile& zeile);
+
+// "datei, Zeile 7" for messages about the line.
+std::string Fundstelle(const Aufgabenliste& liste, const Quellzeile& zeile);
 
 } // namespace kalotri::blatt

@@ -3,7 +3,9 @@
 
 #include "winkel.h"
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <random>
 #include <set>
 #include <string>
@@ -19,17 +21,24 @@ constexpr L KleinsterWinkel = 10;
 // so the ranges are taken by hand to give the same sheet everywhere.
 class Zufall {
   public:
-    explicit Zufall(std::uint64_t seed) : rng_(seed) {}
+    Zufall(std::uint64_t seed, int stufe) : rng_(seed), stufe_(stufe) {}
     int Zahl(int von, int bis) {
         const auto spanne = static_cast<std::uint64_t>(bis - von + 1);
         return von + static_cast<int>(rng_() % spanne);
     }
     // A side in tenths: half of them whole numbers, which pupils meet most.
-    int Seite() { return Zahl(0, 1) == 0 ? 10 * Zahl(1, 20) : Zahl(10, 200); }
-    int Winkel(int bis = 150) { return Zahl(10, bis); }
+    int Seite() {
+        if (stufe_ == 1) {
+            return 10 * Zahl(1, 20);
+        }
+        return Zahl(0, 1) == 0 ? 10 * Zahl(1, 20) : Zahl(10, 200);
+    }
+    int Winkel(int bis = 150) { return Zahl(10, stufe_ < 3 ? std::min(bis, 89) : bis); }
+    bool StumpfErlaubt() const { return stufe_ >= 3; }
 
   private:
     std::mt19937_64 rng_;
+    int stufe_;
 };
 
 std::string SeitenText(int zehntel) {
@@ -83,7 +92,7 @@ std::optional<Entwurf> SWS(Zufall& z) {
 // ratio and every angle of a solution far from the borders where rounding decides.
 std::optional<Entwurf> SSW(Zufall& z, int loesungen) {
     const int s = z.Seite(), t = z.Seite();
-    const bool stumpf = loesungen == 0 && z.Zahl(0, 2) == 0;
+    const bool stumpf = loesungen == 0 && z.StumpfErlaubt() && z.Zahl(0, 2) == 0;
     const int w = stumpf ? z.Zahl(91, 150) : z.Winkel(loesungen == 1 ? 150 : 80);
     const L r = std::sin(w * EinGrad) * t / s;
     bool gut = false;
@@ -148,38 +157,60 @@ std::optional<Entwurf> Entwirf(Zufall& z, Aufgabentyp typ, int loesungen) {
 
 std::vector<ErzeugteAufgabe> Erzeuge(int anzahl, const std::vector<Aufgabentyp>& typen,
                                      std::uint64_t seed) {
-    const std::vector<Aufgabentyp> arten =
-        typen.empty() ? std::vector<Aufgabentyp>(AlleTypen.begin(), AlleTypen.end()) : typen;
-    Zufall z(seed);
-    constexpr int Reihe[] = {2, 1, 0};
-    const int erstesSSW = static_cast<int>(seed % 3);
-    int sswBisher = 0;
+    return ErzeugeFassungen(anzahl, typen, seed, {}).front();
+}
 
-    std::vector<ErzeugteAufgabe> aufgaben;
+std::vector<std::vector<ErzeugteAufgabe>> ErzeugeFassungen(int anzahl,
+                                                           const std::vector<Aufgabentyp>& typen,
+                                                           std::uint64_t seed,
+                                                           const Erzeugungsregeln& regeln) {
+    std::vector<Aufgabentyp> arten = typen;
+    if (arten.empty()) {
+        std::copy_if(AlleTypen.begin(), AlleTypen.end(), std::back_inserter(arten),
+                     [&](Aufgabentyp t) { return regeln.Stufe > 1 || t != Aufgabentyp::SSW; });
+    }
+    const bool ohneKeine = regeln.Stufe < 3 || regeln.NurLoesbar;
+    const std::vector<int> reihe = ohneKeine ? std::vector<int>{2, 1} : std::vector<int>{2, 1, 0};
+    const auto erstesSSW = static_cast<std::size_t>(seed % reihe.size());
+    const auto fassungen = static_cast<std::size_t>(std::max(regeln.Fassungen, 1));
+
+    // Every version draws from its own stream, so that version 0 stays the sheet of the
+    // seed alone; the set of exercises seen is shared, so no two versions repeat one.
+    std::vector<Zufall> zufall;
+    for (std::size_t f = 0; f < fassungen; ++f) {
+        zufall.emplace_back(seed + 0x9E3779B97F4A7C15ULL * f, regeln.Stufe);
+    }
+    std::vector<std::vector<ErzeugteAufgabe>> aufgaben(fassungen);
     std::set<std::array<std::string, 6>> gesehen;
+    std::size_t sswBisher = 0;
     for (int i = 0; i < anzahl; ++i) {
         ErzeugteAufgabe a;
         a.Typ = arten[static_cast<std::size_t>(i) % arten.size()];
         if (a.Typ == Aufgabentyp::SSW) {
-            a.Loesungen = Reihe[(erstesSSW + sswBisher++) % 3];
+            a.Loesungen = reihe[(erstesSSW + sswBisher++) % reihe.size()];
         }
-        // Drafts are cheap; a kind whose exercises are used up ends the sheet early.
-        bool gefunden = false;
-        for (int versuch = 0; versuch < 20000 && !gefunden; ++versuch) {
-            const std::optional<Entwurf> e = Entwirf(z, a.Typ, a.Loesungen);
-            if (!e) {
-                continue;
+        for (std::size_t f = 0; f < fassungen; ++f) {
+            // Drafts are cheap; a kind whose exercises are used up ends the sheet early.
+            bool gefunden = false;
+            for (int versuch = 0; versuch < 20000 && !gefunden; ++versuch) {
+                const std::optional<Entwurf> e = Entwirf(zufall[f], a.Typ, a.Loesungen);
+                if (!e) {
+                    continue;
+                }
+                for (std::size_t j = 0; j < 3; ++j) {
+                    a.Felder.Texte[j] = e->Seiten[j] != 0 ? SeitenText(e->Seiten[j]) : "";
+                    a.Felder.Texte[3 + j] = e->Winkel[j] != 0 ? std::to_string(e->Winkel[j]) : "";
+                }
+                gefunden = gesehen.insert(a.Felder.Texte).second;
             }
-            for (std::size_t j = 0; j < 3; ++j) {
-                a.Felder.Texte[j] = e->Seiten[j] != 0 ? SeitenText(e->Seiten[j]) : "";
-                a.Felder.Texte[3 + j] = e->Winkel[j] != 0 ? std::to_string(e->Winkel[j]) : "";
+            if (!gefunden) {
+                for (auto& fassung : aufgaben) {
+                    fassung.resize(static_cast<std::size_t>(i));
+                }
+                return aufgaben;
             }
-            gefunden = gesehen.insert(a.Felder.Texte).second;
+            aufgaben[f].push_back(a);
         }
-        if (!gefunden) {
-            break;
-        }
-        aufgaben.push_back(a);
     }
     return aufgaben;
 }

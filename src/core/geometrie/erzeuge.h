@@ -19,13 +19,32 @@ struct ErzeugteAufgabe {
     int Loesungen = 1;
 };
 
+// How hard the exercises may be. Stufe 1: whole-number sides, no SSW, given angles acute;
+// 2: sides with at most one decimal, SSW with one or two solutions, given angles acute;
+// 3: everything, SSW also without solution and with an obtuse given angle.
+struct Erzeugungsregeln {
+    int Stufe = 3;
+    bool NurLoesbar = false; // no SSW exercise without solution
+    int Fassungen = 1;       // parallel versions of the sheet (groups A, B, ...)
+};
+
 // anzahl exercises, the kinds taken in turn from typen (all five when empty), the same
-// for the same seed. Sides have at most one decimal and lie between 1 and 20, given angles
-// are whole degrees between 10 and 150; every triangle of a solution has angles of at
-// least 10 degrees, so its figure is no sliver. SSW exercises take turns having two, one
-// and no solution. No exercise appears twice; should the kinds allow fewer different
-// exercises than asked for, fewer come back.
+// for the same seed. Sides lie between 1 and 20 (half of them whole numbers), given
+// angles are whole degrees between 10 and 150 (below 90 on Stufe 1 and 2); every triangle
+// of a solution has angles of at least 10 degrees, so its figure is no sliver. SSW
+// exercises take turns having two, one and no solution (two and one on Stufe 1 and 2 or
+// with NurLoesbar); an SSW exercise without solution has an obtuse given angle now and
+// then (Stufe 3 only). No exercise appears twice, not even in another version; should
+// the kinds allow fewer different exercises than asked for, fewer come back.
 std::vector<ErzeugteAufgabe> Erzeuge(int anzahl, const std::vector<Aufgabentyp>& typen,
                                      std::uint64_t seed);
+
+// The versions of one sheet (typen empty: all kinds of the level): the same kinds in the same order, SSW exercises with the same
+// number of solutions, other numbers. Version 0 is the sheet Erzeuge makes from the seed;
+// all versions have the same length.
+std::vector<std::vector<ErzeugteAufgabe>> ErzeugeFassungen(int anzahl,
+                                                           const std::vector<Aufgabentyp>& typen,
+                                                           std::uint64_t seed,
+                                                           const Erzeugungsregeln& regeln);
 
 } // namespace kalotri

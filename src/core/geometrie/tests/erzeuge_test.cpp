@@ -96,6 +96,54 @@ TEST(Erzeuge, NurDieGewaehltenTypenUndKeineDoppeltenBeiVielenAufgaben) {
     EXPECT_EQ(verschieden.size(), 500U);
 }
 
+TEST(Erzeuge, FassungenUndStufenHaltenIhreZusagen) {
+    struct Fall {
+        int Stufe;
+        bool NurLoesbar;
+        std::set<int> SSWLoesungen; // the outcomes that must come up
+    };
+    for (const Fall& fall : {Fall{1, false, {}}, Fall{2, false, {1, 2}}, Fall{3, true, {1, 2}},
+                             Fall{3, false, {0, 1, 2}}}) {
+        std::set<int> gesehen;
+        for (std::uint64_t seed = 0; seed < 200; ++seed) {
+            const auto fassungen = ErzeugeFassungen(10, {}, seed, {fall.Stufe, fall.NurLoesbar, 3});
+            ASSERT_EQ(fassungen.size(), 3U);
+            std::set<std::array<std::string, 6>> verschieden;
+            for (const auto& blatt : fassungen) {
+                ASSERT_EQ(blatt.size(), 10U);
+                for (std::size_t i = 0; i < blatt.size(); ++i) {
+                    const ErzeugteAufgabe& a = blatt[i];
+                    // Parallel versions: the same kinds and outcomes, place by place.
+                    EXPECT_EQ(a.Typ, fassungen[0][i].Typ);
+                    EXPECT_EQ(a.Loesungen, fassungen[0][i].Loesungen);
+                    const Lauf lauf(a.Felder);
+                    ASSERT_EQ(LoesungenImScript(lauf), a.Loesungen) << "seed " << seed;
+                    verschieden.insert(a.Felder.Texte);
+                    gesehen.insert(a.Typ == Aufgabentyp::SSW ? a.Loesungen : -1);
+                    for (std::size_t j = 0; j < 6; ++j) {
+                        const std::string& t = a.Felder.Texte[j];
+                        if (t.empty()) {
+                            continue;
+                        }
+                        if (j < 3 && fall.Stufe == 1) {
+                            EXPECT_EQ(t.find(','), std::string::npos) << t;
+                        }
+                        if (j >= 3 && fall.Stufe < 3) {
+                            EXPECT_LT(LiesWert(t).Wert, 90) << t;
+                        }
+                    }
+                }
+            }
+            EXPECT_EQ(verschieden.size(), 30U) << "seed " << seed;
+        }
+        gesehen.erase(-1);
+        EXPECT_EQ(gesehen, fall.SSWLoesungen) << "Stufe " << fall.Stufe;
+    }
+    // The first version is the sheet of the seed alone.
+    EXPECT_EQ(ErzeugeFassungen(12, {}, 9, {3, false, 2})[0][7].Felder.Texte,
+              Erzeuge(12, {}, 9)[7].Felder.Texte);
+}
+
 TEST(Erzeuge, TypTexte) {
     for (const Aufgabentyp t : AlleTypen) {
         EXPECT_EQ(TypAusText(TypText(t)), t);
