@@ -34,14 +34,15 @@ void WinkelAuswahl(Schreiber& s, const SSWBefund& b, const Rollen& r) {
     }
 }
 
-// Whether a candidate leaves room for the third angle.
+// Whether a candidate leaves room for the third angle. That the acute one does goes without
+// saying; `immer` says it for the obtuse one all the same.
 void Urteil(Schreiber& s, const Kandidat& k, const std::string& name, const Rollen& r, bool immer) {
     const std::string summe = r.W + " + " + name;
     switch (k.Art) {
     case Kandidat::Art::Gueltig:
         if (immer) {
-            s.Begruendung(summe + " < 180°: Mit " + name + " bleibt Platz für " + r.SummenWinkel +
-                          ".");
+            s.Begruendung(summe + " < 180°: Auch mit " + name + " bleibt Platz für " +
+                          r.SummenWinkel + ".");
         }
         break;
     case Kandidat::Art::Flach:
@@ -106,7 +107,7 @@ void SSWSchritte(Schreiber& s) {
         }
     }
     for (std::size_t i = 0; i < kandidaten.size(); ++i) {
-        Urteil(s, kandidaten[i], namen[i], r, zwei);
+        Urteil(s, kandidaten[i], namen[i], r, i == 1);
     }
 
     if (anzahl == 0) {
