@@ -183,8 +183,7 @@ void Schreiber::FlachBegruendung(std::size_t dreieck) {
         Begruendung("Weil " + Buchstabe(L.SSW->S) + " und " + Buchstabe(L.SSW->T) +
                     " gleich lang sind, liegen sie " + wo + "aufeinander: Das Dreieck ist flach.");
     } else {
-        Begruendung("Ein Winkel ist 0°: Das Dreieck ist flach, seine Ecken liegen auf einer "
-                    "Geraden.");
+        Begruendung("Das Dreieck ist flach: Seine Ecken liegen auf einer Geraden.");
     }
 }
 
