@@ -4,6 +4,8 @@
 
 #include "blattaufgabe.h"
 #include "blattpdf.h"
+#include "moodlequiz.h"
+#include "moodlexml.h"
 #include "optionen.h"
 #include "quelle.h"
 #include "svgausgabe.h"
@@ -185,6 +187,25 @@ int main(int argc, char** argv) {
         std::cerr << "kalotri-blatt: " << ohneLoesung
                   << (ohneLoesung == 1 ? " Aufgabe" : " Aufgaben")
                   << " ohne Lösung, kein Blatt (mit --trotzdem entsteht es doch)\n";
+        return rueckgabe;
+    }
+
+    // The quiz is made whole before any file is written.
+    if (o.Moodle) {
+        int ausgelassen = 0;
+        const std::string titel = o.Titel == blatt::Optionen().Titel ? "Kalotri" : o.Titel;
+        const std::string quiz =
+            blatt::MoodleQuizAus(liste, darstellung, titel, o.Toleranz, ausgelassen);
+        if (ausgelassen > 0) {
+            std::cerr << "kalotri-blatt: " << ausgelassen
+                      << (ausgelassen == 1 ? " Aufgabe" : " Aufgaben")
+                      << " ohne Lösung nicht im Quiz\n";
+        }
+        if (const auto fehler = blatt::SchreibeGanz(*o.Moodle, quiz)) {
+            return Abbruch(*fehler);
+        }
+    }
+    if (o.Ausgabe.empty()) {
         return rueckgabe;
     }
 

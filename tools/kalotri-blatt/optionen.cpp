@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <string_view>
 
 namespace kalotri::blatt {
@@ -77,6 +78,26 @@ bool KopfOption(const std::vector<std::string>& argumente, std::size_t& i, Optio
         return false;
     }
     *ziel = KuerzeText(w.value_or(""), KopftextMax);
+    return true;
+}
+
+// The quiz for the learning platform.
+bool MoodleOption(const std::vector<std::string>& argumente, std::size_t& i, OptionenErgebnis& e) {
+    Optionen& o = e.Werte;
+    std::optional<std::string> w;
+    if (NimmWert(argumente, i, "--moodle", w, e.Fehler)) {
+        o.Moodle = w;
+        if (w && w->empty()) {
+            e.Fehler = "--moodle braucht einen Dateinamen";
+        }
+    } else if (NimmWert(argumente, i, "--toleranz", w, e.Fehler)) {
+        o.Toleranz = w ? LiesZahl<double>(*w) : std::nullopt;
+        if (w && (!o.Toleranz || !(*o.Toleranz > 0) || !std::isfinite(*o.Toleranz))) {
+            e.Fehler = "--toleranz braucht eine Zahl größer als 0, etwa 0.01";
+        }
+    } else {
+        return false;
+    }
     return true;
 }
 
@@ -163,7 +184,7 @@ OptionenErgebnis LiesOptionen(const std::vector<std::string>& argumente) {
             o.Skizze = true;
         } else if (arg == "--nur-loesbar") {
             o.NurLoesbar = true;
-        } else if (WertOption(argumente, i, e)) {
+        } else if (WertOption(argumente, i, e) || MoodleOption(argumente, i, e)) {
         } else if (arg.size() > 1 && arg[0] == '-') {
             e.Fehler = UnbekannteOption(arg);
         } else {
@@ -173,8 +194,10 @@ OptionenErgebnis LiesOptionen(const std::vector<std::string>& argumente) {
     if (e.Fehler || o.Hilfe || o.Version) {
         return e;
     }
-    if (o.Ausgabe.empty()) {
-        e.Fehler = "Die Ausgabedatei fehlt (-o DATEI.pdf)";
+    if (o.Ausgabe.empty() && !o.Moodle) {
+        e.Fehler = "Die Ausgabedatei fehlt (-o DATEI.pdf oder --moodle QUIZ.xml)";
+    } else if (o.Toleranz && !o.Moodle) {
+        e.Fehler = "--toleranz gilt nur mit --moodle";
     } else if (o.Erzeuge && !o.Dateien.empty()) {
         e.Fehler = "Aufgabendateien und --erzeuge schließen einander aus";
     } else if (!o.Erzeuge &&

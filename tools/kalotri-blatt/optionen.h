@@ -40,7 +40,9 @@ struct Optionen {
     std::string Datum;
     int PlatzCm = 0; // working space under each exercise
     std::optional<std::string> SvgVerzeichnis;
-    std::optional<int> Erzeuge; // number of exercises to generate
+    std::optional<std::string> Moodle; // the quiz file
+    std::optional<double> Toleranz;    // the same for every gap of the quiz
+    std::optional<int> Erzeuge;        // number of exercises to generate
     std::vector<Aufgabentyp> Typen;
     std::optional<std::uint64_t> Seed;
     int Gruppen = 1;

@@ -1,0 +1,127 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cloze.h"
+
+#include "zahlform.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <string>
+
+namespace kalotri::blatt {
+
+std::string ClozeHtml(std::string_view text) {
+    std::string html;
+    html.reserve(text.size());
+    for (const char c : text) {
+        switch (c) {
+        case '&':
+            html += "&amp;";
+            break;
+        case '<':
+            html += "&lt;";
+            break;
+        case '>':
+            html += "&gt;";
+            break;
+        case '\'':
+            html += "&#39;";
+            break;
+        // The gap syntax's own characters: a reference carries none of them but "#",
+        // which Moodle reads as a feedback mark only after an answer, never after "&".
+        case '"':
+            html += "&#34;";
+            break;
+        case '#':
+            html += "&#35;";
+            break;
+        case '/':
+            html += "&#47;";
+            break;
+        case '\\':
+            html += "&#92;";
+            break;
+        case '{':
+            html += "&#123;";
+            break;
+        case '}':
+            html += "&#125;";
+            break;
+        case '~':
+            html += "&#126;";
+            break;
+        default:
+            html += c;
+        }
+    }
+    return html;
+}
+
+std::string ClozeRueckmeldung(std::string_view text) {
+    std::string rueckmeldung;
+    for (const char c : ClozeHtml(text)) {
+        rueckmeldung += c == '&' ? std::string("&amp;") : std::string(1, c);
+    }
+    return rueckmeldung;
+}
+
+std::string ClozeZahl(double wert) {
+    // A teacher reads the gaps in the question editor: 0.0005 rather than 5e-04 where the
+    // plain form stays short.
+    if (const double betrag = std::abs(wert); betrag >= 1e-6 && betrag < 1e15) {
+        std::array<char, 64> text{};
+        const auto [ende, fehler] =
+            std::to_chars(text.data(), text.data() + text.size(), wert, std::chars_format::fixed);
+        if (fehler == std::errc()) {
+            return std::string(text.data(), ende);
+        }
+    }
+    return RundreiseForm(wert);
+}
+
+namespace {
+
+double Gelesen(const std::string& text) {
+    double y = 0;
+    std::from_chars(text.data(), text.data() + text.size(), y);
+    return y;
+}
+
+} // namespace
+
+double AufgerundeteToleranz(double toleranz) {
+    if (!(toleranz > 0) || !std::isfinite(toleranz)) {
+        return toleranz;
+    }
+    // Two digits and an exponent, read back as a gap's reader would, whatever the C locale
+    // says; the digits go up until the number read is not below the one computed.
+    const int exponent = static_cast<int>(std::floor(std::log10(toleranz))) - 1;
+    auto ziffern = static_cast<long long>(std::ceil(toleranz / std::pow(10.0, exponent)));
+    double wert = Gelesen(std::to_string(ziffern) + "e" + std::to_string(exponent));
+    while (wert < toleranz) {
+        wert = Gelesen(std::to_string(++ziffern) + "e" + std::to_string(exponent));
+    }
+    return wert;
+}
+
+std::string NumerischeLuecke(double wert, double toleranz, std::string_view richtig,
+                             std::string_view falsch) {
+    return "{1:NUMERICAL:=" + ClozeZahl(wert) + ":" + ClozeZahl(toleranz) + "#" +
+           ClozeRueckmeldung(richtig) + "~*#" + ClozeRueckmeldung(falsch) + "}";
+}
+
+std::string AuswahlLuecke(const std::vector<std::string>& wahl, std::size_t richtig,
+                          std::string_view rueckmeldung) {
+    std::string luecke = "{1:MULTICHOICE:";
+    for (std::size_t i = 0; i < wahl.size(); ++i) {
+        luecke += i > 0 ? "~" : "";
+        if (i == richtig) {
+            luecke += "=" + ClozeRueckmeldung(wahl[i]) + "#" + ClozeRueckmeldung(rueckmeldung);
+        } else {
+            luecke += ClozeRueckmeldung(wahl[i]);
+        }
+    }
+    return luecke + "}";
+}
+
+} // namespace kalotri::blatt

@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "moodlequiz.h"
+
+#include "moodlexml.h"
+
+#include <variant>
+
+namespace kalotri::blatt {
+
+std::string MoodleQuizAus(const Aufgabenliste& liste, const Darstellung& darstellung,
+                          const std::string& titel, const std::optional<double>& toleranz,
+                          int& ausgelassen) {
+    const bool gruppen = liste.Gruppen.size() > 1;
+    std::vector<Fragenkategorie> kategorien;
+    for (std::size_t g = 0; g < liste.Gruppen.size(); ++g) {
+        const char buchstabe = static_cast<char>('A' + static_cast<int>(g));
+        Fragenkategorie& k = kategorien.emplace_back();
+        k.Pfad = {titel.empty() ? std::string("Kalotri") : titel};
+        if (gruppen) {
+            k.Pfad.push_back(std::string("Gruppe ") + buchstabe);
+        }
+        int nummer = 0;
+        for (const Quellzeile& q : liste.Gruppen[g]) {
+            ++nummer;
+            const Aufgabenzeile zeile = Zerlege(q);
+            const auto* eingabe = std::get_if<Eingabe>(&zeile);
+            const std::string zahl = (nummer < 10 ? "0" : "") + std::to_string(nummer);
+            const std::string name =
+                (gruppen ? std::string("Gruppe ") + buchstabe + ", " : std::string()) + "Aufgabe " +
+                zahl;
+            const std::string datei =
+                std::string("aufgabe-") +
+                (gruppen ? std::string(1, static_cast<char>(buchstabe - 'A' + 'a')) + "-" : "") +
+                zahl;
+            std::optional<MoodleFrage> frage;
+            if (eingabe != nullptr) {
+                frage = BaueFrage(*eingabe, darstellung, name, datei, toleranz);
+            }
+            if (frage) {
+                k.Fragen.push_back(std::move(*frage));
+            } else {
+                ++ausgelassen;
+            }
+        }
+    }
+    return MoodleQuiz(kategorien);
+}
+
+} // namespace kalotri::blatt

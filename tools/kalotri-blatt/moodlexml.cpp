@@ -1,0 +1,154 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "moodlexml.h"
+
+#include <QSaveFile>
+#include <QString>
+
+#include <cstdint>
+
+namespace kalotri::blatt {
+
+namespace {
+
+constexpr std::string_view Ersatz = "\xEF\xBF\xBD"; // U+FFFD
+
+bool XmlErlaubt(std::uint32_t z) {
+    return z == 0x9 || z == 0xA || z == 0xD || (z >= 0x20 && z <= 0xD7FF) ||
+           (z >= 0xE000 && z <= 0xFFFD) || (z >= 0x10000 && z <= 0x10FFFF);
+}
+
+// Moodle names a category by its path; a "/" inside a name is written twice.
+std::string Kategoriename(const std::string& name) {
+    std::string text;
+    for (const char c : name) {
+        text += c == '/' ? std::string("//") : std::string(1, c);
+    }
+    return text;
+}
+
+std::string Dateien(const std::vector<Bilddatei>& bilder) {
+    std::string xml;
+    for (const Bilddatei& b : bilder) {
+        xml += "    <file name=\"" + XmlText(b.Name) + "\" path=\"/\" encoding=\"base64\">" +
+               b.Png.toBase64().toStdString() + "</file>\n";
+    }
+    return xml;
+}
+
+std::string Frage(const MoodleFrage& f) {
+    std::string xml = "<question type=\"cloze\">\n";
+    xml += "  <name><text>" + XmlText(f.Name) + "</text></name>\n";
+    xml += "  <questiontext format=\"html\">\n    <text>" + CData(f.Fragetext) + "</text>\n" +
+           Dateien(f.FrageBilder) + "  </questiontext>\n";
+    xml += "  <generalfeedback format=\"html\">\n    <text>" + CData(f.Rueckmeldung) + "</text>\n" +
+           Dateien(f.RueckmeldungsBilder) + "  </generalfeedback>\n";
+    xml += "  <penalty>0.3333333</penalty>\n";
+    xml += "  <hidden>0</hidden>\n";
+    xml += "  <defaultgrade>" + std::to_string(f.Luecken) + "</defaultgrade>\n";
+    xml += "</question>\n";
+    return xml;
+}
+
+} // namespace
+
+std::string XmlZeichen(std::string_view text) {
+    std::string aus;
+    aus.reserve(text.size());
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto b = static_cast<unsigned char>(text[i]);
+        const std::size_t laenge = b < 0x80           ? 1
+                                   : (b >> 5) == 0x6  ? 2
+                                   : (b >> 4) == 0xE  ? 3
+                                   : (b >> 3) == 0x1E ? 4
+                                                      : 0;
+        std::uint32_t z = laenge == 1   ? b
+                          : laenge == 2 ? b & 0x1F
+                          : laenge == 3 ? b & 0x0F
+                                        : b & 0x07;
+        bool gut = laenge > 0 && i + laenge <= text.size();
+        for (std::size_t k = 1; gut && k < laenge; ++k) {
+            const auto f = static_cast<unsigned char>(text[i + k]);
+            gut = (f & 0xC0) == 0x80;
+            z = (z << 6) | (f & 0x3F);
+        }
+        // Overlong forms are malformed too.
+        constexpr std::uint32_t Kleinste[] = {0, 0, 0x80, 0x800, 0x10000};
+        gut = gut && z >= Kleinste[laenge] && XmlErlaubt(z);
+        if (gut) {
+            aus.append(text.substr(i, laenge));
+            i += laenge;
+        } else {
+            aus += Ersatz;
+            i += laenge > 0 && i + laenge <= text.size() ? laenge : 1;
+        }
+    }
+    return aus;
+}
+
+std::string XmlText(std::string_view text) {
+    std::string aus;
+    for (const char c : XmlZeichen(text)) {
+        switch (c) {
+        case '&':
+            aus += "&amp;";
+            break;
+        case '<':
+            aus += "&lt;";
+            break;
+        case '>':
+            aus += "&gt;";
+            break;
+        case '"':
+            aus += "&quot;";
+            break;
+        default:
+            aus += c;
+        }
+    }
+    return aus;
+}
+
+std::string CData(std::string_view text) {
+    const std::string sauber = XmlZeichen(text);
+    std::string aus = "<![CDATA[";
+    std::size_t von = 0;
+    for (std::size_t ende = sauber.find("]]>"); ende != std::string::npos;
+         ende = sauber.find("]]>", von)) {
+        // "]]" closes this section, ">" opens the next.
+        aus.append(sauber, von, ende + 2 - von);
+        aus += "]]><![CDATA[";
+        von = ende + 2;
+    }
+    aus.append(sauber, von);
+    return aus + "]]>";
+}
+
+std::string MoodleQuiz(const std::vector<Fragenkategorie>& kategorien) {
+    std::string xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<quiz>\n";
+    for (const Fragenkategorie& k : kategorien) {
+        std::string pfad = "$course$/top";
+        for (const std::string& name : k.Pfad) {
+            pfad += "/" + Kategoriename(name);
+        }
+        xml += "<question type=\"category\">\n  <category><text>" + XmlText(pfad) +
+               "</text></category>\n</question>\n";
+        for (const MoodleFrage& f : k.Fragen) {
+            xml += Frage(f);
+        }
+    }
+    return xml + "</quiz>\n";
+}
+
+std::optional<std::string> SchreibeGanz(const std::string& pfad, const std::string& inhalt) {
+    QSaveFile datei(QString::fromStdString(pfad));
+    if (!datei.open(QIODevice::WriteOnly) ||
+        datei.write(inhalt.data(), static_cast<qint64>(inhalt.size())) !=
+            static_cast<qint64>(inhalt.size()) ||
+        !datei.commit()) {
+        return "\"" + pfad + "\" lässt sich nicht schreiben: " + datei.errorString().toStdString();
+    }
+    return std::nullopt;
+}
+
+} // namespace kalotri::blatt

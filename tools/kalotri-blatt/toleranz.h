@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "loesung.h"
+
+#include <array>
+
+namespace kalotri::blatt {
+
+// How far from the exact value a pupil may land who follows the worked steps: each value
+// computed by the law the steps name, from the given values and from the earlier results
+// as shown, each of those off by up to halbeEinheit, the pupil's own answer rounded to
+// the same. Never less than halbeEinheit. Indexed by Feld; 0 for the given values.
+std::array<double, 6> Toleranzen(const LoesungsDreieck& dreieck, double halbeEinheit);
+
+// Half a unit of the last decimal the mask shows ("0.000": 0.0005).
+double HalbeEinheit(const std::string& maske);
+
+} // namespace kalotri::blatt
