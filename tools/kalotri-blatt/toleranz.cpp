@@ -14,10 +14,15 @@ namespace {
 using L = long double;
 constexpr L Grad = std::numbers::pi_v<L> / 180;
 
+// The values a formula reads: the six boxes, and in the last place what the steps round
+// on the way (the sine of the law of sines before its angle is found).
+constexpr std::size_t Zwischenwert = 6;
+using Werte = std::array<L, 7>;
+
 // One way to compute a value from others: the boxes it reads and the formula.
 struct Weg {
     std::vector<std::size_t> Liest;
-    std::function<L(const std::array<L, 6>&)> Formel;
+    std::function<L(const Werte&)> Formel;
 };
 
 // Arc sine or cosine results: the branch a pupil takes is the one of the steps, so the
@@ -62,8 +67,10 @@ std::vector<Weg> Wege(std::size_t i, Herkunft herkunft, const std::array<bool, 6
                                            std::sin(w[3 + p] * Grad);
                                 }});
             } else if (!seite && alle({p, 3 + p, s})) {
-                wege.push_back({{p, 3 + p, s}, [=](const auto& w) {
-                                    const L x = w[s] * std::sin(w[3 + p] * Grad) / w[p];
+                // The steps show the sine rounded, and a pupil takes its arc sine.
+                wege.push_back({{p, 3 + p, s, Zwischenwert}, [=](const auto& w) {
+                                    const L x =
+                                        w[s] * std::sin(w[3 + p] * Grad) / w[p] + w[Zwischenwert];
                                     return std::asin(std::clamp<L>(x, -1, 1)) / Grad;
                                 }});
             }
@@ -83,8 +90,11 @@ double HalbeEinheit(const std::string& maske) {
 std::array<double, 6> Toleranzen(const LoesungsDreieck& dreieck, double halbeEinheit) {
     std::array<double, 6> toleranz{};
     std::array<bool, 6> bekannt{};
-    std::array<bool, 6> gerundet{};
-    std::array<L, 6> genau{};
+    // How far each value read may be off: nothing for a given one; for a result, as far as
+    // its own gap accepts, so that an answer taken as right carries on to right answers.
+    std::array<L, 7> spiel{};
+    spiel[Zwischenwert] = halbeEinheit;
+    Werte genau{};
     for (std::size_t f = 0; f < 6; ++f) {
         genau[f] = dreieck.Werte[f];
         bekannt[f] = dreieck.Wege[f] == Herkunft::Gegeben;
@@ -100,12 +110,10 @@ std::array<double, 6> Toleranzen(const LoesungsDreieck& dreieck, double halbeEin
             const L mitte = weg.Formel(genau);
             const std::size_t ecken = std::size_t{1} << weg.Liest.size();
             for (std::size_t ecke = 0; ecke < ecken; ++ecke) {
-                std::array<L, 6> w = genau;
+                Werte w = genau;
                 for (std::size_t n = 0; n < weg.Liest.size(); ++n) {
                     const std::size_t f = weg.Liest[n];
-                    if (gerundet[f]) {
-                        w[f] += ((ecke >> n) & 1) != 0 ? h : -h;
-                    }
+                    w[f] += ((ecke >> n) & 1) != 0 ? spiel[f] : -spiel[f];
                 }
                 L wert = weg.Formel(w);
                 if (i >= 3) {
@@ -118,7 +126,7 @@ std::array<double, 6> Toleranzen(const LoesungsDreieck& dreieck, double halbeEin
         }
         toleranz[i] = static_cast<double>(h + weiteste);
         bekannt[i] = true;
-        gerundet[i] = true;
+        spiel[i] = toleranz[i];
     }
     return toleranz;
 }

@@ -8,9 +8,10 @@
 namespace kalotri::blatt {
 
 // How far from the exact value a pupil may land who follows the worked steps: each value
-// computed by the law the steps name, from the given values and from the earlier results
-// as shown, each of those off by up to halbeEinheit, the pupil's own answer rounded to
-// the same. Never less than halbeEinheit. Indexed by Feld; 0 for the given values.
+// computed by the law the steps name, from the given values and from the earlier results,
+// each of those off as far as its own gap accepts, a sine the steps round off by up to
+// halbeEinheit, the pupil's own answer rounded to halbeEinheit. Never less than
+// halbeEinheit. Indexed by Feld; 0 for the given values.
 std::array<double, 6> Toleranzen(const LoesungsDreieck& dreieck, double halbeEinheit);
 
 // Half a unit of the last decimal the mask shows ("0.000": 0.0005).
