@@ -13,7 +13,7 @@ PAKETE=(
   xvfb xauth x11-utils libxcb1-dev openbox
   fonts-urw-base35 fonts-liberation2 fontconfig
   clang libclang-rt-14-dev python3
-  lintian desktop-file-utils appstream man-db
+  lintian desktop-file-utils appstream man-db locales
 )
 
 fehlend=()
@@ -30,4 +30,12 @@ if ((${#fehlend[@]})); then
   export DEBIAN_FRONTEND=noninteractive
   $SUDO apt-get update -qq
   $SUDO apt-get install -y -qq --no-install-recommends "${fehlend[@]}" >/dev/null
+fi
+
+# The tests check that numbers meant for other programs keep their decimal point under a
+# German locale.
+if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+  SUDO=""
+  if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+  $SUDO localedef -i de_DE -f UTF-8 de_DE.UTF-8
 fi

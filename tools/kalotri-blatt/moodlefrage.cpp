@@ -141,16 +141,20 @@ std::optional<MoodleFrage> BaueFrage(const Eingabe& eingabe, const Darstellung& 
     const QImage skizze = SkizzenBild(a.Skizze, PixelProMm);
     f.FrageBilder.push_back({datei + "-skizze.png", Png(skizze)});
 
-    const std::string dezimalen = std::to_string(
-        static_cast<int>(std::lround(-std::log10(2 * HalbeEinheit(darstellung.Format.Maske)))));
+    const auto dezimalen =
+        static_cast<int>(std::lround(-std::log10(2 * HalbeEinheit(darstellung.Format.Maske))));
+    const std::string runden = dezimalen == 0 ? "auf ganze Zahlen"
+                               : dezimalen == 1
+                                   ? "auf 1 Nachkommastelle"
+                                   : "auf " + std::to_string(dezimalen) + " Nachkommastellen";
     std::string& t = f.Fragetext;
     t += "<p>Gegeben: " + ClozeHtml(a.Gegeben) + "</p>\n";
     t += "<p>" +
          Bild(f.FrageBilder.back().Name, skizze,
               std::string(SkizzenUnterschrift) + " mit " + a.Gegeben) +
          "</p>\n";
-    t += "<p>Berechne die fehlenden Größen und runde auf " + dezimalen +
-         " Dezimalen. Als Dezimalzeichen gehen Komma und Punkt.</p>\n";
+    t += "<p>Berechne die fehlenden Größen und runde " + runden +
+         ". Als Dezimalzeichen gehen Komma und Punkt.</p>\n";
     Luecken luecken{l, darstellung, toleranz};
     if (ssw) {
         const std::string winkel = ClozeHtml(Anzeigebuchstabe(l, l.SSW->SinusWinkel));

@@ -1,0 +1,373 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""kalotri-blatt --moodle: the quiz file read as Moodle's XML import reads it. The gaps are
+found again with a parser of the embedded-answer syntax written from the pattern of
+Moodle's importer and compared with kalotri-rechne --json; a pupil who recomputes from the
+shown rounded numbers stays inside each tolerance.
+"""
+
+import base64
+import html
+import itertools
+import json
+import math
+import os
+import re
+import struct
+import subprocess
+import sys
+import tempfile
+import unittest
+import xml.etree.ElementTree as ET
+import zlib
+
+BLATT = None
+RECHNE = None
+
+# The embedded-answer syntax. Python wants each look-behind of one width, so Moodle's
+# (?<!\\|&|&amp;) becomes three of them.
+ANTEIL = r"(?P<anteil>=|%-?[0-9]+(?:[.,][0-9]*)?%)"
+ANTWORT = r"(?P<antwort>.+?(?<!\\)(?<!&)(?<!&amp;)(?=[~#}]|$))"
+RUECKMELDUNG = r"(?:#(?P<rueckmeldung>.*?(?<!\\)(?=[~}]|$)))?"
+ALTERNATIVE = ANTEIL + "?" + ANTWORT + RUECKMELDUNG
+TYPEN = ("NUMERICAL|NM|MULTICHOICE_VS|MCVS|MULTICHOICE_HS|MCHS|MULTICHOICE_V|MCV|"
+         "MULTICHOICE_H|MCH|MULTICHOICE_S|MCS|MULTICHOICE|MC|SHORTANSWER_C|SAC|MWC|"
+         "SHORTANSWER|SA|MW|MULTIRESPONSE_HS|MRHS|MULTIRESPONSE_H|MRH|MULTIRESPONSE_S|MRS|"
+         "MULTIRESPONSE|MR")
+ALT_OHNE_NAMEN = re.sub(r"\?P<\w+>", "", ALTERNATIVE)
+LUECKE = re.compile(r"\{(?P<gewicht>[0-9]*):(?P<typ>" + TYPEN + r"):(?P<alternativen>" +
+                    ALT_OHNE_NAMEN + "(?:~" + ALT_OHNE_NAMEN + r")*)\}", re.S)
+EINE_ALTERNATIVE = re.compile("~?" + ALTERNATIVE, re.S)
+ZAHL = r"-?(?:[0-9]+[.,]?[0-9]*|[.,][0-9]+)(?:[eE][-+]?[0-9]+)?"
+NUMERISCH = re.compile("^(?P<wert>" + ZAHL + ")(?::(?P<toleranz>" + ZAHL + "))?$", re.S)
+
+FELDER = ["a", "b", "c", "alpha", "beta", "gamma"]
+WINKEL_FELDER = {"α": 3, "β": 4, "γ": 5}
+
+
+def luecken(text):
+    """The gaps in order, each as Moodle's importer stores it, and the text around them."""
+    gefunden = []
+    while True:
+        m = LUECKE.search(text)
+        if not m:
+            return gefunden, text
+        alternativen = []
+        rest = m.group("alternativen")
+        while rest:
+            a = EINE_ALTERNATIVE.match(rest)
+            assert a, rest
+            rueck = a.group("rueckmeldung")
+            if rueck is not None:
+                rueck = html.unescape(rueck).replace("\\}", "}").replace("\\#", "#")
+            alternativen.append((a.group("anteil"), a.group("antwort"), rueck))
+            rest = rest[a.end():]
+        gefunden.append({"typ": m.group("typ"), "gewicht": m.group("gewicht"),
+                         "alternativen": alternativen, "davor": text[:m.start()]})
+        text = text[:m.start()] + "{#%d}" % len(gefunden) + text[m.end():]
+
+
+def numerisch(luecke):
+    anteil, antwort, _ = luecke["alternativen"][0]
+    assert luecke["typ"] == "NUMERICAL" and anteil == "=", luecke
+    m = NUMERISCH.match(antwort)
+    assert m, antwort
+    assert "," not in antwort, antwort
+    return float(m.group("wert")), float(m.group("toleranz"))
+
+
+def starte(*argumente, eingabe=b"", env=None, cwd=None):
+    return subprocess.run([BLATT, *argumente], input=eingabe, capture_output=True,
+                          timeout=300, env=env, cwd=cwd)
+
+
+def quiz(*argumente, eingabe=b""):
+    with tempfile.TemporaryDirectory() as ordner:
+        ziel = os.path.join(ordner, "quiz.xml")
+        lauf = starte("--moodle", ziel, *argumente, eingabe=eingabe)
+        assert lauf.returncode in (0, 1), lauf.stderr.decode()
+        with open(ziel, "rb") as f:
+            return f.read()
+
+
+def fragen(daten):
+    assert daten.startswith(b'<?xml version="1.0" encoding="UTF-8"?>\n'), daten[:60]
+    wurzel = ET.fromstring(daten)
+    assert wurzel.tag == "quiz"
+    return wurzel.findall("question")
+
+
+def gegeben_zeile(frage):
+    """The exercise line for kalotri-rechne, read back from "Gegeben: a = 14,3, b = 8"."""
+    text = html.unescape(frage.find("questiontext/text").text)
+    gegeben = re.search(r"<p>Gegeben: (.*?)</p>", text).group(1)
+    felder = [""] * 6
+    for teil in gegeben.split(", "):
+        name, wert = teil.split(" = ")
+        index = WINKEL_FELDER.get(name, "abc".find(name))
+        felder[index] = wert.rstrip("°").replace(",", ".")
+    return "\t".join(felder)
+
+
+def rechne(zeilen):
+    lauf = subprocess.run([RECHNE, "--json"], input="\n".join(zeilen).encode() + b"\n",
+                          capture_output=True, timeout=300)
+    return [json.loads(z) for z in lauf.stdout.decode().splitlines()]
+
+
+def unbekannte(dreieck):
+    return [f for f in FELDER if dreieck[f]["herkunft"] != "gegeben"]
+
+
+def erwartete_reihen(ergebnis):
+    return [[d[f]["wert"] for f in unbekannte(d)] for d in ergebnis["dreiecke"]]
+
+
+class Quiz(unittest.TestCase):
+    """The quiz of the worked example: twenty exercises in two groups."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.daten = quiz("--erzeuge", "20", "--seed", "3", "--gruppen", "2")
+        cls.fragen = fragen(cls.daten)
+
+    def test_kategorien_und_elemente_die_moodle_liest(self):
+        kategorien = [q.find("category/text").text for q in self.fragen
+                      if q.get("type") == "category"]
+        self.assertEqual(kategorien, ["$course$/top/Kalotri/Gruppe A",
+                                      "$course$/top/Kalotri/Gruppe B"])
+        self.assertEqual(self.fragen[0].get("type"), "category")
+        cloze = [q for q in self.fragen if q.get("type") == "cloze"]
+        self.assertEqual(len(cloze), 40)
+        for q in cloze:
+            self.assertTrue(q.find("name/text").text.strip())
+            self.assertEqual(q.find("questiontext").get("format"), "html")
+            self.assertEqual(q.find("generalfeedback").get("format"), "html")
+            self.assertEqual(q.find("penalty").text, "0.3333333")
+            gaps, _ = luecken(q.find("questiontext/text").text)
+            self.assertEqual(int(q.find("defaultgrade").text), len(gaps))
+            self.assertTrue(all(g["gewicht"] == "1" for g in gaps))
+            for feld in ("questiontext", "generalfeedback"):
+                namen = [f.get("name") for f in q.findall(feld + "/file")]
+                for f in q.findall(feld + "/file"):
+                    self.assertEqual((f.get("path"), f.get("encoding")), ("/", "base64"))
+                verweise = re.findall(r"@@PLUGINFILE@@/([^\"]+)\"", q.find(feld + "/text").text)
+                self.assertEqual(sorted(verweise), sorted(namen))
+                self.assertEqual(len(set(namen)), len(namen))
+
+    def test_luecken_sind_die_unbekannten_des_rechners(self):
+        cloze = [q for q in self.fragen if q.get("type") == "cloze"]
+        ergebnisse = rechne([gegeben_zeile(q) for q in cloze])
+        for q, ergebnis in zip(cloze, ergebnisse):
+            gaps, rest = luecken(q.find("questiontext/text").text)
+            self.assertNotIn("{", rest.replace("{#", ""))
+            if ergebnis["typ"] == "SSW":
+                anzahl = gaps.pop(0)
+                self.assertEqual(anzahl["typ"], "MULTICHOICE")
+                richtig = [a for a in anzahl["alternativen"] if a[0] == "="]
+                self.assertEqual([a[1] for a in anzahl["alternativen"]], ["0", "1", "2"])
+                self.assertEqual(richtig[0][1], str(len(ergebnis["dreiecke"])))
+            reihen = erwartete_reihen(ergebnis)
+            werte = [numerisch(g)[0] for g in gaps]
+            self.assertEqual(werte, [w for reihe in reihen for w in reihe], q.find("name/text").text)
+            # Each gap stands after its letter.
+            namen = [ergebnis["dreiecke"][0][f]["buchstabe"] for f in unbekannte(ergebnis["dreiecke"][0])] \
+                if reihen else []
+            for g, name in zip(gaps, namen * len(reihen)):
+                self.assertTrue(html.unescape(g["davor"]).endswith(name + " = "), g["davor"][-40:])
+
+    def test_bilder_sind_pngs_in_der_angegebenen_groesse(self):
+        gesehen = 0
+        for q in self.fragen:
+            for feld in ("questiontext", "generalfeedback"):
+                text = q.find(feld + "/text").text if q.find(feld) is not None else ""
+                for f in q.findall(feld + "/file"):
+                    png = base64.b64decode(f.text)
+                    self.assertEqual(png[:8], b"\x89PNG\r\n\x1a\n")
+                    breite, hoehe = struct.unpack(">II", png[16:24])
+                    groesse = re.search(r'src="@@PLUGINFILE@@/' + re.escape(f.get("name")) +
+                                        r'" alt="([^"]+)" width="(\d+)" height="(\d+)"', text)
+                    self.assertTrue(groesse.group(1).strip())
+                    self.assertEqual((breite, hoehe), (int(groesse.group(2)), int(groesse.group(3))))
+                    self.assertTrue(breite > 100 and hoehe > 100)
+                    self.assertTrue(zeichnet_etwas(png), f.get("name"))
+                    gesehen += 1
+        # A sketch for each question, a figure for each with a triangle.
+        self.assertEqual(gesehen, 40 + sum(1 for q in self.fragen if q.find("generalfeedback/file") is not None))
+
+    def test_deutsches_gebietsschema_aendert_kein_byte(self):
+        with tempfile.TemporaryDirectory() as ordner:
+            ziel = os.path.join(ordner, "quiz.xml")
+            umgebung = dict(os.environ, LANG="de_DE.UTF-8", LC_ALL="de_DE.UTF-8")
+            lauf = starte("--erzeuge", "20", "--seed", "3", "--gruppen", "2", "--moodle",
+                          ziel, env=umgebung)
+            self.assertEqual(lauf.returncode, 0, lauf.stderr)
+            if b"locale" in lauf.stderr.lower():
+                self.skipTest("de_DE.UTF-8 ist nicht eingerichtet (scripts/install-deps.sh)")
+            with open(ziel, "rb") as f:
+                self.assertEqual(f.read(), self.daten)
+        self.assertIn("de_DE.utf8", subprocess.run(["locale", "-a"], capture_output=True,
+                                                   text=True).stdout.replace("UTF-8", "utf8"))
+
+
+def zeichnet_etwas(png):
+    """Some pixel of the picture is not white."""
+    daten, i = b"", 8
+    while i < len(png):
+        laenge, art = struct.unpack(">I4s", png[i:i + 8])
+        if art == b"IDAT":
+            daten += png[i + 8:i + 8 + laenge]
+        i += 12 + laenge
+    roh = zlib.decompress(daten)
+    return roh.count(b"\xff") < len(roh) * 0.99
+
+
+# A pupil's way to each unknown by the law the solver names: givens exact, earlier results
+# rounded as shown, the sine of the law of sines rounded too. Every choice of a known pair.
+def schuelerwerte(dreieck, dezimalen):
+    gerundet = lambda x: round(x, dezimalen)
+    bekannt = {i: dreieck[f]["wert"] for i, f in enumerate(FELDER)
+               if dreieck[f]["herkunft"] == "gegeben"}
+    gegeben = set(bekannt)
+    offen = {i for i in range(6) if i not in bekannt}
+    ergebnisse = {}
+    while offen:
+        neu = {}
+        for i in offen:
+            herkunft = dreieck[FELDER[i]]["herkunft"]
+            genau = dreieck[FELDER[i]]["wert"]
+            wege = list(wege_zu(i, herkunft, bekannt, gegeben, gerundet, genau))
+            if wege:
+                neu[i] = wege
+        assert neu, (dreieck, bekannt)
+        for i, wege in neu.items():
+            ergebnisse[i] = wege
+            bekannt[i] = gerundet(dreieck[FELDER[i]]["wert"])
+            offen.discard(i)
+    return ergebnisse
+
+
+def wege_zu(i, herkunft, b, gegeben, gerundet, genau):
+    rad = math.radians
+    s = i % 3
+    j, k = (s + 1) % 3, (s + 2) % 3
+    if i >= 3 and herkunft.startswith("winkelsumme") and {3 + j, 3 + k} <= b.keys():
+        yield 180 - b[3 + j] - b[3 + k]
+    if herkunft in ("cosinussatz", "winkelsumme_besser_cosinussatz"):
+        if i < 3 and {j, k, 3 + s} <= b.keys():
+            yield math.sqrt(b[j] ** 2 + b[k] ** 2 - 2 * b[j] * b[k] * math.cos(rad(b[3 + s])))
+        if i >= 3 and {0, 1, 2} <= b.keys():
+            yield math.degrees(math.acos((b[j] ** 2 + b[k] ** 2 - b[s] ** 2) / (2 * b[j] * b[k])))
+    if herkunft == "sinussatz":
+        # The steps take a given side with its given opposite angle where there is one.
+        paare = [p for p in (j, k) if {p, 3 + p} <= gegeben] or [j, k]
+        for p in paare:
+            if i < 3 and {p, 3 + p, 3 + s} <= b.keys():
+                yield b[p] * math.sin(rad(b[3 + s])) / math.sin(rad(b[3 + p]))
+            if i >= 3 and {p, 3 + p, s} <= b.keys():
+                sinus = gerundet(b[s] * math.sin(rad(b[3 + p])) / b[p])
+                spitz = math.degrees(math.asin(min(1.0, sinus)))
+                # The branch of the steps: acute or obtuse as the solution is.
+                yield spitz if abs(spitz - genau) < abs(180 - spitz - genau) else 180 - spitz
+
+
+class Eigenschaften(unittest.TestCase):
+    """Generated exercises of every level and decimal count."""
+
+    def test_nachgerechnet_innerhalb_der_toleranz_und_ssw_reihenfolge(self):
+        geprueft = 0
+        for seed, dezimalen in itertools.product((1, 2, 7), (1, 2, 3)):
+            daten = quiz("--erzeuge", "40", "--seed", str(seed), "--dezimalen", str(dezimalen))
+            cloze = [q for q in fragen(daten) if q.get("type") == "cloze"]
+            for q, ergebnis in zip(cloze, rechne([gegeben_zeile(q) for q in cloze])):
+                gaps, _ = luecken(q.find("questiontext/text").text)
+                if ergebnis["typ"] == "SSW":
+                    gaps.pop(0)
+                    sinuswinkel = [f for f in FELDER[3:] if ergebnis["dreiecke"] and
+                                   ergebnis["dreiecke"][0][f]["herkunft"] == "sinussatz"]
+                    winkel = [d[sinuswinkel[0]]["wert"] for d in ergebnis["dreiecke"]]
+                    self.assertTrue(all(w < 90 for w in winkel[:1]), winkel)
+                    self.assertTrue(all(w > 90 for w in winkel[1:]), winkel)
+                for d in ergebnis["dreiecke"]:
+                    wege = schuelerwerte(d, dezimalen)
+                    for f in unbekannte(d):
+                        wert, toleranz = numerisch(gaps.pop(0))
+                        self.assertGreaterEqual(toleranz, 0.5 * 10 ** -dezimalen)
+                        for x in wege[FELDER.index(f)]:
+                            self.assertLessEqual(abs(round(x, dezimalen) - wert),
+                                                 toleranz * (1 + 1e-9),
+                                                 (q.find("name/text").text, f, x, wert))
+                            geprueft += 1
+                self.assertEqual(gaps, [])
+        self.assertGreater(geprueft, 1000)
+
+
+class Feindlich(unittest.TestCase):
+    """Letters and titles made of XML, CDATA and Cloze syntax."""
+
+    TITEL = 'T<&"]]>/x 🙂\u200f'
+    SEITEN = ["<&\"'x", "]]>", "{1:NUMERICAL:=1}#~/\\"]
+
+    def test_buchstaben_und_titel_ueberstehen_xml_cdata_und_cloze(self):
+        zeile = "\t".join(["7", "5", "", "", "", "40"] + self.SEITEN +
+                          ["a", "\U0001F642", "\u200fg"])
+        daten = quiz("--titel", self.TITEL, eingabe=zeile.encode() + b"\n")
+        alle = fragen(daten)
+        self.assertEqual(alle[0].find("category/text").text,
+                         "$course$/top/" + self.TITEL.replace("/", "//"))
+        q = alle[1]
+        gaps, rest = luecken(q.find("questiontext/text").text)
+        self.assertEqual(len(gaps), 3)
+        sichtbar = html.unescape(rest)
+        self.assertIn("Gegeben: <&\"'x = 7, ]]> = 5, \u200fγ = 40°", sichtbar)
+        self.assertIn(self.SEITEN[2] + " = {#1}", sichtbar)
+        falsch = gaps[0]["alternativen"][1]
+        self.assertEqual(falsch[:2], (None, "*"))
+        self.assertEqual(html.unescape(falsch[2]), self.SEITEN[2] + " stimmt nicht – rechne nach.")
+        self.assertIn("\U0001F642 = {#3}°", sichtbar)
+
+    def test_unerlaubte_zeichen_werden_ersetzt(self):
+        daten = quiz("--titel", "a\x01b\x7fc", eingabe=b"3\t4\t5\n")
+        self.assertEqual(fragen(daten)[0].find("category/text").text,
+                         "$course$/top/a\ufffdb\x7fc")
+
+
+class Kommandozeile(unittest.TestCase):
+    def test_nichts_geschrieben_bei_aufgaben_ohne_loesung(self):
+        with tempfile.TemporaryDirectory() as ordner:
+            ziel = os.path.join(ordner, "quiz.xml")
+            with open(ziel, "wb") as f:
+                f.write(b"alt")
+            lauf = starte("--moodle", ziel, eingabe=b"3\t4\t5\n1\t2\t5\n")
+            self.assertEqual(lauf.returncode, 1)
+            with open(ziel, "rb") as f:
+                self.assertEqual(f.read(), b"alt")
+            lauf = starte("--moodle", ziel, "--trotzdem", eingabe=b"3\t4\t5\n1\t2\t5\n")
+            self.assertEqual(lauf.returncode, 1)
+            self.assertIn("1 Aufgabe ohne Lösung nicht im Quiz", lauf.stderr.decode())
+            with open(ziel, "rb") as f:
+                self.assertEqual(len([q for q in fragen(f.read()) if q.get("type") == "cloze"]), 1)
+            self.assertEqual(os.listdir(ordner), ["quiz.xml"])
+
+    def test_ziel_nicht_schreibbar(self):
+        lauf = starte("--moodle", "/nicht/da/quiz.xml", eingabe=b"3\t4\t5\n")
+        self.assertEqual(lauf.returncode, 2)
+        self.assertIn("lässt sich nicht schreiben", lauf.stderr.decode())
+
+    def test_optionen(self):
+        daten = quiz("--toleranz", "0.01", "--einheit", "cm", eingabe=b"3\t4\t5\n")
+        gaps, rest = luecken(fragen(daten)[1].find("questiontext/text").text)
+        self.assertEqual({numerisch(g)[1] for g in gaps}, {0.01})
+        self.assertEqual(rest.count("°"), 3)
+        for falsch in (["--toleranz", "0", "--moodle", "q.xml"], ["--toleranz", "0,1", "--moodle", "q.xml"],
+                       ["--toleranz", "0.1", "-o", "x.pdf"], ["--moodle", ""]):
+            self.assertEqual(starte(*falsch, eingabe=b"3\t4\t5\n").returncode, 2, falsch)
+        with tempfile.TemporaryDirectory() as ordner:
+            lauf = starte("-o", "b.pdf", "--moodle", "q.xml", eingabe=b"3\t4\t5\n", cwd=ordner)
+            self.assertEqual(lauf.returncode, 0, lauf.stderr)
+            self.assertEqual(sorted(os.listdir(ordner)), ["b.pdf", "q.xml"])
+
+
+if __name__ == "__main__":
+    BLATT, RECHNE = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2])
+    unittest.main(argv=sys.argv[:1], verbosity=1)
