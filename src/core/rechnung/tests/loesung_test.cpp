@@ -56,7 +56,7 @@ TEST(Loesung, SSWBefundErklaertDieAnzahlDerLoesungen) {
          2,
          0},
         {"stumpf gegenueber der kuerzeren",
-         Boxen({{Feld::A, "5"}, {Feld::B, "6"}, {Feld::Alpha, "120"}}),
+         Boxen({{Feld::A, "5"}, {Feld::B, "6"}, {Feld::Alpha, "150"}}),
          Vergleich::Kuerzer,
          {Art::Verworfen, Art::Verworfen},
          0,
