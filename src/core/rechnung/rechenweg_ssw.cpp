@@ -39,16 +39,16 @@ void WinkelAuswahl(Schreiber& s, const SSWBefund& b, const Rollen& r) {
 void Urteil(Schreiber& s, const Kandidat& k, const std::string& name, const Rollen& r, bool immer) {
     const std::string summe = r.W + " + " + name;
     switch (k.Art) {
-    case Kandidat::Art::Gueltig:
+    case SSWBefund::Kandidatenart::Gueltig:
         if (immer) {
             s.Begruendung(summe + " < 180°: Auch mit " + name + " bleibt Platz für " +
                           r.SummenWinkel + ".");
         }
         break;
-    case Kandidat::Art::Flach:
+    case SSWBefund::Kandidatenart::Flach:
         s.Begruendung(summe + " = 180°: Für " + r.SummenWinkel + " bleibt 0°.");
         break;
-    case Kandidat::Art::Verworfen:
+    case SSWBefund::Kandidatenart::Verworfen:
         s.Begruendung(summe + " > 180°: Für " + r.SummenWinkel + " bleibt kein Platz, " + name +
                       " scheidet aus.");
         break;
@@ -100,7 +100,8 @@ void SSWSchritte(Schreiber& s) {
                                         : s.Rechnung("", namen[i] + " = 180° − " + namen[0],
                                                      namen[i] + " = 180° − " + texte[0], ergebnis);
         dreieck.emplace_back();
-        if (kandidaten[i].Art != Kandidat::Art::Verworfen && anzahl < l.Dreiecke.size()) {
+        if (kandidaten[i].Art != SSWBefund::Kandidatenart::Verworfen &&
+            anzahl < l.Dreiecke.size()) {
             dreieck[i] = anzahl++;
             schritt.Groesse = b.SinusWinkel;
             schritt.Dreieck = *dreieck[i];
