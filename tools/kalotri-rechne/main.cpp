@@ -12,6 +12,7 @@
 #include "aufgabenzeile.h"
 #include "kalotri_version.h"
 #include "loesung.h"
+#include "rechenweg.h"
 #include "rundformat.h"
 #include "scriptausgabe.h"
 #include "scriptprotokoll.h"
@@ -58,7 +59,7 @@ std::string TrennzeichenDesGebietsschemas() {
 }
 
 // Reads every line, writes its result; returns the exit code.
-int RechneAlle(const Zahlformat& format, bool json) {
+int RechneAlle(const Zahlformat& format, const rechne::Optionen& optionen) {
     rechne::Zeilenleser leser(STDIN_FILENO);
     rechne::Schreiber schreiber(STDOUT_FILENO);
     int rueckgabe = 0;
@@ -93,10 +94,17 @@ int RechneAlle(const Zahlformat& format, bool json) {
             Melde(*ausgang.Fehler);
             rueckgabe = FalscheZeile;
         }
-        if (json) {
-            jsonAusgabe.HaengeAn(schreiber.Puffer(), script, ausgang,
-                                 loesung ? &*loesung : nullptr);
+        std::optional<Rechenweg> weg;
+        if (optionen.Rechenweg) {
+            weg = loesung ? ErstelleRechenweg(*loesung, format) : Rechenweg{};
+        }
+        if (optionen.Json) {
+            jsonAusgabe.HaengeAn(schreiber.Puffer(), script, ausgang, loesung ? &*loesung : nullptr,
+                                 weg ? &*weg : nullptr);
+        } else if (weg && loesung) {
+            rechne::HaengeRechenwegAn(schreiber.Puffer(), *weg);
         } else {
+            // The Script's lines, or for a line that was not calculated its error alone.
             rechne::HaengeTextAn(schreiber.Puffer(), script, ausgang);
         }
         schreiber.Weiter();
@@ -132,7 +140,7 @@ int Hauptprogramm(int argc, char** argv) {
     Zahlformat format;
     format.Maske = rundFormat.Maske;
     format.Trennzeichen = optionen.Werte.Trennzeichen.value_or(TrennzeichenDesGebietsschemas());
-    return RechneAlle(format, optionen.Werte.Json);
+    return RechneAlle(format, optionen.Werte);
 }
 
 } // namespace

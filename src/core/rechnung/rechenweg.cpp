@@ -102,8 +102,14 @@ Rechenweg ErstelleRechenweg(const Loesung& loesung, const Zahlformat& format) {
     try {
         Schritte(s);
     } catch (const KalotriFehler& fehler) {
-        // A mask too long for the fixed form; the Script ends with the same error.
-        s.Hinweis(FehlerAnzeigeText(fehler.what()));
+        // A mask too long for the fixed form. The Script ends with the same error, but a
+        // message, which shows no number, is still a message.
+        if (IstMeldung(loesung.Ausgangscode) && loesung.Ausgang.Meldung) {
+            s.Weg.clear();
+            s.Hinweis(*loesung.Ausgang.Meldung);
+        } else {
+            s.Hinweis(FehlerAnzeigeText(fehler.what()));
+        }
     }
     const bool gerechnet = std::ranges::any_of(
         s.Weg, [](const Rechenschritt& r) { return r.Art == SchrittArt::Rechnung; });

@@ -100,7 +100,8 @@ void SSWSchritte(Schreiber& s) {
                                         : s.Rechnung("", namen[i] + " = 180° − " + namen[0],
                                                      namen[i] + " = 180° − " + texte[0], ergebnis);
         dreieck.emplace_back();
-        if (kandidaten[i].Art != SSWBefund::Kandidatenart::Verworfen && anzahl < l.Dreiecke.size()) {
+        if (kandidaten[i].Art != SSWBefund::Kandidatenart::Verworfen &&
+            anzahl < l.Dreiecke.size()) {
             dreieck[i] = anzahl++;
             schritt.Groesse = b.SinusWinkel;
             schritt.Dreieck = *dreieck[i];

@@ -216,6 +216,16 @@ const std::vector<Beispiel> Beispiele = {
      "Gleitkommadivision durch Null.\n"},
 
     {"fewer than three values: nothing", Boxen({{A, "3"}, {B, "4"}}), ""},
+
+    // A mask too long for the fixed form stops every number, but a message shows none.
+    {"mask too long",
+     Boxen({{A, "3"}, {B, "4"}, {C, "5"}}),
+     "Format-String zu lang.\n",
+     {"0." + std::string(223, '0'), ","}},
+    {"mask too long, message",
+     Boxen({{A, "3"}, {B, "4"}, {C, "8"}}),
+     "Kein Dreieck!\n",
+     {"0." + std::string(223, '0'), ","}},
 };
 
 TEST(Rechenweg, WorkedExamples) {
