@@ -5,6 +5,7 @@
 #include "groessen.h"
 #include "loesungen.h"
 #include "pruef.h"
+#include "scriptausgabe.h"
 #include "scriptprotokoll.h"
 #include "scripttext.h"
 #include "sichtbar.h"
@@ -117,15 +118,17 @@ BlattAufgabe Bearbeite(const Eingabe& eingabe, const Darstellung& darstellung) {
         }
     }
     a.Skizze = SkizzeFuer(eingabe, darstellung);
+    const Loesung loesung = Berechne(eingabe);
     ScriptProtokoll script;
-    TRechner rechner(script);
-    const Ausgang ausgang = rechner.Rechne(eingabe, darstellung.Format);
+    const Ausgang ausgang = SchreibeScript(loesung, darstellung.Format, script);
     a.Loesungsweg = SichtbareZeilen(script, ausgang);
     if (ausgang.Meldung) {
         a.Problem = *ausgang.Meldung;
     } else if (ausgang.Fehler) {
         a.Problem = FehlerAnzeigeText(*ausgang.Fehler);
         a.ProblemIstFehler = true;
+        // The number form failed while the Script was written: no figure could say more.
+        return a;
     } else if (script.Zeilen().empty()) {
         // Fewer than three values: the calculation leaves it at that without a word.
         const int n = Angaben(eingabe);
@@ -133,7 +136,7 @@ BlattAufgabe Bearbeite(const Eingabe& eingabe, const Darstellung& darstellung) {
                     "; eine Aufgabe braucht drei, darunter eine Seite";
     }
     try {
-        for (const Dreieck& d : GeloesteDreiecke(rechner, script, ausgang)) {
+        for (const Dreieck& d : GeloesteDreiecke(loesung)) {
             a.Figuren.push_back(Figur(d, eingabe, darstellung));
             a.Schluessel.push_back(SchluesselZeile(d, eingabe, darstellung));
         }
