@@ -127,6 +127,9 @@ std::vector<double> Loesungsblock::Streifen() const {
     for (const Wegzeile& zeile : zeilen_) {
         h.push_back(s_.Hoehe(s_.Mass(zeile.Art), zeile.Text, breite_));
     }
+    if (!figuren_ && !h.empty()) {
+        h.back() += s_.Mm(2.5);
+    }
     return h;
 }
 
