@@ -182,7 +182,7 @@ Schluesselblock::Schluesselblock(const BlattAufgabe& a, int nummer, const Satz& 
     }
     for (std::size_t i = 0; i < a.Schluessel.size(); ++i) {
         if (a.Schluessel.size() > 1) {
-            werte_ += (i > 0 ? "; " : "") + std::to_string(i + 1) + ". Lösung: ";
+            werte_ += (i > 0 ? "\n" : "") + std::to_string(i + 1) + ". Lösung: ";
         }
         werte_ += a.Schluessel[i];
     }
