@@ -192,7 +192,7 @@ class Schluessel(unittest.TestCase):
                 if not soll:
                     self.assertEqual(text, "keine Lösung", stelle)
                     continue
-                teile = re.split(r"; ?\d\. Lösung: ", re.sub(r"^1\. Lösung: ", "", text))
+                teile = re.split(r" \d\. Lösung: ", re.sub(r"^1\. Lösung: ", "", text))
                 self.assertEqual(len(teile), len(soll), stelle)
                 for teil, werte in zip(teile, soll):
                     ist = dict(x.split(" = ") for x in teil.split(", "))

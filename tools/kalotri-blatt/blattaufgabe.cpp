@@ -127,6 +127,8 @@ BlattAufgabe Bearbeite(const Eingabe& eingabe, const Darstellung& darstellung) {
     } else if (ausgang.Fehler) {
         a.Problem = FehlerAnzeigeText(*ausgang.Fehler);
         a.ProblemIstFehler = true;
+        // The number form failed while the Script was written: no figure could say more.
+        return a;
     } else if (script.Zeilen().empty()) {
         // Fewer than three values: the calculation leaves it at that without a word.
         const int n = Angaben(eingabe);

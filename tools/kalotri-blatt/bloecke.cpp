@@ -127,6 +127,9 @@ std::vector<double> Loesungsblock::Streifen() const {
     for (const Wegzeile& zeile : zeilen_) {
         h.push_back(s_.Hoehe(s_.Mass(zeile.Art), zeile.Text, breite_));
     }
+    if (!figuren_ && !h.empty()) {
+        h.back() += s_.Mm(2.5);
+    }
     return h;
 }
 
@@ -179,7 +182,7 @@ Schluesselblock::Schluesselblock(const BlattAufgabe& a, int nummer, const Satz& 
     }
     for (std::size_t i = 0; i < a.Schluessel.size(); ++i) {
         if (a.Schluessel.size() > 1) {
-            werte_ += (i > 0 ? "; " : "") + std::to_string(i + 1) + ". Lösung: ";
+            werte_ += (i > 0 ? "\n" : "") + std::to_string(i + 1) + ". Lösung: ";
         }
         werte_ += a.Schluessel[i];
     }

@@ -76,6 +76,8 @@ class Loesungsblock : public Block {
     double Beiwerk() const override;
     void Male(QPainter& p, double y, std::size_t von, std::size_t bis) const override;
     std::string Name() const override { return "Lösung " + std::to_string(nummer_); }
+    // Without figures the solutions follow one another closely, as in a key.
+    bool Zeile() const override { return !figuren_; }
 
   private:
     QRectF FigurenSpalte(double y) const;
