@@ -134,7 +134,7 @@ class Quiz(unittest.TestCase):
     def test_kategorien_und_elemente_die_moodle_liest(self):
         kategorien = [q.find("category/text").text for q in self.fragen
                       if q.get("type") == "category"]
-        self.assertEqual(kategorien, ["$course$/top/Kalotri/Gruppe A",
+        self.assertEqual(kategorien, ["$course$/top/Kalotri", "$course$/top/Kalotri/Gruppe A",
                                       "$course$/top/Kalotri/Gruppe B"])
         self.assertEqual(self.fragen[0].get("type"), "category")
         cloze = [q for q in self.fragen if q.get("type") == "cloze"]
@@ -282,7 +282,8 @@ class Eigenschaften(unittest.TestCase):
             for q, ergebnis in zip(cloze, rechne([gegeben_zeile(q) for q in cloze])):
                 gaps, _ = luecken(q.find("questiontext/text").text)
                 if ergebnis["typ"] == "SSW":
-                    gaps.pop(0)
+                    richtig = [a[1] for a in gaps.pop(0)["alternativen"] if a[0] == "="]
+                    self.assertEqual(richtig, [str(len(ergebnis["dreiecke"]))])
                     sinuswinkel = [f for f in FELDER[3:] if ergebnis["dreiecke"] and
                                    ergebnis["dreiecke"][0][f]["herkunft"] == "sinussatz"]
                     winkel = [d[sinuswinkel[0]]["wert"] for d in ergebnis["dreiecke"]]
@@ -292,6 +293,7 @@ class Eigenschaften(unittest.TestCase):
                     wege = schuelerwerte(d, dezimalen)
                     for f in unbekannte(d):
                         wert, toleranz = numerisch(gaps.pop(0))
+                        self.assertEqual(wert, d[f]["wert"])
                         self.assertGreaterEqual(toleranz, 0.5 * 10 ** -dezimalen)
                         for x in wege[FELDER.index(f)]:
                             self.assertLessEqual(abs(round(x, dezimalen) - wert),

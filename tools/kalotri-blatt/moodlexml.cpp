@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <set>
 
 namespace kalotri::blatt {
 
@@ -126,13 +127,22 @@ std::string CData(std::string_view text) {
 
 std::string MoodleQuiz(const std::vector<Fragenkategorie>& kategorien) {
     std::string xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<quiz>\n";
+    const auto kategorie = [&xml](const std::string& pfad) {
+        xml += "<question type=\"category\">\n  <category><text>" + XmlText(pfad) +
+               "</text></category>\n</question>\n";
+    };
+    std::set<std::string> genannt;
     for (const Fragenkategorie& k : kategorien) {
         std::string pfad = "$course$/top";
         for (const std::string& name : k.Pfad) {
             pfad += "/" + Kategoriename(name);
+            // The categories above the questions' own are named too, once each, so that
+            // the file opens with the one named after the title.
+            if (&name != &k.Pfad.back() && genannt.insert(pfad).second) {
+                kategorie(pfad);
+            }
         }
-        xml += "<question type=\"category\">\n  <category><text>" + XmlText(pfad) +
-               "</text></category>\n</question>\n";
+        kategorie(pfad);
         for (const MoodleFrage& f : k.Fragen) {
             xml += Frage(f);
         }
