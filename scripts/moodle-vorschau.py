@@ -14,7 +14,7 @@ import re
 import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tests", "tools"))
-import pruefe_moodle as pm  # noqa: E402  the gap parser of the tests
+import moodle_quiz as pm  # noqa: E402  the gap parser of the tests
 
 STIL = ("body{font-family:'Liberation Sans',sans-serif;font-size:15px;margin:16px;"
         "width:760px} .q{background:#e7f3f5;padding:10px} .fb{background:#fcefdc;"

@@ -9,8 +9,6 @@ shown rounded numbers stays inside each tolerance.
 import base64
 import html
 import itertools
-import json
-import math
 import os
 import re
 import struct
@@ -18,62 +16,17 @@ import subprocess
 import sys
 import tempfile
 import unittest
-import xml.etree.ElementTree as ET
-import zlib
+
+from moodle_quiz import (FELDER, erwartete_reihen, fragen, gegeben_zeile, luecken,
+                         numerisch, schuelerwerte, unbekannte, zeichnet_etwas)
+import moodle_quiz
 
 BLATT = None
 RECHNE = None
 
-# The embedded-answer syntax. Python wants each look-behind of one width, so Moodle's
-# (?<!\\|&|&amp;) becomes three of them.
-ANTEIL = r"(?P<anteil>=|%-?[0-9]+(?:[.,][0-9]*)?%)"
-ANTWORT = r"(?P<antwort>.+?(?<!\\)(?<!&)(?<!&amp;)(?=[~#}]|$))"
-RUECKMELDUNG = r"(?:#(?P<rueckmeldung>.*?(?<!\\)(?=[~}]|$)))?"
-ALTERNATIVE = ANTEIL + "?" + ANTWORT + RUECKMELDUNG
-TYPEN = ("NUMERICAL|NM|MULTICHOICE_VS|MCVS|MULTICHOICE_HS|MCHS|MULTICHOICE_V|MCV|"
-         "MULTICHOICE_H|MCH|MULTICHOICE_S|MCS|MULTICHOICE|MC|SHORTANSWER_C|SAC|MWC|"
-         "SHORTANSWER|SA|MW|MULTIRESPONSE_HS|MRHS|MULTIRESPONSE_H|MRH|MULTIRESPONSE_S|MRS|"
-         "MULTIRESPONSE|MR")
-ALT_OHNE_NAMEN = re.sub(r"\?P<\w+>", "", ALTERNATIVE)
-LUECKE = re.compile(r"\{(?P<gewicht>[0-9]*):(?P<typ>" + TYPEN + r"):(?P<alternativen>" +
-                    ALT_OHNE_NAMEN + "(?:~" + ALT_OHNE_NAMEN + r")*)\}", re.S)
-EINE_ALTERNATIVE = re.compile("~?" + ALTERNATIVE, re.S)
-ZAHL = r"-?(?:[0-9]+[.,]?[0-9]*|[.,][0-9]+)(?:[eE][-+]?[0-9]+)?"
-NUMERISCH = re.compile("^(?P<wert>" + ZAHL + ")(?::(?P<toleranz>" + ZAHL + "))?$", re.S)
 
-FELDER = ["a", "b", "c", "alpha", "beta", "gamma"]
-WINKEL_FELDER = {"α": 3, "β": 4, "γ": 5}
-
-
-def luecken(text):
-    """The gaps in order, each as Moodle's importer stores it, and the text around them."""
-    gefunden = []
-    while True:
-        m = LUECKE.search(text)
-        if not m:
-            return gefunden, text
-        alternativen = []
-        rest = m.group("alternativen")
-        while rest:
-            a = EINE_ALTERNATIVE.match(rest)
-            assert a, rest
-            rueck = a.group("rueckmeldung")
-            if rueck is not None:
-                rueck = html.unescape(rueck).replace("\\}", "}").replace("\\#", "#")
-            alternativen.append((a.group("anteil"), a.group("antwort"), rueck))
-            rest = rest[a.end():]
-        gefunden.append({"typ": m.group("typ"), "gewicht": m.group("gewicht"),
-                         "alternativen": alternativen, "davor": text[:m.start()]})
-        text = text[:m.start()] + "{#%d}" % len(gefunden) + text[m.end():]
-
-
-def numerisch(luecke):
-    anteil, antwort, _ = luecke["alternativen"][0]
-    assert luecke["typ"] == "NUMERICAL" and anteil == "=", luecke
-    m = NUMERISCH.match(antwort)
-    assert m, antwort
-    assert "," not in antwort, antwort
-    return float(m.group("wert")), float(m.group("toleranz"))
+def rechne(zeilen):
+    return moodle_quiz.rechne(RECHNE, zeilen)
 
 
 def starte(*argumente, eingabe=b"", env=None, cwd=None):
@@ -88,39 +41,6 @@ def quiz(*argumente, eingabe=b""):
         assert lauf.returncode in (0, 1), lauf.stderr.decode()
         with open(ziel, "rb") as f:
             return f.read()
-
-
-def fragen(daten):
-    assert daten.startswith(b'<?xml version="1.0" encoding="UTF-8"?>\n'), daten[:60]
-    wurzel = ET.fromstring(daten)
-    assert wurzel.tag == "quiz"
-    return wurzel.findall("question")
-
-
-def gegeben_zeile(frage):
-    """The exercise line for kalotri-rechne, read back from "Gegeben: a = 14,3, b = 8"."""
-    text = html.unescape(frage.find("questiontext/text").text)
-    gegeben = re.search(r"<p>Gegeben: (.*?)</p>", text).group(1)
-    felder = [""] * 6
-    for teil in gegeben.split(", "):
-        name, wert = teil.split(" = ")
-        index = WINKEL_FELDER.get(name, "abc".find(name))
-        felder[index] = wert.rstrip("°").replace(",", ".")
-    return "\t".join(felder)
-
-
-def rechne(zeilen):
-    lauf = subprocess.run([RECHNE, "--json"], input="\n".join(zeilen).encode() + b"\n",
-                          capture_output=True, timeout=300)
-    return [json.loads(z) for z in lauf.stdout.decode().splitlines()]
-
-
-def unbekannte(dreieck):
-    return [f for f in FELDER if dreieck[f]["herkunft"] != "gegeben"]
-
-
-def erwartete_reihen(ergebnis):
-    return [[d[f]["wert"] for f in unbekannte(d)] for d in ergebnis["dreiecke"]]
 
 
 class Quiz(unittest.TestCase):
@@ -208,67 +128,6 @@ class Quiz(unittest.TestCase):
                 self.assertEqual(f.read(), self.daten)
         self.assertIn("de_DE.utf8", subprocess.run(["locale", "-a"], capture_output=True,
                                                    text=True).stdout.replace("UTF-8", "utf8"))
-
-
-def zeichnet_etwas(png):
-    """Some pixel of the picture is not white."""
-    daten, i = b"", 8
-    while i < len(png):
-        laenge, art = struct.unpack(">I4s", png[i:i + 8])
-        if art == b"IDAT":
-            daten += png[i + 8:i + 8 + laenge]
-        i += 12 + laenge
-    roh = zlib.decompress(daten)
-    return roh.count(b"\xff") < len(roh) * 0.99
-
-
-# A pupil's way to each unknown by the law the solver names: givens exact, earlier results
-# rounded as shown, the sine of the law of sines rounded too. Every choice of a known pair.
-def schuelerwerte(dreieck, dezimalen):
-    gerundet = lambda x: round(x, dezimalen)
-    bekannt = {i: dreieck[f]["wert"] for i, f in enumerate(FELDER)
-               if dreieck[f]["herkunft"] == "gegeben"}
-    gegeben = set(bekannt)
-    offen = {i for i in range(6) if i not in bekannt}
-    ergebnisse = {}
-    while offen:
-        neu = {}
-        for i in offen:
-            herkunft = dreieck[FELDER[i]]["herkunft"]
-            genau = dreieck[FELDER[i]]["wert"]
-            wege = list(wege_zu(i, herkunft, bekannt, gegeben, gerundet, genau))
-            if wege:
-                neu[i] = wege
-        assert neu, (dreieck, bekannt)
-        for i, wege in neu.items():
-            ergebnisse[i] = wege
-            bekannt[i] = gerundet(dreieck[FELDER[i]]["wert"])
-            offen.discard(i)
-    return ergebnisse
-
-
-def wege_zu(i, herkunft, b, gegeben, gerundet, genau):
-    rad = math.radians
-    s = i % 3
-    j, k = (s + 1) % 3, (s + 2) % 3
-    if i >= 3 and herkunft.startswith("winkelsumme") and {3 + j, 3 + k} <= b.keys():
-        yield 180 - b[3 + j] - b[3 + k]
-    if herkunft in ("cosinussatz", "winkelsumme_besser_cosinussatz"):
-        if i < 3 and {j, k, 3 + s} <= b.keys():
-            yield math.sqrt(b[j] ** 2 + b[k] ** 2 - 2 * b[j] * b[k] * math.cos(rad(b[3 + s])))
-        if i >= 3 and {0, 1, 2} <= b.keys():
-            yield math.degrees(math.acos((b[j] ** 2 + b[k] ** 2 - b[s] ** 2) / (2 * b[j] * b[k])))
-    if herkunft == "sinussatz":
-        # The steps take a given side with its given opposite angle where there is one.
-        paare = [p for p in (j, k) if {p, 3 + p} <= gegeben] or [j, k]
-        for p in paare:
-            if i < 3 and {p, 3 + p, 3 + s} <= b.keys():
-                yield b[p] * math.sin(rad(b[3 + s])) / math.sin(rad(b[3 + p]))
-            if i >= 3 and {p, 3 + p, s} <= b.keys():
-                sinus = gerundet(b[s] * math.sin(rad(b[3 + p])) / b[p])
-                spitz = math.degrees(math.asin(min(1.0, sinus)))
-                # The branch of the steps: acute or obtuse as the solution is.
-                yield spitz if abs(spitz - genau) < abs(180 - spitz - genau) else 180 - spitz
 
 
 class Eigenschaften(unittest.TestCase):
