@@ -29,13 +29,19 @@ QByteArray Png(const QImage& bild) {
     return daten;
 }
 
-QImage FigurBild(const BlattAufgabe& a) {
+// Figures far taller than wide say nothing a pupil could see; no figure then.
+constexpr double HoechstesSeitenverhaeltnis = 4;
+
+std::optional<QImage> FigurBild(const BlattAufgabe& a) {
     QImage mass(1, 1, QImage::Format_RGB32);
     const int dpm = static_cast<int>(std::lround(PixelProMm * 1000));
     mass.setDotsPerMeterX(dpm);
     mass.setDotsPerMeterY(dpm);
     const double breite = FigurBreiteMm * PixelProMm;
     const double hoehe = FigurenHoehe(a, breite, Zeichenflaeche::Fuer(&mass));
+    if (!(hoehe > 0 && hoehe <= HoechstesSeitenverhaeltnis * breite)) {
+        return std::nullopt;
+    }
     QImage bild(static_cast<int>(std::ceil(breite)), static_cast<int>(std::ceil(hoehe)) + 1,
                 QImage::Format_RGB32);
     bild.setDotsPerMeterX(dpm);
@@ -154,7 +160,7 @@ std::optional<MoodleFrage> BaueFrage(const Eingabe& eingabe, const Darstellung& 
               std::string(SkizzenUnterschrift) + " mit " + a.Gegeben) +
          "</p>\n";
     t += "<p>Berechne die fehlenden Größen und runde " + runden +
-         ". Als Dezimalzeichen gehen Komma und Punkt.</p>\n";
+         ". Schreibe Dezimalzahlen mit Komma, etwa 12,5.</p>\n";
     Luecken luecken{l, darstellung, toleranz};
     if (ssw) {
         const std::string winkel = ClozeHtml(Anzeigebuchstabe(l, l.SSW->SinusWinkel));
@@ -178,11 +184,11 @@ std::optional<MoodleFrage> BaueFrage(const Eingabe& eingabe, const Darstellung& 
     f.Luecken = luecken.Anzahl;
 
     f.Rueckmeldung = RechenwegHtml(ErstelleRechenweg(l, darstellung.Format));
-    if (!a.Figuren.empty()) {
-        const QImage figur = FigurBild(a);
-        f.RueckmeldungsBilder.push_back({datei + "-figur.png", Png(figur)});
+    const std::optional<QImage> figur = a.Figuren.empty() ? std::nullopt : FigurBild(a);
+    if (figur) {
+        f.RueckmeldungsBilder.push_back({datei + "-figur.png", Png(*figur)});
         f.Rueckmeldung += "<p>" +
-                          Bild(f.RueckmeldungsBilder.back().Name, figur,
+                          Bild(f.RueckmeldungsBilder.back().Name, *figur,
                                "Figur, maßstäblich: " + Verbunden(a.Schluessel, "; ")) +
                           "</p>\n";
     }
