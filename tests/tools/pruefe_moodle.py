@@ -191,6 +191,8 @@ class Feindlich(unittest.TestCase):
         daten = quiz("--titel", "a\x01b\x7fc", eingabe=b"3\t4\t5\n")
         self.assertEqual(fragen(daten)[0].find("category/text").text,
                          "$course$/top/a\ufffdb\x7fc")
+        daten = quiz("--titel", "/a/", eingabe=b"3\t4\t5\n")
+        self.assertEqual(fragen(daten)[0].find("category/text").text, "$course$/top/ //a// ")
 
 
 class Kommandozeile(unittest.TestCase):

@@ -18,11 +18,18 @@ bool XmlErlaubt(std::uint32_t z) {
            (z >= 0xE000 && z <= 0xFFFD) || (z >= 0x10000 && z <= 0x10FFFF);
 }
 
-// Moodle names a category by its path; a "/" inside a name is written twice.
+// Moodle names a category by its path; a "/" inside a name is written twice, and a blank
+// keeps one at either end from merging with the path's own (Moodle trims it off again).
 std::string Kategoriename(const std::string& name) {
     std::string text;
     for (const char c : name) {
         text += c == '/' ? std::string("//") : std::string(1, c);
+    }
+    if (!name.empty() && name.front() == '/') {
+        text.insert(0, " ");
+    }
+    if (!name.empty() && name.back() == '/') {
+        text += ' ';
     }
     return text;
 }
