@@ -15,7 +15,8 @@ namespace kalotri {
 
 namespace {
 
-constexpr int Signale[] = {SIGINT, SIGTERM, SIGHUP};
+// SIGABRT too: an exception from inside Qt that cannot unwind ends there.
+constexpr int Signale[] = {SIGINT, SIGTERM, SIGHUP, SIGABRT};
 
 // The temporary files not yet renamed, for the signal handler. Changed only while those
 // signals are blocked, so the handler never sees it half changed.

@@ -11,7 +11,8 @@ namespace kalotri {
 // figures). Each file is written to a temporary file beside its target, synced and closed;
 // only when every file of the set is complete are they renamed over their targets, with
 // the usual signals held back so that an interruption cannot leave half a set. A set
-// given up, by an error, an exception or SIGINT/SIGTERM/SIGHUP, leaves nothing behind.
+// given up, by an error, an exception or SIGINT/SIGTERM/SIGHUP/SIGABRT, leaves nothing
+// behind.
 //
 // Path names are used byte for byte as given. "-" is standard output, written directly
 // (a pipe cannot be replaced). An existing target must be a regular file, or a symbolic

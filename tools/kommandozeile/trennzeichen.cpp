@@ -87,8 +87,8 @@ std::optional<std::string> TrennzeichenFehler(std::string_view text) {
                "'";
     }
     if (!Taugt(Utf8Zeichen(text, 0, laenge))) {
-        return "Das Dezimaltrennzeichen muss sichtbar sein und darf keine Ziffer, kein "
-               "Vorzeichen, kein Buchstabe und kein Leerzeichen sein, nicht '" +
+        return "Das Dezimaltrennzeichen darf keine Ziffer, kein Vorzeichen, kein Buchstabe und "
+               "kein Leerzeichen sein und muss sichtbar sein, nicht '" +
                Sichtbar(text) + "'";
     }
     return std::nullopt;
