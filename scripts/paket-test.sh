@@ -72,6 +72,7 @@ version="$(sed -n 's/^#define KALOTRI_VERSION "\(.*\)"$/\1/p' "$build/generated/
 [ "$(QT_QPA_PLATFORM=offscreen /usr/bin/kalotri-blatt --version)" = "kalotri-blatt $version" ]
 for seite in kalotri kalotri-rechne kalotri-blatt; do
   man -w "$seite" | grep -q "^/usr/share/man/man1/$seite.1.gz$"
+  [ -f "/usr/share/man/en/man1/$seite.1.gz" ]
 done
 desktop-file-validate /usr/share/applications/de.kalotri.Kalotri.desktop
 appstreamcli validate --no-net /usr/share/metainfo/de.kalotri.Kalotri.metainfo.xml >/dev/null

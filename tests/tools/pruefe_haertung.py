@@ -222,6 +222,25 @@ class Optionen(unittest.TestCase):
                 self.assertEqual(starte(BLATT, "-o", "-", "--dezimalen", text).returncode, erwartet)
 
 
+class Handbuch(unittest.TestCase):
+    def test_beispiel_laeuft_wie_abgeschrieben(self):
+        # Copied from the rendered page, TABs shown as blanks once made it unreadable.
+        quelle = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "packaging")
+        with open(os.path.join(quelle, "beispiel", "arbeitsblatt.erwartet"), "rb") as f:
+            erwartet = f.read()
+        umgebung = dict(os.environ, MANWIDTH="100", LC_ALL="C.UTF-8",
+                        PATH=os.path.dirname(RECHNE) + os.pathsep + os.environ["PATH"])
+        for seite in ("man/kalotri-rechne.1.in", "man/en/kalotri-rechne.1.in"):
+            with self.subTest(seite=seite), tempfile.TemporaryDirectory() as ort:
+                text = subprocess.run(["man", "-l", os.path.join(quelle, seite)], env=umgebung,
+                                      capture_output=True, text=True, check=True).stdout
+                befehle = [z.strip() for z in text.splitlines()
+                           if "arbeitsblatt.txt" in z and z.strip().startswith(("printf", "kalotri"))]
+                lauf = subprocess.run(["sh", "-c", "\n".join(befehle)], cwd=ort, env=umgebung,
+                                      capture_output=True, timeout=60)
+                self.assertEqual(lauf.stdout, erwartet, befehle)
+
+
 if __name__ == "__main__":
     BLATT, RECHNE = os.path.abspath(sys.argv.pop(1)), os.path.abspath(sys.argv.pop(1))
     unittest.main()
