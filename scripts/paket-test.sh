@@ -29,7 +29,10 @@ echo "== hardening-check"
 # The programs as the package holds them. Two checks are left to the build flags:
 # bookworm's dpkg-buildflags has no control-flow protection in hardening=+all, and the
 # Fortify check finds no checked call where the compiler can prove every buffer size.
-grep -q -- "-D_FORTIFY_SOURCE=2" "$build/build.ninja"
+grep -q -- "-D_FORTIFY_SOURCE=2" "$build/build.ninja" || {
+  echo "$build was not built with dpkg-buildflags (cmake --preset standard)" >&2
+  exit 1
+}
 inhalt="$(mktemp -d)"
 dpkg-deb -x "$deb" "$inhalt"
 hardening-check --nocfprotection --nofortify \
