@@ -214,7 +214,7 @@ class Kommandozeile(unittest.TestCase):
 
     def test_ziel_nicht_schreibbar(self):
         lauf = starte("--moodle", "/nicht/da/quiz.xml", eingabe=b"3\t4\t5\n")
-        self.assertEqual(lauf.returncode, 2)
+        self.assertEqual(lauf.returncode, 4)
         self.assertIn("lässt sich nicht schreiben", lauf.stderr.decode())
 
     def test_optionen(self):

@@ -117,6 +117,7 @@ BlattAufgabe Bearbeite(const Eingabe& eingabe, const Darstellung& darstellung) {
                          Wert(eingabe, i, darstellung);
         }
     }
+    a.Gegeben = KuerzeText(a.Gegeben, GegebenMax);
     a.Skizze = SkizzeFuer(eingabe, darstellung);
     const Loesung loesung = Berechne(eingabe);
     ScriptProtokoll script;
@@ -161,6 +162,7 @@ BlattAufgabe UnlesbareZeile(std::string_view zeile, const std::string& grund) {
         zeile.remove_prefix(tab + 1);
     }
     HaengeSichtbarAn(a.Gegeben, zeile);
+    a.Gegeben = KuerzeText(a.Gegeben, GegebenMax);
     a.Problem = grund;
     return a;
 }

@@ -56,6 +56,10 @@ struct BlattAufgabe {
     Skizzenangaben Skizze;
 };
 
+// Texts typed into the boxes are shown as typed when they are no number; so much of them
+// is enough to see what went wrong, and keeps the exercise on one page.
+inline constexpr std::size_t GegebenMax = 1500;
+
 struct Darstellung {
     Zahlformat Format;
     std::string Einheit; // after side lengths; may be empty

@@ -21,12 +21,12 @@ const char* Hilfetext() {
            "und Grund und macht kein Blatt. Oder erzeugt mit --erzeuge.\n"
            "\n"
            "Optionen:\n"
-           "  -o, --ausgabe DATEI     die PDF-Datei (nötig)\n"
+           "  -o, --ausgabe DATEI     die PDF-Datei (nötig; \"-\": Standardausgabe)\n"
            "  --titel TEXT            Überschrift des Blatts\n"
            "  --schule TEXT           Schule im Kopf jeder Aufgabenseite\n"
            "  --klasse TEXT           Klasse im Kopf jeder Aufgabenseite\n"
            "  --datum TEXT            Datum im Kopf (Vorgabe: eine Linie zum Ausfüllen)\n"
-           "  --dezimalen ANZAHL      Dezimalen wie im Dialog \"Optionen\" (Vorgabe 3)\n"
+           "  --dezimalen ANZAHL      Dezimalen wie im Dialog \"Optionen\", ab 0 (Vorgabe 3)\n"
            "  --trennzeichen ZEICHEN  Dezimaltrennzeichen (Vorgabe \",\")\n"
            "  --einheit TEXT          Einheit der Seitenlängen, etwa cm (Vorgabe: keine)\n"
            "  --mehr                  Umfang, Fläche, Höhen, Um- und Inkreisradius dazu\n"
@@ -61,9 +61,17 @@ const char* Hilfetext() {
            "  --help                  diese Hilfe\n"
            "  --version               die Version\n"
            "\n"
-           "Rückgabewert: 0 fertig, 1 Aufgaben ohne Lösung (mit --trotzdem steht das Blatt\n"
-           "trotzdem da), 2 falsche Optionen, keine Aufgaben oder eine Datei ließ sich nicht\n"
-           "lesen oder schreiben (dann entsteht kein Blatt).\n";
+           "Blatt, SVG-Dateien und Quiz erscheinen erst, wenn alle fertig sind; \"-o -\"\n"
+           "schreibt das PDF auf die Standardausgabe. Eine vorhandene Ausgabedatei muss eine\n"
+           "gewöhnliche Datei sein.\n"
+           "\n"
+           "Rückgabewert (dieselben wie bei kalotri-rechne):\n"
+           "  0  fertig\n"
+           "  1  Aufgaben ohne Lösung (kein Blatt; mit --trotzdem das Blatt mit allen)\n"
+           "  2  falsche Optionen oder keine Aufgaben (kein Blatt)\n"
+           "  3  eine Datei oder die Eingabe ließ sich nicht lesen (kein Blatt)\n"
+           "  4  Fehler beim Schreiben (kein Blatt, keine SVG-Dateien, kein Quiz)\n"
+           "  5  zu wenig Speicher (kein Blatt)\n";
 }
 
 } // namespace kalotri::blatt

@@ -5,11 +5,12 @@
 #include "blattaufgabe.h"
 #include "blattpdf.h"
 #include "moodlequiz.h"
-#include "moodlexml.h"
 #include "optionen.h"
 #include "quelle.h"
+#include "satzdatei.h"
 #include "svgausgabe.h"
 
+#include "ausgabesatz.h"
 #include "erzeuge.h"
 #include "kalotri_version.h"
 #include "kommandozeile.h"
@@ -18,10 +19,10 @@
 
 #include <QGuiApplication>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include <chrono>
 #include <iostream>
+#include <new>
 
 namespace {
 
@@ -38,9 +39,9 @@ void Meldungen(QtMsgType typ, const QMessageLogContext&, const QString& text) {
     }
 }
 
-int Abbruch(const std::string& text) {
-    std::cerr << "kalotri-blatt: " << text << "\n";
-    return 2;
+int Abbruch(const std::string& text, Rueckgabe rueckgabe) {
+    Melde("kalotri-blatt", text);
+    return rueckgabe;
 }
 
 blatt::Aufgabenliste Erzeugt(const blatt::Optionen& o) {
@@ -87,21 +88,22 @@ blatt::Blattkopf Kopf(const blatt::Optionen& o) {
     return kopf;
 }
 
-// One line per exercise that cannot be solved: where it is, what it says, and why.
+// One line per exercise that cannot be solved: where it is, what it says (the start of a
+// long line is enough to find it), and why.
 void MeldeProblem(const blatt::Aufgabenliste& liste, const blatt::Quellzeile& zeile,
                   const std::string& grund) {
-    std::string text = "kalotri-blatt: ";
-    HaengeSichtbarAn(text, blatt::Fundstelle(liste, zeile));
-    text += ": \"";
-    HaengeSichtbarAn(text, zeile.Text);
-    text += zeile.ZuLang ? "...\": " : "\": ";
-    HaengeSichtbarAn(text, grund);
-    std::cerr << text << "\n";
+    constexpr std::size_t Zitat = 80;
+    std::string text = blatt::Fundstelle(liste, zeile) + ": \"";
+    text += blatt::KuerzeText(zeile.Text, Zitat);
+    if (zeile.Text.size() <= Zitat && (zeile.ZuLang || zeile.Felder > 12)) {
+        text += "…";
+    }
+    Melde("kalotri-blatt", text + "\": " + grund);
 }
 
 // The figures as SVG files; with groups, each group in a folder of its own.
 std::optional<std::string> Svgs(const std::string& verzeichnis, const blatt::Aufgabenliste& liste,
-                                const blatt::Darstellung& darstellung) {
+                                const blatt::Darstellung& darstellung, Ausgabesatz& satz) {
     for (std::size_t g = 0; g < liste.Gruppen.size(); ++g) {
         std::vector<blatt::BlattAufgabe> aufgaben;
         for (const blatt::Quellzeile& q : liste.Gruppen[g]) {
@@ -114,7 +116,7 @@ std::optional<std::string> Svgs(const std::string& verzeichnis, const blatt::Auf
             liste.Gruppen.size() > 1
                 ? verzeichnis + "/gruppe-" + static_cast<char>('a' + static_cast<int>(g))
                 : verzeichnis;
-        if (auto fehler = blatt::SchreibeSvgs(ziel, aufgaben)) {
+        if (auto fehler = blatt::SchreibeSvgs(ziel, aufgaben, satz)) {
             return fehler;
         }
     }
@@ -123,7 +125,7 @@ std::optional<std::string> Svgs(const std::string& verzeichnis, const blatt::Auf
 
 } // namespace
 
-int main(int argc, char** argv) {
+int Hauptprogramm(int argc, char** argv) {
     // Nothing here needs a window, so no display either (not even a stale DISPLAY from an
     // SSH session); fonts come from fontconfig all the same. An explicit choice stands.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
@@ -136,7 +138,7 @@ int main(int argc, char** argv) {
         blatt::LiesOptionen(std::vector<std::string>(argv + 1, argv + argc));
     if (optionen.Fehler) {
         std::cerr << OptionsFehlerMeldung("kalotri-blatt", *optionen.Fehler);
-        return 2;
+        return FalscheOption;
     }
     const blatt::Optionen& o = optionen.Werte;
     if (o.Hilfe) {
@@ -149,12 +151,11 @@ int main(int argc, char** argv) {
     }
 
     blatt::Darstellung darstellung;
-    const RundFormatErgebnis rundFormat = RundFormatAusText(o.DezimalenText);
-    if (rundFormat.Fehler) {
-        std::cerr << OptionsFehlerMeldung("kalotri-blatt", *rundFormat.Fehler);
-        return 2;
+    if (const auto fehler = DezimalenFehler(o.DezimalenText)) {
+        std::cerr << OptionsFehlerMeldung("kalotri-blatt", *fehler);
+        return FalscheOption;
     }
-    darstellung.Format.Maske = rundFormat.Maske;
+    darstellung.Format.Maske = RundFormatAusText(o.DezimalenText).Maske;
     darstellung.Format.Trennzeichen = o.Trennzeichen;
     darstellung.Einheit = o.Einheit;
     darstellung.Mehr = o.Mehr;
@@ -165,12 +166,12 @@ int main(int argc, char** argv) {
     } else {
         liste = blatt::LiesAufgaben(o.Dateien);
         if (liste.Fehler) {
-            return Abbruch(*liste.Fehler);
+            return Abbruch(*liste.Fehler, Lesefehler);
         }
     }
     if (liste.Gruppen.front().empty()) {
-        std::cerr << "kalotri-blatt: keine Aufgaben, kein Blatt\n";
-        return 2;
+        Melde("kalotri-blatt", "keine Aufgaben, kein Blatt");
+        return FalscheOption;
     }
 
     // Every exercise is worked out, and the sheet laid out, before anything is written:
@@ -182,7 +183,7 @@ int main(int argc, char** argv) {
             MeldeProblem(liste, zeile, grund);
             ++ohneLoesung;
         });
-    const int rueckgabe = ohneLoesung > 0 ? 1 : 0;
+    const int rueckgabe = ohneLoesung > 0 ? FalscheZeile : Fertig;
     if (ohneLoesung > 0 && !o.Trotzdem) {
         std::cerr << "kalotri-blatt: " << ohneLoesung
                   << (ohneLoesung == 1 ? " Aufgabe" : " Aufgaben")
@@ -190,48 +191,56 @@ int main(int argc, char** argv) {
         return rueckgabe;
     }
 
-    // The quiz is made whole before any file is written.
+    // The quiz is made whole before the output set is begun.
+    std::string quiz;
     if (o.Moodle) {
         int ausgelassen = 0;
         const std::string titel = o.Titel == blatt::Optionen().Titel ? "Kalotri" : o.Titel;
-        const std::string quiz =
-            blatt::MoodleQuizAus(liste, darstellung, titel, o.Toleranz, ausgelassen);
+        quiz = blatt::MoodleQuizAus(liste, darstellung, titel, o.Toleranz, ausgelassen);
         if (ausgelassen > 0) {
-            std::cerr << "kalotri-blatt: " << ausgelassen
-                      << (ausgelassen == 1 ? " Aufgabe" : " Aufgaben")
-                      << " ohne Lösung nicht im Quiz\n";
+            Melde("kalotri-blatt", std::to_string(ausgelassen) +
+                                       (ausgelassen == 1 ? " Aufgabe" : " Aufgaben") +
+                                       " ohne Lösung nicht im Quiz");
         }
-        if (const auto fehler = blatt::SchreibeGanz(*o.Moodle, quiz)) {
-            return Abbruch(*fehler);
-        }
-    }
-    if (o.Ausgabe.empty()) {
-        return rueckgabe;
     }
 
-    // The PDF appears only once it is complete.
-    QSaveFile datei(QString::fromStdString(o.Ausgabe));
-    if (!datei.open(QIODevice::WriteOnly)) {
-        return Abbruch("\"" + o.Ausgabe +
-                       "\" lässt sich nicht schreiben: " + datei.errorString().toStdString());
+    // The sheet, its figures and the quiz appear together, once all of them are complete.
+    Ausgabesatz satz;
+    std::optional<std::string> fehler;
+    if (!o.Ausgabe.empty()) {
+        fehler = blatt::SchreibeInSatz(satz, o.Ausgabe, [&](QIODevice& datei) {
+            QPdfWriter pdf(&datei);
+            const auto fortschritt = [](int seite, int seiten) {
+                if (seiten > StillBisSeiten && (seite % 10 == 0 || seite == seiten)) {
+                    std::cerr << "kalotri-blatt: Seite " << seite << " von " << seiten << "\n";
+                }
+            };
+            blatt::SchreibeBlatt(pdf, liste, darstellung, kopf, vorlauf, fortschritt);
+        });
     }
-    if (o.SvgVerzeichnis) {
-        if (const auto fehler = Svgs(*o.SvgVerzeichnis, liste, darstellung)) {
-            return Abbruch(*fehler);
-        }
+    if (!fehler && o.Moodle) {
+        fehler = blatt::SchreibeInSatz(satz, *o.Moodle, [&](QIODevice& datei) {
+            datei.write(quiz.data(), static_cast<qint64>(quiz.size()));
+        });
     }
-    {
-        QPdfWriter pdf(&datei);
-        const auto fortschritt = [](int seite, int seiten) {
-            if (seiten > StillBisSeiten && (seite % 10 == 0 || seite == seiten)) {
-                std::cerr << "kalotri-blatt: Seite " << seite << " von " << seiten << "\n";
-            }
-        };
-        blatt::SchreibeBlatt(pdf, liste, darstellung, kopf, vorlauf, fortschritt);
+    if (!fehler && o.SvgVerzeichnis) {
+        fehler = Svgs(*o.SvgVerzeichnis, liste, darstellung, satz);
     }
-    if (!datei.commit()) {
-        return Abbruch("\"" + o.Ausgabe +
-                       "\" lässt sich nicht schreiben: " + datei.errorString().toStdString());
+    if (!fehler) {
+        fehler = satz.Uebernimm();
+    }
+    if (fehler) {
+        return Abbruch(*fehler, Schreibfehler);
     }
     return rueckgabe;
+}
+
+int main(int argc, char** argv) {
+    try {
+        return Hauptprogramm(argc, argv);
+    } catch (const std::bad_alloc&) {
+        // Anything half written is removed as the output set unwinds.
+        Melde("kalotri-blatt", "Zu wenig Speicher.");
+        return ZuWenigSpeicher;
+    }
 }

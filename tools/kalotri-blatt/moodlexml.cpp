@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "moodlexml.h"
 
-#include <QSaveFile>
-#include <QString>
-
 #include <cstdint>
 #include <set>
 
@@ -155,17 +152,6 @@ std::string MoodleQuiz(const std::vector<Fragenkategorie>& kategorien) {
         }
     }
     return xml + "</quiz>\n";
-}
-
-std::optional<std::string> SchreibeGanz(const std::string& pfad, const std::string& inhalt) {
-    QSaveFile datei(QString::fromStdString(pfad));
-    if (!datei.open(QIODevice::WriteOnly) ||
-        datei.write(inhalt.data(), static_cast<qint64>(inhalt.size())) !=
-            static_cast<qint64>(inhalt.size()) ||
-        !datei.commit()) {
-        return "\"" + pfad + "\" lässt sich nicht schreiben: " + datei.errorString().toStdString();
-    }
-    return std::nullopt;
 }
 
 } // namespace kalotri::blatt

@@ -30,8 +30,4 @@ struct Fragenkategorie {
 // The whole quiz file: for each category a category entry, then its questions.
 std::string MoodleQuiz(const std::vector<Fragenkategorie>& kategorien);
 
-// Writes the file whole or not at all: a temporary file in the same folder, renamed once
-// it is complete. The problem as a German sentence, or nothing.
-std::optional<std::string> SchreibeGanz(const std::string& pfad, const std::string& inhalt);
-
 } // namespace kalotri::blatt

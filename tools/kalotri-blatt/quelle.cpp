@@ -1,49 +1,64 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "quelle.h"
 
-#include <fstream>
-#include <iostream>
+#include "pruef.h"
+#include "zeilenleser.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace kalotri::blatt {
 
 namespace {
 
-// A line's first ZeileMax bytes; the rest is read past, never stored.
-bool LiesZeile(std::streambuf& puffer, Quellzeile& zeile) {
-    zeile.Text.clear();
-    zeile.ZuLang = false;
-    bool etwas = false;
-    for (int c = puffer.sbumpc(); c != std::char_traits<char>::eof(); c = puffer.sbumpc()) {
-        etwas = true;
-        if (c == '\n') {
-            return true;
-        }
-        if (zeile.Text.size() < ZeileMax) {
-            zeile.Text += static_cast<char>(c);
-        } else {
-            zeile.ZuLang = true;
+// Blank lines and comments: nothing but blanks, or "#" as the first thing to see.
+bool Ueberspringen(const std::array<std::string, Zeilenleser::MaxFelder>& felder,
+                   std::size_t anzahl) {
+    for (std::size_t i = 0; i < std::min(anzahl, felder.size()); ++i) {
+        const auto erstes = felder[i].find_first_not_of(' ');
+        if (erstes != std::string::npos) {
+            return felder[i][erstes] == '#';
         }
     }
-    return etwas;
+    return anzahl <= felder.size();
 }
 
-bool Ueberspringen(std::string_view text) {
-    const auto erstes = text.find_first_not_of(" \t\r");
-    return erstes == std::string_view::npos || text[erstes] == '#';
-}
-
-void LiesStrom(std::istream& ein, std::uint32_t datei, Aufgabenliste& liste) {
-    std::streambuf* puffer = ein.rdbuf();
+// False after a read error, which liste.Fehler then describes.
+bool LiesStrom(int eingabe, std::uint32_t datei, Aufgabenliste& liste) {
+    const std::string& name = liste.Dateien[datei];
+    // No field need be longer than the longest box text; a longer one is cut while
+    // reading, so one line costs at most twelve times that.
+    Zeilenleser leser(eingabe, MaxTextLaenge + 1);
     Quellzeile zeile;
     zeile.Datei = datei;
-    for (long nummer = 1; puffer != nullptr && LiesZeile(*puffer, zeile); ++nummer) {
-        if (nummer == 1) {
-            zeile.Text = std::string(OhneBom(zeile.Text));
+    for (long nummer = 1;; ++nummer) {
+        const auto stand = leser.Naechste();
+        if (stand == Zeilenleser::Stand::Ende) {
+            return true;
         }
-        if (!zeile.ZuLang && Ueberspringen(zeile.Text)) {
+        if (stand == Zeilenleser::Stand::Lesefehler) {
+            liste.Fehler = "Fehler beim Lesen " +
+                           (name == "Standardeingabe" ? "der " + name : "von " + name) + ": " +
+                           std::strerror(leser.Fehlernummer());
+            return false;
+        }
+        auto& felder = leser.Felder();
+        if (nummer == 1) {
+            felder[0].erase(0, felder[0].size() - OhneBom(felder[0]).size());
+        }
+        if (!leser.ZuLang() && Ueberspringen(felder, leser.Anzahl())) {
             continue;
         }
         zeile.Nummer = nummer;
+        zeile.Felder = leser.Anzahl();
+        zeile.ZuLang = leser.ZuLang();
+        zeile.Text.clear();
+        for (std::size_t i = 0; i < std::min(zeile.Felder, felder.size()); ++i) {
+            zeile.Text += (i > 0 ? "\t" : "") + felder[i];
+        }
         liste.Gruppen.front().push_back(zeile);
     }
 }
@@ -59,22 +74,22 @@ Aufgabenliste LiesAufgaben(const std::vector<std::string>& dateien) {
         const auto index = static_cast<std::uint32_t>(liste.Dateien.size());
         if (datei == "-") {
             liste.Dateien.emplace_back("Standardeingabe");
-            LiesStrom(std::cin, index, liste);
-            if (std::cin.bad()) {
-                liste.Fehler = "Fehler beim Lesen der Standardeingabe";
+            if (!LiesStrom(STDIN_FILENO, index, liste)) {
                 return liste;
             }
             continue;
         }
-        liste.Dateien.push_back(datei);
-        std::ifstream ein(datei, std::ios::binary);
-        if (!ein) {
-            liste.Fehler = "Die Datei \"" + datei + "\" lässt sich nicht lesen";
+        // The name goes to the system as given, byte for byte.
+        const int eingabe = ::open(datei.c_str(), O_RDONLY | O_CLOEXEC);
+        if (eingabe < 0) {
+            liste.Fehler =
+                "Die Datei \"" + datei + "\" lässt sich nicht lesen: " + std::strerror(errno);
             return liste;
         }
-        LiesStrom(ein, index, liste);
-        if (ein.bad()) {
-            liste.Fehler = "Fehler beim Lesen von \"" + datei + "\"";
+        liste.Dateien.push_back("\"" + datei + "\"");
+        const bool gut = LiesStrom(eingabe, index, liste);
+        ::close(eingabe);
+        if (!gut) {
             return liste;
         }
     }
@@ -89,6 +104,7 @@ Aufgabenliste AusErzeugten(const std::vector<std::vector<Eingabe>>& fassungen) {
         for (const Eingabe& e : fassung) {
             Quellzeile zeile;
             zeile.Nummer = static_cast<long>(gruppe.size()) + 1;
+            zeile.Felder = 6;
             for (std::size_t i = 0; i < 6; ++i) {
                 zeile.Text += (i > 0 ? "\t" : "") + e.Texte[i];
             }
@@ -100,15 +116,21 @@ Aufgabenliste AusErzeugten(const std::vector<std::vector<Eingabe>>& fassungen) {
 
 Aufgabenzeile Zerlege(const Quellzeile& zeile) {
     if (zeile.ZuLang) {
-        return "Zeile zu lang (mehr als " + std::to_string(ZeileMax) + " Bytes)";
+        return "ein Feld ist länger als " + std::to_string(MaxTextLaenge) + " Bytes";
     }
-    Aufgabenzeile ergebnis = ZerlegeZeile(zeile.Text);
+    std::array<std::string, Zeilenleser::MaxFelder> felder;
+    std::string_view rest = zeile.Text;
+    for (std::size_t i = 0; i < felder.size() && i < zeile.Felder; ++i) {
+        const auto tab = rest.find('\t');
+        felder[i] = std::string(rest.substr(0, tab));
+        rest.remove_prefix(tab == std::string_view::npos ? rest.size() : tab + 1);
+    }
+    Aufgabenzeile ergebnis = AusFeldern(felder, zeile.Felder);
     if (const auto* eingabe = std::get_if<Eingabe>(&ergebnis)) {
-        for (std::size_t i = 0; i < 12; ++i) {
-            const std::string& feld = i < 6 ? eingabe->Texte[i] : eingabe->Buchstaben[i - 6];
-            if (feld.size() > FeldMax) {
-                return "Feld " + std::to_string(i + 1) + " zu lang (mehr als " +
-                       std::to_string(FeldMax) + " Bytes)";
+        for (std::size_t i = 0; i < 6; ++i) {
+            if (eingabe->Buchstaben[i].size() > BuchstabeMax) {
+                return "Buchstabe " + std::to_string(i + 1) + " ist länger als " +
+                       std::to_string(BuchstabeMax) + " Bytes";
             }
         }
     }

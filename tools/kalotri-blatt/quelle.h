@@ -10,25 +10,25 @@
 
 namespace kalotri::blatt {
 
-// What an exercise line can need: six numbers and six letters with room to spare. Longer
-// lines and fields are refused, and only this much of a line is ever kept.
-inline constexpr std::size_t ZeileMax = 2048; // bytes
-inline constexpr std::size_t FeldMax = 160;   // bytes
+// A box text is read up to what a box holds (MaxTextLaenge); a letter of the choosers
+// needs far less, and a longer one is refused too.
+inline constexpr std::size_t BuchstabeMax = 160; // bytes
 
 // One exercise line as read, kept as text: the sheet needs an exercise twice (to check it
 // and to draw it) and keeps nothing bigger of it in between.
 struct Quellzeile {
     std::uint32_t Datei = 0; // index into Aufgabenliste::Dateien
     long Nummer = 0;         // line number in its file
-    std::string Text;        // at most ZeileMax bytes
-    bool ZuLang = false;
+    std::string Text;        // its first twelve fields, TAB between them
+    std::size_t Felder = 0;  // how many fields it has
+    bool ZuLang = false;     // a field was longer than a box holds, and was cut
 };
 
 struct Aufgabenliste {
     std::vector<std::string> Dateien; // as named to the user ("Standardeingabe")
     // One list of exercises per group; files give one group.
     std::vector<std::vector<Quellzeile>> Gruppen;
-    std::optional<std::string> Fehler; // a file that cannot be read at all
+    std::optional<std::string> Fehler; // a file that cannot be read
 };
 
 // Reads the exercise lines of the files in turn ("-" or no file at all: standard input).
