@@ -12,7 +12,7 @@ PAKETE=(
   cups cups-client cups-bsd libcups2-dev printer-driver-cups-pdf poppler-utils
   xvfb xauth x11-utils libxcb1-dev openbox
   fonts-urw-base35 fonts-liberation2 fontconfig
-  clang libclang-rt-14-dev python3
+  clang libclang-rt-14-dev python3 python3-mpmath python3-fonttools
   lintian desktop-file-utils appstream man-db
 )
 

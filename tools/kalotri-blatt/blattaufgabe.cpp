@@ -47,7 +47,7 @@ std::string EckenName(const std::string& seite, char sonst) {
 
 Loesungsfigur Figur(const Dreieck& form, const Eingabe& e, const Darstellung& d) {
     Loesungsfigur f;
-    f.Form = form;
+    f.Form = BerechneGroessen(form);
     const auto fest = [&](long double x) {
         return FesteForm(static_cast<double>(x), d.Format.Maske, d.Format.Trennzeichen);
     };
@@ -55,12 +55,14 @@ Loesungsfigur Figur(const Dreieck& form, const Eingabe& e, const Darstellung& d)
     for (std::size_t i = 0; i < 3; ++i) {
         seitenNamen[i] = e.Buchstaben[i];
         f.Ecken[i] = EckenName(e.Buchstaben[i], static_cast<char>('A' + i));
-        f.Seiten[i] = e.Buchstaben[i] + " = " + fest(form.Seiten[i]);
+        const std::string einheit = d.Einheit.empty() ? "" : " " + d.Einheit;
+        f.Seiten[i] = {e.Buchstaben[i] + " = " + fest(form.Seiten[i]) + einheit, e.Buchstaben[i]};
         const std::string griechisch = SymbolZuUnicode(e.Buchstaben[3 + i]);
         f.Winkel[i] = {griechisch + " = " + fest(form.Winkel[i]) + "°", griechisch};
+        f.Rechtwinklig[i] = form.Winkel[i] == 90;
     }
     if (d.Mehr) {
-        f.Groessen = GroessenZeilen(BerechneGroessen(form), seitenNamen, d.Format, d.Einheit);
+        f.Groessen = GroessenZeilen(f.Form, seitenNamen, d.Format, d.Einheit);
     }
     return f;
 }
@@ -69,6 +71,7 @@ Loesungsfigur Figur(const Dreieck& form, const Eingabe& e, const Darstellung& d)
 
 BlattAufgabe Bearbeite(const Eingabe& eingabe, const Darstellung& darstellung) {
     BlattAufgabe a;
+    a.Einheit = darstellung.Einheit;
     a.Gegeben = GegebenText(eingabe, darstellung);
     ScriptProtokoll script;
     TRechner rechner(script);

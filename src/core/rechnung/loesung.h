@@ -85,7 +85,7 @@ struct Loesung {
     // How it ended. Code::Geloest also for an SSW problem without a triangle, and for an
     // input of fewer than three quantities (Typ is then unset and nothing is written).
     Code Ausgangscode = Code::Geloest;
-    Ausgang Ausgang; // message and focus, or error text, as the window shows them
+    kalotri::Ausgang Ausgang; // message and focus, or error text, as the window shows them
 
     // Set once the kind of problem is known, also when an error stopped it later.
     std::optional<Aufgabentyp> Typ;
