@@ -149,8 +149,14 @@ Figur LegeFigur(const Groessen& g, const Rechteck& rahmen, const FigurEtiketten&
     f.Flach = g.Flach;
     f.Massstab = massstab;
     const L proEinheit = massstab * g.Seiten[Laengste(g)];
-    Lege(f, Form(g), static_cast<double>(std::min<L>(proEinheit, 1e6L * rahmen.Breite)), rahmen, e);
-    // Labels stay within the frame's width; below it the column grows as needed.
+    Lege(f, Form(g), static_cast<double>(std::min<L>(proEinheit, 1e6L * rahmen.Breite)), rahmen,
+         e);
+    // Centred as it would be with the shortest texts, which the scale was chosen for; then
+    // every longer text that stays within the frame's width replaces its letter. Below
+    // the frame the column grows as needed.
+    SetzeEtiketten(f, e, std::nullopt);
+    const Rechteck kurz = Umriss(f);
+    Verschiebe(f, {rahmen.Mitte().x - kurz.Mitte().x, rahmen.y - kurz.y});
     constexpr double Weit = 1e12;
     SetzeEtiketten(f, e, Rechteck{rahmen.x, rahmen.y - Weit, rahmen.Breite, 2 * Weit});
     Verschiebe(f, {0, rahmen.y - Umriss(f).y});

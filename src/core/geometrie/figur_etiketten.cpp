@@ -45,7 +45,14 @@ Rechteck Ausweichen(Rechteck r, Punkt schritt, const std::vector<Rechteck>& bele
 Punkt Winkelhalbierende(const std::array<Punkt, 3>& p, std::size_t i) {
     const Punkt zuJ = Einheit(p[(i + 1) % 3] - p[i]);
     const Punkt zuK = Einheit(p[(i + 2) % 3] - p[i]);
-    return Einheit(zuJ + zuK);
+    const Punkt summe = zuJ + zuK;
+    if (Laenge(summe) > 1e-12) {
+        return Einheit(summe);
+    }
+    // An angle of 180° drawn as a straight line: only the apex, above the base, has one,
+    // and its inside lies below it.
+    const Punkt quer{-zuJ.y, zuJ.x};
+    return quer.y >= 0 ? quer : -1 * quer;
 }
 
 // The unit normal of side i (between the other two corners), pointing away from corner i.

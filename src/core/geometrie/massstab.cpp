@@ -28,19 +28,14 @@ long double RunderMassstab(long double hoechstens) {
 
 namespace {
 
-// A whole number as digits, or beyond a billion as "2·10¹²".
+// A whole number as digits, or beyond a billion as "2·10^12" (one face has all of it).
 std::string Ganzzahl(long double n) {
     if (n < 1e9L) {
         return std::to_string(std::llround(n));
     }
     const int exponent = static_cast<int>(std::floor(std::log10(n) + 1e-9L));
     const long long mantisse = std::llround(n / std::pow(10.0L, exponent));
-    static const char* const Hoch[] = {"⁰", "¹", "²", "³", "⁴", "⁵", "⁶", "⁷", "⁸", "⁹"};
-    std::string hoch;
-    for (const char c : std::to_string(exponent)) {
-        hoch += Hoch[c - '0'];
-    }
-    return (mantisse == 1 ? "" : std::to_string(mantisse) + "·") + "10" + hoch;
+    return (mantisse == 1 ? "" : std::to_string(mantisse) + "·") + "10^" + std::to_string(exponent);
 }
 
 } // namespace

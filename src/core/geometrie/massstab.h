@@ -18,7 +18,7 @@ std::optional<long double> MmJeEinheit(std::string_view einheit);
 // that is at most hoechstens.
 long double RunderMassstab(long double hoechstens);
 
-// "Maßstab 1 : 2", "Maßstab 5 : 1", and for the far ends "Maßstab 1 : 2·10³⁰⁵".
+// "Maßstab 1 : 2", "Maßstab 5 : 1", and for the far ends "Maßstab 1 : 2·10^305".
 std::string MassstabText(long double verhaeltnis);
 
 // The one scale of an exercise's figures, so that its two SSW solutions compare.
