@@ -149,8 +149,7 @@ Figur LegeFigur(const Groessen& g, const Rechteck& rahmen, const FigurEtiketten&
     f.Flach = g.Flach;
     f.Massstab = massstab;
     const L proEinheit = massstab * g.Seiten[Laengste(g)];
-    Lege(f, Form(g), static_cast<double>(std::min<L>(proEinheit, 1e6L * rahmen.Breite)), rahmen,
-         e);
+    Lege(f, Form(g), static_cast<double>(std::min<L>(proEinheit, 1e6L * rahmen.Breite)), rahmen, e);
     // Centred as it would be with the shortest texts, which the scale was chosen for; then
     // every longer text that stays within the frame's width replaces its letter. Below
     // the frame the column grows as needed.
