@@ -200,7 +200,7 @@ bool WinkelEtikett(Figur& f, const FigurEtiketten& e, std::size_t i, const Regel
                 // The arc runs between the corner and its label, short of both sides' ends
                 // and of the opposite side, which a very obtuse corner has close by.
                 const double radius = std::min({r.Abstand(p[i]) - e.Abstand / 2,
-                                                0.3 * std::min(zuJ, zuK), 0.8 * HoeheAnEcke(p, i)});
+                                                0.3 * std::min(zuJ, zuK), 0.6 * HoeheAnEcke(p, i)});
                 f.BogenRadius[i] = radius >= e.Abstand ? radius : 0;
                 return true;
             }
@@ -224,7 +224,7 @@ void WinkelAussen(Figur& f, const FigurEtiketten& e, std::size_t i, std::vector<
     f.WinkelAussen[i] = true;
     const double kurz = std::min(Laenge(f.Ecken[(i + 1) % 3] - f.Ecken[i]),
                                  Laenge(f.Ecken[(i + 2) % 3] - f.Ecken[i]));
-    const double radius = std::min(0.3 * kurz, 0.8 * HoeheAnEcke(f.Ecken, i));
+    const double radius = std::min(0.3 * kurz, 0.6 * HoeheAnEcke(f.Ecken, i));
     f.BogenRadius[i] = radius >= e.Abstand / 2 ? radius : 0;
     belegt.push_back(r);
 }

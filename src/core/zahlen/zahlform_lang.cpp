@@ -12,9 +12,9 @@ namespace kalotri {
 
 namespace {
 
-// A long double carries a little over 19 significant digits; 21 keep the rounding of the
-// last printed one honest.
-constexpr int Stellen = 21;
+// A long double carries a little over 19 significant digits; beyond them come zeros, as
+// the fixed form writes zeros beyond the 18 digits of a double.
+constexpr int Stellen = 19;
 
 struct Ziffern {
     std::string ziffern; // Stellen digits, the first not 0
