@@ -2,7 +2,9 @@
 #include "blattaufgabe.h"
 
 #include "fehler.h"
+#include "aufgabentyp.h"
 #include "groessen.h"
+#include "loesung.h"
 #include "loesungen.h"
 #include "pruef.h"
 #include "scriptprotokoll.h"
@@ -45,26 +47,54 @@ std::string EckenName(const std::string& seite, char sonst) {
     return std::string(1, sonst);
 }
 
-Loesungsfigur Figur(const Dreieck& form, const Eingabe& e, const Darstellung& d) {
+Loesungsfigur Figur(const Loesung& l, std::size_t nummer, const Eingabe& e,
+                    const Darstellung& d) {
+    const LoesungsDreieck& dreieck = l.Dreiecke[nummer];
     Loesungsfigur f;
-    f.Form = BerechneGroessen(form);
-    const auto fest = [&](long double x) {
-        return FesteForm(static_cast<double>(x), d.Format.Maske, d.Format.Trennzeichen);
+    f.Form = BerechneGroessen(l, e, nummer);
+    // The labels show the values as the Script writes them.
+    const auto fest = [&](double x) {
+        return FesteForm(x, d.Format.Maske, d.Format.Trennzeichen);
     };
     std::array<std::string, 3> seitenNamen;
     for (std::size_t i = 0; i < 3; ++i) {
         seitenNamen[i] = e.Buchstaben[i];
         f.Ecken[i] = EckenName(e.Buchstaben[i], static_cast<char>('A' + i));
         const std::string einheit = d.Einheit.empty() ? "" : " " + d.Einheit;
-        f.Seiten[i] = {e.Buchstaben[i] + " = " + fest(form.Seiten[i]) + einheit, e.Buchstaben[i]};
+        f.Seiten[i] = {e.Buchstaben[i] + " = " + fest(dreieck.Werte[i]) + einheit,
+                       e.Buchstaben[i]};
         const std::string griechisch = SymbolZuUnicode(e.Buchstaben[3 + i]);
-        f.Winkel[i] = {griechisch + " = " + fest(form.Winkel[i]) + "°", griechisch};
-        f.Rechtwinklig[i] = form.Winkel[i] == 90;
+        f.Winkel[i] = {griechisch + " = " + fest(dreieck.Werte[3 + i]) + "°", griechisch};
+        f.Rechtwinklig[i] = dreieck.Werte[3 + i] == 90;
     }
     if (d.Mehr) {
         f.Groessen = GroessenZeilen(f.Form, seitenNamen, d.Format, d.Einheit);
     }
     return f;
+}
+
+// What the figures need of the calculation, read from its records and Script.
+Loesung LoesungAusLauf(const TRechner& r, const ScriptProtokoll& script, const Ausgang& ausgang) {
+    Loesung l;
+    if (script.Zeilen().empty() || ausgang.Meldung || ausgang.Fehler) {
+        return l;
+    }
+    l.Typ = TypAusText(std::string_view(script.Zeilen().front().Text).substr(5));
+    for (std::size_t i = 0; i < 6; ++i) {
+        if (r.Groessen[i].Status == StatusGegeben) {
+            l.Gegeben.push_back({static_cast<Feld>(i), "", r.Groessen[i].Wert});
+        }
+    }
+    for (const Dreieck& d : GeloesteDreiecke(r, script, ausgang)) {
+        LoesungsDreieck t;
+        for (std::size_t i = 0; i < 3; ++i) {
+            t.Werte[i] = static_cast<double>(d.Seiten[i]);
+            t.Werte[3 + i] = static_cast<double>(d.Winkel[i]);
+        }
+        t.Flach = IstFlach(d);
+        l.Dreiecke.push_back(t);
+    }
+    return l;
 }
 
 } // namespace
@@ -78,8 +108,9 @@ BlattAufgabe Bearbeite(const Eingabe& eingabe, const Darstellung& darstellung) {
     const Ausgang ausgang = rechner.Rechne(eingabe, darstellung.Format);
     a.Loesungsweg = SichtbareZeilen(script, ausgang);
     try {
-        for (const Dreieck& d : GeloesteDreiecke(rechner, script, ausgang)) {
-            a.Figuren.push_back(Figur(d, eingabe, darstellung));
+        const Loesung loesung = LoesungAusLauf(rechner, script, ausgang);
+        for (std::size_t i = 0; i < loesung.Dreiecke.size(); ++i) {
+            a.Figuren.push_back(Figur(loesung, i, eingabe, darstellung));
         }
     } catch (const KalotriFehler&) {
         // A mask too long for the fixed form already ended the calculation in an error,
