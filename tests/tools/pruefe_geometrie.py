@@ -115,6 +115,9 @@ def stimmt(text, genau):
         einheit = mpf(10) ** (int(text.split("E")[1]) - stellen)
     else:
         einheit = mpf(10) ** -(len(text.split(".")[1]) if "." in text else 0)
+    # Beyond 19 significant digits, as many as long double holds, zeros are written.
+    if genau != 0:
+        einheit = max(einheit, mpf(10) ** (mp.floor(mp.log10(abs(genau))) - 18))
     # Half a unit of the last digit, and a few bits of a long double for ties.
     return abs(zahl - genau) <= einheit / 2 + abs(genau) * mpf("3e-19")
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "blattaufgabe.h"
 
-#include "fehler.h"
 #include "aufgabentyp.h"
+#include "fehler.h"
 #include "groessen.h"
 #include "loesung.h"
 #include "loesungen.h"
@@ -47,22 +47,18 @@ std::string EckenName(const std::string& seite, char sonst) {
     return std::string(1, sonst);
 }
 
-Loesungsfigur Figur(const Loesung& l, std::size_t nummer, const Eingabe& e,
-                    const Darstellung& d) {
+Loesungsfigur Figur(const Loesung& l, std::size_t nummer, const Eingabe& e, const Darstellung& d) {
     const LoesungsDreieck& dreieck = l.Dreiecke[nummer];
     Loesungsfigur f;
     f.Form = BerechneGroessen(l, e, nummer);
     // The labels show the values as the Script writes them.
-    const auto fest = [&](double x) {
-        return FesteForm(x, d.Format.Maske, d.Format.Trennzeichen);
-    };
+    const auto fest = [&](double x) { return FesteForm(x, d.Format.Maske, d.Format.Trennzeichen); };
     std::array<std::string, 3> seitenNamen;
     for (std::size_t i = 0; i < 3; ++i) {
         seitenNamen[i] = e.Buchstaben[i];
         f.Ecken[i] = EckenName(e.Buchstaben[i], static_cast<char>('A' + i));
         const std::string einheit = d.Einheit.empty() ? "" : " " + d.Einheit;
-        f.Seiten[i] = {e.Buchstaben[i] + " = " + fest(dreieck.Werte[i]) + einheit,
-                       e.Buchstaben[i]};
+        f.Seiten[i] = {e.Buchstaben[i] + " = " + fest(dreieck.Werte[i]) + einheit, e.Buchstaben[i]};
         const std::string griechisch = SymbolZuUnicode(e.Buchstaben[3 + i]);
         f.Winkel[i] = {griechisch + " = " + fest(dreieck.Werte[3 + i]) + "°", griechisch};
         f.Rechtwinklig[i] = dreieck.Werte[3 + i] == 90;

@@ -4,10 +4,10 @@
 // whose last bits decide everything in a needle or a nearly flat triangle.
 #include "groessen.h"
 
-#include "pruef.h"
+#include "dezimal.h"
+#include "genaue_winkel.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <functional>
 
@@ -16,49 +16,15 @@ namespace kalotri {
 namespace {
 
 using L = long double;
-constexpr L ProGrad = 3.14159265358979323846264338327950288L / 180;
 
-// sin and cos of an angle in degrees, in [0, 180]. Reducing by 180 or 90 first is exact
-// (the operands are within a factor of two), so an angle near 180 keeps its small sine.
-L SinGrad(L w) {
-    if (w > 90) {
-        w = 180 - w;
+// A given value as the pupil typed it: a decimal the stored double only approximates.
+// Whatever this reading does not agree with keeps the stored value.
+std::optional<Dezimal> Getippt(const GegebeneGroesse& g, const Eingabe& eingabe) {
+    const auto d = LiesDezimal(eingabe.Texte[static_cast<std::size_t>(g.Groesse)]);
+    if (!d || static_cast<double>(d->Wert()) != g.Wert) {
+        return std::nullopt;
     }
-    return w > 45 ? std::cos((90 - w) * ProGrad) : std::sin(w * ProGrad);
-}
-L CosGrad(L w) {
-    if (w > 135) {
-        return -std::cos((180 - w) * ProGrad);
-    }
-    return w > 45 ? std::sin((90 - w) * ProGrad) : std::cos(w * ProGrad);
-}
-
-struct Winkel {
-    L Sin = 0;
-    L Cos = 1;
-};
-
-Winkel AusGrad(L w) {
-    return {SinGrad(w), CosGrad(w)};
-}
-
-// The third angle, 180° minus the other two, by the addition theorem: taking 180 minus
-// their sum would lose the digits of a tiny third angle.
-Winkel Rest(Winkel x, Winkel y) {
-    return {x.Sin * y.Cos + x.Cos * y.Sin, x.Sin * y.Sin - x.Cos * y.Cos};
-}
-
-// The value the pupil typed: a decimal the stored double only approximates. Read again
-// in long double; whatever this reading does not agree with keeps the stored value.
-L GegebenerWert(const GegebeneGroesse& g, const Eingabe& eingabe) {
-    const std::string text = KommaZuPunkt(eingabe.Texte[static_cast<std::size_t>(g.Groesse)]);
-    L wert = 0;
-    const auto [ende, fehler] = std::from_chars(text.data(), text.data() + text.size(), wert);
-    if (fehler != std::errc() || ende != text.data() + text.size() ||
-        static_cast<double>(wert) != g.Wert) {
-        return g.Wert;
-    }
-    return wert;
+    return d;
 }
 
 // Kahan's ordering of Heron's formula, accurate for needles and nearly flat triangles.
@@ -75,18 +41,24 @@ struct Ergebnis {
     std::optional<L> Umkreisradius;
 };
 
-// Lengths come in divided by a power of two, so that no square or product of them can
-// overflow or underflow; the results are scaled back at the end.
-Ergebnis Rechne(Aufgabentyp typ, const std::array<std::optional<L>, 6>& g,
-                const LoesungsDreieck& dreieck, std::size_t nummer, std::size_t anzahl) {
+// The given lengths in a unit near their size (whole numbers where they are decimals), so
+// that no square or product of them can overflow or lose digits; the given angles.
+struct Gegeben {
+    std::array<std::optional<L>, 3> Seiten;
+    std::array<std::optional<GenauerWinkel>, 3> Winkel;
+    std::array<std::optional<Dezimal>, 3> WinkelDezimal;
+};
+
+Ergebnis Rechne(Aufgabentyp typ, const Gegeben& g, L einheit, const LoesungsDreieck& dreieck,
+                std::size_t nummer, std::size_t anzahl) {
     Ergebnis e;
     std::array<L, 3> s{};
     for (std::size_t i = 0; i < 3; ++i) {
-        s[i] = g[i].value_or(0);
+        s[i] = g.Seiten[i].value_or(0);
     }
     const auto gegebenerWinkel = [&]() {
         std::size_t j = 0;
-        while (!g[3 + j]) {
+        while (!g.Winkel[j]) {
             ++j;
         }
         return j;
@@ -103,11 +75,11 @@ Ergebnis Rechne(Aufgabentyp typ, const std::array<std::optional<L>, 6>& g,
     case Aufgabentyp::SWS: {
         // The given angle lies between the given sides, so faces the missing one.
         const std::size_t j = gegebenerWinkel();
-        const L p = s[(j + 1) % 3], q = s[(j + 2) % 3], w = *g[3 + j];
-        const L halb = SinGrad(w / 2);
+        const L p = s[(j + 1) % 3], q = s[(j + 2) % 3];
+        const L halb = genau::AusLang(g.Winkel[j]->Grad / 2).Sin;
         // The law of cosines without its cancellation for small angles.
         s[j] = std::sqrt((p - q) * (p - q) + 4 * p * q * halb * halb);
-        const L sinus = SinGrad(w);
+        const L sinus = g.Winkel[j]->Sin;
         e.Seiten = s;
         e.Flaeche = p * q * sinus / 2;
         if (sinus > 0) {
@@ -119,10 +91,10 @@ Ergebnis Rechne(Aufgabentyp typ, const std::array<std::optional<L>, 6>& g,
         // Side r faces the given angle w, t is the other given side, u the third one:
         // u = t·cos w ± √(r² − t²·sin² w), the larger root first as in the Script.
         const std::size_t j = gegebenerWinkel();
-        const std::size_t k = g[(j + 1) % 3] ? (j + 1) % 3 : (j + 2) % 3;
+        const std::size_t k = g.Seiten[(j + 1) % 3] ? (j + 1) % 3 : (j + 2) % 3;
         const std::size_t m = 3 - j - k;
         const L r = s[j], t = s[k];
-        const Winkel w = AusGrad(*g[3 + j]);
+        const GenauerWinkel w = *g.Winkel[j];
         const L d = std::sqrt(std::max<L>((r - t * w.Sin) * (r + t * w.Sin), 0));
         const L mitte = t * w.Cos;
         // Both roots without cancellation: their product is t² − r².
@@ -131,7 +103,7 @@ Ergebnis Rechne(Aufgabentyp typ, const std::array<std::optional<L>, 6>& g,
         L u = nummer == 0 ? groessere : kleinere;
         if (anzahl == 1) {
             // One triangle: whichever root the calculation found.
-            const L geschrieben = dreieck.Werte[m];
+            const L geschrieben = dreieck.Werte[m] / einheit;
             u = std::fabs(groessere - geschrieben) <= std::fabs(kleinere - geschrieben) ? groessere
                                                                                         : kleinere;
         }
@@ -146,19 +118,20 @@ Ergebnis Rechne(Aufgabentyp typ, const std::array<std::optional<L>, 6>& g,
     case Aufgabentyp::WSW:
     case Aufgabentyp::SWW: {
         std::size_t k = 0;
-        while (!g[k]) {
+        while (!g.Seiten[k]) {
             ++k;
         }
-        std::array<Winkel, 3> w;
+        std::array<GenauerWinkel, 3> w;
         std::size_t fehlt = 0;
         for (std::size_t i = 0; i < 3; ++i) {
-            if (g[3 + i]) {
-                w[i] = AusGrad(*g[3 + i]);
+            if (g.Winkel[i]) {
+                w[i] = *g.Winkel[i];
             } else {
                 fehlt = i;
             }
         }
-        w[fehlt] = Rest(w[(fehlt + 1) % 3], w[(fehlt + 2) % 3]);
+        const std::size_t x = (fehlt + 1) % 3, y = (fehlt + 2) % 3;
+        w[fehlt] = genau::Rest(w[x], w[y], g.WinkelDezimal[x], g.WinkelDezimal[y]);
         if (w[k].Sin <= 0) {
             break;
         }
@@ -182,46 +155,66 @@ Groessen BerechneGroessen(const Loesung& loesung, const Eingabe& eingabe, std::s
         return gr;
     }
     const LoesungsDreieck& dreieck = loesung.Dreiecke[nummer];
-    std::array<std::optional<L>, 6> g;
+    Gegeben g;
+    std::vector<Dezimal> dezimal;
+    std::vector<std::size_t> seiten;
+    bool alleDezimal = true;
     L laengste = 0;
     for (const GegebeneGroesse& q : loesung.Gegeben) {
         const auto i = static_cast<std::size_t>(q.Groesse);
-        g[i] = GegebenerWert(q, eingabe);
-        if (i < 3) {
-            laengste = std::max(laengste, std::fabs(*g[i]));
+        const std::optional<Dezimal> d = Getippt(q, eingabe);
+        const L wert = d ? d->Wert() : static_cast<L>(q.Wert);
+        if (i >= 3) {
+            g.Winkel[i - 3] = d ? genau::AusDezimal(*d) : genau::AusLang(wert);
+            g.WinkelDezimal[i - 3] = d;
+            continue;
         }
+        g.Seiten[i] = wert;
+        laengste = std::max(laengste, std::fabs(wert));
+        alleDezimal = alleDezimal && d;
+        dezimal.push_back(d.value_or(Dezimal{}));
+        seiten.push_back(i);
     }
+    // Typed decimals become whole numbers of one power of ten, so that differences of
+    // nearly equal sides are exact; else a power of two near the longest side is the unit.
     int exponent = 0;
-    if (laengste > 0 && std::isfinite(laengste)) {
+    const auto ganz = alleDezimal ? AufEineStelle(dezimal, exponent) : std::nullopt;
+    L einheit = 1;
+    if (ganz) {
+        einheit = Dezimal{1, exponent}.Wert();
+        for (std::size_t n = 0; n < seiten.size(); ++n) {
+            g.Seiten[seiten[n]] = (*ganz)[n];
+        }
+    } else if (laengste > 0 && std::isfinite(laengste)) {
         std::frexp(laengste, &exponent);
-    }
-    for (std::size_t i = 0; i < 3; ++i) {
-        if (g[i]) {
-            g[i] = std::ldexp(*g[i], -exponent);
+        einheit = std::ldexp(1.0L, exponent);
+        for (const std::size_t i : seiten) {
+            g.Seiten[i] = std::ldexp(*g.Seiten[i], -exponent);
         }
     }
-    const Ergebnis e = Rechne(*loesung.Typ, g, dreieck, nummer, loesung.Dreiecke.size());
+    const Ergebnis e = Rechne(*loesung.Typ, g, einheit, dreieck, nummer, loesung.Dreiecke.size());
 
+    // Back to the lengths of the exercise: products first on the small scale, so that
+    // nothing overflows in between.
     gr.Flach = dreieck.Flach;
     for (std::size_t i = 0; i < 3; ++i) {
-        gr.Seiten[i] = std::ldexp(e.Seiten[i], exponent);
+        gr.Seiten[i] = e.Seiten[i] * einheit;
     }
-    gr.Umfang = gr.Seiten[0] + gr.Seiten[1] + gr.Seiten[2];
+    gr.Umfang = (e.Seiten[0] + e.Seiten[1] + e.Seiten[2]) * einheit;
     if (!gr.Flach) {
-        gr.Flaeche = std::ldexp(e.Flaeche, 2 * exponent);
+        gr.Flaeche = e.Flaeche * einheit * einheit;
         if (e.Umkreisradius) {
-            gr.Umkreisradius = std::ldexp(*e.Umkreisradius, exponent);
+            gr.Umkreisradius = *e.Umkreisradius * einheit;
         }
     }
-    // Heights and the inradius from the area on the small scale, where 2F/s stays in range.
     for (std::size_t i = 0; i < 3; ++i) {
         if (e.Seiten[i] > 0) {
-            gr.Hoehen[i] = gr.Flach ? 0 : std::ldexp(2 * e.Flaeche / e.Seiten[i], exponent);
+            gr.Hoehen[i] = gr.Flach ? 0 : 2 * e.Flaeche / e.Seiten[i] * einheit;
         }
     }
     const L umfang = e.Seiten[0] + e.Seiten[1] + e.Seiten[2];
     if (umfang > 0 && !gr.Flach) {
-        gr.Inkreisradius = std::ldexp(2 * e.Flaeche / umfang, exponent);
+        gr.Inkreisradius = 2 * e.Flaeche / umfang * einheit;
     }
     return gr;
 }
