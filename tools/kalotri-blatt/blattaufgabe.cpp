@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "blattaufgabe.h"
 
-#include "aufgabentyp.h"
 #include "fehler.h"
 #include "groessen.h"
 #include "loesung.h"
-#include "loesungen.h"
 #include "pruef.h"
+#include "scriptausgabe.h"
 #include "scriptprotokoll.h"
 #include "scripttext.h"
 #include "symbol.h"
@@ -69,44 +68,25 @@ Loesungsfigur Figur(const Loesung& l, std::size_t nummer, const Eingabe& e, cons
     return f;
 }
 
-// What the figures need of the calculation, read from its records and Script.
-Loesung LoesungAusLauf(const TRechner& r, const ScriptProtokoll& script, const Ausgang& ausgang) {
-    Loesung l;
-    if (script.Zeilen().empty() || ausgang.Meldung || ausgang.Fehler) {
-        return l;
-    }
-    l.Typ = TypAusText(std::string_view(script.Zeilen().front().Text).substr(5));
-    for (std::size_t i = 0; i < 6; ++i) {
-        if (r.Groessen[i].Status == StatusGegeben) {
-            l.Gegeben.push_back({static_cast<Feld>(i), "", r.Groessen[i].Wert});
-        }
-    }
-    for (const Dreieck& d : GeloesteDreiecke(r, script, ausgang)) {
-        LoesungsDreieck t;
-        for (std::size_t i = 0; i < 3; ++i) {
-            t.Werte[i] = static_cast<double>(d.Seiten[i]);
-            t.Werte[3 + i] = static_cast<double>(d.Winkel[i]);
-        }
-        t.Flach = IstFlach(d);
-        l.Dreiecke.push_back(t);
-    }
-    return l;
-}
-
 } // namespace
 
 BlattAufgabe Bearbeite(const Eingabe& eingabe, const Darstellung& darstellung) {
     BlattAufgabe a;
     a.Einheit = darstellung.Einheit;
     a.Gegeben = GegebenText(eingabe, darstellung);
+    const Loesung loesung = Berechne(eingabe);
     ScriptProtokoll script;
-    TRechner rechner(script);
-    const Ausgang ausgang = rechner.Rechne(eingabe, darstellung.Format);
+    const Ausgang ausgang = SchreibeScript(loesung, darstellung.Format, script);
     a.Loesungsweg = SichtbareZeilen(script, ausgang);
+    if (ausgang.Fehler) {
+        // The number form failed while the Script was written: no figure could say more.
+        return a;
+    }
     try {
-        const Loesung loesung = LoesungAusLauf(rechner, script, ausgang);
-        for (std::size_t i = 0; i < loesung.Dreiecke.size(); ++i) {
-            a.Figuren.push_back(Figur(loesung, i, eingabe, darstellung));
+        if (!loesung.Ausgang.Meldung && !loesung.Ausgang.Fehler) {
+            for (std::size_t i = 0; i < loesung.Dreiecke.size(); ++i) {
+                a.Figuren.push_back(Figur(loesung, i, eingabe, darstellung));
+            }
         }
     } catch (const KalotriFehler&) {
         // A mask too long for the fixed form already ended the calculation in an error,

@@ -2,6 +2,7 @@
 #include "figur.h"
 
 #include "figur_etiketten.h"
+#include "winkel.h"
 
 #include <algorithm>
 #include <cmath>

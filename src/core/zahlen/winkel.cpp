@@ -3,6 +3,7 @@
 
 #include "gleitkomma.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace kalotri {
@@ -49,6 +50,11 @@ double ArcCosinus(double x) {
     }
     const Lang theta = std::atan(Teile(Wurzel(1 - xl * xl), xl));
     return Speichere(xl < 0 ? theta + Pi : theta);
+}
+
+Lang WinkelAusSeiten(Lang gegenueber, Lang s, Lang t) {
+    const Lang c = (s * s + t * t - gegenueber * gegenueber) / (2 * s * t);
+    return std::acos(std::clamp(c, Lang{-1}, Lang{1})) / EinGrad;
 }
 
 } // namespace kalotri
