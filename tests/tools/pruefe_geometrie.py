@@ -107,14 +107,10 @@ def abgeleitet(seiten, flaeche):
 
 def stimmt(text, genau):
     """Whether the printed number is the exact value rounded to its last digit."""
-    text = text.split(" ")[0].replace(",", ".")
-    zahl = mpf(text.replace("E", "e"))
-    if "E" in text:
-        mantisse = text.split("E")[0]
-        stellen = len(mantisse.replace(".", "").lstrip("-")) - 1
-        einheit = mpf(10) ** (int(text.split("E")[1]) - stellen)
-    else:
-        einheit = mpf(10) ** -(len(text.split(".")[1]) if "." in text else 0)
+    mantisse, _, hoch = text.split(" ")[0].replace(",", ".").partition("E")
+    zahl = mpf(mantisse) * mpf(10) ** int(hoch or 0)
+    nachkomma = len(mantisse.partition(".")[2])
+    einheit = mpf(10) ** (int(hoch or 0) - nachkomma)
     # Beyond 19 significant digits, as many as long double holds, zeros are written.
     if genau != 0:
         einheit = max(einheit, mpf(10) ** (mp.floor(mp.log10(abs(genau))) - 18))
@@ -124,9 +120,7 @@ def stimmt(text, genau):
 
 # SVG reading: texts with their boxes, the triangles and the arcs.
 SCHRIFT = TTFont("/usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf")
-EM = SCHRIFT["head"].unitsPerEm
-BREITEN = SCHRIFT["hmtx"].metrics
-ZEICHEN = SCHRIFT.getBestCmap()
+EM, BREITEN, ZEICHEN = SCHRIFT["head"].unitsPerEm, SCHRIFT["hmtx"].metrics, SCHRIFT.getBestCmap()
 
 
 def text_breite(text, groesse):
@@ -137,10 +131,9 @@ class Svg:
     def __init__(self, pfad):
         with open(pfad, encoding="utf-8") as f:
             roh = f.read()
-        kopf = re.search(r'<svg width="([\d.]+)mm" height="([\d.]+)mm"\s+viewBox="0 0 (\d+) (\d+)"',
-                         roh)
-        self.mm = float(kopf.group(1)) / float(kopf.group(3))  # mm per user unit
-        self.box = (0, 0, float(kopf.group(3)), float(kopf.group(4)))
+        kopf = re.search(r'<svg width="([\d.]+)mm".*?viewBox="0 0 (\d+) (\d+)"', roh, re.S)
+        self.mm = float(kopf.group(1)) / float(kopf.group(2))  # mm per user unit
+        self.box = (0, 0, float(kopf.group(2)), float(kopf.group(3)))
         self.texte = []
         for x, y, g, t in re.findall(r'<text[^>]*? x="([-\d.e]+)" y="([-\d.e]+)"[^>]*?'
                                      r'font-size="([\d.]+)"[^>]*>(.*?)</text>', roh, re.S):
