@@ -35,6 +35,9 @@ class Mass {
     double Zeile() const { return fm_.lineSpacing() / ProMm; }
     // Lines of any length wrap, so that nothing runs out of the column.
     double Umbrochen(const std::string& text, double breite) const {
+        if (Breite(text) <= breite) {
+            return Zeile();
+        }
         const QRectF r =
             fm_.boundingRect(QRectF(0, 0, breite * ProMm, 1e9), Qt::TextWrapAnywhere, Q(text));
         return std::max(r.height() / ProMm, Zeile());
