@@ -47,7 +47,7 @@ class Optionen(unittest.TestCase):
 
     def test_falsche_optionen_enden_mit_2(self):
         for argumente in (["--unbekannt"], ["--dezimalen"], ["--trennzeichen"], ["--trennzeichen", ""],
-                          ["3"], ["--dezimalen", "x"]):
+                          ["--dezimalen", "x"], ["--dezimalen", "-1"]):
             with self.subTest(argumente=argumente):
                 lauf = starte(*argumente, eingabe=b"3\t4\t5\n")
                 self.assertEqual(lauf.returncode, 2)

@@ -17,6 +17,7 @@ struct Optionen {
     bool Version = false;
     std::string DezimalenText = "3";
     std::optional<std::string> Trennzeichen; // none: the locale's
+    std::vector<std::string> Dateien;        // exercise files; "-" is standard input
 };
 
 using OptionenErgebnis = kalotri::OptionenErgebnis<Optionen>;
