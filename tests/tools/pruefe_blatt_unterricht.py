@@ -156,7 +156,7 @@ def loesungswerte(pdf):
                          if x < 30 * MM - 1 and re.fullmatch(r"\d+\.", t))
         for k, (y, n) in enumerate(nummern):
             ende = nummern[k + 1][0] if k + 1 < len(nummern) else 280 * MM
-            z = zeilen([x for x in w if y - 1 <= x[1] < ende - 1 and 30 * MM - 1 <= x[0] < 118 * MM])
+            z = zeilen([x for x in w if y - 1 <= x[1] < ende - 1 and 30 * MM - 1 <= x[0] < 118 * MM - 1])
             loesungen, aktuell, berechnet = [], None, False
             for i, zeile in enumerate(z):
                 if zeile == "Berechnet:":
