@@ -21,7 +21,7 @@ TEST=(
   libgtest-dev libbenchmark-dev
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
   xvfb xauth x11-utils libxcb1-dev openbox
-  clang libclang-rt-14-dev python3
+  clang libclang-rt-14-dev python3 python3-mpmath python3-fonttools
   lintian desktop-file-utils appstream man-db devscripts
 )
 

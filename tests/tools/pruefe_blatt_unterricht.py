@@ -86,7 +86,7 @@ def gruppen_text(pdf):
     for s in range(1, seiten(pdf) + 1):
         w = woerter(pdf, s)
         fuss = zeilen(w)[-1]
-        z = zeilen([x for x in w if x[0] < 118 * MM])
+        z = zeilen([x for x in w if x[0] < 115 * MM])
         gruppe = re.match(r"Gruppe (\w) · (Aufgaben|Lösungen)", fuss)
         if not gruppe:
             continue
@@ -95,7 +95,7 @@ def gruppen_text(pdf):
                 x for x in z if re.match(r"^\d+\. [abc] = |^\d+\. [αβγ] = ", x))
         else:
             typen.setdefault(gruppe.group(1), []).extend(
-                x.split()[-1] for x in zeilen([x for x in w if 30 * MM - 1 <= x[0] < 118 * MM])
+                x.split()[-1] for x in zeilen([x for x in w if 30 * MM - 1 <= x[0] < 115 * MM])
                 if x.startswith("Typ:"))
     return gegeben, typen
 
@@ -156,7 +156,7 @@ def loesungswerte(pdf):
                          if x < 30 * MM - 1 and re.fullmatch(r"\d+\.", t))
         for k, (y, n) in enumerate(nummern):
             ende = nummern[k + 1][0] if k + 1 < len(nummern) else 280 * MM
-            z = zeilen([x for x in w if y - 1 <= x[1] < ende - 1 and 30 * MM - 1 <= x[0] < 118 * MM])
+            z = zeilen([x for x in w if y - 1 <= x[1] < ende - 1 and 30 * MM - 1 <= x[0] < 115 * MM])
             loesungen, aktuell, berechnet = [], None, False
             for i, zeile in enumerate(z):
                 if zeile == "Berechnet:":

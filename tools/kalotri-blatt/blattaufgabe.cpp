@@ -3,7 +3,7 @@
 
 #include "fehler.h"
 #include "groessen.h"
-#include "loesungen.h"
+#include "loesung.h"
 #include "pruef.h"
 #include "scriptausgabe.h"
 #include "scriptprotokoll.h"
@@ -42,36 +42,41 @@ std::string EckenName(const std::string& seite, char sonst) {
     return std::string(1, sonst);
 }
 
-std::string Fest(long double x, const Darstellung& d) {
-    return FesteForm(static_cast<double>(x), d.Format.Maske, d.Format.Trennzeichen);
+std::string Fest(double x, const Darstellung& d) {
+    return FesteForm(x, d.Format.Maske, d.Format.Trennzeichen);
 }
 
-Loesungsfigur Figur(const Dreieck& form, const Eingabe& e, const Darstellung& d) {
+Loesungsfigur Figur(const Loesung& l, std::size_t nummer, const Eingabe& e, const Darstellung& d) {
+    const LoesungsDreieck& dreieck = l.Dreiecke[nummer];
     Loesungsfigur f;
-    f.Form = form;
+    f.Form = BerechneGroessen(l, e, nummer);
+    // The labels show the values as the Script writes them.
+    const auto fest = [&](double x) { return FesteForm(x, d.Format.Maske, d.Format.Trennzeichen); };
     std::array<std::string, 3> seitenNamen;
     for (std::size_t i = 0; i < 3; ++i) {
         seitenNamen[i] = e.Buchstaben[i];
         f.Ecken[i] = EckenName(e.Buchstaben[i], static_cast<char>('A' + i));
-        f.Seiten[i] = e.Buchstaben[i] + " = " + Fest(form.Seiten[i], d) +
-                      (d.Einheit.empty() ? "" : " " + d.Einheit);
+        const std::string einheit = d.Einheit.empty() ? "" : " " + d.Einheit;
+        f.Seiten[i] = {e.Buchstaben[i] + " = " + fest(dreieck.Werte[i]) + einheit, e.Buchstaben[i]};
         const std::string griechisch = SymbolZuUnicode(e.Buchstaben[3 + i]);
-        f.Winkel[i] = {griechisch + " = " + Fest(form.Winkel[i], d) + "°", griechisch};
+        f.Winkel[i] = {griechisch + " = " + fest(dreieck.Werte[3 + i]) + "°", griechisch};
+        f.Rechtwinklig[i] = dreieck.Werte[3 + i] == 90;
     }
     if (d.Mehr) {
-        f.Groessen = GroessenZeilen(BerechneGroessen(form), seitenNamen, d.Format, d.Einheit);
+        f.Groessen = GroessenZeilen(f.Form, seitenNamen, d.Format, d.Einheit);
     }
     return f;
 }
 
-// The unknowns of one triangle with their values, in box order.
-std::string SchluesselZeile(const Dreieck& form, const Eingabe& e, const Darstellung& d) {
+// The unknowns of one triangle with their values as the Script has them, in box order.
+std::string SchluesselZeile(const LoesungsDreieck& dreieck, const Eingabe& e,
+                            const Darstellung& d) {
     std::string zeile;
     for (std::size_t i = 0; i < 6; ++i) {
         if (LiesWert(e.Texte[i]).Status != StatusLeer) {
             continue;
         }
-        std::string wert = i < 3 ? Fest(form.Seiten[i], d) : Fest(form.Winkel[i - 3], d) + "°";
+        std::string wert = Fest(dreieck.Werte[i], d) + (i < 3 ? "" : "°");
         if (i < 3 && !d.Einheit.empty()) {
             wert += " " + d.Einheit;
         }
@@ -111,6 +116,7 @@ int Angaben(const Eingabe& e) {
 
 BlattAufgabe Bearbeite(const Eingabe& eingabe, const Darstellung& darstellung) {
     BlattAufgabe a;
+    a.Einheit = darstellung.Einheit;
     for (std::size_t i = 0; i < 6; ++i) {
         if (LiesWert(eingabe.Texte[i]).Status != StatusLeer) {
             a.Gegeben += (a.Gegeben.empty() ? "" : ", ") + Name(eingabe, i) + " = " +
@@ -137,9 +143,11 @@ BlattAufgabe Bearbeite(const Eingabe& eingabe, const Darstellung& darstellung) {
                     "; eine Aufgabe braucht drei, darunter eine Seite";
     }
     try {
-        for (const Dreieck& d : GeloesteDreiecke(loesung)) {
-            a.Figuren.push_back(Figur(d, eingabe, darstellung));
-            a.Schluessel.push_back(SchluesselZeile(d, eingabe, darstellung));
+        if (!loesung.Ausgang.Meldung && !loesung.Ausgang.Fehler) {
+            for (std::size_t i = 0; i < loesung.Dreiecke.size(); ++i) {
+                a.Figuren.push_back(Figur(loesung, i, eingabe, darstellung));
+                a.Schluessel.push_back(SchluesselZeile(loesung.Dreiecke[i], eingabe, darstellung));
+            }
         }
     } catch (const KalotriFehler&) {
         // A mask too long for the fixed form already ended the calculation in an error,

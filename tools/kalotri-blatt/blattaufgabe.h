@@ -2,7 +2,7 @@
 #pragma once
 
 #include "aufgabenzeile.h"
-#include "dreieck.h"
+#include "groessen.h"
 #include "optionen.h"
 #include "rechner.h"
 
@@ -15,10 +15,11 @@ namespace kalotri::blatt {
 
 // One triangle of a solution with the texts its figure shows.
 struct Loesungsfigur {
-    Dreieck Form;
+    kalotri::Groessen Form;                         // worked out from the given values
     std::array<std::string, 3> Ecken;               // corner names
-    std::array<std::string, 3> Seiten;              // "a = 7,000"
+    std::array<std::vector<std::string>, 3> Seiten; // "a = 7,000", then "a"
     std::array<std::vector<std::string>, 3> Winkel; // "α = 40,000°", then "α"
+    std::array<bool, 3> Rechtwinklig{};             // the Script's angle is 90
     std::vector<std::string> Groessen;              // derived quantities (--mehr)
 };
 
@@ -54,6 +55,7 @@ struct BlattAufgabe {
     // SSW exercise without triangle "keine Lösung".
     std::vector<std::string> Schluessel;
     Skizzenangaben Skizze;
+    std::string Einheit; // sets the figures' scale; may be empty
 };
 
 // Texts typed into the boxes are shown as typed when they are no number; so much of them

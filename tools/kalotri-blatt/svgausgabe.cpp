@@ -7,14 +7,16 @@
 #include <QPainter>
 #include <QSvgGenerator>
 
+#include <algorithm>
 #include <cmath>
 
 namespace kalotri::blatt {
 
 namespace {
 
-constexpr double Breite = 80;  // mm, about the figure column of the PDF
 constexpr int Aufloesung = 96; // SVG user units per inch, as browsers take them
+// No column is this high; the bound keeps the conversion to whole units defined.
+constexpr double HoechstensMm = 100000;
 
 } // namespace
 
@@ -38,13 +40,16 @@ std::optional<std::string> SchreibeSvgs(const std::string& verzeichnis,
             svg.setOutputDevice(&datei);
             svg.setTitle(QString("Aufgabe %1").arg(i + 1));
             const Zeichenflaeche z = Zeichenflaeche::Fuer(&svg);
-            const double hoehe = FigurenHoehe(aufgaben[i], z.Mm(Breite), z);
-            const QSize groesse(static_cast<int>(std::ceil(z.Mm(Breite))),
-                                static_cast<int>(std::ceil(hoehe)));
+            // Whole user units, so that width and height in mm and the viewBox agree
+            // exactly and a millimetre in the file is a millimetre on paper.
+            const double breite = std::ceil(z.Mm(FigurRahmenBreite));
+            const double hoehe = std::ceil(
+                std::clamp(FigurenHoehe(aufgaben[i], breite, z), 1.0, z.Mm(HoechstensMm)));
+            const QSize groesse(static_cast<int>(breite), static_cast<int>(hoehe));
             svg.setSize(groesse);
             svg.setViewBox(QRect(QPoint(0, 0), groesse));
             QPainter p(&svg);
-            MaleFiguren(p, aufgaben[i], QRectF(0, 0, z.Mm(Breite), hoehe), z);
+            MaleFiguren(p, aufgaben[i], QRectF(0, 0, breite, hoehe), z);
         });
         if (fehler) {
             return fehler;

@@ -13,6 +13,7 @@
 #include "aufgabenzeile.h"
 #include "kalotri_version.h"
 #include "loesung.h"
+#include "rechenweg.h"
 #include "rundformat.h"
 #include "scriptausgabe.h"
 #include "scriptprotokoll.h"
@@ -51,9 +52,11 @@ std::string TrennzeichenDesGebietsschemas() {
 }
 
 struct Lauf {
-    Lauf(const Zahlformat& format, bool json) : Format(format), Json(json) {}
+    Lauf(const Zahlformat& format, const rechne::Optionen& optionen)
+        : Format(format), Json(optionen.Json), Rechenweg(optionen.Rechenweg) {}
     const Zahlformat& Format;
     bool Json;
+    bool Rechenweg;
     rechne::Schreiber Ausgabe{STDOUT_FILENO};
     ScriptProtokoll Script;
     rechne::JsonAusgabe JsonAusgabe;
@@ -96,10 +99,17 @@ bool RechneDatei(Lauf& lauf, int eingabe, const std::string& name) {
             Melde(*ausgang.Fehler);
             lauf.Rueckgabe = FalscheZeile;
         }
+        std::optional<kalotri::Rechenweg> weg;
+        if (lauf.Rechenweg) {
+            weg = loesung ? ErstelleRechenweg(*loesung, lauf.Format) : kalotri::Rechenweg{};
+        }
         if (lauf.Json) {
             lauf.JsonAusgabe.HaengeAn(lauf.Ausgabe.Puffer(), lauf.Script, ausgang,
-                                      loesung ? &*loesung : nullptr);
+                                      loesung ? &*loesung : nullptr, weg ? &*weg : nullptr);
+        } else if (weg && loesung) {
+            rechne::HaengeRechenwegAn(lauf.Ausgabe.Puffer(), *weg);
         } else {
+            // The Script's lines, or for a line that was not calculated its error alone.
             rechne::HaengeTextAn(lauf.Ausgabe.Puffer(), lauf.Script, ausgang);
         }
         lauf.Ausgabe.Weiter();
@@ -110,8 +120,9 @@ bool RechneDatei(Lauf& lauf, int eingabe, const std::string& name) {
 }
 
 // Works through the inputs in turn ("-" or none: standard input); returns the exit code.
-int RechneAlle(const Zahlformat& format, bool json, const std::vector<std::string>& dateien) {
-    Lauf lauf(format, json);
+int RechneAlle(const Zahlformat& format, const rechne::Optionen& optionen) {
+    Lauf lauf(format, optionen);
+    const std::vector<std::string>& dateien = optionen.Dateien;
     for (const std::string& datei : dateien.empty() ? std::vector<std::string>{"-"} : dateien) {
         const int eingabe =
             datei == "-" ? STDIN_FILENO : ::open(datei.c_str(), O_RDONLY | O_CLOEXEC);
@@ -156,7 +167,7 @@ int Hauptprogramm(int argc, char** argv) {
     Zahlformat format;
     format.Maske = RundFormatAusText(optionen.Werte.DezimalenText).Maske;
     format.Trennzeichen = optionen.Werte.Trennzeichen.value_or(TrennzeichenDesGebietsschemas());
-    return RechneAlle(format, optionen.Werte.Json, optionen.Werte.Dateien);
+    return RechneAlle(format, optionen.Werte);
 }
 
 } // namespace

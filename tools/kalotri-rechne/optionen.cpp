@@ -14,6 +14,8 @@ OptionenErgebnis LiesOptionen(const std::vector<std::string>& argumente) {
         std::optional<std::string> wert;
         if (arg == "--json") {
             ergebnis.Werte.Json = true;
+        } else if (arg == "--rechenweg") {
+            ergebnis.Werte.Rechenweg = true;
         } else if (arg == "--help" || arg == "-h") {
             ergebnis.Werte.Hilfe = true;
         } else if (arg == "--version") {
@@ -37,8 +39,8 @@ OptionenErgebnis LiesOptionen(const std::vector<std::string>& argumente) {
 }
 
 const char* Hilfetext() {
-    return "Aufruf: kalotri-rechne [--json] [--dezimalen ANZAHL] [--trennzeichen ZEICHEN]\n"
-           "                      [DATEI ...]\n"
+    return "Aufruf: kalotri-rechne [--json] [--rechenweg] [--dezimalen ANZAHL]\n"
+           "                      [--trennzeichen ZEICHEN] [DATEI ...]\n"
            "       kalotri-rechne --help | --version\n"
            "\n"
            "Rechnet Dreiecksaufgaben wie der Befehl \"Rechne\" von Kalotri, jede als erste\n"
@@ -54,6 +56,9 @@ const char* Hilfetext() {
            "\n"
            "Optionen:\n"
            "  --json                 eine JSON-Zeile je Aufgabe statt Text\n"
+           "  --rechenweg            den Rechenweg (Formel, eingesetzte Zahlen, Ergebnis,\n"
+           "                         Begründungen) statt der Zeilen des Scripts; mit --json\n"
+           "                         als zusätzliches Feld \"rechenweg\"\n"
            "  --dezimalen ANZAHL     Dezimalen wie im Dialog \"Optionen\", ab 0 (Vorgabe 3)\n"
            "  --trennzeichen ZEICHEN Dezimaltrennzeichen (Vorgabe: das des Gebietsschemas)\n"
            "  --help                 diese Hilfe\n"
