@@ -64,7 +64,8 @@ class Unbrauchbar(unittest.TestCase):
             self.assertEqual(os.listdir(tmp), ["blatt.txt"])
 
             # With --trotzdem the sheet is made, each such exercise with its reason.
-            lauf = starte("--trotzdem", "-o", "blatt.pdf", "blatt.txt", cwd=tmp)
+            lauf = starte("--trotzdem", "--loesung", "schluessel", "-o", "blatt.pdf", "blatt.txt",
+                          cwd=tmp)
             self.assertEqual(lauf.returncode, 1)
             pdf = os.path.join(tmp, "blatt.pdf")
             text = " ".join(" ".join(zeilen(w)) for _, w in pb.loesungsseiten(pdf))
@@ -273,13 +274,15 @@ class Seiten(unittest.TestCase):
 
     def test_nichts_ueberdruckt_nichts_faellt_vom_blatt(self):
         # Long letters make an exercise with room to work taller than a page, and with
-        # many decimals a solution nearly one.
+        # many decimals a key row nearly one. (Figures are left out: their labels are not
+        # what this is about.)
         lang = "\t".join(["W" * 160] * 6)
         text = f"5\t7\t\t40\t\t\t{lang}\n3\t4\t5\n".encode()
         with tempfile.TemporaryDirectory() as tmp:
             pdf = os.path.join(tmp, "blatt.pdf")
             lauf = starte("--titel", "Sinussatz " * 3000, "--schule", "S" * 500, "--klasse",
-                          "10b", "--skizze", "--platz", "24", "--mehr", "--schluessel",
+                          "10b", "--skizze", "--platz", "24", "--mehr", "--schluessel", "--loesung",
+                          "schluessel",
                           "--dezimalen", "200", "-o", pdf, "-", eingabe=text)
             self.assertEqual(lauf.returncode, 0, lauf.stderr)
             gesamt = self.pruefe_seiten(pdf)
