@@ -113,6 +113,22 @@ class Loesungstext(unittest.TestCase):
             # Long lines wrap on the sheet.
             self.assertEqual(" ".join(text), " ".join(erwartet))
 
+    def test_rechenweg_gleich_dem_von_kalotri_rechne(self):
+        # The default form: the worked steps, wrapped beside the figures.
+        aufgaben = ("5\t7\t\t40\t\t\n3\t4\t7\n5\t5\t\t30\n\t\t10\t30,25\t60\t\n"
+                    "7\t5\t\t40\t\t\tx\ty\tz\tp\tq\tr\n1\t2\t5\n2\t3\t\t\t\t90\n")
+        with tempfile.TemporaryDirectory() as tmp:
+            pdf = os.path.join(tmp, "blatt.pdf")
+            lauf = starte("-o", pdf, "--trotzdem", "-", eingabe=aufgaben.encode())
+            self.assertEqual(lauf.returncode, 1, lauf.stderr)
+            erwartet = subprocess.run([RECHNE, "--rechenweg", "--trennzeichen", ","],
+                                      input=aufgaben.encode(), capture_output=True).stdout.decode()
+            text = []
+            for _, w in loesungsseiten(pdf):
+                text += zeilen(textspalte(w))
+            # Lines wrap where the column ends, so only the characters are compared.
+            self.assertEqual("".join("".join(text).split()), "".join(erwartet.split()))
+
     def test_aufgaben_bleiben_ganz_und_die_seitenzahl_stimmt(self):
         with tempfile.TemporaryDirectory() as tmp:
             pdf = os.path.join(tmp, "blatt.pdf")

@@ -190,7 +190,7 @@ def laufe(zeilen, *optionen):
     datei, pdf = os.path.join(tmp, "aufgaben.txt"), os.path.join(tmp, "b.pdf")
     with open(datei, "w", encoding="utf-8") as f:
         f.write("\n".join(zeilen) + "\n")
-    # Random lines include some without a triangle; the sheet shows their message.
+    # Exercises without a triangle among them are named and still drawn (--trotzdem).
     lauf = subprocess.run([BLATT, "--mehr", "--trotzdem", *optionen, "-o", pdf, "--svg",
                            os.path.join(tmp, "svg"), datei], capture_output=True, timeout=300)
     assert lauf.returncode in (0, 1), lauf.stderr

@@ -5,6 +5,7 @@
 #include "groessen.h"
 #include "loesung.h"
 #include "pruef.h"
+#include "rechenweg.h"
 #include "scriptausgabe.h"
 #include "scriptprotokoll.h"
 #include "scripttext.h"
@@ -42,8 +43,8 @@ std::string EckenName(const std::string& seite, char sonst) {
     return std::string(1, sonst);
 }
 
-std::string Fest(long double x, const Darstellung& d) {
-    return FesteForm(static_cast<double>(x), d.Format.Maske, d.Format.Trennzeichen);
+std::string Fest(double x, const Darstellung& d) {
+    return FesteForm(x, d.Format.Maske, d.Format.Trennzeichen);
 }
 
 Loesungsfigur Figur(const Loesung& l, std::size_t nummer, const Eingabe& e, const Darstellung& d) {
@@ -68,7 +69,26 @@ Loesungsfigur Figur(const Loesung& l, std::size_t nummer, const Eingabe& e, cons
     return f;
 }
 
-// The unknowns of one triangle with their values, in box order.
+// The worked steps, headings bold, notes and reasons in italics; a side's result carries
+// the unit.
+std::vector<Wegzeile> WegZeilen(const Loesung& loesung, const Darstellung& d) {
+    std::vector<Wegzeile> zeilen;
+    for (Rechenschritt schritt : ErstelleRechenweg(loesung, d.Format)) {
+        const bool seite = schritt.Groesse && static_cast<int>(*schritt.Groesse) < 3;
+        if (schritt.Art == SchrittArt::Rechnung && seite && !d.Einheit.empty()) {
+            schritt.Ergebnis += " " + d.Einheit;
+        }
+        const Wegzeile::Stil stil = schritt.Art == SchrittArt::Ueberschrift ? Wegzeile::Stil::Fett
+                                    : schritt.Art == SchrittArt::Rechnung   ? Wegzeile::Stil::Normal
+                                                                          : Wegzeile::Stil::Kursiv;
+        for (std::string& text : SchrittZeilen(schritt)) {
+            zeilen.push_back({std::move(text), stil});
+        }
+    }
+    return zeilen;
+}
+
+// The unknowns of one triangle with their values as the Script has them, in box order.
 std::string SchluesselZeile(const LoesungsDreieck& dreieck, const Eingabe& e,
                             const Darstellung& d) {
     std::string zeile;
@@ -129,6 +149,9 @@ BlattAufgabe Bearbeite(const Eingabe& eingabe, const Darstellung& darstellung) {
     ScriptProtokoll script;
     const Ausgang ausgang = SchreibeScript(loesung, darstellung.Format, script);
     a.Loesungsweg = SichtbareZeilen(script, ausgang);
+    if (darstellung.Form == Loesungsform::Rechenweg) {
+        a.Rechenweg = WegZeilen(loesung, darstellung);
+    }
     if (ausgang.Meldung) {
         a.Problem = *ausgang.Meldung;
     } else if (ausgang.Fehler) {

@@ -2,7 +2,6 @@
 #pragma once
 
 #include "aufgabenzeile.h"
-#include "dreieck.h"
 #include "groessen.h"
 #include "optionen.h"
 #include "rechner.h"
@@ -67,6 +66,7 @@ struct Darstellung {
     Zahlformat Format;
     std::string Einheit; // after side lengths; may be empty
     bool Mehr = false;
+    Loesungsform Form = Loesungsform::Script; // the worked steps only when asked for
 };
 
 // Runs the exercise through the calculation command as the first calculation of a freshly

@@ -43,6 +43,12 @@ const QFontMetricsF& Satz::Mass(Wegzeile::Stil stil) const {
     return stil == Wegzeile::Stil::Fett ? Fett : stil == Wegzeile::Stil::Kursiv ? KursivMass : Text;
 }
 
+int Satz::Umbruch(const QFontMetricsF& fm, const std::string& text, double breite) const {
+    // Between words where every word fits, else anywhere (a number of many digits).
+    const QRectF r = fm.boundingRect(QRectF(0, 0, breite, 1e9), Qt::TextWordWrap, Q(text));
+    return r.width() <= breite + 0.5 ? Qt::TextWordWrap : Qt::TextWrapAnywhere;
+}
+
 double Satz::Hoehe(const QFontMetricsF& fm, const std::string& text, double breite,
                    int umbruch) const {
     const QRectF r = fm.boundingRect(QRectF(0, 0, breite, 1e9), umbruch, Q(text));
@@ -113,19 +119,24 @@ Loesungsblock::Loesungsblock(const BlattAufgabe& a, int nummer, const Satz& satz
                              std::vector<Wegzeile> zeilen, bool figuren)
     : a_(a), nummer_(nummer), s_(satz), zeilen_(std::move(zeilen)),
       figuren_(figuren && !a.Figuren.empty()) {
-    // At least the column's width, wider for long lines, but never beyond the page.
+    // At least the column's width, wider for long lines, but never beyond the page, and
+    // with figures never so wide that they lose their column: long lines wrap instead.
+    constexpr double FigurenMindestens = 70; // mm
+    const double hoechstens =
+        SeiteBreite - RandRechts - TextLinks - (figuren_ ? Spaltenabstand + FigurenMindestens : 0);
     breite_ = s_.Mm(TextBreite);
     for (const Wegzeile& zeile : zeilen_) {
         breite_ = std::max(breite_, s_.Mass(zeile.Art).horizontalAdvance(Q(zeile.Text)));
     }
-    breite_ = std::min(breite_, s_.Mm(SeiteBreite - RandRechts - TextLinks));
+    breite_ = std::min(breite_, s_.Mm(std::max(hoechstens, TextBreite)));
 }
 
 std::vector<double> Loesungsblock::Streifen() const {
     std::vector<double> h;
     h.reserve(zeilen_.size());
     for (const Wegzeile& zeile : zeilen_) {
-        h.push_back(s_.Hoehe(s_.Mass(zeile.Art), zeile.Text, breite_));
+        h.push_back(s_.Hoehe(s_.Mass(zeile.Art), zeile.Text, breite_,
+                             s_.Umbruch(s_.Mass(zeile.Art), zeile.Text, breite_)));
     }
     if (!figuren_ && !h.empty()) {
         h.back() += s_.Mm(2.5);
@@ -158,10 +169,11 @@ void Loesungsblock::Male(QPainter& p, double y, std::size_t von, std::size_t bis
     p.setPen(Qt::black);
     for (std::size_t i = von; i < bis; ++i) {
         const Wegzeile& zeile = zeilen_[i];
-        const double hoehe = s_.Hoehe(s_.Mass(zeile.Art), zeile.Text, breite_);
+        const QFontMetricsF& fm = s_.Mass(zeile.Art);
+        const int umbruch = s_.Umbruch(fm, zeile.Text, breite_);
+        const double hoehe = s_.Hoehe(fm, zeile.Text, breite_, umbruch);
         p.setFont(s_.Schrift(zeile.Art));
-        p.drawText(QRectF(s_.Mm(TextLinks), y, breite_, hoehe), Qt::TextWrapAnywhere,
-                   Q(zeile.Text));
+        p.drawText(QRectF(s_.Mm(TextLinks), y, breite_, hoehe), umbruch, Q(zeile.Text));
         y += hoehe;
     }
 }

@@ -40,6 +40,7 @@ struct Satz {
     const QFont& Schrift(Wegzeile::Stil stil) const;
     const QFontMetricsF& Mass(Wegzeile::Stil stil) const;
     double Mm(double mm) const { return Z.Mm(mm); }
+    int Umbruch(const QFontMetricsF& fm, const std::string& text, double breite) const;
     // Height of a text wrapped into the width, at least one line.
     double Hoehe(const QFontMetricsF& fm, const std::string& text, double breite,
                  int umbruch = Qt::TextWrapAnywhere) const;

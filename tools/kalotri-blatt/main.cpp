@@ -159,6 +159,7 @@ int Hauptprogramm(int argc, char** argv) {
     darstellung.Format.Trennzeichen = o.Trennzeichen;
     darstellung.Einheit = o.Einheit;
     darstellung.Mehr = o.Mehr;
+    darstellung.Form = o.Loesung;
 
     blatt::Aufgabenliste liste;
     if (o.Erzeuge) {
