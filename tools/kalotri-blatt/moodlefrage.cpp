@@ -10,7 +10,9 @@
 #include <QBuffer>
 #include <QImage>
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace kalotri::blatt {
 
@@ -108,7 +110,10 @@ struct Luecken {
                 continue;
             }
             const std::string buchstabe = Anzeigebuchstabe(L, static_cast<Feld>(f));
-            const double toleranz = AufgerundeteToleranz(FesteToleranz.value_or(toleranzen[f]));
+            // Below a few units of the double's last place no typed number could hit it.
+            const double toleranz = AufgerundeteToleranz(
+                std::max(FesteToleranz.value_or(toleranzen[f]),
+                         std::abs(d.Werte[f]) * 4 * std::numeric_limits<double>::epsilon()));
             std::string einheit = f >= 3 ? "°" : D.Einheit.empty() ? "" : " " + D.Einheit;
             felder.push_back(ClozeHtml(buchstabe) + " = " +
                              NumerischeLuecke(d.Werte[f], toleranz, "Richtig.",
