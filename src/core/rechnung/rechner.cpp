@@ -102,8 +102,8 @@ Ausgang TRechner::Befehl(const Eingabe& eingabe) {
         const Lang a = pA.Wert;
         const Lang b = pB.Wert;
         const Lang c = pC.Wert;
-        if (std::fabs(c) >= std::fabs(a + b) || std::fabs(a) >= std::fabs(b + c) ||
-            std::fabs(b) >= std::fabs(a + c)) {
+        using std::fabs; // Lang64 brings its own
+        if (fabs(c) >= fabs(a + b) || fabs(a) >= fabs(b + c) || fabs(b) >= fabs(a + c)) {
             return MeldungOhneFokus(MeldungKeinDreieck);
         }
         FallSSS();
