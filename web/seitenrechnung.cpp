@@ -38,6 +38,15 @@ ScriptProtokoll Anzeige(const ScriptProtokoll& script) {
     return anzeige;
 }
 
+// The general error display adds a full stop unless the text ends in a character at or
+// below it ("!" and "." get none).
+std::string MitAnzeigepunkt(std::string text) {
+    if (text.empty() || static_cast<unsigned char>(text.back()) > '.') {
+        text += '.';
+    }
+    return text;
+}
+
 std::string Rechne(const char* const* texte, const char* const* buchstaben, int dezimalen,
                    const char* trennzeichen) {
     Eingabe eingabe;
@@ -53,7 +62,10 @@ std::string Rechne(const char* const* texte, const char* const* buchstaben, int 
     format.Trennzeichen = trennzeichen;
 
     ScriptProtokoll script;
-    const Ausgang ausgang = TRechner(script).Rechne(eingabe, format);
+    Ausgang ausgang = TRechner(script).Rechne(eingabe, format);
+    if (ausgang.Fehler) {
+        *ausgang.Fehler = MitAnzeigepunkt(*ausgang.Fehler);
+    }
     std::string json;
     rechne::JsonAusgabe().HaengeAn(json, Anzeige(script), ausgang);
     return json;
@@ -88,6 +100,13 @@ EMSCRIPTEN_KEEPALIVE const char* kalotri_rechne(const char* a, const char* b, co
 
 EMSCRIPTEN_KEEPALIVE const char* kalotri_version() {
     return KALOTRI_VERSION;
+}
+
+// A letter as an angle's chooser shows it: through the face "Symbol".
+EMSCRIPTEN_KEEPALIVE const char* kalotri_symbol(const char* buchstabe) {
+    static std::string ergebnis;
+    ergebnis = SymbolZuUnicode(buchstabe);
+    return ergebnis.c_str();
 }
 
 } // extern "C"

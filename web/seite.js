@@ -1,0 +1,150 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The page around the engine: it hands the boxes' texts to kalotri_rechne and shows what
+// comes back. It reads no number and writes none; every text of the Script, every
+// message and the box that gets the focus come from the engine.
+"use strict";
+
+const BOXEN = ["eA", "eB", "eC", "eAlpha", "eBeta", "eGamma"];
+const WAEHLER = ["cbA", "cbB", "cbC", "cbAlpha", "cbBeta", "cbGamma"];
+const VORGABE = ["a", "b", "c", "a", "b", "g"];
+const SPEICHER = { dezimalen: "kalotri.dezimalen", trennzeichen: "kalotri.trennzeichen" };
+
+const $ = (id) => document.getElementById(id);
+let modul = null;
+
+// Local storage can be switched off, or refused for pages opened from disk.
+function gespeichert(schluessel) {
+  try { return window.localStorage.getItem(schluessel); } catch (e) { return null; }
+}
+function speichere(schluessel, wert) {
+  try { window.localStorage.setItem(schluessel, wert); } catch (e) { /* kept for this visit */ }
+}
+
+function dezimalen() {
+  const n = Number($("eD").value);
+  return Number.isInteger(n) && n >= 1 && n <= 10 ? n : 3;
+}
+function trennzeichen() {
+  return document.querySelector('input[name="trennzeichen"]:checked').value;
+}
+
+function optionenLaden() {
+  const d = Number(gespeichert(SPEICHER.dezimalen));
+  if (Number.isInteger(d) && d >= 1 && d <= 10) $("eD").value = String(d);
+  const t = gespeichert(SPEICHER.trennzeichen);
+  for (const r of document.querySelectorAll('input[name="trennzeichen"]')) {
+    if (t === "," || t === ".") r.checked = r.value === t;
+  }
+  $("eD").addEventListener("change", () => {
+    if (String(dezimalen()) === $("eD").value.trim()) speichere(SPEICHER.dezimalen, $("eD").value.trim());
+  });
+  for (const r of document.querySelectorAll('input[name="trennzeichen"]')) {
+    r.addEventListener("change", () => speichere(SPEICHER.trennzeichen, trennzeichen()));
+  }
+}
+
+// The letters a to z; the angles' choosers show them as the Script shows them, in Greek.
+function waehlerFuellen() {
+  WAEHLER.forEach((id, i) => {
+    const waehler = $(id);
+    for (let c = 97; c <= 122; ++c) {
+      const buchstabe = String.fromCharCode(c);
+      const option = document.createElement("option");
+      option.value = buchstabe;
+      option.textContent = i < 3 ? buchstabe
+        : modul.ccall("kalotri_symbol", "string", ["string"], [buchstabe]);
+      waehler.append(option);
+    }
+    waehler.value = VORGABE[i];
+  });
+}
+
+// --- Messages: modal, caption "Kalotri", one OK; afterwards the focus where the engine says.
+let fokusNachMeldung = null;
+function zeigeMeldung(text, fehler, fokus) {
+  const dialog = $("meldung");
+  dialog.classList.toggle("fehler", fehler);
+  $("meldungText").textContent = text;
+  fokusNachMeldung = fokus ? $(fokus) : document.activeElement;
+  dialog.showModal();
+  $("meldungOk").focus();
+}
+$("meldung").addEventListener("close", () => {
+  const ziel = fokusNachMeldung;
+  fokusNachMeldung = null;
+  // After the browser has put the focus back where it was before the dialog.
+  if (ziel) setTimeout(() => ziel.focus(), 0);
+});
+
+// --- The Script
+function schreibeRechnung(zeilen) {
+  if (zeilen.length === 0) return;
+  const rechnung = document.createElement("div");
+  rechnung.className = "rechnung";
+  for (const zeile of zeilen) {
+    const div = document.createElement("div");
+    div.className = "zeile";
+    div.dataset.schrift = zeile.schrift;
+    div.textContent = zeile.text; // plain text, never markup
+    rechnung.append(div);
+  }
+  const script = $("script");
+  script.append(rechnung);
+  script.scrollTop = script.scrollHeight;
+}
+
+function rechne() {
+  if (!modul) return;
+  const texte = BOXEN.map((id) => $(id).value);
+  const buchstaben = WAEHLER.map((id) => $(id).value);
+  const json = modul.ccall("kalotri_rechne", "string",
+    Array(12).fill("string").concat(["number", "string"]),
+    texte.concat(buchstaben, [dezimalen(), trennzeichen()]));
+  const ergebnis = JSON.parse(json);
+  schreibeRechnung(ergebnis.zeilen);
+  if (ergebnis.meldung !== null) {
+    zeigeMeldung(ergebnis.meldung, false, ergebnis.fokus);
+  } else if (ergebnis.fehler !== null) {
+    zeigeMeldung(ergebnis.fehler, true, null);
+  }
+}
+
+function scriptZeilen() {
+  return Array.from($("script").querySelectorAll(".zeile"), (z) => z.textContent);
+}
+
+// Copying goes through the copy event, which gives both plain text and HTML and works
+// for pages opened from disk, where the asynchronous clipboard may be refused.
+let kopierenLaeuft = false;
+document.addEventListener("copy", (ereignis) => {
+  if (!kopierenLaeuft) return;
+  const html = document.createElement("div");
+  for (const text of scriptZeilen()) {
+    const p = document.createElement("div");
+    p.textContent = text;
+    html.append(p);
+  }
+  ereignis.clipboardData.setData("text/plain", scriptZeilen().map((z) => z + "\n").join(""));
+  ereignis.clipboardData.setData("text/html",
+    '<meta charset="utf-8"><div style="font-family:Arial,sans-serif">' + html.innerHTML + "</div>");
+  ereignis.preventDefault();
+});
+function kopiere() {
+  kopierenLaeuft = true;
+  try { document.execCommand("copy"); } finally { kopierenLaeuft = false; }
+  $("script").scrollTop = 0;
+}
+
+$("eingabe").addEventListener("submit", (e) => { e.preventDefault(); rechne(); });
+$("neu").addEventListener("click", () => { for (const id of BOXEN) $(id).value = ""; });
+$("loeschen").addEventListener("click", () => { $("script").replaceChildren(); });
+$("kopieren").addEventListener("click", kopiere);
+$("drucken").addEventListener("click", () => window.print());
+
+optionenLaden();
+KalotriModul().then((m) => {
+  modul = m;
+  waehlerFuellen();
+  $("rechne").disabled = false;
+  document.documentElement.dataset.bereit = "ja";
+});
