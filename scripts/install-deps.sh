@@ -14,7 +14,12 @@ PAKETE=(
   fonts-urw-base35 fonts-liberation2 fontconfig
   clang libclang-rt-14-dev python3
   lintian desktop-file-utils appstream man-db
+  # --- browser edition (scripts/web.sh): emscripten, node, headless Chromium ---
+  emscripten nodejs chromium chromium-driver python3-selenium
+  # --- end of browser edition ---
 )
+# npm fetches axe-core for the page's audit; Debian's npm only where node brings none.
+if ! command -v npm >/dev/null; then PAKETE+=(npm); fi
 
 fehlend=()
 for p in "${PAKETE[@]}"; do

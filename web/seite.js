@@ -146,5 +146,6 @@ KalotriModul().then((m) => {
   modul = m;
   waehlerFuellen();
   $("rechne").disabled = false;
+  document.documentElement.dataset.bereitNachMs = performance.now().toFixed(1);
   document.documentElement.dataset.bereit = "ja";
 });
