@@ -8,6 +8,9 @@ const BOXEN = ["eA", "eB", "eC", "eAlpha", "eBeta", "eGamma"];
 const WAEHLER = ["cbA", "cbB", "cbC", "cbAlpha", "cbBeta", "cbGamma"];
 const VORGABE = ["a", "b", "c", "a", "b", "g"];
 const SPEICHER = { dezimalen: "kalotri.dezimalen", trennzeichen: "kalotri.trennzeichen" };
+// The extras beyond the window, each off until switched on; remembered like the options.
+const ZUSAETZE = ["zFigur", "zGroessen"];
+const SVG = "http://www.w3.org/2000/svg";
 
 const $ = (id) => document.getElementById(id);
 let modul = null;
@@ -40,6 +43,10 @@ function optionenLaden() {
   });
   for (const r of document.querySelectorAll('input[name="trennzeichen"]')) {
     r.addEventListener("change", () => speichere(SPEICHER.trennzeichen, trennzeichen()));
+  }
+  for (const id of ZUSAETZE) {
+    $(id).checked = gespeichert("kalotri." + id) === "ja";
+    $(id).addEventListener("change", () => speichere("kalotri." + id, $(id).checked ? "ja" : "nein"));
   }
 }
 
@@ -77,7 +84,47 @@ $("meldung").addEventListener("close", () => {
 });
 
 // --- The Script
-function schreibeRechnung(zeilen) {
+function svgElement(name, attribute) {
+  const e = document.createElementNS(SVG, name);
+  for (const [k, v] of Object.entries(attribute)) e.setAttribute(k, v);
+  return e;
+}
+
+// A triangle to scale as the engine laid it out: only drawn, nothing measured here.
+function zeichneFigur(figur) {
+  const svg = svgElement("svg", { viewBox: figur.ansicht, class: "figur", role: "img",
+    "aria-label": "Figur: " + figur.texte.map((t) => t.text).join(", ") });
+  svg.append(svgElement("polygon", { points: figur.ecken, class: figur.flach ? "flach" : "" }));
+  for (const d of figur.boegen) svg.append(svgElement("path", { d, class: "bogen" }));
+  for (const t of figur.texte) {
+    const text = svgElement("text", { x: t.x, y: t.y, "text-anchor": "middle",
+      "dominant-baseline": "central" });
+    text.textContent = t.text;
+    svg.append(text);
+  }
+  return svg;
+}
+
+function schreibeZusatz(rechnung, figuren) {
+  for (const figur of figuren) {
+    const block = document.createElement("div");
+    block.className = "zusatz-block";
+    if ($("zFigur").checked) block.append(zeichneFigur(figur));
+    if ($("zGroessen").checked && figur.groessen.length > 0) {
+      const liste = document.createElement("ul");
+      liste.className = "groessen";
+      for (const zeile of figur.groessen) {
+        const li = document.createElement("li");
+        li.textContent = zeile;
+        liste.append(li);
+      }
+      block.append(liste);
+    }
+    rechnung.append(block);
+  }
+}
+
+function schreibeRechnung(zeilen, figuren) {
   if (zeilen.length === 0) return;
   const rechnung = document.createElement("div");
   rechnung.className = "rechnung";
@@ -88,6 +135,7 @@ function schreibeRechnung(zeilen) {
     div.textContent = zeile.text; // plain text, never markup
     rechnung.append(div);
   }
+  schreibeZusatz(rechnung, figuren);
   const script = $("script");
   script.append(rechnung);
   script.scrollTop = script.scrollHeight;
@@ -97,11 +145,13 @@ function rechne() {
   if (!modul) return;
   const texte = BOXEN.map((id) => $(id).value);
   const buchstaben = WAEHLER.map((id) => $(id).value);
+  const zusatz = ZUSAETZE.some((id) => $(id).checked) ? 1 : 0;
   const json = modul.ccall("kalotri_rechne", "string",
-    Array(12).fill("string").concat(["number", "string"]),
-    texte.concat(buchstaben, [dezimalen(), trennzeichen()]));
-  const ergebnis = JSON.parse(json);
-  schreibeRechnung(ergebnis.zeilen);
+    Array(12).fill("string").concat(["number", "string", "number"]),
+    texte.concat(buchstaben, [dezimalen(), trennzeichen(), zusatz]));
+  const antwort = JSON.parse(json);
+  const ergebnis = antwort.script;
+  schreibeRechnung(ergebnis.zeilen, antwort.figuren);
   if (ergebnis.meldung !== null) {
     zeigeMeldung(ergebnis.meldung, false, ergebnis.fokus);
   } else if (ergebnis.fehler !== null) {

@@ -2,9 +2,13 @@
 // The page's one way into the engine: one calculation in, its result as JSON out. The page
 // only shows what this returns; it neither reads numbers nor writes them.
 
+#include "figurjson.h"
 #include "jsonausgabe.h"
 
+#include "blattaufgabe.h"
+#include "fehler.h"
 #include "kalotri_version.h"
+#include "loesungen.h"
 #include "rechner.h"
 #include "rundformat.h"
 #include "scriptprotokoll.h"
@@ -47,8 +51,23 @@ std::string MitAnzeigepunkt(std::string text) {
     return text;
 }
 
+// The figures and derived quantities of the triangles found, labelled as on a worksheet.
+std::string Zusatz(const TRechner& rechner, const ScriptProtokoll& script, const Ausgang& ausgang,
+                   const Eingabe& eingabe, const Zahlformat& format) {
+    std::vector<blatt::Loesungsfigur> figuren;
+    const blatt::Darstellung darstellung{format, "", true};
+    try {
+        for (const Dreieck& d : GeloesteDreiecke(rechner, script, ausgang)) {
+            figuren.push_back(blatt::Figurtexte(d, eingabe, darstellung));
+        }
+    } catch (const KalotriFehler&) {
+        figuren.clear(); // the calculation itself already ended in this error
+    }
+    return web::FigurenJson(figuren);
+}
+
 std::string Rechne(const char* const* texte, const char* const* buchstaben, int dezimalen,
-                   const char* trennzeichen) {
+                   const char* trennzeichen, bool mitZusatz) {
     Eingabe eingabe;
     for (std::size_t i = 0; i < 6; ++i) {
         eingabe.Texte[i] = texte[i];
@@ -62,12 +81,17 @@ std::string Rechne(const char* const* texte, const char* const* buchstaben, int 
     format.Trennzeichen = trennzeichen;
 
     ScriptProtokoll script;
-    Ausgang ausgang = TRechner(script).Rechne(eingabe, format);
+    TRechner rechner(script);
+    Ausgang ausgang = rechner.Rechne(eingabe, format);
+    const std::string figuren =
+        mitZusatz ? Zusatz(rechner, script, ausgang, eingabe, format) : "[]";
     if (ausgang.Fehler) {
         *ausgang.Fehler = MitAnzeigepunkt(*ausgang.Fehler);
     }
-    std::string json;
+    std::string json = R"({"script":)";
     rechne::JsonAusgabe().HaengeAn(json, Anzeige(script), ausgang);
+    json.pop_back(); // the batch tool's line break
+    json += R"(,"figuren":)" + figuren + "}";
     return json;
 }
 
@@ -76,24 +100,25 @@ std::string Rechne(const char* const* texte, const char* const* buchstaben, int 
 extern "C" {
 
 // The six box texts, then the six letters, each UTF-8; the count of decimals (1 to 10);
-// the decimal separator. The result stays valid until the next call.
-EMSCRIPTEN_KEEPALIVE const char* kalotri_rechne(const char* a, const char* b, const char* c,
-                                                const char* alpha, const char* beta,
-                                                const char* gamma, const char* la, const char* lb,
-                                                const char* lc, const char* lalpha,
-                                                const char* lbeta, const char* lgamma,
-                                                int dezimalen, const char* trennzeichen) {
+// the decimal separator; whether to add figures and derived quantities. Returns
+// {"script": the batch tool's JSON result, "figuren": FigurenJson}, valid until the next
+// call.
+EMSCRIPTEN_KEEPALIVE const char*
+kalotri_rechne(const char* a, const char* b, const char* c, const char* alpha, const char* beta,
+               const char* gamma, const char* la, const char* lb, const char* lc,
+               const char* lalpha, const char* lbeta, const char* lgamma, int dezimalen,
+               const char* trennzeichen, int zusatz) {
     static std::string ergebnis;
     const char* const texte[] = {a, b, c, alpha, beta, gamma};
     const char* const buchstaben[] = {la, lb, lc, lalpha, lbeta, lgamma};
     try {
-        ergebnis = Rechne(texte, buchstaben, dezimalen, trennzeichen);
+        ergebnis = Rechne(texte, buchstaben, dezimalen, trennzeichen, zusatz != 0);
     } catch (const std::bad_alloc&) {
-        ergebnis = R"({"zeilen":[],"meldung":null,"fokus":null,"fehler":"Zu wenig Speicher"})"
-                   "\n";
+        ergebnis = R"({"script":{"zeilen":[],"meldung":null,"fokus":null,)"
+                   R"("fehler":"Zu wenig Speicher."},"figuren":[]})";
     } catch (const std::exception&) {
-        ergebnis = R"({"zeilen":[],"meldung":null,"fokus":null,"fehler":"Interner Fehler"})"
-                   "\n";
+        ergebnis = R"({"script":{"zeilen":[],"meldung":null,"fokus":null,)"
+                   R"("fehler":"Interner Fehler."},"figuren":[]})";
     }
     return ergebnis.c_str();
 }

@@ -45,7 +45,9 @@ std::string EckenName(const std::string& seite, char sonst) {
     return std::string(1, sonst);
 }
 
-Loesungsfigur Figur(const Dreieck& form, const Eingabe& e, const Darstellung& d) {
+} // namespace
+
+Loesungsfigur Figurtexte(const Dreieck& form, const Eingabe& e, const Darstellung& d) {
     Loesungsfigur f;
     f.Form = form;
     const auto fest = [&](long double x) {
@@ -65,8 +67,6 @@ Loesungsfigur Figur(const Dreieck& form, const Eingabe& e, const Darstellung& d)
     return f;
 }
 
-} // namespace
-
 BlattAufgabe Bearbeite(const Eingabe& eingabe, const Darstellung& darstellung) {
     BlattAufgabe a;
     a.Gegeben = GegebenText(eingabe, darstellung);
@@ -76,7 +76,7 @@ BlattAufgabe Bearbeite(const Eingabe& eingabe, const Darstellung& darstellung) {
     a.Loesungsweg = SichtbareZeilen(script, ausgang);
     try {
         for (const Dreieck& d : GeloesteDreiecke(rechner, script, ausgang)) {
-            a.Figuren.push_back(Figur(d, eingabe, darstellung));
+            a.Figuren.push_back(Figurtexte(d, eingabe, darstellung));
         }
     } catch (const KalotriFehler&) {
         // A mask too long for the fixed form already ended the calculation in an error,

@@ -33,6 +33,11 @@ struct Darstellung {
     bool Mehr = false;
 };
 
+// A solved triangle with the texts of its figure (and with Mehr its derived quantities),
+// named by the exercise's letters. The browser edition labels its figures the same way.
+Loesungsfigur Figurtexte(const Dreieck& form, const Eingabe& eingabe,
+                         const Darstellung& darstellung);
+
 // Runs the exercise through the calculation command as the first calculation of a freshly
 // started program, exactly as kalotri-rechne does.
 BlattAufgabe Bearbeite(const Eingabe& eingabe, const Darstellung& darstellung);

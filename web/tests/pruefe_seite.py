@@ -188,6 +188,26 @@ class Seite(unittest.TestCase):
         self.d.execute_script("localStorage.clear()")
         self.oeffne()
 
+    def test_zusaetze_erst_auf_wunsch(self):
+        zaehle = "return [document.querySelectorAll('#script svg.figur polygon').length," \
+                 " document.querySelectorAll('#script .groessen li').length]"
+        self.tippe(["4", "4.5", "", "60", "", ""])
+        self.assertEqual(self.d.execute_script(zaehle), [0, 0], "off by default")
+        self.d.find_element(By.CSS_SELECTOR, "#optionen summary").click()
+        self.d.find_element(By.ID, "zFigur").click()
+        self.d.find_element(By.ID, "zGroessen").click()
+        self.setUp()
+        self.tippe(["4", "4.5", "", "60", "", ""])
+        # SSW with two solutions: two figures, each with its seven derived quantities.
+        self.assertEqual(self.d.execute_script(zaehle), [2, 14])
+        texte = self.d.execute_script(
+            "return Array.from(document.querySelectorAll('#script svg.figur text'), t => t.textContent)")
+        self.assertIn("α = 60,000°", texte)
+        self.assertIn("b = 4,500", texte)
+        self.assertEqual(self.zeilen()[0], "Typ: SSW", "the Script lines stay as they are")
+        self.d.execute_script("localStorage.clear()")
+        self.oeffne()
+
     def test_drucken_a4_nur_script(self):
         self.tippe(["3", "4", "5", "", "", ""])
         pdf = pathlib.Path(ARGS.arbeit) / "script.pdf"
