@@ -112,6 +112,12 @@ class Seite(unittest.TestCase):
         knoepfe = [k.text for k in self.d.find_elements(By.CSS_SELECTOR, ".befehle button")]
         self.assertEqual(knoepfe, ["Rechne", "Neue Rechnung", "Script löschen",
                                    "Script kopieren", "Script drucken"])
+        script = self.d.find_element(By.ID, "script")
+        self.assertEqual((script.get_attribute("role"), script.get_attribute("aria-live")),
+                         ("log", "polite"), "new lines are announced")
+        self.d.find_element(By.CSS_SELECTOR, "#info summary").click()
+        self.assertRegex(self.d.find_element(By.ID, "info").text,
+                         r"Kalotri\s+Version \d+\.\d+.*\s+© .*Lizenz GPL 3")
 
     def test_beispiele_und_faelle_wie_kalotri_rechne(self):
         self.tippe(["3", "4", "5", "", "", ""])
