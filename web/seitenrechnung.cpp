@@ -8,9 +8,11 @@
 #include "blattaufgabe.h"
 #include "fehler.h"
 #include "kalotri_version.h"
+#include "loesung.h"
 #include "loesungen.h"
 #include "rechner.h"
 #include "rundformat.h"
+#include "scriptausgabe.h"
 #include "scriptprotokoll.h"
 #include "symbol.h"
 
@@ -52,16 +54,15 @@ std::string MitAnzeigepunkt(std::string text) {
 }
 
 // The figures and derived quantities of the triangles found, labelled as on a worksheet.
-std::string Zusatz(const TRechner& rechner, const ScriptProtokoll& script, const Ausgang& ausgang,
-                   const Eingabe& eingabe, const Zahlformat& format) {
+std::string Zusatz(const Loesung& loesung, const Eingabe& eingabe, const Zahlformat& format) {
     std::vector<blatt::Loesungsfigur> figuren;
     const blatt::Darstellung darstellung{format, "", true};
     try {
-        for (const Dreieck& d : GeloesteDreiecke(rechner, script, ausgang)) {
+        for (const Dreieck& d : GeloesteDreiecke(loesung)) {
             figuren.push_back(blatt::Figurtexte(d, eingabe, darstellung));
         }
     } catch (const KalotriFehler&) {
-        figuren.clear(); // the calculation itself already ended in this error
+        figuren.clear(); // the Script's number form already ended in this error
     }
     return web::FigurenJson(figuren);
 }
@@ -80,16 +81,17 @@ std::string Rechne(const char* const* texte, const char* const* buchstaben, int 
     format.Maske = MaskeFuerAnzahl(anzahl);
     format.Trennzeichen = trennzeichen;
 
+    // Computed once; the Script lines, the batch tool's data and the extras render it.
+    const Loesung loesung = Berechne(eingabe);
     ScriptProtokoll script;
-    TRechner rechner(script);
-    Ausgang ausgang = rechner.Rechne(eingabe, format);
+    Ausgang ausgang = SchreibeScript(loesung, format, script);
     const std::string figuren =
-        mitZusatz ? Zusatz(rechner, script, ausgang, eingabe, format) : "[]";
+        mitZusatz && !ausgang.Fehler ? Zusatz(loesung, eingabe, format) : "[]";
     if (ausgang.Fehler) {
         *ausgang.Fehler = MitAnzeigepunkt(*ausgang.Fehler);
     }
     std::string json = R"({"script":)";
-    rechne::JsonAusgabe().HaengeAn(json, Anzeige(script), ausgang);
+    rechne::JsonAusgabe().HaengeAn(json, Anzeige(script), ausgang, &loesung);
     json.pop_back(); // the batch tool's line break
     json += R"(,"figuren":)" + figuren + "}";
     return json;

@@ -5,7 +5,9 @@
 
 #include "aufgabenzeile.h"
 #include "jsonausgabe.h"
+#include "loesung.h"
 #include "rechner.h"
+#include "scriptausgabe.h"
 #include "scriptprotokoll.h"
 #include "textausgabe.h"
 
@@ -45,8 +47,9 @@ template <typename Haenge> void Durchsatz(benchmark::State& state, Haenge haenge
             const std::size_t anzahl = felder[6].empty() ? 6 : 12;
             const Aufgabenzeile aufgabe = AusFeldern(felder, anzahl);
             script.Leeren();
-            const Ausgang ausgang = TRechner(script).Rechne(std::get<Eingabe>(aufgabe), format);
-            haenge(ausgabe, script, ausgang);
+            const Loesung loesung = Berechne(std::get<Eingabe>(aufgabe));
+            const Ausgang ausgang = SchreibeScript(loesung, format, script);
+            haenge(ausgabe, script, ausgang, loesung);
             ++zeilen;
         }
         if (ausgabe.size() > (1 << 16)) {
@@ -58,14 +61,16 @@ template <typename Haenge> void Durchsatz(benchmark::State& state, Haenge haenge
 }
 
 void Text(benchmark::State& state) {
-    Durchsatz(state, rechne::HaengeTextAn);
+    Durchsatz(state, [](std::string& ziel, const ScriptProtokoll& script, const Ausgang& ausgang,
+                        const Loesung&) { rechne::HaengeTextAn(ziel, script, ausgang); });
 }
 BENCHMARK(Text);
 
 void Json(benchmark::State& state) {
     rechne::JsonAusgabe json;
-    Durchsatz(state, [&json](std::string& ziel, const ScriptProtokoll& script,
-                             const Ausgang& ausgang) { json.HaengeAn(ziel, script, ausgang); });
+    Durchsatz(state,
+              [&json](std::string& ziel, const ScriptProtokoll& script, const Ausgang& ausgang,
+                      const Loesung& loesung) { json.HaengeAn(ziel, script, ausgang, &loesung); });
 }
 BENCHMARK(Json);
 

@@ -5,6 +5,7 @@
 #include "groessen.h"
 #include "loesungen.h"
 #include "pruef.h"
+#include "scriptausgabe.h"
 #include "scriptprotokoll.h"
 #include "scripttext.h"
 #include "symbol.h"
@@ -70,12 +71,16 @@ Loesungsfigur Figurtexte(const Dreieck& form, const Eingabe& e, const Darstellun
 BlattAufgabe Bearbeite(const Eingabe& eingabe, const Darstellung& darstellung) {
     BlattAufgabe a;
     a.Gegeben = GegebenText(eingabe, darstellung);
+    const Loesung loesung = Berechne(eingabe);
     ScriptProtokoll script;
-    TRechner rechner(script);
-    const Ausgang ausgang = rechner.Rechne(eingabe, darstellung.Format);
+    const Ausgang ausgang = SchreibeScript(loesung, darstellung.Format, script);
     a.Loesungsweg = SichtbareZeilen(script, ausgang);
+    if (ausgang.Fehler) {
+        // The number form failed while the Script was written: no figure could say more.
+        return a;
+    }
     try {
-        for (const Dreieck& d : GeloesteDreiecke(rechner, script, ausgang)) {
+        for (const Dreieck& d : GeloesteDreiecke(loesung)) {
             a.Figuren.push_back(Figurtexte(d, eingabe, darstellung));
         }
     } catch (const KalotriFehler&) {

@@ -2,6 +2,7 @@
 #include "jsonausgabe.h"
 
 #include "utf8.h"
+#include "zahlform.h"
 
 #include <rapidjson/stringbuffer.h>
 #include <rapidjson/writer.h>
@@ -9,6 +10,7 @@
 #include <array>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace kalotri::rechne {
 
@@ -16,6 +18,9 @@ namespace {
 
 // The boxes by the names the window gives them, so that "fokus" reads as in the program.
 constexpr std::array<const char*, 6> BoxNamen = {"eA", "eB", "eC", "eAlpha", "eBeta", "eGamma"};
+constexpr std::array<const char*, 6> GroessenNamen = {"a", "b", "c", "alpha", "beta", "gamma"};
+constexpr std::array<const char*, 5> WegNamen = {"gegeben", "sinussatz", "cosinussatz",
+                                                 "winkelsumme", "winkelsumme_besser_cosinussatz"};
 
 // The hex digits of "\u" escapes in lower case, as the tool has always written them.
 void KleineHexziffern(char* anfang, char* ende) {
@@ -39,6 +44,9 @@ void KleineHexziffern(char* anfang, char* ende) {
 struct JsonAusgabe::Zustand {
     void Text(std::string_view text);
     void TextOderNull(const std::optional<std::string>& text);
+    void Zahl(double x);
+    void Daten(const Loesung* loesung, const Ausgang& ausgang);
+    void Dreieck(const Loesung& loesung, const LoesungsDreieck& d);
 
     rapidjson::StringBuffer puffer;
     rapidjson::Writer<rapidjson::StringBuffer> writer{puffer};
@@ -58,12 +66,70 @@ void JsonAusgabe::Zustand::TextOderNull(const std::optional<std::string>& text) 
     }
 }
 
+void JsonAusgabe::Zustand::Zahl(double x) {
+    const std::string text = RundreiseForm(x);
+    writer.RawValue(text.data(), text.size(), rapidjson::kNumberType);
+}
+
+void JsonAusgabe::Zustand::Dreieck(const Loesung& loesung, const LoesungsDreieck& d) {
+    writer.StartObject();
+    for (std::size_t i = 0; i < 6; ++i) {
+        writer.Key(GroessenNamen[i]);
+        writer.StartObject();
+        writer.Key("buchstabe");
+        Text(Anzeigebuchstabe(loesung, static_cast<Feld>(i)));
+        writer.Key("wert");
+        Zahl(d.Werte[i]);
+        writer.Key("herkunft");
+        writer.String(WegNamen[static_cast<std::size_t>(d.Wege[i])]);
+        writer.EndObject();
+    }
+    writer.Key("flach");
+    writer.Bool(d.Flach);
+    writer.EndObject();
+}
+
+void JsonAusgabe::Zustand::Daten(const Loesung* loesung, const Ausgang& ausgang) {
+    writer.Key("code");
+    writer.String(loesung != nullptr ? CodeName(CodeVon(ausgang)) : "zeile");
+    writer.Key("typ");
+    if (loesung != nullptr && loesung->Typ) {
+        writer.String(TypText(*loesung->Typ));
+    } else {
+        writer.Null();
+    }
+    writer.Key("gegeben");
+    writer.StartArray();
+    for (const GegebeneGroesse& g :
+         loesung != nullptr ? loesung->Gegeben : std::vector<GegebeneGroesse>{}) {
+        writer.StartObject();
+        writer.Key("groesse");
+        writer.String(GroessenNamen[static_cast<std::size_t>(g.Groesse)]);
+        writer.Key("buchstabe");
+        Text(Anzeigebuchstabe(*loesung, g.Groesse));
+        writer.Key("wert");
+        Zahl(g.Wert);
+        writer.EndObject();
+    }
+    writer.EndArray();
+    // Triangles only for a calculation that ran through: after an error the values are
+    // incomplete.
+    writer.Key("dreiecke");
+    writer.StartArray();
+    if (loesung != nullptr && !ausgang.Fehler && !ausgang.Meldung) {
+        for (const LoesungsDreieck& d : loesung->Dreiecke) {
+            Dreieck(*loesung, d);
+        }
+    }
+    writer.EndArray();
+}
+
 JsonAusgabe::JsonAusgabe() : zustand_(std::make_unique<Zustand>()) {}
 
 JsonAusgabe::~JsonAusgabe() = default;
 
-void JsonAusgabe::HaengeAn(std::string& ziel, const ScriptProtokoll& script,
-                           const Ausgang& ausgang) {
+void JsonAusgabe::HaengeAn(std::string& ziel, const ScriptProtokoll& script, const Ausgang& ausgang,
+                           const Loesung* loesung) {
     Zustand& z = *zustand_;
     z.puffer.Clear();
     z.writer.Reset(z.puffer);
@@ -90,6 +156,7 @@ void JsonAusgabe::HaengeAn(std::string& ziel, const ScriptProtokoll& script,
     }
     z.writer.Key("fehler");
     z.TextOderNull(ausgang.Fehler);
+    z.Daten(loesung, ausgang);
     z.writer.EndObject();
 
     const std::size_t anfang = ziel.size();

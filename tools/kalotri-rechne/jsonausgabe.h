@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "loesung.h"
 #include "rechner.h"
 #include "scriptprotokoll.h"
 
@@ -9,14 +10,18 @@
 
 namespace kalotri::rechne {
 
-// The result of one exercise as one JSON object on one line, appended to `ziel`; texts as
-// written to the Script, error without full stop. Holds the writer, so that nothing is
+// The result of one exercise as one JSON object on one line, appended to `ziel`: the
+// Script's lines as written (faces and all), message, focus box and error without full
+// stop; then the result as data for programs: outcome code, type, the given values and the
+// triangles as numbers, letters as the window shows them. `loesung` is null for a line
+// the tool could not read. Holds the writer, so that nothing is
 // allocated anew for every line.
 class JsonAusgabe {
   public:
     JsonAusgabe();
     ~JsonAusgabe();
-    void HaengeAn(std::string& ziel, const ScriptProtokoll& script, const Ausgang& ausgang);
+    void HaengeAn(std::string& ziel, const ScriptProtokoll& script, const Ausgang& ausgang,
+                  const Loesung* loesung);
 
   private:
     struct Zustand; // the writer and its buffer: RapidJSON stays inside jsonausgabe.cpp

@@ -11,7 +11,9 @@
 
 #include "aufgabenzeile.h"
 #include "kalotri_version.h"
+#include "loesung.h"
 #include "rundformat.h"
+#include "scriptausgabe.h"
 #include "scriptprotokoll.h"
 
 #include <clocale>
@@ -19,6 +21,7 @@
 #include <cstring>
 #include <exception>
 #include <new>
+#include <optional>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -79,8 +82,10 @@ int RechneAlle(const Zahlformat& format, bool json) {
         const Aufgabenzeile aufgabe = AusFeldern(leser.Felder(), leser.Anzahl());
         script.Leeren();
         Ausgang ausgang;
+        std::optional<Loesung> loesung;
         if (const auto* eingabe = std::get_if<Eingabe>(&aufgabe)) {
-            ausgang = TRechner(script).Rechne(*eingabe, format);
+            loesung = Berechne(*eingabe);
+            ausgang = SchreibeScript(*loesung, format, script);
         } else {
             // Still one result per line, so that outputs stay aligned with their inputs.
             ausgang.Fehler =
@@ -89,7 +94,8 @@ int RechneAlle(const Zahlformat& format, bool json) {
             rueckgabe = FalscheZeile;
         }
         if (json) {
-            jsonAusgabe.HaengeAn(schreiber.Puffer(), script, ausgang);
+            jsonAusgabe.HaengeAn(schreiber.Puffer(), script, ausgang,
+                                 loesung ? &*loesung : nullptr);
         } else {
             rechne::HaengeTextAn(schreiber.Puffer(), script, ausgang);
         }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "erzeuge.h"
 
+#include "winkel.h"
+
 #include <cmath>
 #include <random>
 #include <set>
@@ -11,7 +13,6 @@ namespace kalotri {
 namespace {
 
 using L = long double;
-constexpr L Grad = 3.14159265358979323846264338327950288L / 180;
 constexpr L KleinsterWinkel = 10;
 
 // mt19937_64's sequence is fixed by the standard; the distributions of <random> are not,
@@ -36,10 +37,6 @@ std::string SeitenText(int zehntel) {
     return zehntel % 10 == 0 ? ganz : ganz + "," + std::to_string(zehntel % 10);
 }
 
-L AusCosinussatz(L gegenueber, L s, L t) {
-    return std::acos((s * s + t * t - gegenueber * gegenueber) / (2 * s * t)) / Grad;
-}
-
 bool Spitz(std::initializer_list<L> winkel) {
     for (const L w : winkel) {
         if (!(w >= KleinsterWinkel)) {
@@ -60,7 +57,7 @@ std::optional<Entwurf> SSS(Zufall& z) {
     if (x + y <= w || x + w <= y || y + w <= x) {
         return std::nullopt;
     }
-    if (!Spitz({AusCosinussatz(x, y, w), AusCosinussatz(y, x, w), AusCosinussatz(w, x, y)})) {
+    if (!Spitz({WinkelAusSeiten(x, y, w), WinkelAusSeiten(y, x, w), WinkelAusSeiten(w, x, y)})) {
         return std::nullopt;
     }
     return Entwurf{{a, b, c}, {}};
@@ -69,8 +66,8 @@ std::optional<Entwurf> SSS(Zufall& z) {
 std::optional<Entwurf> SWS(Zufall& z) {
     const int s1 = z.Seite(), s2 = z.Seite(), w = z.Winkel();
     const L x = s1 / L{10}, y = s2 / L{10};
-    const L dritte = std::sqrt(x * x + y * y - 2 * x * y * std::cos(w * Grad));
-    const L w1 = AusCosinussatz(x, y, dritte);
+    const L dritte = std::sqrt(x * x + y * y - 2 * x * y * std::cos(w * EinGrad));
+    const L w1 = WinkelAusSeiten(x, y, dritte);
     if (!Spitz({w1, 180 - w - w1})) {
         return std::nullopt;
     }
@@ -88,13 +85,13 @@ std::optional<Entwurf> SSW(Zufall& z, int loesungen) {
     const int s = z.Seite(), t = z.Seite();
     const bool stumpf = loesungen == 0 && z.Zahl(0, 2) == 0;
     const int w = stumpf ? z.Zahl(91, 150) : z.Winkel(loesungen == 1 ? 150 : 80);
-    const L r = std::sin(w * Grad) * t / s;
+    const L r = std::sin(w * EinGrad) * t / s;
     bool gut = false;
     if (loesungen == 1) {
-        const L b1 = std::asin(r) / Grad;
+        const L b1 = std::asin(r) / EinGrad;
         gut = s > t && Spitz({b1, 180 - w - b1});
     } else if (loesungen == 2) {
-        const L b1 = r <= 0.97L ? std::asin(r) / Grad : 0;
+        const L b1 = r <= 0.97L ? std::asin(r) / EinGrad : 0;
         gut = s < t && r <= 0.97L && Spitz({b1, 180 - w - b1, b1 - w});
     } else {
         // An obtuse angle opposite the shorter side leaves no room; an acute one none

@@ -2,6 +2,7 @@
 #include "figur.h"
 
 #include "figur_etiketten.h"
+#include "winkel.h"
 
 #include <algorithm>
 #include <cmath>
@@ -25,8 +26,7 @@ std::array<Punkt, 3> Form(const Dreieck& d, bool flach) {
     // corners in their usual turning order.
     const std::size_t links = (k + 1) % 3;
     const std::size_t rechts = (k + 2) % 3;
-    constexpr long double Grad = 3.14159265358979323846264338327950288L / 180;
-    const long double w = d.Winkel[links] * Grad;
+    const long double w = d.Winkel[links] * EinGrad;
     std::array<Punkt, 3> p;
     p[links] = {0, 0};
     p[rechts] = {static_cast<double>(s[k]), 0};

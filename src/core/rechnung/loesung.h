@@ -59,15 +59,16 @@ struct SSWBefund {
 
     // The candidates the solver found before any was dropped (0, 1 or 2): the acute angle
     // first, then 180° minus it.
+    enum class Kandidatenart {
+        Gueltig,   // a proper triangle
+        Flach,     // an angle came out 0: kept, but flat
+        Verworfen, // an angle came out negative: no triangle
+    };
     struct Kandidat {
         double SinusWinkel = 0;
         double SummenWinkel = 0;
         double Seite = 0;
-        enum class Art {
-            Gueltig,   // a proper triangle
-            Flach,     // an angle came out 0: kept, but flat
-            Verworfen, // an angle came out negative: no triangle
-        } Art = Art::Gueltig;
+        Kandidatenart Art = Kandidatenart::Gueltig;
     };
     std::vector<Kandidat> Kandidaten;
 };
@@ -85,7 +86,7 @@ struct Loesung {
     // How it ended. Code::Geloest also for an SSW problem without a triangle, and for an
     // input of fewer than three quantities (Typ is then unset and nothing is written).
     Code Ausgangscode = Code::Geloest;
-    Ausgang Ausgang; // message and focus, or error text, as the window shows them
+    kalotri::Ausgang Ausgang; // message and focus, or error text, as the window shows them
 
     // Set once the kind of problem is known, also when an error stopped it later.
     std::optional<Aufgabentyp> Typ;
@@ -109,6 +110,13 @@ struct Loesung {
 // Runs the calculation on the input; writes nothing. Floating-point faults end up in
 // Ausgangscode and Ausgang.Fehler, never as an exception.
 Loesung Berechne(const Eingabe& eingabe);
+
+// The same, reading the boxes into the caller's records and leaving them as the command
+// leaves the window's.
+Loesung BerechneMit(const Eingabe& eingabe, std::array<TPruef, 6>& groessen);
+
+// The code of a finished command's outcome, display errors included.
+Code CodeVon(const Ausgang& ausgang);
 
 // The letter as the window shows it: sides as typed, angles through the Symbol face
 // (Latin "a" is shown as "α"), UTF-8.

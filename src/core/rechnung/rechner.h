@@ -42,7 +42,8 @@ struct SSWLoesung {
     double Seite;
 };
 struct SSWLoesungen {
-    int Anzahl = 0; // 0, 1 or 2; only the first Anzahl entries are set
+    int Anzahl = 0;   // 0, 1 or 2; only the first Anzahl entries are set
+    double Sinus = 0; // sine of the angle opposite t, as compared with 1
     std::array<SSWLoesung, 2> Loesung{};
 };
 struct Seitenpaar {
@@ -50,8 +51,8 @@ struct Seitenpaar {
     double Zweite;
 };
 
-// The calculation command with its five cases. Holds the six quantity records, which
-// every run overwrites.
+// The calculation command as the window runs it: the result of Berechne, written to the
+// Script. Holds the six quantity records, which every run overwrites.
 class TRechner {
   public:
     explicit TRechner(ScriptSink& script) : script_(script) {}
@@ -73,47 +74,14 @@ class TRechner {
 
   private:
     ScriptSink& script_;
-    Zahlformat format_;
-
-    // The command without the error catch; Rechne turns KalotriFehler into Fehler.
-    Ausgang Befehl(const Eingabe& eingabe);
-    TPruef& Groesse(Feld feld) { return Groessen[static_cast<std::size_t>(feld)]; }
-    bool Gegeben(Feld feld) const {
-        return Groessen[static_cast<std::size_t>(feld)].Status == StatusGegeben;
-    }
-
-    // The block of given values, "Gegeben:" to "Berechnet:".
-    void SchreibeGegeben();
-
-    // The cases, each writing its type line first.
-    void FallSSS();
-    void FallSWS();
-    void FallSSW();
-    void FallWSW();
-    void FallSWW();
-
-    // Solvers. LoeseSSS writes its own lines; the others only compute.
-    void LoeseSSS(double a, double b, double c);
-    static SWSLoesung LoeseSWS(double s1, double w, double s2);
-    static SSWLoesungen LoeseSSW(double s, double t, double w);
-    static SSWLoesungen LoeseSSWUmgekehrt(double w, double t, double s);
-    static Seitenpaar LoeseWSW(double w1, double s, double w2);
-    static Seitenpaar LoeseSWW(double s, double w2, double w3);
-
-    // WSW and SWW: stores the two sides, then writes the third angle and the sides.
-    void SchreibeWinkelsummeUndSeiten(Feld dritterWinkel, const std::array<Feld, 2>& seiten,
-                                      const Seitenpaar& l);
-
-    // Line helpers. An angle's name line is the only line that switches faces.
-    void Zeile(const std::string& text);
-    void SeitenName(const TPruef& seite);
-    void WinkelName(const TPruef& winkel, const char* doppelpunkt = ":");
-    std::string Fest(double x) const;
-    // A name line and its value line in the fixed form; `zusatz` follows the number (and,
-    // for an angle, its degree sign).
-    void SeiteMitWert(const TPruef& seite, double wert, const char* zusatz = "");
-    void WinkelMitWert(const TPruef& winkel, double wert, const char* zusatz = "",
-                       const char* doppelpunkt = ":");
 };
+
+// The solvers: pure computation on stored values, each value rounded to double as the
+// steps after it use it. They throw KalotriFehler on a floating-point fault.
+SWSLoesung LoeseSWS(double s1, double w, double s2);
+SSWLoesungen LoeseSSW(double s, double t, double w);
+SSWLoesungen LoeseSSWUmgekehrt(double w, double t, double s);
+Seitenpaar LoeseWSW(double w1, double s, double w2);
+Seitenpaar LoeseSWW(double s, double w2, double w3);
 
 } // namespace kalotri

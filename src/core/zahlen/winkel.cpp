@@ -3,6 +3,7 @@
 
 #include "gleitkomma.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace kalotri {
@@ -54,6 +55,11 @@ double ArcCosinus(double x) {
     }
     const Lang theta = atan(Teile(Wurzel(1 - xl * xl), xl));
     return Speichere(xl < 0 ? theta + Pi : theta);
+}
+
+long double WinkelAusSeiten(long double gegenueber, long double s, long double t) {
+    const long double c = (s * s + t * t - gegenueber * gegenueber) / (2 * s * t);
+    return std::acos(std::clamp(c, -1.0L, 1.0L)) / EinGrad;
 }
 
 } // namespace kalotri

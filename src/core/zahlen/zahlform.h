@@ -20,6 +20,10 @@ inline constexpr std::size_t MaskeMaxLaenge = 224;
 // The separator is UTF-8 text (normally "," or ".").
 std::string FesteForm(double x, std::string_view maske, std::string_view trennzeichen);
 
+// The shortest decimal text that reads back as the same double ("0.1", "3", "1e+20"),
+// with a decimal point whatever the locale: for programs that read numbers, not people.
+std::string RundreiseForm(double x);
+
 // General form: shortest text with up to 15 significant digits.
 std::string AllgemeineForm(double x, std::string_view trennzeichen);
 

@@ -32,6 +32,54 @@ std::string Wissenschaftlich18UeberC(double x) {
     return text;
 }
 
+std::string KuerzesteUeberC(double x) {
+    if (x == 0 || !std::isfinite(x)) {
+        const char* name = x == 0 ? "0" : std::isinf(x) ? "inf" : "nan";
+        return std::string(std::signbit(x) ? "-" : "") + name;
+    }
+    // The fewest digits that read back: printf rounds correctly at every precision.
+    std::string wissenschaftlich;
+    for (int nachkomma = 0; nachkomma <= Nachkomma17 - 1; ++nachkomma) {
+        std::array<char, 40> puffer{};
+        std::snprintf(puffer.data(), puffer.size(), "%.*e", nachkomma, x);
+        wissenschaftlich = puffer.data();
+        const auto punkt = wissenschaftlich.find(',');
+        if (punkt != std::string::npos) {
+            wissenschaftlich[punkt] = '.';
+        }
+        if (LiesDoubleUeberC(wissenschaftlich).Wert == x) {
+            break;
+        }
+    }
+    // The same digits in fixed form: "2.5e+02" is "250", "1.5e-05" is "0.000015".
+    const bool negativ = wissenschaftlich[0] == '-';
+    const auto e = wissenschaftlich.find('e');
+    std::string ziffern;
+    for (std::size_t i = negativ ? 1 : 0; i < e; ++i) {
+        if (wissenschaftlich[i] != '.') {
+            ziffern += wissenschaftlich[i];
+        }
+    }
+    const int exponent = std::atoi(wissenschaftlich.c_str() + e + 1);
+    std::string fest;
+    if (exponent < 0) {
+        fest = "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + ziffern;
+    } else if (ziffern.size() <= static_cast<std::size_t>(exponent) + 1) {
+        // x is then a whole number; of the texts of equal length to_chars takes the exact
+        // one, so the digits beyond the shortest are x's own, not zeros.
+        std::array<char, 320> puffer{};
+        std::snprintf(puffer.data(), puffer.size(), "%.0f", std::fabs(x));
+        fest = puffer.data();
+    } else {
+        fest = ziffern.substr(0, static_cast<std::size_t>(exponent) + 1) + "." +
+               ziffern.substr(static_cast<std::size_t>(exponent) + 1);
+    }
+    if (negativ) {
+        fest.insert(fest.begin(), '-');
+    }
+    return fest.size() <= wissenschaftlich.size() ? fest : wissenschaftlich;
+}
+
 GelesenerWert LiesDoubleUeberC(std::string_view text) {
     // strtod needs the terminating zero and reads the locale's decimal point.
     std::string kopie(text);
@@ -64,6 +112,12 @@ std::string Wissenschaftlich18(double x) {
     return {puffer.data(), ergebnis.ptr};
 }
 
+std::string Kuerzeste(double x) {
+    std::array<char, 40> puffer{};
+    const auto ergebnis = std::to_chars(puffer.data(), puffer.data() + puffer.size(), x);
+    return {puffer.data(), ergebnis.ptr};
+}
+
 GelesenerWert LiesDouble(std::string_view text) {
     GelesenerWert ergebnis;
     const auto [ende, fehler] =
@@ -82,6 +136,10 @@ GelesenerWert LiesDouble(std::string_view text) {
 
 std::string Wissenschaftlich18(double x) {
     return Wissenschaftlich18UeberC(x);
+}
+
+std::string Kuerzeste(double x) {
+    return KuerzesteUeberC(x);
 }
 
 GelesenerWert LiesDouble(std::string_view text) {

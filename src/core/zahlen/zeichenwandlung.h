@@ -14,6 +14,11 @@ namespace kalotri {
 std::string Wissenschaftlich18(double x);
 std::string Wissenschaftlich18UeberC(double x);
 
+// x as std::to_chars writes it without a format: the fewest significant digits that read
+// back as x, fixed or scientific, whichever is shorter (fixed on a tie).
+std::string Kuerzeste(double x);
+std::string KuerzesteUeberC(double x);
+
 struct GelesenerWert {
     double Wert = 0;
     enum class Stand {

@@ -49,6 +49,17 @@ TEST(Zeichenwandlung, SchreibenUeberCGleichtCharconv) {
     }
 }
 
+TEST(Zeichenwandlung, KuerzesteUeberCGleichtCharconv) {
+    std::vector<double> werte = Pruefwerte();
+    for (const double x : {250.0, -250.0, 0.000015, 1e15, 1e16, 123456.0, 1e22, 5e-324, -0.0}) {
+        werte.push_back(x);
+    }
+    for (const double x : werte) {
+        ASSERT_EQ(KuerzesteUeberC(x), Kuerzeste(x)) << x;
+        ASSERT_EQ(KuerzesteUeberC(-x), Kuerzeste(-x)) << -x;
+    }
+}
+
 TEST(Zeichenwandlung, LesenUeberCGleichtCharconv) {
     std::vector<std::string> texte = {"0.1e1",
                                       "0.5e0",

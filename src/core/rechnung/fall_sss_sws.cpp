@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drehungen.h"
 #include "gleitkomma.h"
-#include "rechner.h"
+#include "lauf.h"
 #include "winkel.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace kalotri {
 
@@ -34,47 +33,48 @@ double DritteSeite(double s, double t, double zwischenWinkel) {
     return Speichere(Wurzel(quadrat));
 }
 
-void TRechner::FallSSS() {
-    Zeile("Typ: SSS");
-    SchreibeGegeben();
-    LoeseSSS(pA.Wert, pB.Wert, pC.Wert);
-}
-
-void TRechner::LoeseSSS(double a, double b, double c) {
-    // Angle by angle: each value line is written before the next angle is computed.
-    const double alpha = CosinussatzWinkel(b, c, a);
-    WinkelMitWert(pAlpha, alpha, " (Cosinussatz)");
-
-    const double beta = CosinussatzWinkel(a, c, b);
-    WinkelMitWert(pBeta, beta, " (Cosinussatz)", " :");
-
-    const double gamma = Speichere(Lang{180} - alpha - beta);
-    WinkelMitWert(pGamma, gamma, " (Winkelsumme, besser: Cosinussatz)", " :");
-}
-
-void TRechner::FallSWS() {
-    Zeile("Typ: SWS");
-    const Drehung& d = WaehleDrehung(SWSDrehungen, Groessen);
-    const auto& [s1, w, s2] = d.Gegeben;
-    const auto& [s3, w1, w2] = d.Ergebnis;
-
-    SchreibeGegeben();
-    // Results go straight into the records of the missing quantities.
-    const SWSLoesung l = LoeseSWS(Groesse(s1).Wert, Groesse(w).Wert, Groesse(s2).Wert);
-    Groesse(s3).Wert = l.DritteSeite;
-    Groesse(w1).Wert = l.Winkel1;
-    Groesse(w2).Wert = l.Winkel2;
-
-    SeiteMitWert(Groesse(s3), l.DritteSeite, " (Cosinussatz)");
-    WinkelMitWert(Groesse(w1), l.Winkel1, " (Cosinussatz)");
-    WinkelMitWert(Groesse(w2), l.Winkel2, " (Winkelsumme)");
-}
-
-SWSLoesung TRechner::LoeseSWS(double s1, double w, double s2) {
+SWSLoesung LoeseSWS(double s1, double w, double s2) {
     const double seite = DritteSeite(s1, s2, w);
     // From the third side as stored, not as computed.
     const double winkel1 = CosinussatzWinkel(seite, s2, s1);
     return {seite, winkel1, Speichere(Lang{180} - w - winkel1)};
 }
+
+namespace intern {
+
+void FallSSS(Lauf& lauf) {
+    // Angle by angle: a fault in a later angle leaves the earlier ones standing. The
+    // records keep no angle.
+    LoesungsDreieck& d = lauf.NeuesDreieck();
+    const double a = lauf.Groesse(Feld::A).Wert;
+    const double b = lauf.Groesse(Feld::B).Wert;
+    const double c = lauf.Groesse(Feld::C).Wert;
+    const double alpha = CosinussatzWinkel(b, c, a);
+    Trage(d, Feld::Alpha, alpha, Herkunft::Cosinussatz);
+    const double beta = CosinussatzWinkel(a, c, b);
+    Trage(d, Feld::Beta, beta, Herkunft::Cosinussatz);
+    const double gamma = Speichere(Lang{180} - alpha - beta);
+    Trage(d, Feld::Gamma, gamma, Herkunft::WinkelsummeBesserCosinussatz);
+    PruefeFlach(d);
+}
+
+void FallSWS(Lauf& lauf) {
+    const Drehung& dr = WaehleDrehung(SWSDrehungen, lauf.Groessen);
+    const auto& [s1, w, s2] = dr.Gegeben;
+    const auto& [s3, w1, w2] = dr.Ergebnis;
+    LoesungsDreieck& d = lauf.NeuesDreieck();
+    const SWSLoesung l =
+        LoeseSWS(lauf.Groesse(s1).Wert, lauf.Groesse(w).Wert, lauf.Groesse(s2).Wert);
+    // Results go straight into the records of the missing quantities.
+    lauf.Groesse(s3).Wert = l.DritteSeite;
+    lauf.Groesse(w1).Wert = l.Winkel1;
+    lauf.Groesse(w2).Wert = l.Winkel2;
+    Trage(d, s3, l.DritteSeite, Herkunft::Cosinussatz);
+    Trage(d, w1, l.Winkel1, Herkunft::Cosinussatz);
+    Trage(d, w2, l.Winkel2, Herkunft::Winkelsumme);
+    PruefeFlach(d);
+}
+
+} // namespace intern
 
 } // namespace kalotri
