@@ -23,23 +23,34 @@ function speichere(schluessel, wert) {
   try { window.localStorage.setItem(schluessel, wert); } catch (e) { /* kept for this visit */ }
 }
 
+// The page offers 1 to 10 decimals, the counts the native tool is held against.
+let letzteDezimalen = 3;
+function gueltigeDezimalen(text) {
+  const n = Number(String(text).trim());
+  return Number.isInteger(n) && n >= 1 && n <= 10 ? n : null;
+}
 function dezimalen() {
-  const n = Number($("eD").value);
-  return Number.isInteger(n) && n >= 1 && n <= 10 ? n : 3;
+  return gueltigeDezimalen($("eD").value) ?? letzteDezimalen;
 }
 function trennzeichen() {
   return document.querySelector('input[name="trennzeichen"]:checked').value;
 }
 
 function optionenLaden() {
-  const d = Number(gespeichert(SPEICHER.dezimalen));
-  if (Number.isInteger(d) && d >= 1 && d <= 10) $("eD").value = String(d);
+  letzteDezimalen = gueltigeDezimalen(gespeichert(SPEICHER.dezimalen)) ?? 3;
+  $("eD").value = String(letzteDezimalen);
   const t = gespeichert(SPEICHER.trennzeichen);
   for (const r of document.querySelectorAll('input[name="trennzeichen"]')) {
     if (t === "," || t === ".") r.checked = r.value === t;
   }
   $("eD").addEventListener("change", () => {
-    if (String(dezimalen()) === $("eD").value.trim()) speichere(SPEICHER.dezimalen, $("eD").value.trim());
+    const n = gueltigeDezimalen($("eD").value);
+    if (n === null) {
+      $("eD").value = String(letzteDezimalen); // back to the count still in use
+    } else {
+      letzteDezimalen = n;
+      speichere(SPEICHER.dezimalen, String(n));
+    }
   });
   for (const r of document.querySelectorAll('input[name="trennzeichen"]')) {
     r.addEventListener("change", () => speichere(SPEICHER.trennzeichen, trennzeichen()));
