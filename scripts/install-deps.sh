@@ -1,25 +1,41 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs the Debian 12 packages Kalotri needs to build, run and test.
-# Idempotent and quiet when nothing is missing.
+# Installs the Debian 12 packages Kalotri needs. Idempotent and quiet when nothing is
+# missing; waits for another apt or dpkg run instead of failing on its lock.
+# Usage: scripts/install-deps.sh [--lauf]
+#   --lauf  only what building and starting the program needs (scripts/run.sh)
+#   none    everything, for the tests, the package check and the benchmarks as well
 set -euo pipefail
 
-PAKETE=(
+# Building and starting the program.
+LAUF=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n
   qt6-qpa-plugins libgl-dev libxkbcommon-dev
-  rapidjson-dev libgtest-dev libbenchmark-dev
-  cups cups-client cups-bsd libcups2-dev printer-driver-cups-pdf poppler-utils
-  xvfb xauth x11-utils libxcb1-dev openbox
+  rapidjson-dev libcups2-dev
   fonts-urw-base35 fonts-liberation2 fontconfig
-  clang libclang-rt-14-dev python3
-  lintian desktop-file-utils appstream man-db
+)
+
+# Tests, package check, sanitizers, fuzzers and benchmarks: one group a line.
+TEST=(
+  libgtest-dev libbenchmark-dev
+  cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
+  xvfb xauth x11-utils libxcb1-dev openbox
+  clang libclang-rt-14-dev python3 python3-mpmath python3-fonttools
+  lintian desktop-file-utils appstream man-db devscripts
   # --- browser edition (scripts/web.sh): emscripten, node, headless Chromium ---
   emscripten nodejs chromium chromium-driver python3-selenium
   # --- end of browser edition ---
 )
 # npm fetches axe-core for the page's audit; Debian's npm only where node brings none.
-if ! command -v npm >/dev/null; then PAKETE+=(npm); fi
+if ! command -v npm >/dev/null; then TEST+=(npm); fi
+
+PAKETE=("${LAUF[@]}")
+case "${1:-}" in
+  --lauf) ;;
+  "") PAKETE+=("${TEST[@]}") ;;
+  *) echo "Aufruf: $0 [--lauf]" >&2; exit 2 ;;
+esac
 
 fehlend=()
 for p in "${PAKETE[@]}"; do
@@ -33,6 +49,7 @@ if ((${#fehlend[@]})); then
   SUDO=""
   if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
   export DEBIAN_FRONTEND=noninteractive
-  $SUDO apt-get update -qq
-  $SUDO apt-get install -y -qq --no-install-recommends "${fehlend[@]}" >/dev/null
+  apt=(apt-get -o DPkg::Lock::Timeout=600)
+  $SUDO "${apt[@]}" update -qq
+  $SUDO "${apt[@]}" install -y -qq --no-install-recommends "${fehlend[@]}" >/dev/null
 fi

@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <vector>
 
 namespace kalotri::web {
 
@@ -61,17 +62,54 @@ void Text(Writer& w, const std::string& text, Punkt mitte) {
     w.EndObject();
 }
 
+// The full texts the figure shows only by their letter, as the worksheet's legend.
+std::vector<std::string> Legende(const blatt::Loesungsfigur& lf, const Figur& f) {
+    std::vector<std::string> zeilen;
+    for (std::size_t i = 0; i < 3; ++i) {
+        if (f.SeiteInLegende(i) && lf.Seiten[i].size() > 1) {
+            zeilen.push_back(lf.Seiten[i].front());
+        }
+    }
+    for (std::size_t i = 0; i < 3; ++i) {
+        if (f.WinkelInLegende(i) && !lf.Winkel[i].empty() &&
+            (lf.Winkel[i].size() > 1 || !f.WinkelEtiketten[i])) {
+            zeilen.push_back(lf.Winkel[i].front());
+        }
+    }
+    return zeilen;
+}
+
+void Texte(Writer& w, const char* schluessel, const std::vector<std::string>& texte) {
+    w.Key(schluessel);
+    w.StartArray();
+    for (const std::string& text : texte) {
+        w.String(text.c_str(), static_cast<rapidjson::SizeType>(text.size()));
+    }
+    w.EndArray();
+}
+
+// A right angle gets a dot inside its arc, as drawn in school.
+Punkt RechtwinkelPunkt(const Figur& f, std::size_t i) {
+    const Punkt ecke = f.Ecken[i];
+    const Punkt u =
+        Einheit(Einheit(f.Ecken[(i + 1) % 3] - ecke) + Einheit(f.Ecken[(i + 2) % 3] - ecke));
+    return ecke + (0.5 * f.BogenRadius[i]) * u;
+}
+
 void SchreibeFigur(Writer& w, const blatt::Loesungsfigur& lf) {
     FigurEtiketten e;
     for (std::size_t i = 0; i < 3; ++i) {
         e.Ecken[i] = Textmass(lf.Ecken[i]);
-        e.Seiten[i] = Textmass(lf.Seiten[i]);
+        for (const std::string& text : lf.Seiten[i]) {
+            e.Seiten[i].push_back(Textmass(text));
+        }
         for (const std::string& text : lf.Winkel[i]) {
             e.Winkel[i].push_back(Textmass(text));
         }
     }
     e.Abstand = Schrift / 3;
-    const Figur f = LegeFigur(lf.Form, {0, 0, Rahmen, RahmenHoehe}, e);
+    const Rechteck rahmen{0, 0, Rahmen, RahmenHoehe};
+    const Figur f = LegeFigur(lf.Form, rahmen, e, PassenderMassstab(lf.Form, rahmen, e));
     const Rechteck umriss = Umriss(f);
 
     w.StartObject();
@@ -93,23 +131,38 @@ void SchreibeFigur(Writer& w, const blatt::Loesungsfigur& lf) {
         }
     }
     w.EndArray();
+    w.Key("punkte");
+    w.StartArray();
+    for (std::size_t i = 0; i < 3; ++i) {
+        if (f.BogenRadius[i] > 0 && lf.Rechtwinklig[i]) {
+            const Punkt p = RechtwinkelPunkt(f, i);
+            w.StartObject();
+            w.Key("x");
+            w.Double(std::round(p.x * 100) / 100);
+            w.Key("y");
+            w.Double(std::round(p.y * 100) / 100);
+            w.Key("r");
+            w.Double(std::round(f.BogenRadius[i] * 100 / 12) / 100);
+            w.EndObject();
+        }
+    }
+    w.EndArray();
     w.Key("texte");
     w.StartArray();
     for (std::size_t i = 0; i < 3; ++i) {
         Text(w, lf.Ecken[i], f.EckenEtiketten[i].Mitte());
-        Text(w, lf.Seiten[i], f.SeitenEtiketten[i].Mitte());
-        if (f.WinkelEtiketten[i]) {
-            const auto variante = static_cast<std::size_t>(f.WinkelVariante[i]);
-            Text(w, lf.Winkel[i][variante], f.WinkelEtiketten[i]->Mitte());
+        const auto s = static_cast<std::size_t>(f.SeitenVariante[i]);
+        if (s < lf.Seiten[i].size()) {
+            Text(w, lf.Seiten[i][s], f.SeitenEtiketten[i].Mitte());
+        }
+        const auto v = static_cast<std::size_t>(f.WinkelVariante[i]);
+        if (f.WinkelEtiketten[i] && v < lf.Winkel[i].size()) {
+            Text(w, lf.Winkel[i][v], f.WinkelEtiketten[i]->Mitte());
         }
     }
     w.EndArray();
-    w.Key("groessen");
-    w.StartArray();
-    for (const std::string& zeile : lf.Groessen) {
-        w.String(zeile.c_str(), static_cast<rapidjson::SizeType>(zeile.size()));
-    }
-    w.EndArray();
+    Texte(w, "legende", Legende(lf, f));
+    Texte(w, "groessen", lf.Groessen);
     w.EndObject();
 }
 
@@ -120,7 +173,9 @@ std::string FigurenJson(const std::vector<blatt::Loesungsfigur>& figuren) {
     Writer w(puffer);
     w.StartArray();
     for (const blatt::Loesungsfigur& lf : figuren) {
-        SchreibeFigur(w, lf);
+        if (Zeichenbar(lf.Form)) {
+            SchreibeFigur(w, lf);
+        }
     }
     w.EndArray();
     return {puffer.GetString(), puffer.GetSize()};

@@ -9,7 +9,7 @@ const WAEHLER = ["cbA", "cbB", "cbC", "cbAlpha", "cbBeta", "cbGamma"];
 const VORGABE = ["a", "b", "c", "a", "b", "g"];
 const SPEICHER = { dezimalen: "kalotri.dezimalen", trennzeichen: "kalotri.trennzeichen" };
 // The extras beyond the window, each off until switched on; remembered like the options.
-const ZUSAETZE = ["zFigur", "zGroessen"];
+const ZUSAETZE = ["zFigur", "zGroessen", "zRechenweg"];
 const SVG = "http://www.w3.org/2000/svg";
 
 const $ = (id) => document.getElementById(id);
@@ -107,6 +107,7 @@ function zeichneFigur(figur) {
     "aria-label": "Figur: " + figur.texte.map((t) => t.text).join(", ") });
   svg.append(svgElement("polygon", { points: figur.ecken, class: figur.flach ? "flach" : "" }));
   for (const d of figur.boegen) svg.append(svgElement("path", { d, class: "bogen" }));
+  for (const p of figur.punkte) svg.append(svgElement("circle", { cx: p.x, cy: p.y, r: p.r }));
   for (const t of figur.texte) {
     const text = svgElement("text", { x: t.x, y: t.y, "text-anchor": "middle",
       "dominant-baseline": "central" });
@@ -120,7 +121,15 @@ function schreibeZusatz(rechnung, figuren) {
   for (const figur of figuren) {
     const block = document.createElement("div");
     block.className = "zusatz-block";
-    if ($("zFigur").checked) block.append(zeichneFigur(figur));
+    if ($("zFigur").checked) {
+      block.append(zeichneFigur(figur));
+      if (figur.legende.length > 0) {
+        const legende = document.createElement("p");
+        legende.className = "legende";
+        legende.textContent = figur.legende.join(", ");
+        block.append(legende);
+      }
+    }
     if ($("zGroessen").checked && figur.groessen.length > 0) {
       const liste = document.createElement("ul");
       liste.className = "groessen";
@@ -135,7 +144,23 @@ function schreibeZusatz(rechnung, figuren) {
   }
 }
 
-function schreibeRechnung(zeilen, figuren) {
+// The worked steps as the engine words them, one line each; headings stand out.
+function schreibeRechenweg(rechnung, schritte) {
+  if (!schritte || schritte.length === 0) return;
+  const block = document.createElement("div");
+  block.className = "rechenweg";
+  for (const schritt of schritte) {
+    for (const zeile of schritt.zeilen) {
+      const div = document.createElement("div");
+      div.className = "schritt schritt-" + schritt.art;
+      div.textContent = zeile;
+      block.append(div);
+    }
+  }
+  rechnung.append(block);
+}
+
+function schreibeRechnung(zeilen, figuren, schritte) {
   if (zeilen.length === 0) return;
   const rechnung = document.createElement("div");
   rechnung.className = "rechnung";
@@ -146,6 +171,7 @@ function schreibeRechnung(zeilen, figuren) {
     div.textContent = zeile.text; // plain text, never markup
     rechnung.append(div);
   }
+  schreibeRechenweg(rechnung, schritte);
   schreibeZusatz(rechnung, figuren);
   const script = $("script");
   script.append(rechnung);
@@ -156,13 +182,14 @@ function rechne() {
   if (!modul) return;
   const texte = BOXEN.map((id) => $(id).value);
   const buchstaben = WAEHLER.map((id) => $(id).value);
-  const zusatz = ZUSAETZE.some((id) => $(id).checked) ? 1 : 0;
+  const zusatz = ($("zFigur").checked || $("zGroessen").checked ? 1 : 0)
+    + ($("zRechenweg").checked ? 2 : 0);
   const json = modul.ccall("kalotri_rechne", "string",
     Array(12).fill("string").concat(["number", "string", "number"]),
     texte.concat(buchstaben, [dezimalen(), trennzeichen(), zusatz]));
   const antwort = JSON.parse(json);
   const ergebnis = antwort.script;
-  schreibeRechnung(ergebnis.zeilen, antwort.figuren);
+  schreibeRechnung(ergebnis.zeilen, antwort.figuren, ergebnis.rechenweg);
   if (ergebnis.meldung !== null) {
     zeigeMeldung(ergebnis.meldung, false, ergebnis.fokus);
   } else if (ergebnis.fehler !== null) {

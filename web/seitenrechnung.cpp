@@ -10,6 +10,7 @@
 #include "kalotri_version.h"
 #include "loesung.h"
 #include "loesungen.h"
+#include "rechenweg.h"
 #include "rechner.h"
 #include "rundformat.h"
 #include "scriptausgabe.h"
@@ -20,6 +21,7 @@
 
 #include <exception>
 #include <new>
+#include <optional>
 #include <string>
 
 namespace {
@@ -44,22 +46,15 @@ ScriptProtokoll Anzeige(const ScriptProtokoll& script) {
     return anzeige;
 }
 
-// The general error display adds a full stop unless the text ends in a character at or
-// below it ("!" and "." get none).
-std::string MitAnzeigepunkt(std::string text) {
-    if (text.empty() || static_cast<unsigned char>(text.back()) > '.') {
-        text += '.';
-    }
-    return text;
-}
-
 // The figures and derived quantities of the triangles found, labelled as on a worksheet.
 std::string Zusatz(const Loesung& loesung, const Eingabe& eingabe, const Zahlformat& format) {
     std::vector<blatt::Loesungsfigur> figuren;
-    const blatt::Darstellung darstellung{format, "", true};
+    blatt::Darstellung darstellung;
+    darstellung.Format = format;
+    darstellung.Mehr = true;
     try {
-        for (const Dreieck& d : GeloesteDreiecke(loesung)) {
-            figuren.push_back(blatt::Figurtexte(d, eingabe, darstellung));
+        for (std::size_t i = 0; i < loesung.Dreiecke.size(); ++i) {
+            figuren.push_back(blatt::Figurtexte(loesung, i, eingabe, darstellung));
         }
     } catch (const KalotriFehler&) {
         figuren.clear(); // the Script's number form already ended in this error
@@ -67,8 +62,11 @@ std::string Zusatz(const Loesung& loesung, const Eingabe& eingabe, const Zahlfor
     return web::FigurenJson(figuren);
 }
 
+// What the page asks for beyond the Script, as bits of one number.
+enum Zusaetze : int { MitFiguren = 1, MitRechenweg = 2 };
+
 std::string Rechne(const char* const* texte, const char* const* buchstaben, int dezimalen,
-                   const char* trennzeichen, bool mitZusatz) {
+                   const char* trennzeichen, int zusaetze) {
     Eingabe eingabe;
     for (std::size_t i = 0; i < 6; ++i) {
         eingabe.Texte[i] = texte[i];
@@ -85,13 +83,18 @@ std::string Rechne(const char* const* texte, const char* const* buchstaben, int 
     const Loesung loesung = Berechne(eingabe);
     ScriptProtokoll script;
     Ausgang ausgang = SchreibeScript(loesung, format, script);
+    const bool geloest = !ausgang.Fehler && !ausgang.Meldung;
     const std::string figuren =
-        mitZusatz && !ausgang.Fehler ? Zusatz(loesung, eingabe, format) : "[]";
+        (zusaetze & MitFiguren) != 0 && geloest ? Zusatz(loesung, eingabe, format) : "[]";
+    std::optional<Rechenweg> weg;
+    if ((zusaetze & MitRechenweg) != 0) {
+        weg = ErstelleRechenweg(loesung, format);
+    }
     if (ausgang.Fehler) {
-        *ausgang.Fehler = MitAnzeigepunkt(*ausgang.Fehler);
+        *ausgang.Fehler = FehlerAnzeigeText(*ausgang.Fehler); // as the window shows it
     }
     std::string json = R"({"script":)";
-    rechne::JsonAusgabe().HaengeAn(json, Anzeige(script), ausgang, &loesung);
+    rechne::JsonAusgabe().HaengeAn(json, Anzeige(script), ausgang, &loesung, weg ? &*weg : nullptr);
     json.pop_back(); // the batch tool's line break
     json += R"(,"figuren":)" + figuren + "}";
     return json;
@@ -102,9 +105,9 @@ std::string Rechne(const char* const* texte, const char* const* buchstaben, int 
 extern "C" {
 
 // The six box texts, then the six letters, each UTF-8; the count of decimals (1 to 10);
-// the decimal separator; whether to add figures and derived quantities. Returns
-// {"script": the batch tool's JSON result, "figuren": FigurenJson}, valid until the next
-// call.
+// the decimal separator; the extras as bits: 1 figures and derived quantities, 2 the
+// worked steps. Returns {"script": the batch tool's JSON result (with "rechenweg" on
+// request), "figuren": FigurenJson}, valid until the next call.
 EMSCRIPTEN_KEEPALIVE const char*
 kalotri_rechne(const char* a, const char* b, const char* c, const char* alpha, const char* beta,
                const char* gamma, const char* la, const char* lb, const char* lc,
@@ -114,7 +117,7 @@ kalotri_rechne(const char* a, const char* b, const char* c, const char* alpha, c
     const char* const texte[] = {a, b, c, alpha, beta, gamma};
     const char* const buchstaben[] = {la, lb, lc, lalpha, lbeta, lgamma};
     try {
-        ergebnis = Rechne(texte, buchstaben, dezimalen, trennzeichen, zusatz != 0);
+        ergebnis = Rechne(texte, buchstaben, dezimalen, trennzeichen, zusatz);
     } catch (const std::bad_alloc&) {
         ergebnis = R"({"script":{"zeilen":[],"meldung":null,"fokus":null,)"
                    R"("fehler":"Zu wenig Speicher."},"figuren":[]})";

@@ -6,7 +6,9 @@
 #include "glob_u.h"
 #include "meldungen.h"
 #include "opt_u.h"
+#include "pruef.h"
 #include "script_u.h"
+#include "symboleingabe.h"
 #include "zugang.h"
 
 #include <QEvent>
@@ -29,6 +31,16 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), rechner_(Aufbauen()) {
     auto* stil = new TBuchstabenStil(this);
     for (QComboBox* wahl : buchstaben_) {
         wahl->setStyle(stil);
+    }
+    auto* symbol = new TSymbolEingabe(this);
+    for (QComboBox* wahl : {cbAlpha, cbBeta, cbGamma}) {
+        wahl->setValidator(symbol);
+    }
+    // A box keeps no more than the longest number text and one character to show that
+    // its text is longer: so a paste of megabytes neither freezes the window nor holds
+    // its memory, and the calculation still answers it as unreadable.
+    for (QLineEdit* eingabe : eingaben_) {
+        eingabe->setMaxLength(static_cast<int>(kalotri::MaxTextLaenge) + 1);
     }
 
     // Two empty panels, as the form was drawn; a status bar holds no widgets in a form.

@@ -3,7 +3,8 @@
 // expression written from the syntax, and the C library's correctly rounded strtod for
 // the value. LiesWert must give Status 1 exactly for the empty text, Status 0 with that
 // value for every text the expression accepts (Status 2 if the value lies beyond double),
-// and Status 2 for every other text. "," and "." are the same decimal point.
+// and Status 2 for every other text and every text beyond MaxTextLaenge bytes. "," and
+// "." are the same decimal point.
 
 #include "pruef.h"
 
@@ -26,9 +27,6 @@ const std::regex& Zahlsyntax() {
         R"(^ *([+-]?)(?=[0-9.eE])([0-9]*)(\.([0-9]*))?([eE][+-]?[0-9]+)?$)");
     return muster;
 }
-
-// The recursive matcher of std::regex needs stack in proportion to the text.
-constexpr std::size_t RegexGrenze = 4096;
 
 void Erwarte(bool bedingung) {
     if (!bedingung) {
@@ -55,7 +53,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     Erwarte(q.Status == p.Status && std::signbit(q.Wert) == std::signbit(p.Wert) &&
             q.Wert == p.Wert);
 
-    if (groesse > RegexGrenze) {
+    if (groesse > MaxTextLaenge) {
+        Erwarte(p.Status == StatusFehlerhaft && p.Wert == 0);
         return 0;
     }
     std::smatch teile;

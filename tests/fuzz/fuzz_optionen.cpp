@@ -47,6 +47,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     }
     const rechne::Optionen& o = ergebnis.Werte;
     Erwarte(!o.Json || std::find(argumente.begin(), argumente.end(), "--json") != argumente.end());
+    Erwarte(!o.Rechenweg ||
+            std::find(argumente.begin(), argumente.end(), "--rechenweg") != argumente.end());
     if (o.Trennzeichen) {
         const std::string& t = *o.Trennzeichen;
         Erwarte(!t.empty());

@@ -9,6 +9,8 @@
 // any exception that escapes it ends the fuzzer.
 
 #include "fehler.h"
+#include "loesung.h"
+#include "rechenweg.h"
 #include "rechner.h"
 #include "rundformat.h"
 #include "scriptprotokoll.h"
@@ -71,6 +73,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     const Ausgang ausgang = rechner.Rechne(eingabe, format);
     const auto& zeilen = script.Zeilen();
     PruefeWerte(zeilen);
+
+    // The worked steps of the same input: something to say exactly when the window shows
+    // something, and a value only where a calculation gives it.
+    const Rechenweg weg = ErstelleRechenweg(Berechne(eingabe), format);
+    Erwarte(weg.empty() == (zeilen.empty() && !ausgang.Meldung));
+    for (const Rechenschritt& s : weg) {
+        Erwarte(!s.Groesse || (s.Art == SchrittArt::Rechnung && !s.Ergebnis.empty()));
+    }
 
     if (ausgang.Meldung) {
         // A message comes before any Script line; only the three about one box move the

@@ -47,7 +47,7 @@ class Optionen(unittest.TestCase):
 
     def test_falsche_optionen_enden_mit_2(self):
         for argumente in (["--unbekannt"], ["--dezimalen"], ["--trennzeichen"], ["--trennzeichen", ""],
-                          ["3"], ["--dezimalen", "x"]):
+                          ["--dezimalen", "x"], ["--dezimalen", "-1"]):
             with self.subTest(argumente=argumente):
                 lauf = starte(*argumente, eingabe=b"3\t4\t5\n")
                 self.assertEqual(lauf.returncode, 2)
@@ -112,6 +112,33 @@ class Textausgabe(unittest.TestCase):
             "\n"
             "Typ: WSW\nGegeben:\nc:\n5,000\nα:\n100,000°\nβ:\n80,000°\nBerechnet:\n"
             "Fehler: Gleitkommadivision durch Null.\n\n")
+
+
+class Rechenweg(unittest.TestCase):
+    # The steps themselves are checked in the engine's worked examples; here the framing.
+    def test_schritte_statt_script_mit_leerzeile_und_fehlerzeile(self):
+        eingabe = b"3\t4\t8\t\t\t\tx\x1b\ty\tz\ta\tb\tg\n3\t4\n1\t2\t3\t4\t5\t6\t7\n"
+        lauf = starte("--rechenweg", "--trennzeichen", ",", eingabe=eingabe)
+        self.assertEqual(lauf.returncode, 1)
+        # Nothing to compute leaves only the empty line; a wrong line says why.
+        self.assertEqual(
+            lauf.stdout.decode(),
+            "Gegeben: x\\x1B = 3,000; y = 4,000; z = 8,000\n"
+            "Jede Seite eines Dreiecks ist kürzer als die beiden anderen zusammen; z ist aber "
+            "nicht kürzer als x\\x1B + y.\n"
+            "Kein Dreieck!\n\n"
+            "\n"
+            "Fehler: Zeile 3: 7 Felder in der Zeile; erlaubt sind bis zu 6 oder genau 12.\n\n")
+
+    def test_mit_json_ein_feld_mehr(self):
+        ohne, mit = (json_zeilen(starte("--json", *extra, "--trennzeichen", ",",
+                                        eingabe=b"5\t7\t\t40\n"))[0] for extra in ([], ["--rechenweg"]))
+        self.assertNotIn("rechenweg", ohne)
+        self.assertEqual(ohne, {k: v for k, v in mit.items() if k != "rechenweg"})
+        text = starte("--rechenweg", "--trennzeichen", ",", eingabe=b"5\t7\t\t40\n").stdout.decode()
+        self.assertEqual([z for s in mit["rechenweg"] for z in s["zeilen"]], text.splitlines()[:-1])
+        seiten = [(s["dreieck"], s["ergebnis"]) for s in mit["rechenweg"] if s["groesse"] == "c"]
+        self.assertEqual(seiten, [(0, "c₁ = 7,543"), (1, "c₂ = 3,182")])
 
 
 class Eingabezeilen(unittest.TestCase):

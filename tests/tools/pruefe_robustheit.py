@@ -110,7 +110,7 @@ class Trennzeichen(unittest.TestCase):
                 lauf = starte("--trennzeichen", zeichen, eingabe=b"3\t4\t5\n")
                 self.assertEqual((lauf.returncode, lauf.stdout), (FALSCHE_OPTION, b""))
                 self.assertRegex(lauf.stderr.decode(),
-                                 r"\Akalotri-rechne: Das Dezimaltrennzeichen darf keine .*\.\n"
+                                 r"\Akalotri-rechne: Das Dezimaltrennzeichen (darf keine|muss genau ein) .*\.\n"
                                  r"Hilfe mit: kalotri-rechne --help\n\Z")
         for zeichen in (",", ".", "\u066b", "·"):
             with self.subTest(zeichen=zeichen):

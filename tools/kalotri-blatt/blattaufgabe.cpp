@@ -3,7 +3,7 @@
 
 #include "fehler.h"
 #include "groessen.h"
-#include "loesungen.h"
+#include "loesung.h"
 #include "pruef.h"
 #include "scriptausgabe.h"
 #include "scriptprotokoll.h"
@@ -48,28 +48,32 @@ std::string EckenName(const std::string& seite, char sonst) {
 
 } // namespace
 
-Loesungsfigur Figurtexte(const Dreieck& form, const Eingabe& e, const Darstellung& d) {
+Loesungsfigur Figurtexte(const Loesung& l, std::size_t nummer, const Eingabe& e,
+                         const Darstellung& d) {
+    const LoesungsDreieck& dreieck = l.Dreiecke[nummer];
     Loesungsfigur f;
-    f.Form = form;
-    const auto fest = [&](long double x) {
-        return FesteForm(static_cast<double>(x), d.Format.Maske, d.Format.Trennzeichen);
-    };
+    f.Form = BerechneGroessen(l, e, nummer);
+    // The labels show the values as the Script writes them.
+    const auto fest = [&](double x) { return FesteForm(x, d.Format.Maske, d.Format.Trennzeichen); };
     std::array<std::string, 3> seitenNamen;
     for (std::size_t i = 0; i < 3; ++i) {
         seitenNamen[i] = e.Buchstaben[i];
         f.Ecken[i] = EckenName(e.Buchstaben[i], static_cast<char>('A' + i));
-        f.Seiten[i] = e.Buchstaben[i] + " = " + fest(form.Seiten[i]);
+        const std::string einheit = d.Einheit.empty() ? "" : " " + d.Einheit;
+        f.Seiten[i] = {e.Buchstaben[i] + " = " + fest(dreieck.Werte[i]) + einheit, e.Buchstaben[i]};
         const std::string griechisch = SymbolZuUnicode(e.Buchstaben[3 + i]);
-        f.Winkel[i] = {griechisch + " = " + fest(form.Winkel[i]) + "°", griechisch};
+        f.Winkel[i] = {griechisch + " = " + fest(dreieck.Werte[3 + i]) + "°", griechisch};
+        f.Rechtwinklig[i] = dreieck.Werte[3 + i] == 90;
     }
     if (d.Mehr) {
-        f.Groessen = GroessenZeilen(BerechneGroessen(form), seitenNamen, d.Format, d.Einheit);
+        f.Groessen = GroessenZeilen(f.Form, seitenNamen, d.Format, d.Einheit);
     }
     return f;
 }
 
 BlattAufgabe Bearbeite(const Eingabe& eingabe, const Darstellung& darstellung) {
     BlattAufgabe a;
+    a.Einheit = darstellung.Einheit;
     a.Gegeben = GegebenText(eingabe, darstellung);
     const Loesung loesung = Berechne(eingabe);
     ScriptProtokoll script;
@@ -80,8 +84,10 @@ BlattAufgabe Bearbeite(const Eingabe& eingabe, const Darstellung& darstellung) {
         return a;
     }
     try {
-        for (const Dreieck& d : GeloesteDreiecke(loesung)) {
-            a.Figuren.push_back(Figurtexte(d, eingabe, darstellung));
+        if (!loesung.Ausgang.Meldung && !loesung.Ausgang.Fehler) {
+            for (std::size_t i = 0; i < loesung.Dreiecke.size(); ++i) {
+                a.Figuren.push_back(Figurtexte(loesung, i, eingabe, darstellung));
+            }
         }
     } catch (const KalotriFehler&) {
         // A mask too long for the fixed form already ended the calculation in an error,

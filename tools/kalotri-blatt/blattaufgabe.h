@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "dreieck.h"
+#include "groessen.h"
 #include "rechner.h"
 
 #include <array>
@@ -12,10 +12,11 @@ namespace kalotri::blatt {
 
 // One triangle of a solution with the texts its figure shows.
 struct Loesungsfigur {
-    Dreieck Form;
+    kalotri::Groessen Form;                         // worked out from the given values
     std::array<std::string, 3> Ecken;               // corner names
-    std::array<std::string, 3> Seiten;              // "a = 7,000"
+    std::array<std::vector<std::string>, 3> Seiten; // "a = 7,000", then "a"
     std::array<std::vector<std::string>, 3> Winkel; // "α = 40,000°", then "α"
+    std::array<bool, 3> Rechtwinklig{};             // the Script's angle is 90
     std::vector<std::string> Groessen;              // derived quantities (--mehr)
 };
 
@@ -25,6 +26,7 @@ struct BlattAufgabe {
     std::string Gegeben; // "a = 7 cm, b = 5 cm, α = 40°"
     std::vector<std::string> Loesungsweg;
     std::vector<Loesungsfigur> Figuren;
+    std::string Einheit; // sets the figures' scale; may be empty
 };
 
 struct Darstellung {
@@ -33,9 +35,10 @@ struct Darstellung {
     bool Mehr = false;
 };
 
-// A solved triangle with the texts of its figure (and with Mehr its derived quantities),
-// named by the exercise's letters. The browser edition labels its figures the same way.
-Loesungsfigur Figurtexte(const Dreieck& form, const Eingabe& eingabe,
+// Triangle `nummer` of a solution with the texts of its figure (and with Mehr its derived
+// quantities), named by the exercise's letters. The browser edition labels its figures
+// the same way.
+Loesungsfigur Figurtexte(const Loesung& loesung, std::size_t nummer, const Eingabe& eingabe,
                          const Darstellung& darstellung);
 
 // Runs the exercise through the calculation command as the first calculation of a freshly

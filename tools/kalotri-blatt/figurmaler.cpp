@@ -2,11 +2,13 @@
 #include "figurmaler.h"
 
 #include "figur.h"
+#include "massstab.h"
 
 #include <QFontMetricsF>
-#include <QPainterPath>
+#include <QImage>
 #include <QPolygonF>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -14,8 +16,9 @@ namespace kalotri::blatt {
 
 namespace {
 
-constexpr double RahmenEinzeln = 55; // mm, one triangle
-constexpr double RahmenPaar = 45;    // mm each, two triangles
+constexpr double RahmenEinzeln = 55; // mm high, one triangle
+constexpr double RahmenPaar = 45;    // mm high each, two triangles
+constexpr double Luft = 1;           // mm between a label and its lines
 const QColor Linie(31, 61, 122);
 const QColor Flaeche(233, 240, 251);
 
@@ -23,78 +26,201 @@ QString Q(const std::string& text) {
     return QString::fromStdString(text);
 }
 
+// Text measured in millimetres on one fine reference device, whatever it is drawn on.
+class Mass {
+  public:
+    explicit Mass(const QFont& schrift) : fm_(schrift, Referenz()) {}
+    double Breite(const std::string& text) const { return fm_.horizontalAdvance(Q(text)) / ProMm; }
+    double Hoehe() const { return fm_.height() / ProMm; }
+    double Zeile() const { return fm_.lineSpacing() / ProMm; }
+    // Lines of any length wrap, so that nothing runs out of the column.
+    double Umbrochen(const std::string& text, double breite) const {
+        if (Breite(text) <= breite) {
+            return Zeile();
+        }
+        const QRectF r =
+            fm_.boundingRect(QRectF(0, 0, breite * ProMm, 1e9), Qt::TextWrapAnywhere, Q(text));
+        return std::max(r.height() / ProMm, Zeile());
+    }
+
+  private:
+    static constexpr double ProMm = 1200 / 25.4;
+    static const QPaintDevice* Referenz() {
+        static const QImage bild = [] {
+            QImage b(1, 1, QImage::Format_RGB32);
+            b.setDotsPerMeterX(static_cast<int>(std::lround(ProMm * 1000)));
+            b.setDotsPerMeterY(static_cast<int>(std::lround(ProMm * 1000)));
+            return b;
+        }();
+        return &bild;
+    }
+    QFontMetricsF fm_;
+};
+
 std::string Beschriftung(const BlattAufgabe& a, std::size_t i) {
     std::string text;
     if (a.Figuren.size() > 1) {
         text = std::to_string(i + 1) + ". Lösung";
     }
-    if (IstFlach(a.Figuren[i].Form)) {
+    if (a.Figuren[i].Form.Flach) {
         text = text.empty() ? "Flaches Dreieck, als Strecke gezeichnet"
                             : text + ": flaches Dreieck, als Strecke gezeichnet";
     }
     return text;
 }
 
-double RahmenHoehe(const BlattAufgabe& a, const Zeichenflaeche& z) {
-    return z.Mm(a.Figuren.size() > 1 ? RahmenPaar : RahmenEinzeln);
+FigurEtiketten Etiketten(const Loesungsfigur& lf, const Mass& m) {
+    const auto groesse = [&](const std::string& text) {
+        return Ausmass{m.Breite(text) + 0.6, m.Hoehe()};
+    };
+    FigurEtiketten e;
+    for (std::size_t i = 0; i < 3; ++i) {
+        e.Ecken[i] = groesse(lf.Ecken[i]);
+        for (const std::string& s : lf.Seiten[i]) {
+            e.Seiten[i].push_back(groesse(s));
+        }
+        for (const std::string& w : lf.Winkel[i]) {
+            e.Winkel[i].push_back(groesse(w));
+        }
+    }
+    e.Abstand = Luft;
+    return e;
 }
 
-Ausmass Groesse(const QFontMetricsF& fm, const std::string& text, const Zeichenflaeche& z) {
-    return {fm.horizontalAdvance(Q(text)) + z.Mm(0.6), fm.height()};
+// The full texts that the figure shows only by their letter.
+std::vector<std::string> Legende(const Loesungsfigur& lf, const Figur& f) {
+    std::vector<std::string> zeilen;
+    for (std::size_t i = 0; i < 3; ++i) {
+        if (f.SeiteInLegende(i) && lf.Seiten[i].size() > 1) {
+            zeilen.push_back(lf.Seiten[i].front());
+        }
+    }
+    for (std::size_t i = 0; i < 3; ++i) {
+        if (f.WinkelInLegende(i) && !lf.Winkel[i].empty() &&
+            (lf.Winkel[i].size() > 1 || !f.WinkelEtiketten[i])) {
+            zeilen.push_back(lf.Winkel[i].front());
+        }
+    }
+    return zeilen;
 }
 
-QRectF Q(const Rechteck& r) {
-    return {r.x, r.y, r.Breite, r.Hoehe};
+// Everything of the column in millimetres from its top left corner.
+struct Plan {
+    struct Zeile {
+        std::string Text;
+        double Y = 0;
+        double Hoehe = 0;
+    };
+    struct Bild {
+        const Loesungsfigur* Quelle = nullptr;
+        Figur Lage;
+    };
+    std::vector<Zeile> Zeilen;
+    std::vector<Bild> Bilder;
+    double Hoehe = 0;
+};
+
+Plan Plane(const BlattAufgabe& a, double breite, const Zeichenflaeche& z) {
+    const Mass klein(z.Klein);
+    const double rahmenBreite = std::min(breite, FigurRahmenBreite);
+    const Rechteck rahmen{(breite - rahmenBreite) / 2, 0, rahmenBreite,
+                          a.Figuren.size() > 1 ? RahmenPaar : RahmenEinzeln};
+    std::vector<Groessen> formen;
+    std::vector<FigurEtiketten> etiketten;
+    for (const Loesungsfigur& lf : a.Figuren) {
+        etiketten.push_back(Etiketten(lf, klein));
+        if (Zeichenbar(lf.Form)) {
+            formen.push_back(lf.Form);
+        } else {
+            etiketten.pop_back();
+        }
+    }
+    // One scale for all triangles of the exercise.
+    const Massstabswahl wahl =
+        formen.empty() ? Massstabswahl{} : WaehleMassstab(formen, etiketten, rahmen, a.Einheit);
+
+    Plan plan;
+    double y = 0;
+    const auto zeile = [&](const std::string& text) {
+        const double h = klein.Umbrochen(text, breite);
+        plan.Zeilen.push_back({text, y, h});
+        y += h;
+    };
+    std::size_t form = 0;
+    for (std::size_t i = 0; i < a.Figuren.size(); ++i) {
+        const Loesungsfigur& lf = a.Figuren[i];
+        y += i > 0 ? 3 : 0;
+        if (const std::string titel = Beschriftung(a, i); !titel.empty()) {
+            zeile(titel);
+        }
+        if (!Zeichenbar(lf.Form) || wahl.MmJeLaenge <= 0) {
+            zeile("Dieses Dreieck lässt sich nicht zeichnen.");
+        } else {
+            Rechteck hier = rahmen;
+            hier.y = y;
+            const Figur f = LegeFigur(lf.Form, hier, etiketten[form++], wahl.MmJeLaenge);
+            plan.Bilder.push_back({&lf, f});
+            y = Umriss(f).Unten() + 1.5;
+            if (wahl.Text) {
+                zeile(*wahl.Text);
+            }
+            for (const std::string& text : Legende(lf, f)) {
+                zeile(text);
+            }
+            y += 0.5;
+        }
+        for (const std::string& text : lf.Groessen) {
+            zeile(text);
+        }
+    }
+    plan.Hoehe = y;
+    return plan;
 }
+
+// Millimetres of the plan to the device, from the column's top left corner.
+struct Abbildung {
+    QPointF Ursprung;
+    double ProMm = 1;
+    QPointF Punkt(kalotri::Punkt p) const { return Ursprung + QPointF(p.x * ProMm, p.y * ProMm); }
+    QRectF Rechteck(const kalotri::Rechteck& r) const {
+        return {Punkt({r.x, r.y}), QSizeF(r.Breite * ProMm, r.Hoehe * ProMm)};
+    }
+};
 
 // The arc from one side to the other, Qt counting degrees anticlockwise from 3 o'clock.
-void MaleBogen(QPainter& p, const Figur& f, std::size_t i) {
-    const Punkt ecke = f.Ecken[i];
+void MaleBogen(QPainter& p, const std::array<QPointF, 3>& ecken, std::size_t i, double r) {
+    const QPointF ecke = ecken[i];
     const auto richtung = [&](std::size_t j) {
-        const Punkt d = f.Ecken[j] - ecke;
-        return std::atan2(-d.y, d.x) * 180 / std::numbers::pi;
+        const QPointF d = ecken[j] - ecke;
+        return std::atan2(-d.y(), d.x()) * 180 / std::numbers::pi;
     };
     const double von = richtung((i + 1) % 3);
     double spanne = richtung((i + 2) % 3) - von;
     spanne -= 360 * std::round(spanne / 360);
-    const double r = f.BogenRadius[i];
-    p.drawArc(QRectF(ecke.x - r, ecke.y - r, 2 * r, 2 * r), static_cast<int>(von * 16),
+    p.drawArc(QRectF(ecke.x() - r, ecke.y() - r, 2 * r, 2 * r), static_cast<int>(von * 16),
               static_cast<int>(spanne * 16));
 }
 
 // A right angle gets the dot inside its arc, as drawn in school.
-void MaleRechtwinkelPunkt(QPainter& p, const Figur& f, std::size_t i) {
-    const Punkt ecke = f.Ecken[i];
-    const Punkt u =
-        Einheit(Einheit(f.Ecken[(i + 1) % 3] - ecke) + Einheit(f.Ecken[(i + 2) % 3] - ecke));
-    const Punkt mitte = ecke + (0.5 * f.BogenRadius[i]) * u;
-    const double punkt = f.BogenRadius[i] / 12;
-    p.drawEllipse(QPointF(mitte.x, mitte.y), punkt, punkt);
+void MaleRechtwinkelPunkt(QPainter& p, const std::array<QPointF, 3>& ecken, std::size_t i,
+                          double r) {
+    const auto einheit = [](QPointF d) { return d / std::hypot(d.x(), d.y()); };
+    const QPointF u =
+        einheit(einheit(ecken[(i + 1) % 3] - ecken[i]) + einheit(ecken[(i + 2) % 3] - ecken[i]));
+    p.drawEllipse(ecken[i] + 0.5 * r * u, r / 12, r / 12);
 }
 
-// Laid out at the top of its frame, so that what follows starts right below it.
-Figur Lege(const Loesungsfigur& lf, const QRectF& rahmen, const Zeichenflaeche& z) {
-    const QFontMetricsF fm(z.Klein, z.Geraet);
-    FigurEtiketten e;
+void MaleFigur(QPainter& p, const Loesungsfigur& lf, const Figur& f, const Abbildung& abb,
+               const Zeichenflaeche& z) {
+    std::array<QPointF, 3> ecken;
+    QPolygonF umriss;
     for (std::size_t i = 0; i < 3; ++i) {
-        e.Ecken[i] = Groesse(fm, lf.Ecken[i], z);
-        e.Seiten[i] = Groesse(fm, lf.Seiten[i], z);
-        for (const std::string& w : lf.Winkel[i]) {
-            e.Winkel[i].push_back(Groesse(fm, w, z));
-        }
-    }
-    e.Abstand = z.Mm(1);
-    return LegeFigur(lf.Form, {rahmen.x(), rahmen.y(), rahmen.width(), rahmen.height()}, e, true);
-}
-
-void MaleFigur(QPainter& p, const Loesungsfigur& lf, const Figur& f, const Zeichenflaeche& z) {
-    QPolygonF ecken;
-    for (const Punkt& q : f.Ecken) {
-        ecken << QPointF(q.x, q.y);
+        ecken[i] = abb.Punkt(f.Ecken[i]);
+        umriss << ecken[i];
     }
     p.setPen(QPen(Linie, z.Mm(0.35), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Flaeche);
-    p.drawPolygon(ecken);
+    p.drawPolygon(umriss);
     if (f.Flach) {
         p.setBrush(Linie);
         for (const QPointF& q : ecken) {
@@ -104,11 +230,12 @@ void MaleFigur(QPainter& p, const Loesungsfigur& lf, const Figur& f, const Zeich
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(Linie, z.Mm(0.2)));
     for (std::size_t i = 0; i < 3; ++i) {
-        if (f.BogenRadius[i] > 0) {
-            MaleBogen(p, f, i);
-            if (std::fabs(lf.Form.Winkel[i] - 90) < 1e-9L) {
+        const double r = f.BogenRadius[i] * abb.ProMm;
+        if (r > 0) {
+            MaleBogen(p, ecken, i, r);
+            if (lf.Rechtwinklig[i]) {
                 p.setBrush(Linie);
-                MaleRechtwinkelPunkt(p, f, i);
+                MaleRechtwinkelPunkt(p, ecken, i, r);
                 p.setBrush(Qt::NoBrush);
             }
         }
@@ -117,11 +244,14 @@ void MaleFigur(QPainter& p, const Loesungsfigur& lf, const Figur& f, const Zeich
     p.setFont(z.Klein);
     p.setPen(Qt::black);
     for (std::size_t i = 0; i < 3; ++i) {
-        p.drawText(Q(f.EckenEtiketten[i]), Qt::AlignCenter, Q(lf.Ecken[i]));
-        p.drawText(Q(f.SeitenEtiketten[i]), Qt::AlignCenter, Q(lf.Seiten[i]));
-        if (f.WinkelEtiketten[i]) {
-            const auto v = static_cast<std::size_t>(f.WinkelVariante[i]);
-            p.drawText(Q(*f.WinkelEtiketten[i]), Qt::AlignCenter, Q(lf.Winkel[i][v]));
+        p.drawText(abb.Rechteck(f.EckenEtiketten[i]), Qt::AlignCenter, Q(lf.Ecken[i]));
+        const auto s = static_cast<std::size_t>(f.SeitenVariante[i]);
+        if (s < lf.Seiten[i].size()) {
+            p.drawText(abb.Rechteck(f.SeitenEtiketten[i]), Qt::AlignCenter, Q(lf.Seiten[i][s]));
+        }
+        const auto w = static_cast<std::size_t>(f.WinkelVariante[i]);
+        if (f.WinkelEtiketten[i] && w < lf.Winkel[i].size()) {
+            p.drawText(abb.Rechteck(*f.WinkelEtiketten[i]), Qt::AlignCenter, Q(lf.Winkel[i][w]));
         }
     }
 }
@@ -145,41 +275,22 @@ Zeichenflaeche Zeichenflaeche::Fuer(QPaintDevice* geraet) {
 }
 
 double FigurenHoehe(const BlattAufgabe& a, double breite, const Zeichenflaeche& z) {
-    const QFontMetricsF fm(z.Klein, z.Geraet);
-    double hoehe = 0;
-    for (std::size_t i = 0; i < a.Figuren.size(); ++i) {
-        hoehe += i > 0 ? z.Mm(3) : 0;
-        hoehe += Beschriftung(a, i).empty() ? 0 : fm.lineSpacing();
-        const QRectF rahmen(0, 0, breite, RahmenHoehe(a, z));
-        hoehe += Umriss(Lege(a.Figuren[i], rahmen, z)).Hoehe + z.Mm(2);
-        hoehe += static_cast<double>(a.Figuren[i].Groessen.size()) * fm.lineSpacing();
-    }
-    return hoehe;
+    return z.Mm(Plane(a, breite / z.ProMm, z).Hoehe);
 }
 
 void MaleFiguren(QPainter& p, const BlattAufgabe& a, const QRectF& spalte,
                  const Zeichenflaeche& z) {
-    const QFontMetricsF fm(z.Klein, z.Geraet);
-    double y = spalte.top();
-    for (std::size_t i = 0; i < a.Figuren.size(); ++i) {
-        y += i > 0 ? z.Mm(3) : 0;
-        p.setFont(z.Klein);
-        p.setPen(Qt::black);
-        const std::string titel = Beschriftung(a, i);
-        if (!titel.empty()) {
-            p.drawText(QPointF(spalte.left(), y + fm.ascent()), Q(titel));
-            y += fm.lineSpacing();
-        }
-        const QRectF rahmen(spalte.left(), y, spalte.width(), RahmenHoehe(a, z));
-        const Figur f = Lege(a.Figuren[i], rahmen, z);
-        MaleFigur(p, a.Figuren[i], f, z);
-        y += Umriss(f).Hoehe + z.Mm(2);
-        p.setFont(z.Klein);
-        p.setPen(Qt::black);
-        for (const std::string& zeile : a.Figuren[i].Groessen) {
-            p.drawText(QPointF(spalte.left(), y + fm.ascent()), Q(zeile));
-            y += fm.lineSpacing();
-        }
+    const double breite = spalte.width() / z.ProMm;
+    const Plan plan = Plane(a, breite, z);
+    const Abbildung abb{spalte.topLeft(), z.ProMm};
+    for (const Plan::Bild& b : plan.Bilder) {
+        MaleFigur(p, *b.Quelle, b.Lage, abb, z);
+    }
+    p.setFont(z.Klein);
+    p.setPen(Qt::black);
+    for (const Plan::Zeile& zeile : plan.Zeilen) {
+        p.drawText(abb.Rechteck({0, zeile.Y, breite, zeile.Hoehe}),
+                   Qt::AlignLeft | Qt::AlignTop | Qt::TextWrapAnywhere, Q(zeile.Text));
     }
 }
 

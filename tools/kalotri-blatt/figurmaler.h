@@ -23,8 +23,14 @@ struct Zeichenflaeche {
 };
 
 // The column beside a solution: for each triangle a caption where one is needed ("1.
-// Lösung", a flat triangle), its figure to scale, and with --mehr the derived quantities.
-// The figures are as high as their width lets them be, so the height needs the width.
+// Lösung", a flat triangle), its figure to scale with the scale and a legend of the values
+// that found no room beside it, and with --mehr the derived quantities. The column is
+// laid out in millimetres with text measured alike for every device, so the PDF and the
+// SVG files decide alike; its height needs its width.
+// Figures are laid out in a frame at most this wide (mm), the SVG files are this wide, so
+// that a figure has the same scale on paper and in its file.
+inline constexpr double FigurRahmenBreite = 75;
+
 double FigurenHoehe(const BlattAufgabe& aufgabe, double breite, const Zeichenflaeche& z);
 void MaleFiguren(QPainter& p, const BlattAufgabe& aufgabe, const QRectF& spalte,
                  const Zeichenflaeche& z);

@@ -6,19 +6,22 @@
 #include "blattpdf.h"
 #include "optionen.h"
 #include "quelle.h"
+#include "satzdatei.h"
 #include "svgausgabe.h"
 
+#include "ausgabesatz.h"
 #include "erzeuge.h"
 #include "kalotri_version.h"
 #include "kommandozeile.h"
 #include "rundformat.h"
+#include "sichtbar.h"
 
 #include <QGuiApplication>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include <chrono>
 #include <iostream>
+#include <new>
 
 namespace {
 
@@ -35,9 +38,9 @@ void Meldungen(QtMsgType typ, const QMessageLogContext&, const QString& text) {
     }
 }
 
-int Abbruch(const std::string& text) {
-    std::cerr << "kalotri-blatt: " << text << "\n";
-    return 2;
+int Abbruch(const std::string& text, Rueckgabe rueckgabe) {
+    Melde("kalotri-blatt", text);
+    return rueckgabe;
 }
 
 std::vector<Eingabe> Erzeugt(const blatt::Optionen& o) {
@@ -65,7 +68,7 @@ std::vector<Eingabe> Erzeugt(const blatt::Optionen& o) {
 
 } // namespace
 
-int main(int argc, char** argv) {
+int Hauptprogramm(int argc, char** argv) {
     // Nothing here needs a window, so no display either (not even a stale DISPLAY from an
     // SSH session); fonts come from fontconfig all the same. An explicit choice stands.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
@@ -91,12 +94,11 @@ int main(int argc, char** argv) {
     }
 
     blatt::Darstellung darstellung;
-    const RundFormatErgebnis rundFormat = RundFormatAusText(o.DezimalenText);
-    if (rundFormat.Fehler) {
-        std::cerr << OptionsFehlerMeldung("kalotri-blatt", *rundFormat.Fehler);
-        return 2;
+    if (const auto fehler = DezimalenFehler(o.DezimalenText)) {
+        std::cerr << OptionsFehlerMeldung("kalotri-blatt", *fehler);
+        return FalscheOption;
     }
-    darstellung.Format.Maske = rundFormat.Maske;
+    darstellung.Format.Maske = RundFormatAusText(o.DezimalenText).Maske;
     darstellung.Format.Trennzeichen = o.Trennzeichen;
     darstellung.Einheit = o.Einheit;
     darstellung.Mehr = o.Mehr;
@@ -108,17 +110,17 @@ int main(int argc, char** argv) {
     } else {
         const blatt::Aufgabenliste liste = blatt::LiesAufgaben(o.Dateien);
         if (liste.Fehler) {
-            return Abbruch(*liste.Fehler);
+            return Abbruch(*liste.Fehler, Lesefehler);
         }
         for (const std::string& zeile : liste.Unlesbar) {
-            std::cerr << "kalotri-blatt: " << zeile << "\n";
-            rueckgabe = 1;
+            Melde("kalotri-blatt", zeile);
+            rueckgabe = FalscheZeile;
         }
         eingaben = liste.Aufgaben;
     }
     if (eingaben.empty()) {
-        std::cerr << "kalotri-blatt: keine Aufgaben, kein Blatt\n";
-        return rueckgabe == 0 ? 2 : rueckgabe;
+        Melde("kalotri-blatt", "keine Aufgaben, kein Blatt");
+        return FalscheOption;
     }
 
     std::vector<blatt::BlattAufgabe> aufgaben;
@@ -127,18 +129,9 @@ int main(int argc, char** argv) {
         aufgaben.push_back(blatt::Bearbeite(e, darstellung));
     }
 
-    // The PDF appears only once it is complete.
-    QSaveFile datei(QString::fromStdString(o.Ausgabe));
-    if (!datei.open(QIODevice::WriteOnly)) {
-        return Abbruch("\"" + o.Ausgabe +
-                       "\" lässt sich nicht schreiben: " + datei.errorString().toStdString());
-    }
-    if (o.SvgVerzeichnis) {
-        if (const auto fehler = blatt::SchreibeSvgs(*o.SvgVerzeichnis, aufgaben)) {
-            return Abbruch(*fehler);
-        }
-    }
-    {
+    // The sheet and its figures appear together, once all of them are complete.
+    Ausgabesatz satz;
+    auto fehler = blatt::SchreibeInSatz(satz, o.Ausgabe, [&](QIODevice& datei) {
         QPdfWriter pdf(&datei);
         const auto fortschritt = [](int seite, int seiten) {
             if (seiten > StillBisSeiten && (seite % 10 == 0 || seite == seiten)) {
@@ -146,10 +139,25 @@ int main(int argc, char** argv) {
             }
         };
         blatt::SchreibeBlatt(pdf, aufgaben, {o.Titel, !o.OhneLoesungen}, fortschritt);
+    });
+    if (!fehler && o.SvgVerzeichnis) {
+        fehler = blatt::SchreibeSvgs(*o.SvgVerzeichnis, aufgaben, satz);
     }
-    if (!datei.commit()) {
-        return Abbruch("\"" + o.Ausgabe +
-                       "\" lässt sich nicht schreiben: " + datei.errorString().toStdString());
+    if (!fehler) {
+        fehler = satz.Uebernimm();
+    }
+    if (fehler) {
+        return Abbruch(*fehler, Schreibfehler);
     }
     return rueckgabe;
+}
+
+int main(int argc, char** argv) {
+    try {
+        return Hauptprogramm(argc, argv);
+    } catch (const std::bad_alloc&) {
+        // Anything half written is removed as the output set unwinds.
+        Melde("kalotri-blatt", "Zu wenig Speicher.");
+        return ZuWenigSpeicher;
+    }
 }

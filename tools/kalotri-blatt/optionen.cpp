@@ -130,9 +130,9 @@ const char* Hilfetext() {
            "Oder erzeugt mit --erzeuge.\n"
            "\n"
            "Optionen:\n"
-           "  -o, --ausgabe DATEI     die PDF-Datei (nötig)\n"
+           "  -o, --ausgabe DATEI     die PDF-Datei (nötig; \"-\": Standardausgabe)\n"
            "  --titel TEXT            Überschrift des Blatts\n"
-           "  --dezimalen ANZAHL      Dezimalen wie im Dialog \"Optionen\" (Vorgabe 3)\n"
+           "  --dezimalen ANZAHL      Dezimalen wie im Dialog \"Optionen\", ab 0 (Vorgabe 3)\n"
            "  --trennzeichen ZEICHEN  Dezimaltrennzeichen (Vorgabe \",\")\n"
            "  --einheit TEXT          Einheit der Seitenlängen, etwa cm (Vorgabe: keine)\n"
            "  --mehr                  Umfang, Fläche, Höhen, Um- und Inkreisradius dazu\n"
@@ -145,9 +145,17 @@ const char* Hilfetext() {
            "  --help                  diese Hilfe\n"
            "  --version               die Version\n"
            "\n"
-           "Rückgabewert: 0 fertig, 1 Zeilen ließen sich nicht lesen (die übrigen Aufgaben\n"
-           "stehen auf dem Blatt), 2 falsche Optionen, keine Aufgaben oder eine Datei ließ\n"
-           "sich nicht lesen oder schreiben (dann entsteht kein Blatt).\n";
+           "Das Blatt und die SVG-Dateien erscheinen erst, wenn alle fertig sind; \"-o -\"\n"
+           "schreibt das PDF auf die Standardausgabe. Eine vorhandene Ausgabedatei muss eine\n"
+           "gewöhnliche Datei sein.\n"
+           "\n"
+           "Rückgabewert (dieselben wie bei kalotri-rechne):\n"
+           "  0  fertig\n"
+           "  1  Zeilen ließen sich nicht lesen (die übrigen Aufgaben stehen auf dem Blatt)\n"
+           "  2  falsche Optionen oder keine Aufgaben (kein Blatt)\n"
+           "  3  eine Datei oder die Eingabe ließ sich nicht lesen (kein Blatt)\n"
+           "  4  Fehler beim Schreiben (kein Blatt, keine SVG-Dateien)\n"
+           "  5  zu wenig Speicher (kein Blatt)\n";
 }
 
 } // namespace kalotri::blatt

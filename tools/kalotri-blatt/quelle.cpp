@@ -2,28 +2,59 @@
 #include "quelle.h"
 
 #include "aufgabenzeile.h"
+#include "pruef.h"
+#include "zeilenleser.h"
 
-#include <fstream>
-#include <iostream>
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
 #include <variant>
 
 namespace kalotri::blatt {
 
 namespace {
 
-void LiesStrom(std::istream& ein, const std::string& name, Aufgabenliste& liste) {
-    std::string zeile;
-    for (long nummer = 1; std::getline(ein, zeile); ++nummer) {
-        const std::string_view text = nummer == 1 ? OhneBom(zeile) : zeile;
-        if (text.find_first_not_of(" \t\r") == std::string_view::npos) {
+// False after a read error, which liste.Fehler then describes.
+bool LiesStrom(int eingabe, const std::string& name, Aufgabenliste& liste) {
+    // No field need be longer than the longest box text; a longer one is cut while
+    // reading, so one line costs at most twelve times that.
+    Zeilenleser leser(eingabe, MaxTextLaenge + 1);
+    for (long nummer = 1;; ++nummer) {
+        const auto stand = leser.Naechste();
+        if (stand == Zeilenleser::Stand::Ende) {
+            return true;
+        }
+        if (stand == Zeilenleser::Stand::Lesefehler) {
+            liste.Fehler = "Fehler beim Lesen " +
+                           (name == "Standardeingabe" ? "der " + name : "von " + name) + ": " +
+                           std::strerror(leser.Fehlernummer());
+            return false;
+        }
+        std::string& erstes = leser.Felder()[0];
+        if (nummer == 1) {
+            erstes.erase(0, erstes.size() - OhneBom(erstes).size());
+        }
+        // Lines of blanks and TABs only are left out, like empty ones.
+        const auto& felder = leser.Felder();
+        if (leser.Anzahl() <= felder.size() &&
+            std::all_of(felder.begin(), felder.end(), [](const std::string& f) {
+                return f.find_first_not_of(' ') == std::string::npos;
+            })) {
             continue;
         }
-        const Aufgabenzeile aufgabe = ZerlegeZeile(text);
+        const std::string wo = name + ", Zeile " + std::to_string(nummer) + ": ";
+        if (leser.ZuLang()) {
+            liste.Unlesbar.push_back(wo + "ein Feld ist länger als " +
+                                     std::to_string(MaxTextLaenge) + " Bytes");
+            continue;
+        }
+        const Aufgabenzeile aufgabe = AusFeldern(leser.Felder(), leser.Anzahl());
         if (const auto* eingabe = std::get_if<Eingabe>(&aufgabe)) {
             liste.Aufgaben.push_back(*eingabe);
         } else {
-            liste.Unlesbar.push_back(name + ", Zeile " + std::to_string(nummer) + ": " +
-                                     std::get<std::string>(aufgabe));
+            liste.Unlesbar.push_back(wo + std::get<std::string>(aufgabe));
         }
     }
 }
@@ -36,17 +67,21 @@ Aufgabenliste LiesAufgaben(const std::vector<std::string>& dateien) {
         dateien.empty() ? std::vector<std::string>{"-"} : dateien;
     for (const std::string& datei : quellen) {
         if (datei == "-") {
-            LiesStrom(std::cin, "Standardeingabe", liste);
+            if (!LiesStrom(STDIN_FILENO, "Standardeingabe", liste)) {
+                return liste;
+            }
             continue;
         }
-        std::ifstream ein(datei, std::ios::binary);
-        if (!ein) {
-            liste.Fehler = "Die Datei \"" + datei + "\" lässt sich nicht lesen";
+        // The name goes to the system as given, byte for byte.
+        const int eingabe = ::open(datei.c_str(), O_RDONLY | O_CLOEXEC);
+        if (eingabe < 0) {
+            liste.Fehler =
+                "Die Datei \"" + datei + "\" lässt sich nicht lesen: " + std::strerror(errno);
             return liste;
         }
-        LiesStrom(ein, datei, liste);
-        if (ein.bad()) {
-            liste.Fehler = "Fehler beim Lesen von \"" + datei + "\"";
+        const bool gut = LiesStrom(eingabe, "\"" + datei + "\"", liste);
+        ::close(eingabe);
+        if (!gut) {
             return liste;
         }
     }

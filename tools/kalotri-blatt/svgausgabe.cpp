@@ -2,55 +2,57 @@
 #include "svgausgabe.h"
 
 #include "figurmaler.h"
+#include "satzdatei.h"
 
-#include <QDir>
 #include <QPainter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
+#include <algorithm>
 #include <cmath>
 
 namespace kalotri::blatt {
 
 namespace {
 
-constexpr double Breite = 80;  // mm, about the figure column of the PDF
 constexpr int Aufloesung = 96; // SVG user units per inch, as browsers take them
+// No column is this high; the bound keeps the conversion to whole units defined.
+constexpr double HoechstensMm = 100000;
 
 } // namespace
 
 std::optional<std::string> SchreibeSvgs(const std::string& verzeichnis,
-                                        const std::vector<BlattAufgabe>& aufgaben) {
-    const QString pfad = QString::fromStdString(verzeichnis);
-    if (!QDir().mkpath(pfad)) {
-        return "Das Verzeichnis \"" + verzeichnis + "\" lässt sich nicht anlegen";
+                                        const std::vector<BlattAufgabe>& aufgaben,
+                                        Ausgabesatz& satz) {
+    if (auto fehler = LegeVerzeichnisAn(verzeichnis)) {
+        return fehler;
     }
     for (std::size_t i = 0; i < aufgaben.size(); ++i) {
         if (aufgaben[i].Figuren.empty()) {
             continue;
         }
-        const QString name =
-            QDir(pfad).filePath(QString("aufgabe-%1.svg").arg(i + 1, 3, 10, QChar('0')));
-        QSaveFile datei(name);
-        if (!datei.open(QIODevice::WriteOnly)) {
-            return "Die Datei \"" + name.toStdString() + "\" lässt sich nicht schreiben";
-        }
-        // Measured on the generator itself, so labels fit the text it writes.
-        QSvgGenerator svg;
-        svg.setResolution(Aufloesung);
-        svg.setOutputDevice(&datei);
-        svg.setTitle(QString("Aufgabe %1").arg(i + 1));
-        const Zeichenflaeche z = Zeichenflaeche::Fuer(&svg);
-        const double hoehe = FigurenHoehe(aufgaben[i], z.Mm(Breite), z);
-        const QSize groesse(static_cast<int>(std::ceil(z.Mm(Breite))),
-                            static_cast<int>(std::ceil(hoehe)));
-        svg.setSize(groesse);
-        svg.setViewBox(QRect(QPoint(0, 0), groesse));
-        QPainter p(&svg);
-        MaleFiguren(p, aufgaben[i], QRectF(0, 0, z.Mm(Breite), hoehe), z);
-        p.end();
-        if (!datei.commit()) {
-            return "Die Datei \"" + name.toStdString() + "\" lässt sich nicht schreiben";
+        const std::string name =
+            verzeichnis + "/" +
+            QString("aufgabe-%1.svg").arg(i + 1, 3, 10, QChar('0')).toStdString();
+        const auto fehler = SchreibeInSatz(satz, name, [&](QIODevice& datei) {
+            // Measured on the generator itself, so labels fit the text it writes.
+            QSvgGenerator svg;
+            svg.setResolution(Aufloesung);
+            svg.setOutputDevice(&datei);
+            svg.setTitle(QString("Aufgabe %1").arg(i + 1));
+            const Zeichenflaeche z = Zeichenflaeche::Fuer(&svg);
+            // Whole user units, so that width and height in mm and the viewBox agree
+            // exactly and a millimetre in the file is a millimetre on paper.
+            const double breite = std::ceil(z.Mm(FigurRahmenBreite));
+            const double hoehe = std::ceil(
+                std::clamp(FigurenHoehe(aufgaben[i], breite, z), 1.0, z.Mm(HoechstensMm)));
+            const QSize groesse(static_cast<int>(breite), static_cast<int>(hoehe));
+            svg.setSize(groesse);
+            svg.setViewBox(QRect(QPoint(0, 0), groesse));
+            QPainter p(&svg);
+            MaleFiguren(p, aufgaben[i], QRectF(0, 0, breite, hoehe), z);
+        });
+        if (fehler) {
+            return fehler;
         }
     }
     return std::nullopt;

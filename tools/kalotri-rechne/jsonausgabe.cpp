@@ -19,6 +19,8 @@ namespace {
 // The boxes by the names the window gives them, so that "fokus" reads as in the program.
 constexpr std::array<const char*, 6> BoxNamen = {"eA", "eB", "eC", "eAlpha", "eBeta", "eGamma"};
 constexpr std::array<const char*, 6> GroessenNamen = {"a", "b", "c", "alpha", "beta", "gamma"};
+constexpr std::array<const char*, 4> SchrittArtNamen = {"hinweis", "ueberschrift", "rechnung",
+                                                        "begruendung"};
 constexpr std::array<const char*, 5> WegNamen = {"gegeben", "sinussatz", "cosinussatz",
                                                  "winkelsumme", "winkelsumme_besser_cosinussatz"};
 
@@ -47,6 +49,7 @@ struct JsonAusgabe::Zustand {
     void Zahl(double x);
     void Daten(const Loesung* loesung, const Ausgang& ausgang);
     void Dreieck(const Loesung& loesung, const LoesungsDreieck& d);
+    void Schritte(const Rechenweg& weg);
 
     rapidjson::StringBuffer puffer;
     rapidjson::Writer<rapidjson::StringBuffer> writer{puffer};
@@ -124,12 +127,46 @@ void JsonAusgabe::Zustand::Daten(const Loesung* loesung, const Ausgang& ausgang)
     writer.EndArray();
 }
 
+void JsonAusgabe::Zustand::Schritte(const Rechenweg& weg) {
+    writer.Key("rechenweg");
+    writer.StartArray();
+    for (const Rechenschritt& s : weg) {
+        writer.StartObject();
+        writer.Key("art");
+        writer.String(SchrittArtNamen[static_cast<std::size_t>(s.Art)]);
+        writer.Key("groesse");
+        if (s.Groesse) {
+            writer.String(GroessenNamen[static_cast<std::size_t>(*s.Groesse)]);
+        } else {
+            writer.Null();
+        }
+        writer.Key("dreieck");
+        writer.Uint64(s.Dreieck);
+        writer.Key("formel");
+        Text(s.Formel);
+        writer.Key("einsetzung");
+        Text(s.Einsetzung);
+        writer.Key("ergebnis");
+        Text(s.Ergebnis);
+        writer.Key("text");
+        Text(s.Text);
+        writer.Key("zeilen");
+        writer.StartArray();
+        for (const std::string& zeile : SchrittZeilen(s)) {
+            Text(zeile);
+        }
+        writer.EndArray();
+        writer.EndObject();
+    }
+    writer.EndArray();
+}
+
 JsonAusgabe::JsonAusgabe() : zustand_(std::make_unique<Zustand>()) {}
 
 JsonAusgabe::~JsonAusgabe() = default;
 
 void JsonAusgabe::HaengeAn(std::string& ziel, const ScriptProtokoll& script, const Ausgang& ausgang,
-                           const Loesung* loesung) {
+                           const Loesung* loesung, const Rechenweg* rechenweg) {
     Zustand& z = *zustand_;
     z.puffer.Clear();
     z.writer.Reset(z.puffer);
@@ -157,6 +194,9 @@ void JsonAusgabe::HaengeAn(std::string& ziel, const ScriptProtokoll& script, con
     z.writer.Key("fehler");
     z.TextOderNull(ausgang.Fehler);
     z.Daten(loesung, ausgang);
+    if (rechenweg != nullptr) {
+        z.Schritte(*rechenweg);
+    }
     z.writer.EndObject();
 
     const std::size_t anfang = ziel.size();

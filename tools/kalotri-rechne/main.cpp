@@ -6,12 +6,14 @@
 #include "kommandozeile.h"
 #include "optionen.h"
 #include "schreiber.h"
+#include "sichtbar.h"
 #include "textausgabe.h"
 #include "zeilenleser.h"
 
 #include "aufgabenzeile.h"
 #include "kalotri_version.h"
 #include "loesung.h"
+#include "rechenweg.h"
 #include "rundformat.h"
 #include "scriptausgabe.h"
 #include "scriptprotokoll.h"
@@ -20,6 +22,7 @@
 #include <cstdio>
 #include <cstring>
 #include <exception>
+#include <fcntl.h>
 #include <new>
 #include <optional>
 #include <string>
@@ -30,17 +33,8 @@ namespace {
 
 using namespace kalotri;
 
-// Exit codes, as --help lists them.
-enum Rueckgabe : int {
-    FalscheZeile = 1,
-    FalscheOption,
-    Lesefehler,
-    Schreibfehler,
-    ZuWenigSpeicher
-};
-
 void Melde(const std::string& text) {
-    std::fputs(("kalotri-rechne: " + text + "\n").c_str(), stderr);
+    kalotri::Melde("kalotri-rechne", text);
 }
 
 // The separator numbers are written with, as the program reads it from the locale.
@@ -57,67 +51,108 @@ std::string TrennzeichenDesGebietsschemas() {
     return trennzeichen.empty() ? "." : trennzeichen;
 }
 
-// Reads every line, writes its result; returns the exit code.
-int RechneAlle(const Zahlformat& format, bool json) {
-    rechne::Zeilenleser leser(STDIN_FILENO);
-    rechne::Schreiber schreiber(STDOUT_FILENO);
-    int rueckgabe = 0;
-    ScriptProtokoll script;
-    rechne::JsonAusgabe jsonAusgabe;
+struct Lauf {
+    Lauf(const Zahlformat& format, const rechne::Optionen& optionen)
+        : Format(format), Json(optionen.Json), Rechenweg(optionen.Rechenweg) {}
+    const Zahlformat& Format;
+    bool Json;
+    bool Rechenweg;
+    rechne::Schreiber Ausgabe{STDOUT_FILENO};
+    ScriptProtokoll Script;
+    rechne::JsonAusgabe JsonAusgabe;
+    int Rueckgabe = Fertig;
+};
+
+// Reads every line of one input, writes its results; false after a read or write error.
+bool RechneDatei(Lauf& lauf, int eingabe, const std::string& name) {
+    Zeilenleser leser(eingabe);
+    // Standard input keeps the bare "Zeile N" it always had.
+    const std::string vorsatz = name == "-" ? "" : name + ", ";
     for (long nummer = 1;; ++nummer) {
         const auto stand = leser.Naechste();
-        if (stand == rechne::Zeilenleser::Stand::Ende) {
-            break;
+        if (stand == Zeilenleser::Stand::Ende) {
+            return true;
         }
-        if (stand == rechne::Zeilenleser::Stand::Lesefehler) {
-            schreiber.Leere();
-            Melde("Fehler beim Lesen der Eingabe: " +
-                  std::string(std::strerror(leser.Fehlernummer())) + ".");
-            return Lesefehler;
+        if (stand == Zeilenleser::Stand::Lesefehler) {
+            lauf.Ausgabe.Leere();
+            Melde("Fehler beim Lesen " +
+                  (name == "-" ? std::string("der Eingabe") : "von \"" + name + "\"") + ": " +
+                  std::strerror(leser.Fehlernummer()) + ".");
+            lauf.Rueckgabe = Lesefehler;
+            return false;
         }
         std::string& erstes = leser.Felder()[0];
         if (nummer == 1) {
             erstes.erase(0, erstes.size() - OhneBom(erstes).size());
         }
         const Aufgabenzeile aufgabe = AusFeldern(leser.Felder(), leser.Anzahl());
-        script.Leeren();
+        lauf.Script.Leeren();
         Ausgang ausgang;
         std::optional<Loesung> loesung;
-        if (const auto* eingabe = std::get_if<Eingabe>(&aufgabe)) {
-            loesung = Berechne(*eingabe);
-            ausgang = SchreibeScript(*loesung, format, script);
+        if (const auto* e = std::get_if<Eingabe>(&aufgabe)) {
+            loesung = Berechne(*e);
+            ausgang = SchreibeScript(*loesung, lauf.Format, lauf.Script);
         } else {
             // Still one result per line, so that outputs stay aligned with their inputs.
             ausgang.Fehler =
-                "Zeile " + std::to_string(nummer) + ": " + std::get<std::string>(aufgabe);
+                vorsatz + "Zeile " + std::to_string(nummer) + ": " + std::get<std::string>(aufgabe);
             Melde(*ausgang.Fehler);
-            rueckgabe = FalscheZeile;
+            lauf.Rueckgabe = FalscheZeile;
         }
-        if (json) {
-            jsonAusgabe.HaengeAn(schreiber.Puffer(), script, ausgang,
-                                 loesung ? &*loesung : nullptr);
+        std::optional<kalotri::Rechenweg> weg;
+        if (lauf.Rechenweg) {
+            weg = loesung ? ErstelleRechenweg(*loesung, lauf.Format) : kalotri::Rechenweg{};
+        }
+        if (lauf.Json) {
+            lauf.JsonAusgabe.HaengeAn(lauf.Ausgabe.Puffer(), lauf.Script, ausgang,
+                                      loesung ? &*loesung : nullptr, weg ? &*weg : nullptr);
+        } else if (weg && loesung) {
+            rechne::HaengeRechenwegAn(lauf.Ausgabe.Puffer(), *weg);
         } else {
-            rechne::HaengeTextAn(schreiber.Puffer(), script, ausgang);
+            // The Script's lines, or for a line that was not calculated its error alone.
+            rechne::HaengeTextAn(lauf.Ausgabe.Puffer(), lauf.Script, ausgang);
         }
-        schreiber.Weiter();
-        if (schreiber.Fehlernummer() != 0) {
+        lauf.Ausgabe.Weiter();
+        if (lauf.Ausgabe.Fehlernummer() != 0) {
+            return false;
+        }
+    }
+}
+
+// Works through the inputs in turn ("-" or none: standard input); returns the exit code.
+int RechneAlle(const Zahlformat& format, const rechne::Optionen& optionen) {
+    Lauf lauf(format, optionen);
+    const std::vector<std::string>& dateien = optionen.Dateien;
+    for (const std::string& datei : dateien.empty() ? std::vector<std::string>{"-"} : dateien) {
+        const int eingabe =
+            datei == "-" ? STDIN_FILENO : ::open(datei.c_str(), O_RDONLY | O_CLOEXEC);
+        if (eingabe < 0) {
+            lauf.Ausgabe.Leere();
+            Melde("Die Datei \"" + datei + "\" lässt sich nicht lesen: " + std::strerror(errno) +
+                  ".");
+            return Lesefehler;
+        }
+        const bool weiter = RechneDatei(lauf, eingabe, datei);
+        if (eingabe != STDIN_FILENO) {
+            ::close(eingabe);
+        }
+        if (!weiter) {
             break;
         }
     }
-    if (!schreiber.Leere()) {
+    if (!lauf.Ausgabe.Leere()) {
         Melde("Fehler beim Schreiben der Ausgabe: " +
-              std::string(std::strerror(schreiber.Fehlernummer())) + ".");
+              std::string(std::strerror(lauf.Ausgabe.Fehlernummer())) + ".");
         return Schreibfehler;
     }
-    return rueckgabe;
+    return lauf.Rueckgabe;
 }
 
 int Hauptprogramm(int argc, char** argv) {
     const std::vector<std::string> argumente(argv + 1, argv + argc);
     rechne::OptionenErgebnis optionen = rechne::LiesOptionen(argumente);
-    const RundFormatErgebnis rundFormat = RundFormatAusText(optionen.Werte.DezimalenText);
     if (!optionen.Fehler && !optionen.Werte.Hilfe && !optionen.Werte.Version) {
-        optionen.Fehler = rundFormat.Fehler;
+        optionen.Fehler = DezimalenFehler(optionen.Werte.DezimalenText);
     }
     if (optionen.Fehler) {
         std::fputs(OptionsFehlerMeldung("kalotri-rechne", *optionen.Fehler).c_str(), stderr);
@@ -130,9 +165,9 @@ int Hauptprogramm(int argc, char** argv) {
         return std::fflush(stdout) == 0 ? 0 : Schreibfehler;
     }
     Zahlformat format;
-    format.Maske = rundFormat.Maske;
+    format.Maske = RundFormatAusText(optionen.Werte.DezimalenText).Maske;
     format.Trennzeichen = optionen.Werte.Trennzeichen.value_or(TrennzeichenDesGebietsschemas());
-    return RechneAlle(format, optionen.Werte.Json);
+    return RechneAlle(format, optionen.Werte);
 }
 
 } // namespace

@@ -14,6 +14,8 @@ OptionenErgebnis LiesOptionen(const std::vector<std::string>& argumente) {
         std::optional<std::string> wert;
         if (arg == "--json") {
             ergebnis.Werte.Json = true;
+        } else if (arg == "--rechenweg") {
+            ergebnis.Werte.Rechenweg = true;
         } else if (arg == "--help" || arg == "-h") {
             ergebnis.Werte.Hilfe = true;
         } else if (arg == "--version") {
@@ -27,21 +29,25 @@ OptionenErgebnis LiesOptionen(const std::vector<std::string>& argumente) {
                 ergebnis.Fehler = TrennzeichenFehler(*wert);
                 ergebnis.Werte.Trennzeichen = *wert;
             }
-        } else {
+        } else if (arg.size() > 1 && arg[0] == '-') {
             ergebnis.Fehler = UnbekannteOption(arg);
+        } else {
+            ergebnis.Werte.Dateien.push_back(arg);
         }
     }
     return ergebnis;
 }
 
 const char* Hilfetext() {
-    return "Aufruf: kalotri-rechne [--json] [--dezimalen ANZAHL] [--trennzeichen ZEICHEN]\n"
+    return "Aufruf: kalotri-rechne [--json] [--rechenweg] [--dezimalen ANZAHL]\n"
+           "                      [--trennzeichen ZEICHEN] [DATEI ...]\n"
            "       kalotri-rechne --help | --version\n"
            "\n"
            "Rechnet Dreiecksaufgaben wie der Befehl \"Rechne\" von Kalotri, jede als erste\n"
            "Rechnung eines frisch gestarteten Programms.\n"
            "\n"
-           "Eingabe (Standardeingabe, UTF-8): eine Aufgabe je Zeile, Felder durch TAB\n"
+           "Eingabe (die Dateien nacheinander, \"-\" oder keine: Standardeingabe; UTF-8):\n"
+           "eine Aufgabe je Zeile, Felder durch TAB\n"
            "getrennt. Felder 1 bis 6: die Texte der Eingabefelder a, b, c, alpha, beta,\n"
            "gamma, wie getippt (fehlende Felder am Ende sind leer). Felder 7 bis 12, nur\n"
            "wenn alle zwölf Felder da sind: die Buchstaben der sechs Größen, sonst\n"
@@ -50,19 +56,22 @@ const char* Hilfetext() {
            "\n"
            "Optionen:\n"
            "  --json                 eine JSON-Zeile je Aufgabe statt Text\n"
-           "  --dezimalen ANZAHL     Dezimalen wie im Dialog \"Optionen\" (Vorgabe 3)\n"
+           "  --rechenweg            den Rechenweg (Formel, eingesetzte Zahlen, Ergebnis,\n"
+           "                         Begründungen) statt der Zeilen des Scripts; mit --json\n"
+           "                         als zusätzliches Feld \"rechenweg\"\n"
+           "  --dezimalen ANZAHL     Dezimalen wie im Dialog \"Optionen\", ab 0 (Vorgabe 3)\n"
            "  --trennzeichen ZEICHEN Dezimaltrennzeichen (Vorgabe: das des Gebietsschemas)\n"
            "  --help                 diese Hilfe\n"
            "  --version              die Version des Programms\n"
            "\n"
-           "Zeilen enden mit LF, CRLF oder CR. In der Textausgabe erscheinen Steuerzeichen\n"
-           "aus der Eingabe sichtbar als \\xHH.\n"
+           "Zeilen enden mit LF, CRLF oder CR. In der Textausgabe und in Meldungen erscheinen\n"
+           "Steuerzeichen und ungültiges UTF-8 aus der Eingabe sichtbar als \\xHH.\n"
            "\n"
            "Rückgabewert:\n"
            "  0  alle Zeilen gerechnet (Meldungen und Fehler sind Ergebnisse)\n"
            "  1  mindestens eine Zeile mit falscher Felderzahl\n"
            "  2  falsche Optionen\n"
-           "  3  Fehler beim Lesen der Eingabe\n"
+           "  3  eine Datei oder die Eingabe ließ sich nicht lesen\n"
            "  4  Fehler beim Schreiben der Ausgabe\n"
            "  5  zu wenig Speicher\n";
 }

@@ -13,10 +13,12 @@ namespace kalotri::rechne {
 // mask by the same rule as the options dialog's count box, errors included.
 struct Optionen {
     bool Json = false;
+    bool Rechenweg = false; // the worked steps: instead of the Script lines, or as a JSON key
     bool Hilfe = false;
     bool Version = false;
     std::string DezimalenText = "3";
     std::optional<std::string> Trennzeichen; // none: the locale's
+    std::vector<std::string> Dateien;        // exercise files; "-" is standard input
 };
 
 using OptionenErgebnis = kalotri::OptionenErgebnis<Optionen>;

@@ -22,4 +22,12 @@ void HaengeTextAn(std::string& ziel, const ScriptProtokoll& script, const Ausgan
     ziel += '\n';
 }
 
+void HaengeRechenwegAn(std::string& ziel, const Rechenweg& weg) {
+    for (const std::string& zeile : RechenwegZeilen(weg)) {
+        HaengeSichtbarAn(ziel, zeile);
+        ziel += '\n';
+    }
+    ziel += '\n';
+}
+
 } // namespace kalotri::rechne

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "kommandozeile.h"
 
+#include "rundformat.h"
 #include "sichtbar.h"
 
 namespace kalotri {
@@ -24,41 +25,15 @@ bool NimmWert(const std::vector<std::string>& argumente, std::size_t& i, std::st
     return false;
 }
 
-namespace {
-
-bool TaugtAlsTrennzeichen(std::string_view text) {
-    if (text.empty()) {
-        return false;
+std::optional<std::string> DezimalenFehler(std::string_view text) {
+    const RundFormatErgebnis format = RundFormatAusText(text);
+    if (format.Fehler) {
+        return Sichtbar(*format.Fehler);
     }
-    for (const char c : text) {
-        const auto b = static_cast<unsigned char>(c);
-        if (b < 0x20 || b == 0x7F || b == ' ' || b == '+' || b == '-' || (b >= '0' && b <= '9')) {
-            return false;
-        }
-    }
-    for (const std::string_view leerzeichen : {"\xC2\xA0", "\xE2\x80\xAF", "\xE2\x80\x87"}) {
-        if (text.find(leerzeichen) != std::string_view::npos) {
-            return false;
-        }
-    }
-    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] == '\xC2' && static_cast<unsigned char>(text[i + 1]) <= 0x9F) {
-            return false;
-        }
-    }
-    return true;
-}
-
-} // namespace
-
-std::optional<std::string> TrennzeichenFehler(std::string_view text) {
-    // Without a separator "3,000" would read as three thousand.
-    if (text.empty()) {
-        return "Das Dezimaltrennzeichen darf nicht leer sein";
-    }
-    if (!TaugtAlsTrennzeichen(text)) {
-        return "Das Dezimaltrennzeichen darf keine Ziffer, kein Vorzeichen, kein Leer- und kein "
-               "Steuerzeichen enthalten";
+    // The options dialog takes a negative count for none; on a command line it is far
+    // more likely a slip (a missing value before the next option's minus) than a wish.
+    if (LiesGanzzahl(text).value_or(0) < 0) {
+        return "Die Anzahl der Dezimalen muss 0 oder mehr sein, nicht '" + Sichtbar(text) + "'";
     }
     return std::nullopt;
 }
@@ -70,8 +45,9 @@ std::string UnbekannteOption(std::string_view argument) {
 }
 
 std::string OptionsFehlerMeldung(std::string_view programm, const std::string& fehler) {
+    // Option values, file names and the core's texts that quote them all pass through here.
     std::string name(programm);
-    return name + ": " + fehler + ".\nHilfe mit: " + name + " --help\n";
+    return name + ": " + Sichtbar(fehler) + ".\nHilfe mit: " + name + " --help\n";
 }
 
 } // namespace kalotri

@@ -11,6 +11,16 @@
 
 namespace kalotri {
 
+// The exit codes of both tools, as their --help lists them.
+enum Rueckgabe : int {
+    Fertig = 0,
+    FalscheZeile,  // some lines refused, the others done
+    FalscheOption, // or nothing to do at all
+    Lesefehler,
+    Schreibfehler,
+    ZuWenigSpeicher
+};
+
 // What a tool's command line asks for, or the first problem with it (German, for standard
 // error, without a full stop).
 template <typename Optionen> struct OptionenErgebnis {
@@ -24,15 +34,19 @@ bool NimmWert(const std::vector<std::string>& argumente, std::size_t& i, std::st
               std::optional<std::string>& wert, std::optional<std::string>& fehler);
 
 // A decimal separator must not read as part of a number, nor vanish or act on the screen:
-// no digit, sign, blank, no-break space or control character (C1 controls in UTF-8
-// included), and not empty. The problem with `text` as a separator, or nothing.
+// exactly one visible character that is no digit, sign, letter, blank of any kind or
+// control. The problem with `text` as a separator, or nothing.
 std::optional<std::string> TrennzeichenFehler(std::string_view text);
+
+// The problem with `text` as the count of decimals: the options dialog's error for what
+// is no whole number, and a count below 0. Nothing if it is usable.
+std::optional<std::string> DezimalenFehler(std::string_view text);
 
 // "Unbekannte Option '…'" with the argument's control characters shown escaped.
 std::string UnbekannteOption(std::string_view argument);
 
 // The whole report of a bad command line, as every tool writes it to standard error: name,
-// problem, full stop, where to find help.
+// problem (made visible), full stop, where to find help.
 std::string OptionsFehlerMeldung(std::string_view programm, const std::string& fehler);
 
 } // namespace kalotri

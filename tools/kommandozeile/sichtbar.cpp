@@ -2,6 +2,7 @@
 #include "sichtbar.h"
 
 #include <algorithm>
+#include <cstdio>
 
 namespace kalotri {
 
@@ -14,22 +15,46 @@ void HaengeCodeAn(std::string& ziel, const char* vorsatz, unsigned char c) {
     ziel += Hex[c & 0xF];
 }
 
-// Length of the well-formed UTF-8 sequence starting at i, or 0 (a stray byte).
-std::size_t SequenzLaenge(std::string_view text, std::size_t i) {
-    const auto c = static_cast<unsigned char>(text[i]);
-    const std::size_t laenge = c >= 0xF0 && c <= 0xF4 ? 4 : c >= 0xE0 ? 3 : c >= 0xC2 ? 2 : 0;
-    if (laenge == 0 || c > 0xF4 || i + laenge > text.size()) {
+unsigned char Byte(std::string_view text, std::size_t i) {
+    return static_cast<unsigned char>(text[i]);
+}
+
+} // namespace
+
+std::size_t Utf8Laenge(std::string_view text, std::size_t i) {
+    const unsigned char c = Byte(text, i);
+    if (c < 0x80) {
+        return 1;
+    }
+    const std::size_t laenge = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : 2;
+    if (c < 0xC2 || c > 0xF4 || i + laenge > text.size()) {
         return 0;
     }
-    for (std::size_t k = 1; k < laenge; ++k) {
-        if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) {
+    // The second byte's range rules out overlong forms (E0, F0), surrogates (ED) and
+    // anything beyond U+10FFFF (F4); a terminal decoding leniently would otherwise find a
+    // C1 control in E0 80 9B.
+    const unsigned char zweites = Byte(text, i + 1);
+    const unsigned char von = c == 0xE0 ? 0xA0 : c == 0xF0 ? 0x90 : 0x80;
+    const unsigned char bis = c == 0xED ? 0x9F : c == 0xF4 ? 0x8F : 0xBF;
+    if (zweites < von || zweites > bis) {
+        return 0;
+    }
+    for (std::size_t k = 2; k < laenge; ++k) {
+        if ((Byte(text, i + k) & 0xC0) != 0x80) {
             return 0;
         }
     }
     return laenge;
 }
 
-} // namespace
+char32_t Utf8Zeichen(std::string_view text, std::size_t i, std::size_t laenge) {
+    constexpr unsigned char Maske[] = {0, 0x7F, 0x1F, 0x0F, 0x07};
+    char32_t zeichen = Byte(text, i) & Maske[laenge];
+    for (std::size_t k = 1; k < laenge; ++k) {
+        zeichen = (zeichen << 6) | (Byte(text, i + k) & 0x3F);
+    }
+    return zeichen;
+}
 
 void HaengeSichtbarAn(std::string& ziel, std::string_view text) {
     // Most texts hold neither controls nor anything beyond ASCII.
@@ -42,33 +67,33 @@ void HaengeSichtbarAn(std::string& ziel, std::string_view text) {
         return;
     }
     for (std::size_t i = 0; i < text.size();) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        if (c < 0x80) {
-            if (c < 0x20 || c == 0x7F) {
-                HaengeCodeAn(ziel, "\\x", c);
-            } else {
-                ziel += static_cast<char>(c);
-            }
+        const unsigned char c = Byte(text, i);
+        const std::size_t laenge = Utf8Laenge(text, i);
+        if (laenge == 0 || c < 0x20 || c == 0x7F) {
+            HaengeCodeAn(ziel, "\\x", c);
             ++i;
-            continue;
-        }
-        const std::size_t laenge = SequenzLaenge(text, i);
-        if (laenge == 0) {
-            // A stray byte: 0x80 to 0x9F would be a C1 control to an 8-bit terminal.
-            if (c <= 0x9F) {
-                HaengeCodeAn(ziel, "\\x", c);
-            } else {
-                ziel += static_cast<char>(c);
-            }
-            ++i;
-        } else if (laenge == 2 && c == 0xC2 && static_cast<unsigned char>(text[i + 1]) <= 0x9F) {
-            HaengeCodeAn(ziel, "\\u00", static_cast<unsigned char>(text[i + 1]));
+        } else if (laenge == 2 && c == 0xC2 && Byte(text, i + 1) <= 0x9F) {
+            HaengeCodeAn(ziel, "\\u00", Byte(text, i + 1));
             i += 2;
         } else {
             ziel.append(text, i, laenge);
             i += laenge;
         }
     }
+}
+
+std::string Sichtbar(std::string_view text) {
+    std::string ergebnis;
+    HaengeSichtbarAn(ergebnis, text);
+    return ergebnis;
+}
+
+void Melde(std::string_view programm, std::string_view text) {
+    std::string zeile(programm);
+    zeile += ": ";
+    HaengeSichtbarAn(zeile, text);
+    zeile += '\n';
+    std::fputs(zeile.c_str(), stderr);
 }
 
 } // namespace kalotri

@@ -1,15 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace kalotri {
 
-// Appends the text with every control character shown as "\x1B" and the like, so that
-// text from the input cannot steer the terminal: C0 controls, DEL, the C1 controls in
-// UTF-8 (U+0080 to U+009F) and stray bytes 0x80 to 0x9F. Everything else, invalid UTF-8
-// included, passes unchanged.
+// Length of the well-formed UTF-8 sequence at text[i] (1 to 4), or 0 where the bytes there
+// are not one: stray continuation bytes, truncated sequences, overlong forms, surrogates
+// and code points beyond U+10FFFF.
+std::size_t Utf8Laenge(std::string_view text, std::size_t i);
+
+// The code point of the well-formed sequence of `laenge` bytes at text[i].
+char32_t Utf8Zeichen(std::string_view text, std::size_t i, std::size_t laenge);
+
+// Appends the text so that it cannot steer a terminal: every control character (C0, DEL,
+// C1) and every byte that is not part of well-formed UTF-8 is shown as "\x1B", "\u009B"
+// and the like. Everything else passes unchanged.
 void HaengeSichtbarAn(std::string& ziel, std::string_view text);
+
+std::string Sichtbar(std::string_view text);
+
+// Writes "programm: text" and a line end to standard error, the text made visible.
+void Melde(std::string_view programm, std::string_view text);
 
 } // namespace kalotri

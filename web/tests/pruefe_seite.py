@@ -216,6 +216,16 @@ class Seite(unittest.TestCase):
         self.assertIn("α = 60,000°", texte)
         self.assertIn("b = 4,500", texte)
         self.assertEqual(self.zeilen()[0], "Typ: SSW", "the Script lines stay as they are")
+        self.assertEqual(self.d.execute_script(
+            "return document.querySelectorAll('#script .rechenweg').length"), 0)
+        self.d.find_element(By.ID, "zRechenweg").click()
+        self.setUp()
+        self.tippe(["3", "4", "5", "", "", ""])
+        schritte = self.d.execute_script(
+            "return Array.from(document.querySelectorAll('#script .schritt'), s => s.textContent)")
+        self.assertIn("α = 36,870°", schritte)
+        self.assertTrue(any(z.startswith("Cosinussatz: cos α") for z in schritte), schritte)
+        self.assertEqual(self.zeilen(), BEISPIEL_SSS, "copy and print take the Script only")
         self.d.execute_script("localStorage.clear()")
         self.oeffne()
 

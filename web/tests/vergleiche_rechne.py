@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The batch tool built to WebAssembly, run under node, must write the native tool's bytes:
 every exercise file with its own options, then all exercises at every decimal count the
-page offers, as JSON and as text.
+page offers, as JSON and as text, and with the worked steps.
 
 Usage: vergleiche_rechne.py NATIVE_RECHNE WASM_RECHNE_JS FAELLE_DIR   (node from $NODE)"""
 
@@ -42,6 +42,8 @@ def main():
         laeufe.append((f"alle, {dezimalen} Dezimalen, JSON",
                        ["--json", "--dezimalen", str(dezimalen)], alle))
     laeufe.append(("alle, Text mit Punkt", ["--trennzeichen", "."], alle))
+    laeufe.append(("alle, Rechenweg, JSON", ["--json", "--rechenweg", "--dezimalen", "10"], alle))
+    laeufe.append(("alle, Rechenweg, Text", ["--rechenweg"], alle))
 
     fehler = 0
     for was, optionen, eingabe in laeufe:

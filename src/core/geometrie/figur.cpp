@@ -13,25 +13,34 @@ namespace kalotri {
 
 namespace {
 
-// The corners at scale 1 in page orientation (y downwards): the base from (0, 0) to the
-// right, the third corner above it.
-std::array<Punkt, 3> Form(const Dreieck& d, bool flach) {
-    const auto& s = d.Seiten;
-    const long double laengste = std::max({s[0], s[1], s[2]});
-    std::size_t k = 2;
-    if (s[2] < laengste) {
-        k = s[0] >= s[1] ? 0 : 1;
+using L = long double;
+
+std::size_t Laengste(const Groessen& g) {
+    const auto& s = g.Seiten;
+    const L laengste = std::max({s[0], s[1], s[2]});
+    if (s[2] >= laengste) {
+        return 2;
     }
+    return s[0] >= s[1] ? 0 : 1;
+}
+
+// The corners with the longest side as the unit, in page orientation (y downwards): the
+// base from (0, 0) to (1, 0), the third corner above it at the height the area gives.
+std::array<Punkt, 3> Form(const Groessen& g) {
+    const std::size_t k = Laengste(g);
+    const L basis = g.Seiten[k];
     // Going from the left base corner to the right one and on to the apex keeps the
     // corners in their usual turning order.
     const std::size_t links = (k + 1) % 3;
     const std::size_t rechts = (k + 2) % 3;
-    const long double w = d.Winkel[links] * EinGrad;
+    const L zuLinks = g.Seiten[rechts] / basis;
+    const L zuRechts = g.Seiten[links] / basis;
+    const L x = ((zuLinks - zuRechts) * (zuLinks + zuRechts) + 1) / 2;
+    const L y = g.Flach ? 0 : 2 * (g.Flaeche / basis) / basis;
     std::array<Punkt, 3> p;
     p[links] = {0, 0};
-    p[rechts] = {static_cast<double>(s[k]), 0};
-    p[k] = {static_cast<double>(s[rechts] * std::cos(w)),
-            flach ? 0.0 : -static_cast<double>(s[rechts] * std::sin(w))};
+    p[rechts] = {1, 0};
+    p[k] = {static_cast<double>(x), -static_cast<double>(std::clamp<L>(y, 0, 1))};
     return p;
 }
 
@@ -41,14 +50,6 @@ Rechteck Huelle(const std::array<Punkt, 3>& p) {
     const double x1 = std::max({p[0].x, p[1].x, p[2].x});
     const double y1 = std::max({p[0].y, p[1].y, p[2].y});
     return {x0, y0, x1 - x0, y1 - y0};
-}
-
-void Lege(Figur& f, const std::array<Punkt, 3>& form, double massstab, const FigurEtiketten& e) {
-    f.Massstab = massstab;
-    for (std::size_t i = 0; i < 3; ++i) {
-        f.Ecken[i] = massstab * form[i];
-    }
-    SetzeEtiketten(f, e);
 }
 
 void Verschiebe(Figur& f, Punkt um) {
@@ -66,7 +67,32 @@ void Verschiebe(Figur& f, Punkt um) {
     }
 }
 
+// The corners at `proEinheit` page units per longest side, their hull centred across the
+// frame and far enough below its top for the name of the upper corner.
+void Lege(Figur& f, const std::array<Punkt, 3>& form, double proEinheit, const Rechteck& rahmen,
+          const FigurEtiketten& e) {
+    for (std::size_t i = 0; i < 3; ++i) {
+        f.Ecken[i] = proEinheit * form[i];
+    }
+    const Rechteck h = Huelle(f.Ecken);
+    double oben = 0;
+    for (const Ausmass& m : e.Ecken) {
+        oben = std::max(oben, m.Hoehe);
+    }
+    Verschiebe(f, {rahmen.Mitte().x - h.Mitte().x, rahmen.y + oben + e.Abstand - h.y});
+}
+
 } // namespace
+
+bool Zeichenbar(const Groessen& g) {
+    const auto& s = g.Seiten;
+    for (const L x : s) {
+        if (!std::isfinite(x) || x < 0) {
+            return false;
+        }
+    }
+    return std::max({s[0], s[1], s[2]}) > 0 && std::isfinite(g.Flaeche) && g.Flaeche >= 0;
+}
 
 Rechteck Umriss(const Figur& f) {
     Rechteck u = Huelle(f.Ecken);
@@ -80,13 +106,9 @@ Rechteck Umriss(const Figur& f) {
     return u;
 }
 
-Figur LegeFigur(const Dreieck& dreieck, const Rechteck& rahmen, const FigurEtiketten& e,
-                bool obenBuendig) {
-    Figur f;
-    f.Flach = IstFlach(dreieck);
-    const std::array<Punkt, 3> form = Form(dreieck, f.Flach);
+long double PassenderMassstab(const Groessen& g, const Rechteck& rahmen, const FigurEtiketten& e) {
+    const std::array<Punkt, 3> form = Form(g);
     const Rechteck huelle = Huelle(form);
-
     // The labels keep their size whatever the scale, so the scale that fits is found by
     // a few rounds: the labels' overhang of one round sets the room for the next.
     constexpr double Unendlich = std::numeric_limits<double>::infinity();
@@ -97,10 +119,14 @@ Figur LegeFigur(const Dreieck& dreieck, const Rechteck& rahmen, const FigurEtike
         const double m = std::min(mb, mh);
         return std::isfinite(m) ? m : 1.0;
     };
-    double massstab = std::max(passend(0, 0) * 0.7, 1e-9);
+    const double kleinste = rahmen.Breite * 1e-3;
+    double massstab = std::max(passend(0, 0) * 0.7, kleinste);
     double besterPassender = 0;
+    Figur f;
+    f.Flach = g.Flach;
     for (int runde = 0; runde < 12; ++runde) {
-        Lege(f, form, massstab, e);
+        Lege(f, form, massstab, rahmen, e);
+        SetzeEtiketten(f, e, std::nullopt);
         const Rechteck u = Umriss(f);
         const bool passt = u.Breite <= rahmen.Breite + 1e-9 && u.Hoehe <= rahmen.Hoehe + 1e-9;
         const double ziel =
@@ -112,18 +138,35 @@ Figur LegeFigur(const Dreieck& dreieck, const Rechteck& rahmen, const FigurEtike
             }
         }
         massstab = passt ? ziel : std::min(ziel, massstab * 0.95);
-        massstab = std::max(massstab, 1e-9);
+        massstab = std::max(massstab, kleinste);
     }
-    if (besterPassender > 0 && besterPassender != f.Massstab) {
-        Lege(f, form, besterPassender, e);
-    }
+    const double pro = besterPassender > 0 ? besterPassender : massstab;
+    return pro / g.Seiten[Laengste(g)];
+}
 
-    const Rechteck u = Umriss(f);
-    Punkt um = rahmen.Mitte() - u.Mitte();
-    if (obenBuendig) {
-        um.y = rahmen.y - u.y;
-    }
-    Verschiebe(f, um);
+Figur LegeFigur(const Groessen& g, const Rechteck& rahmen, const FigurEtiketten& e,
+                long double massstab) {
+    Figur f;
+    f.Flach = g.Flach;
+    f.Massstab = massstab;
+    const L proEinheit = massstab * g.Seiten[Laengste(g)];
+    Lege(f, Form(g), static_cast<double>(std::min<L>(proEinheit, 1e6L * rahmen.Breite)), rahmen, e);
+    // Centred as it would be with the shortest texts, which the scale was chosen for; then
+    // every longer text that stays within the frame's width replaces its letter. Below
+    // the frame the column grows as needed.
+    SetzeEtiketten(f, e, std::nullopt);
+    const Rechteck kurz = Umriss(f);
+    Verschiebe(f, {rahmen.Mitte().x - kurz.Mitte().x, rahmen.y - kurz.y});
+    constexpr double Weit = 1e12;
+    SetzeEtiketten(f, e, Rechteck{rahmen.x, rahmen.y - Weit, rahmen.Breite, 2 * Weit});
+    Verschiebe(f, {0, rahmen.y - Umriss(f).y});
+    return f;
+}
+
+Figur LegeFigur(const Dreieck& d, const Rechteck& rahmen, const FigurEtiketten& e) {
+    const Groessen g = BerechneGroessen(d);
+    Figur f = LegeFigur(g, rahmen, e, PassenderMassstab(g, rahmen, e));
+    Verschiebe(f, {0, rahmen.Mitte().y - Umriss(f).Mitte().y});
     return f;
 }
 

@@ -3,6 +3,7 @@
 
 #include "dreieck.h"
 #include "ebene.h"
+#include "groessen.h"
 
 #include <array>
 #include <optional>
@@ -11,35 +12,57 @@
 namespace kalotri {
 
 // The sizes of the labels a figure shows, measured by whoever draws them, in page units.
+// Side and angle labels come in order of preference (say "a = 7,000", then "a"); the
+// last, the letter alone, is taken where no other fits, and the full text then goes into
+// the legend under the figure.
 struct FigurEtiketten {
-    std::array<Ausmass, 3> Ecken;  // corner names, opposite sides a, b, c
-    std::array<Ausmass, 3> Seiten; // side labels a, b, c
-    // For each angle the label texts in order of preference (say "α = 40°", then "α");
-    // the first that fits inside its corner is taken.
+    std::array<Ausmass, 3> Ecken; // corner names, opposite sides a, b, c
+    std::array<std::vector<Ausmass>, 3> Seiten;
     std::array<std::vector<Ausmass>, 3> Winkel;
     double Abstand = 0; // gap between a label and the lines it belongs to
 };
 
 // A solved triangle laid out to scale in a frame, with its labels: side labels outside
 // their sides, corner names outside their corners, angle labels inside their corners (or,
-// in a sliver without room, beyond the corner name), and no label over another.
+// in a sliver without room, beyond the corner name), no label over another, and every
+// label that can be in the frame inside it.
 struct Figur {
     std::array<Punkt, 3> Ecken; // corners opposite sides a, b, c
     std::array<Rechteck, 3> EckenEtiketten;
     std::array<Rechteck, 3> SeitenEtiketten;
     std::array<std::optional<Rechteck>, 3> WinkelEtiketten; // none when flat
     std::array<bool, 3> WinkelAussen{};  // no room inside: beyond the corner name instead
-    std::array<int, 3> WinkelVariante{}; // which of the texts was taken
+    std::array<int, 3> SeitenVariante{}; // which of the texts was taken
+    std::array<int, 3> WinkelVariante{};
     std::array<double, 3> BogenRadius{}; // angle arc; 0 for none
-    double Massstab = 0;                 // page units per unit of length
+    long double Massstab = 0;            // page units per unit of length
     bool Flach = false;                  // drawn as a segment
+
+    // Whether side i's or angle i's full text stands in the legend rather than beside the
+    // figure: the letter alone was taken for it, or it has no place (a flat angle).
+    bool SeiteInLegende(std::size_t i) const { return SeitenVariante[i] > 0; }
+    bool WinkelInLegende(std::size_t i) const {
+        return !WinkelEtiketten[i] || WinkelVariante[i] > 0;
+    }
 };
 
-// The longest side lies horizontal at the bottom (side c when it ties), the third corner
-// above it; one scale for both directions; the whole figure centred in the frame, or only
-// across it and at its top when obenBuendig.
-Figur LegeFigur(const Dreieck& dreieck, const Rechteck& rahmen, const FigurEtiketten& etiketten,
-                bool obenBuendig = false);
+// Whether a triangle can be drawn at all: finite sides, not all of them 0.
+bool Zeichenbar(const Groessen& dreieck);
+
+// The largest scale (page units per unit of length) at which the triangle with its
+// labels, in their shortest form, fits the frame.
+long double PassenderMassstab(const Groessen& dreieck, const Rechteck& rahmen,
+                              const FigurEtiketten& etiketten);
+
+// The triangle at the given scale: the longest side horizontal at the bottom (side c when
+// it ties), the third corner above it, centred across the frame and at its top, the labels
+// in the frame as far as they fit. The geometry is reduced to the longest side before it
+// is scaled, so no coordinate can overflow whatever the lengths.
+Figur LegeFigur(const Groessen& dreieck, const Rechteck& rahmen, const FigurEtiketten& etiketten,
+                long double massstab);
+
+// At the passing scale, centred in the frame.
+Figur LegeFigur(const Dreieck& dreieck, const Rechteck& rahmen, const FigurEtiketten& etiketten);
 
 // The smallest rectangle holding the figure's lines and labels.
 Rechteck Umriss(const Figur& figur);

@@ -2,6 +2,7 @@
 #include "figur_etiketten.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <vector>
 
@@ -12,6 +13,23 @@ namespace {
 bool Frei(const Rechteck& r, const std::vector<Rechteck>& belegt) {
     return std::none_of(belegt.begin(), belegt.end(),
                         [&](const Rechteck& b) { return r.Schneidet(b); });
+}
+
+// Where labels may go, and from which of their texts on.
+struct Regel {
+    std::optional<Rechteck> Grenze;
+    bool Erlaubt(const Rechteck& r) const { return !Grenze || Grenze->Enthaelt(r); }
+    std::size_t Erste(const std::vector<Ausmass>& texte) const {
+        return Grenze || texte.empty() ? 0 : texte.size() - 1;
+    }
+};
+
+// The distance from corner i to the line through the other two.
+double HoeheAnEcke(const std::array<Punkt, 3>& p, std::size_t i) {
+    const Punkt u = p[(i + 1) % 3] - p[i];
+    const Punkt v = p[(i + 2) % 3] - p[i];
+    const double basis = Laenge(p[(i + 2) % 3] - p[(i + 1) % 3]);
+    return basis > 0 ? std::fabs(u.x * v.y - u.y * v.x) / basis : 0;
 }
 
 // Moves r by schritt until it overlaps nothing already placed.
@@ -27,7 +45,14 @@ Rechteck Ausweichen(Rechteck r, Punkt schritt, const std::vector<Rechteck>& bele
 Punkt Winkelhalbierende(const std::array<Punkt, 3>& p, std::size_t i) {
     const Punkt zuJ = Einheit(p[(i + 1) % 3] - p[i]);
     const Punkt zuK = Einheit(p[(i + 2) % 3] - p[i]);
-    return Einheit(zuJ + zuK);
+    const Punkt summe = zuJ + zuK;
+    if (Laenge(summe) > 1e-12) {
+        return Einheit(summe);
+    }
+    // An angle of 180° drawn as a straight line: only the apex, above the base, has one,
+    // and its inside lies below it.
+    const Punkt quer{-zuJ.y, zuJ.x};
+    return quer.y >= 0 ? quer : -1 * quer;
 }
 
 // The unit normal of side i (between the other two corners), pointing away from corner i.
@@ -55,7 +80,8 @@ bool Innen(const Rechteck& r, const std::array<Punkt, 3>& p, double abstand) {
     return true;
 }
 
-void FlachEtiketten(Figur& f, const FigurEtiketten& e, std::vector<Rechteck>& belegt) {
+void FlachEtiketten(Figur& f, const FigurEtiketten& e, const Regel& regel,
+                    std::vector<Rechteck>& belegt) {
     const double a = e.Abstand;
     // Corner names above the segment, side labels below; stacked where they meet.
     for (std::size_t i = 0; i < 3; ++i) {
@@ -74,43 +100,54 @@ void FlachEtiketten(Figur& f, const FigurEtiketten& e, std::vector<Rechteck>& be
         laengste = laenge(i) > laenge(laengste) ? i : laengste;
     }
     for (const std::size_t i : {(laengste + 1) % 3, (laengste + 2) % 3, laengste}) {
-        const Ausmass m = e.Seiten[i];
         const Punkt von = f.Ecken[(i + 1) % 3];
         const Punkt bis = f.Ecken[(i + 2) % 3];
-        const double zeile = i == laengste ? m.Hoehe + a / 2 : 0;
-        const Punkt mitte{(von.x + bis.x) / 2, von.y + a + m.Hoehe / 2 + zeile};
-        f.SeitenEtiketten[i] =
-            Ausweichen(Rechteck::UmMitte(mitte, m), {0, m.Hoehe + a / 2}, belegt);
+        const auto& texte = e.Seiten[i];
+        for (std::size_t v = regel.Erste(texte); v < texte.size(); ++v) {
+            const Ausmass m = texte[v];
+            const double zeile = i == laengste ? m.Hoehe + a / 2 : 0;
+            const Punkt mitte{(von.x + bis.x) / 2, von.y + a + m.Hoehe / 2 + zeile};
+            const Rechteck r =
+                Ausweichen(Rechteck::UmMitte(mitte, m), {0, m.Hoehe + a / 2}, belegt);
+            f.SeitenEtiketten[i] = r;
+            f.SeitenVariante[i] = static_cast<int>(v);
+            if (regel.Erlaubt(r) && Frei(r, belegt)) {
+                break;
+            }
+        }
         belegt.push_back(f.SeitenEtiketten[i]);
     }
 }
 
-void SeitenEtikett(Figur& f, const FigurEtiketten& e, std::size_t i,
+void SeitenEtikett(Figur& f, const FigurEtiketten& e, std::size_t i, const Regel& regel,
                    std::vector<Rechteck>& belegt) {
     const Punkt von = f.Ecken[(i + 1) % 3];
     const Punkt bis = f.Ecken[(i + 2) % 3];
     const Punkt n = AussenNormale(f.Ecken, i);
-    const Ausmass m = e.Seiten[i];
-    const double weg = e.Abstand + HalbeAusdehnung(m, n);
+    const auto& texte = e.Seiten[i];
     // Along the side first, then further out: the middle is where a reader looks first.
     constexpr double Stellen[] = {0.5, 0.4, 0.6, 0.3, 0.7, 0.2, 0.8};
-    std::optional<Rechteck> gewaehlt;
-    for (int stufe = 0; stufe < 4 && !gewaehlt; ++stufe) {
-        for (const double t : Stellen) {
-            const Punkt mitte = von + t * (bis - von) + (weg + stufe * m.Hoehe) * n;
-            const Rechteck r = Rechteck::UmMitte(mitte, m);
-            if (Frei(r, belegt)) {
-                gewaehlt = r;
-                break;
+    for (std::size_t v = regel.Erste(texte); v < texte.size(); ++v) {
+        const Ausmass m = texte[v];
+        const double weg = e.Abstand + HalbeAusdehnung(m, n);
+        f.SeitenVariante[i] = static_cast<int>(v);
+        f.SeitenEtiketten[i] = Rechteck::UmMitte(von + 0.5 * (bis - von) + weg * n, m);
+        for (int stufe = 0; stufe < 4; ++stufe) {
+            for (const double t : Stellen) {
+                const Punkt mitte = von + t * (bis - von) + (weg + stufe * m.Hoehe) * n;
+                const Rechteck r = Rechteck::UmMitte(mitte, m);
+                if (regel.Erlaubt(r) && Frei(r, belegt)) {
+                    f.SeitenEtiketten[i] = r;
+                    belegt.push_back(r);
+                    return;
+                }
             }
         }
     }
-    f.SeitenEtiketten[i] =
-        gewaehlt.value_or(Rechteck::UmMitte(von + 0.5 * (bis - von) + weg * n, m));
     belegt.push_back(f.SeitenEtiketten[i]);
 }
 
-bool WinkelEtikett(Figur& f, const FigurEtiketten& e, std::size_t i,
+bool WinkelEtikett(Figur& f, const FigurEtiketten& e, std::size_t i, const Regel& regel,
                    std::vector<Rechteck>& belegt) {
     const std::array<Punkt, 3>& p = f.Ecken;
     const Punkt u = Winkelhalbierende(p, i);
@@ -132,6 +169,9 @@ bool WinkelEtikett(Figur& f, const FigurEtiketten& e, std::size_t i,
     for (const auto& versuch : Versuche) {
         // Named copies: a lambda below uses them, which clang 14 refuses for bindings.
         const std::size_t v = versuch.first;
+        if (v < regel.Erste(e.Winkel[i])) {
+            continue;
+        }
         const double grenze = versuch.second;
         const Ausmass m = e.Winkel[i][v];
         for (int s = 1; s <= Schritte; ++s) {
@@ -157,9 +197,10 @@ bool WinkelEtikett(Figur& f, const FigurEtiketten& e, std::size_t i,
                 f.WinkelEtiketten[i] = r;
                 f.WinkelVariante[i] = static_cast<int>(v);
                 belegt.push_back(r);
-                // The arc runs between the corner and its label, short of both sides' ends.
-                const double radius =
-                    std::min(r.Abstand(p[i]) - e.Abstand / 2, 0.3 * std::min(zuJ, zuK));
+                // The arc runs between the corner and its label, short of both sides' ends
+                // and of the opposite side, which a very obtuse corner has close by.
+                const double radius = std::min({r.Abstand(p[i]) - e.Abstand / 2,
+                                                0.3 * std::min(zuJ, zuK), 0.6 * HoeheAnEcke(p, i)});
                 f.BogenRadius[i] = radius >= e.Abstand ? radius : 0;
                 return true;
             }
@@ -183,13 +224,15 @@ void WinkelAussen(Figur& f, const FigurEtiketten& e, std::size_t i, std::vector<
     f.WinkelAussen[i] = true;
     const double kurz = std::min(Laenge(f.Ecken[(i + 1) % 3] - f.Ecken[i]),
                                  Laenge(f.Ecken[(i + 2) % 3] - f.Ecken[i]));
-    f.BogenRadius[i] = 0.3 * kurz;
+    const double radius = std::min(0.3 * kurz, 0.6 * HoeheAnEcke(f.Ecken, i));
+    f.BogenRadius[i] = radius >= e.Abstand / 2 ? radius : 0;
     belegt.push_back(r);
 }
 
 // Angle labels compete for the middle of a flat triangle; the first order of corners in
 // which all three fit wins, else the one that fits the most.
-void WinkelEtiketten(Figur& f, const FigurEtiketten& e, std::vector<Rechteck>& belegt) {
+void WinkelEtiketten(Figur& f, const FigurEtiketten& e, const Regel& regel,
+                     std::vector<Rechteck>& belegt) {
     std::array<std::size_t, 3> reihe = {0, 1, 2};
     Figur beste = f;
     int besteAnzahl = -1;
@@ -198,7 +241,7 @@ void WinkelEtiketten(Figur& f, const FigurEtiketten& e, std::vector<Rechteck>& b
         std::vector<Rechteck> innen;
         int anzahl = 0;
         for (const std::size_t i : reihe) {
-            anzahl += WinkelEtikett(versuch, e, i, innen) ? 1 : 0;
+            anzahl += WinkelEtikett(versuch, e, i, regel, innen) ? 1 : 0;
         }
         if (anzahl > besteAnzahl) {
             beste = versuch;
@@ -215,14 +258,16 @@ void WinkelEtiketten(Figur& f, const FigurEtiketten& e, std::vector<Rechteck>& b
 
 } // namespace
 
-void SetzeEtiketten(Figur& f, const FigurEtiketten& e) {
+void SetzeEtiketten(Figur& f, const FigurEtiketten& e, const std::optional<Rechteck>& grenze) {
+    const Regel regel{grenze};
     f.WinkelEtiketten = {};
     f.WinkelVariante = {};
+    f.SeitenVariante = {};
     f.BogenRadius = {};
     f.WinkelAussen = {};
     std::vector<Rechteck> belegt;
     if (f.Flach) {
-        FlachEtiketten(f, e, belegt);
+        FlachEtiketten(f, e, regel, belegt);
         return;
     }
     // Labels outside the triangle cannot meet those inside, so each group checks its own.
@@ -234,9 +279,9 @@ void SetzeEtiketten(Figur& f, const FigurEtiketten& e) {
         belegt.push_back(f.EckenEtiketten[i]);
     }
     for (std::size_t i = 0; i < 3; ++i) {
-        SeitenEtikett(f, e, i, belegt);
+        SeitenEtikett(f, e, i, regel, belegt);
     }
-    WinkelEtiketten(f, e, belegt);
+    WinkelEtiketten(f, e, regel, belegt);
 }
 
 } // namespace kalotri

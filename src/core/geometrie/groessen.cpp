@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "groessen.h"
 
-#include "zahlform.h"
+#include "zahlform_lang.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,28 +11,37 @@ namespace kalotri {
 
 Groessen BerechneGroessen(const Dreieck& dreieck) {
     Groessen g;
-    const auto& s = dreieck.Seiten;
-    g.Umfang = s[0] + s[1] + s[2];
-
-    if (!IstFlach(dreieck)) {
+    // On a scale near 1, so that the product below cannot overflow.
+    int exponent = 0;
+    std::frexp(std::max({dreieck.Seiten[0], dreieck.Seiten[1], dreieck.Seiten[2]}), &exponent);
+    std::array<long double, 3> s{};
+    for (std::size_t i = 0; i < 3; ++i) {
+        s[i] = std::ldexp(dreieck.Seiten[i], -exponent);
+    }
+    g.Seiten = dreieck.Seiten;
+    g.Flach = IstFlach(dreieck);
+    g.Umfang = dreieck.Seiten[0] + dreieck.Seiten[1] + dreieck.Seiten[2];
+    long double flaeche = 0;
+    if (!g.Flach) {
         // Kahan's ordering of Heron's formula stays accurate for needle-like triangles.
         std::array<long double, 3> o = s;
         std::sort(o.begin(), o.end(), std::greater<>());
         const long double a = o[0], b = o[1], c = o[2];
         const long double produkt = (a + (b + c)) * (c - (a - b)) * (c + (a - b)) * (a + (b - c));
-        g.Flaeche = produkt > 0 ? std::sqrt(produkt) / 4 : 0;
+        flaeche = produkt > 0 ? std::sqrt(produkt) / 4 : 0;
     }
-
+    g.Flaeche = std::ldexp(flaeche, 2 * exponent);
     for (std::size_t i = 0; i < 3; ++i) {
         if (s[i] > 0) {
-            g.Hoehen[i] = 2 * g.Flaeche / s[i];
+            g.Hoehen[i] = std::ldexp(2 * flaeche / s[i], exponent);
         }
     }
-    if (g.Flaeche > 0) {
-        g.Umkreisradius = s[0] * s[1] * s[2] / (4 * g.Flaeche);
+    if (flaeche > 0) {
+        g.Umkreisradius = std::ldexp(s[0] * s[1] * s[2] / (4 * flaeche), exponent);
     }
-    if (g.Umfang > 0) {
-        g.Inkreisradius = 2 * g.Flaeche / g.Umfang;
+    const long double umfang = s[0] + s[1] + s[2];
+    if (umfang > 0) {
+        g.Inkreisradius = std::ldexp(2 * flaeche / umfang, exponent);
     }
     return g;
 }
@@ -43,7 +52,7 @@ std::vector<std::string> GroessenZeilen(const Groessen& groessen,
     const std::string nachLaenge = einheit.empty() ? "" : " " + std::string(einheit);
     const std::string nachFlaeche = einheit.empty() ? "" : nachLaenge + "²";
     const auto zahl = [&](long double x) {
-        return FesteForm(static_cast<double>(x), format.Maske, format.Trennzeichen);
+        return FesteFormLang(x, format.Maske, format.Trennzeichen);
     };
 
     std::vector<std::string> zeilen;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "dreieck.h"
+#include "loesung.h"
 #include "zahlform.h"
 
 #include <array>
@@ -14,6 +15,8 @@ namespace kalotri {
 
 // What else a solved triangle offers beyond its sides and angles.
 struct Groessen {
+    // The sides a, b, c behind the other values; the figure is drawn from them.
+    std::array<long double, 3> Seiten{};
     long double Umfang = 0;
     long double Flaeche = 0;
     // The height onto each side; none onto a side of length 0.
@@ -21,10 +24,17 @@ struct Groessen {
     // A flat triangle has no circumcircle.
     std::optional<long double> Umkreisradius;
     long double Inkreisradius = 0;
+    // Only where the calculation made the triangle flat: area 0 and no circumcircle.
+    bool Flach = false;
 };
 
-// Computed from the sides alone (Heron in its stable ordering), so that rounded angles do
-// not enter; a flat triangle has area 0 exactly.
+// Triangle number `dreieck` of a solution, worked out again in long double from the
+// values the exercise gives (as typed, not as stored), with the formula that is best
+// conditioned for its kind of problem; lengths from 10^-300 to 10^300 stay finite.
+Groessen BerechneGroessen(const Loesung& loesung, const Eingabe& eingabe, std::size_t dreieck);
+
+// From the sides alone (Heron in its stable ordering), for a triangle known only by its
+// values; a flat triangle has area 0 exactly.
 Groessen BerechneGroessen(const Dreieck& dreieck);
 
 // The quantities as text lines, numbers in the Script's fixed form with the format's mask

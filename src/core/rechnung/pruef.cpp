@@ -100,6 +100,9 @@ TPruef LiesWert(std::string_view text) {
     if (text.empty()) {
         return TPruef{0, StatusLeer, {}};
     }
+    if (text.size() > MaxTextLaenge) {
+        return Fehlerhaft();
+    }
     const std::string punktText = KommaZuPunkt(text);
     const auto z = Zerlege(punktText);
     if (!z) {

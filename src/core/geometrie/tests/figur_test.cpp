@@ -18,7 +18,7 @@ namespace {
 FigurEtiketten Etiketten() {
     FigurEtiketten e;
     e.Ecken.fill({2.5, 3.2});
-    e.Seiten.fill({15, 3.2});
+    e.Seiten.fill({{15, 3.2}, {2.2, 3.2}});
     e.Winkel.fill({{14, 3.2}, {2.2, 3.2}});
     e.Abstand = 1;
     return e;

@@ -68,7 +68,7 @@ TEST(Loesungen, ErzeugteAufgabenGebenFigurenMitAllenEtikettenAnIhremPlatz) {
     // Label sizes of the sheet's 8-point face in millimetres, a figure column of 75 mm.
     FigurEtiketten e;
     e.Ecken.fill({2.8, 3.3});
-    e.Seiten.fill({16, 3.3});
+    e.Seiten.fill({{16, 3.3}, {2.5, 3.3}});
     e.Winkel.fill({{18, 3.3}, {2.5, 3.3}});
     e.Abstand = 1;
     for (std::uint64_t seed = 0; seed < 300; ++seed) {

@@ -71,9 +71,16 @@ TEST(LiesWert, LangeZiffernfolgenWerdenKorrektGerundet) {
     // The exact midpoint between 1 and the next double, then a tail that tips it up.
     const std::string mitte = "1.00000000000000011102230246251565404236316680908203125";
     EXPECT_EQ(LiesWert(mitte).Wert, 1.0);
-    EXPECT_EQ(LiesWert(mitte + std::string(100000, '0') + "1").Wert, 1.0000000000000002);
-    EXPECT_EQ(LiesWert("0." + std::string(100000, '0') + "1e100001").Wert, 1.0);
-    EXPECT_EQ(LiesWert(std::string(100000, '9')).Status, StatusFehlerhaft);
+    EXPECT_EQ(LiesWert(mitte + std::string(900, '0') + "1").Wert, 1.0000000000000002);
+    EXPECT_EQ(LiesWert("0." + std::string(990, '0') + "1e991").Wert, 1.0);
+    EXPECT_EQ(LiesWert(std::string(999, '9')).Status, StatusFehlerhaft);
+}
+
+TEST(LiesWert, LaengerAlsJedeZahlIstFehlerhaft) {
+    const std::string eins = "1" + std::string(MaxTextLaenge - 6, '0') + "e-994";
+    ASSERT_EQ(eins.size(), MaxTextLaenge);
+    EXPECT_EQ(LiesWert(eins).Wert, 1.0);
+    EXPECT_EQ(LiesWert("0" + eins).Status, StatusFehlerhaft);
 }
 
 TEST(KommaZuPunkt, ErsetztNurKommas) {

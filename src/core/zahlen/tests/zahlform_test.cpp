@@ -2,6 +2,7 @@
 #include "fehler.h"
 #include "pruef.h"
 #include "zahlform.h"
+#include "zahlform_lang.h"
 
 #include <gtest/gtest.h>
 
@@ -123,6 +124,23 @@ TEST(FesteForm, ZurueckgelesenInnerhalbEinerHalbenEinheit) {
         const double toleranz = 0.5 * std::pow(10.0, -n) * (1 + 1e-12) + std::fabs(x) * 4e-16;
         ASSERT_LE(std::fabs(p.Wert - x), toleranz) << x << " mit " << n << ": " << text;
     }
+}
+
+// The long double form: the same texts as the fixed form wherever a double holds the
+// value, its own digits beyond, and magnitudes past double's range written out.
+TEST(FesteFormLang, WieDieFesteFormUndDarueberHinaus) {
+    std::mt19937_64 zufall(16);
+    std::uniform_real_distribution<double> exponent(-6, 12);
+    for (int i = 0; i < 5000; ++i) {
+        const double x = std::pow(10.0, exponent(zufall));
+        ASSERT_EQ(FesteFormLang(x, "0.000", ","), FesteForm(x, "0.000", ",")) << x;
+    }
+    EXPECT_EQ(FesteFormLang(0.0625L, "0.000", ","), "0,063");
+    EXPECT_EQ(FesteFormLang(-0.0004L, "0.000", ","), "0,000");
+    EXPECT_EQ(FesteFormLang(5773502691896.2576L, "0.000", ","), "5773502691896,258");
+    EXPECT_EQ(FesteFormLang(4.33e599L, "0.000", ","), "4,33E599");
+    EXPECT_EQ(FesteFormLang(-1.25e-700L, "0.00", "."), "0.00");
+    EXPECT_THROW(FesteFormLang(1, "0." + std::string(300, '0'), ","), KalotriFehler);
 }
 
 } // namespace

@@ -4,10 +4,10 @@
 #include <cerrno>
 #include <unistd.h>
 
-namespace kalotri::rechne {
+namespace kalotri {
 
-Zeilenleser::Zeilenleser(int dateideskriptor)
-    : dateideskriptor_(dateideskriptor), puffer_(std::size_t{1} << 16) {}
+Zeilenleser::Zeilenleser(int dateideskriptor, std::size_t feldGrenze)
+    : dateideskriptor_(dateideskriptor), feldGrenze_(feldGrenze), puffer_(std::size_t{1} << 16) {}
 
 bool Zeilenleser::Fuelle() {
     for (;;) {
@@ -32,6 +32,7 @@ Zeilenleser::Stand Zeilenleser::Naechste() {
         feld.clear();
     }
     anzahl_ = 1;
+    zuLang_ = false;
     bool etwasGelesen = false;
     for (;;) {
         if (lesestelle_ == gefuellt_ && !Fuelle()) {
@@ -55,7 +56,11 @@ Zeilenleser::Stand Zeilenleser::Naechste() {
             ++p;
         }
         if (anzahl_ <= MaxFelder) {
-            felder_[anzahl_ - 1].append(anfang, p);
+            std::string& feld = felder_[anzahl_ - 1];
+            const auto neu = static_cast<std::size_t>(p - anfang);
+            const std::size_t platz = feldGrenze_ - feld.size();
+            zuLang_ = zuLang_ || neu > platz;
+            feld.append(anfang, neu > platz ? platz : neu);
         }
         etwasGelesen = etwasGelesen || p != anfang;
         lesestelle_ = static_cast<std::size_t>(p - puffer_.data());
@@ -73,4 +78,4 @@ Zeilenleser::Stand Zeilenleser::Naechste() {
     }
 }
 
-} // namespace kalotri::rechne
+} // namespace kalotri

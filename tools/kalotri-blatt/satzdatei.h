@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "ausgabesatz.h"
+
+#include <QIODevice>
+
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace kalotri::blatt {
+
+// Writes one file of the set through Qt: `schreibe` paints into the device it is given.
+// Qt's writers do not report write errors themselves; the device's error is checked here.
+std::optional<std::string> SchreibeInSatz(Ausgabesatz& satz, const std::string& ziel,
+                                          const std::function<void(QIODevice&)>& schreibe);
+
+} // namespace kalotri::blatt
