@@ -24,7 +24,12 @@ TEST=(
   clang libclang-rt-14-dev python3 python3-mpmath python3-fonttools
   lintian desktop-file-utils appstream man-db devscripts
   locales
+  # --- browser edition (scripts/web.sh): emscripten, node, headless Chromium ---
+  emscripten nodejs chromium chromium-driver python3-selenium
+  # --- end of browser edition ---
 )
+# npm fetches axe-core for the page's audit; Debian's npm only where node brings none.
+if ! command -v npm >/dev/null; then TEST+=(npm); fi
 
 PAKETE=("${LAUF[@]}")
 case "${1:-}" in

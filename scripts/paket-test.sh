@@ -77,6 +77,10 @@ for seite in kalotri kalotri-rechne kalotri-blatt; do
   man -w "$seite" | grep -q "^/usr/share/man/man1/$seite.1.gz$"
   [ -f "/usr/share/man/en/man1/$seite.1.gz" ]
 done
+# The browser edition, whenever it was built before the package.
+if [ -f build-web/web/kalotri.html ]; then
+  cmp build-web/web/kalotri.html /usr/share/kalotri/web/kalotri.html
+fi
 desktop-file-validate /usr/share/applications/de.kalotri.Kalotri.desktop
 appstreamcli validate --no-net /usr/share/metainfo/de.kalotri.Kalotri.metainfo.xml >/dev/null
 # Installed binaries look for libraries in the system's directories only.
@@ -102,7 +106,7 @@ while read -r datei; do
     uebrig=1
   fi
 done <"$dateien"
-for verzeichnis in /usr/share/doc/kalotri /usr/share/doc/kalotri/examples; do
+for verzeichnis in /usr/share/doc/kalotri /usr/share/doc/kalotri/examples /usr/share/kalotri; do
   if [ -e "$verzeichnis" ]; then
     echo "left behind: $verzeichnis" >&2
     uebrig=1

@@ -32,6 +32,11 @@ cmake --build --preset sanitizer -j"$jobs"
 ctest --preset sanitizer -j"$jobs" || fehler=1
 zeit "sanitizer build and tests"
 
+# The browser edition, before the package, which takes kalotri.html from build-web/.
+echo "== Web page (emscripten, node, headless Chromium)"
+bash scripts/web.sh || fehler=1
+zeit "web page"
+
 # The Debian package: built, checked by lintian, installed, run, removed (needs root).
 echo "== Package"
 bash scripts/paket-test.sh build || fehler=1

@@ -47,7 +47,10 @@ std::string Fest(double x, const Darstellung& d) {
     return FesteForm(x, d.Format.Maske, d.Format.Trennzeichen);
 }
 
-Loesungsfigur Figur(const Loesung& l, std::size_t nummer, const Eingabe& e, const Darstellung& d) {
+} // namespace
+
+Loesungsfigur Figurtexte(const Loesung& l, std::size_t nummer, const Eingabe& e,
+                         const Darstellung& d) {
     const LoesungsDreieck& dreieck = l.Dreiecke[nummer];
     Loesungsfigur f;
     f.Form = BerechneGroessen(l, e, nummer);
@@ -68,6 +71,8 @@ Loesungsfigur Figur(const Loesung& l, std::size_t nummer, const Eingabe& e, cons
     }
     return f;
 }
+
+namespace {
 
 // The worked steps, headings bold, notes and reasons in italics; a side's result carries
 // the unit.
@@ -168,7 +173,7 @@ BlattAufgabe Bearbeite(const Eingabe& eingabe, const Darstellung& darstellung) {
     try {
         if (!loesung.Ausgang.Meldung && !loesung.Ausgang.Fehler) {
             for (std::size_t i = 0; i < loesung.Dreiecke.size(); ++i) {
-                a.Figuren.push_back(Figur(loesung, i, eingabe, darstellung));
+                a.Figuren.push_back(Figurtexte(loesung, i, eingabe, darstellung));
                 a.Schluessel.push_back(SchluesselZeile(loesung.Dreiecke[i], eingabe, darstellung));
             }
         }

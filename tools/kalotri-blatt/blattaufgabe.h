@@ -69,6 +69,12 @@ struct Darstellung {
     Loesungsform Form = Loesungsform::Script; // the worked steps only when asked for
 };
 
+// Triangle `nummer` of a solution with the texts of its figure (and with Mehr its derived
+// quantities), named by the exercise's letters. The browser edition labels its figures
+// the same way.
+Loesungsfigur Figurtexte(const Loesung& loesung, std::size_t nummer, const Eingabe& eingabe,
+                         const Darstellung& darstellung);
+
 // Runs the exercise through the calculation command as the first calculation of a freshly
 // started program, exactly as kalotri-rechne does.
 BlattAufgabe Bearbeite(const Eingabe& eingabe, const Darstellung& darstellung);

@@ -78,9 +78,9 @@ void Ordne(Lauf& lauf, int seiten, int winkel) {
         const Lang a = lauf.Groesse(Feld::A).Wert;
         const Lang b = lauf.Groesse(Feld::B).Wert;
         const Lang c = lauf.Groesse(Feld::C).Wert;
-        const std::array<bool, 3> zuLang = {std::fabs(a) >= std::fabs(b + c),
-                                            std::fabs(b) >= std::fabs(a + c),
-                                            std::fabs(c) >= std::fabs(a + b)};
+        using std::fabs; // Lang64 brings its own
+        const std::array<bool, 3> zuLang = {fabs(a) >= fabs(b + c), fabs(b) >= fabs(a + c),
+                                            fabs(c) >= fabs(a + b)};
         if (zuLang[0] || zuLang[1] || zuLang[2]) {
             Melde(l, MeldungKeinDreieck);
             l.Anlass = zuLang[0] ? Feld::A : zuLang[1] ? Feld::B : Feld::C;

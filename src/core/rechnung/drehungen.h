@@ -66,7 +66,7 @@ const Zeile* FindeDrehung(const std::array<Zeile, N>& tabelle,
         return groessen[static_cast<std::size_t>(f)].Status == StatusGegeben;
     };
     for (const Zeile& d : tabelle) {
-        if (std::ranges::all_of(d.Gegeben, gegeben)) {
+        if (std::all_of(d.Gegeben.begin(), d.Gegeben.end(), gegeben)) {
             return &d;
         }
     }

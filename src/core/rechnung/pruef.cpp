@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pruef.h"
 
+#include "zeichenwandlung.h"
+
 #include <algorithm>
-#include <charconv>
 #include <cstdint>
 #include <optional>
 
@@ -132,18 +133,16 @@ TPruef LiesWert(std::string_view text) {
     normiert += 'e';
     normiert += std::to_string(stelle);
 
-    double wert = 0;
-    const auto [ende, fehler] =
-        std::from_chars(normiert.data(), normiert.data() + normiert.size(), wert);
-    if (fehler == std::errc::result_out_of_range) {
-        // libstdc++ reports both directions alike; the exponent tells them apart.
+    const GelesenerWert gelesen = LiesDouble(normiert);
+    if (gelesen.Stand == GelesenerWert::Stand::AusserBereich) {
+        // Both directions are reported alike; the exponent tells them apart.
         // A value beyond double is refused rather than turned into an overflow fault.
         return stelle > 0 ? Fehlerhaft() : Gegeben(0.0, z->negativ);
     }
-    if (fehler != std::errc{} || ende != normiert.data() + normiert.size()) {
+    if (gelesen.Stand == GelesenerWert::Stand::Fehlerhaft) {
         return Fehlerhaft();
     }
-    return Gegeben(wert, z->negativ);
+    return Gegeben(gelesen.Wert, z->negativ);
 }
 
 } // namespace kalotri

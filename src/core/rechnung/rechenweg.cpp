@@ -111,8 +111,10 @@ Rechenweg ErstelleRechenweg(const Loesung& loesung, const Zahlformat& format) {
             s.Hinweis(FehlerAnzeigeText(fehler.what()));
         }
     }
-    const bool gerechnet = std::ranges::any_of(
-        s.Weg, [](const Rechenschritt& r) { return r.Art == SchrittArt::Rechnung; });
+    // Iterators rather than ranges: the browser build's libc++ has no ranges algorithms.
+    const bool gerechnet = std::any_of(s.Weg.begin(), s.Weg.end(), [](const Rechenschritt& r) {
+        return r.Art == SchrittArt::Rechnung;
+    });
     if (gerechnet) {
         s.Weg.insert(s.Weg.begin(),
                      weg::Satz(SchrittArt::Hinweis,

@@ -11,8 +11,13 @@ namespace {
 
 // A NaN or infinity reaching a checked step can only come from an earlier fault that
 // slipped through; treating it as invalid keeps it from being written as a result.
+// Unqualified below, so that Lang64's own functions are found when Lang is Lang64.
+using std::isfinite;
+using std::isinf;
+using std::sqrt;
+
 void PruefeEndlich(Lang x) {
-    if (!std::isfinite(x)) {
+    if (!isfinite(x)) {
         throw KalotriFehler(FehlerUngueltig);
     }
 }
@@ -24,7 +29,7 @@ Lang Wurzel(Lang x) {
     if (x < 0) {
         throw KalotriFehler(FehlerUngueltig);
     }
-    return std::sqrt(x);
+    return sqrt(x);
 }
 
 Lang Teile(Lang zaehler, Lang nenner) {
@@ -34,7 +39,7 @@ Lang Teile(Lang zaehler, Lang nenner) {
         throw KalotriFehler(zaehler == 0 ? FehlerUngueltig : FehlerDivision);
     }
     const Lang quotient = zaehler / nenner;
-    if (std::isinf(quotient)) {
+    if (isinf(quotient)) {
         throw KalotriFehler(FehlerUeberlauf);
     }
     return quotient;

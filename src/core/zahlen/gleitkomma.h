@@ -4,9 +4,17 @@
 // Checked floating-point steps. The engine never relies on FPU flags: every operation
 // that can fault is done through one of these, which throw KalotriFehler with the
 // program's German text.
+#ifdef KALOTRI_MANTISSE64
+#include "lang64.h"
+#endif
+
 namespace kalotri {
 
+#ifdef KALOTRI_MANTISSE64
+using Lang = Lang64; // IEEE quad rounded to the x87's mantissa after every step
+#else
 using Lang = long double; // 64-bit mantissa, as the calculation demands
+#endif
 
 // Square root; a negative argument is an invalid operation.
 Lang Wurzel(Lang x);

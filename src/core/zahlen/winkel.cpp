@@ -12,9 +12,14 @@ namespace {
 
 // π rounded to a 64-bit mantissa; the degree conversions and ArcCosinus depend on
 // exactly this value, not on whatever M_PI the platform offers.
-constexpr Lang Pi = 3.14159265358979323851L;
+const Lang Pi = 3.14159265358979323851L;
 // The special cases return π/2 as a double, not the extended value halved.
 constexpr double PiHalbe = 1.5707963267948966;
+
+// Unqualified below, so that Lang64's own functions are found when Lang is Lang64.
+using std::atan;
+using std::cos;
+using std::sin;
 
 } // namespace
 
@@ -27,11 +32,11 @@ double BogenZuGrad(double x) {
 }
 
 Lang SinusGrad(double grad) {
-    return std::sin(Lang{GradZuBogen(grad)});
+    return sin(Lang{GradZuBogen(grad)});
 }
 
 Lang KosinusGrad(double grad) {
-    return std::cos(Lang{GradZuBogen(grad)});
+    return cos(Lang{GradZuBogen(grad)});
 }
 
 double ArcSinus(double x) {
@@ -40,7 +45,7 @@ double ArcSinus(double x) {
     if (xl * xl == 1) {
         return PiHalbe;
     }
-    return Speichere(std::atan(Teile(xl, Wurzel(1 - xl * xl))));
+    return Speichere(atan(Teile(xl, Wurzel(1 - xl * xl))));
 }
 
 double ArcCosinus(double x) {
@@ -48,13 +53,13 @@ double ArcCosinus(double x) {
     if (xl == 0) {
         return PiHalbe;
     }
-    const Lang theta = std::atan(Teile(Wurzel(1 - xl * xl), xl));
+    const Lang theta = atan(Teile(Wurzel(1 - xl * xl), xl));
     return Speichere(xl < 0 ? theta + Pi : theta);
 }
 
-Lang WinkelAusSeiten(Lang gegenueber, Lang s, Lang t) {
-    const Lang c = (s * s + t * t - gegenueber * gegenueber) / (2 * s * t);
-    return std::acos(std::clamp(c, Lang{-1}, Lang{1})) / EinGrad;
+long double WinkelAusSeiten(long double gegenueber, long double s, long double t) {
+    const long double c = (s * s + t * t - gegenueber * gegenueber) / (2 * s * t);
+    return std::acos(std::clamp(c, -1.0L, 1.0L)) / EinGrad;
 }
 
 } // namespace kalotri

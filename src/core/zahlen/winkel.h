@@ -21,11 +21,12 @@ Lang KosinusGrad(double grad);
 // One degree in radians at full long double precision, for the geometry around the
 // calculation (figures, derived quantities, the generator). The calculation itself
 // converts with the 64-bit π of GradZuBogen on purpose: its results must not change.
-inline constexpr Lang EinGrad = 3.14159265358979323846264338327950288L / 180;
+// Plain long double here and below, also where Lang stands in for the x87's arithmetic.
+inline constexpr long double EinGrad = 3.14159265358979323846264338327950288L / 180;
 
 // The law-of-cosines angle opposite `gegenueber`, in degrees, for the geometry around the
 // calculation; a cosine pushed past ±1 by rounding is pulled back.
-Lang WinkelAusSeiten(Lang gegenueber, Lang s, Lang t);
+long double WinkelAusSeiten(long double gegenueber, long double s, long double t);
 
 // Degrees; an angle this close to 0 is flat: far below what the fixed form can show, far
 // above the rounding of a flat solution.

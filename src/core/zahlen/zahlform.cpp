@@ -2,9 +2,9 @@
 #include "zahlform.h"
 
 #include "fehler.h"
+#include "zeichenwandlung.h"
 
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <cstdlib>
 
@@ -16,19 +16,14 @@ constexpr int Stellen18 = 18;
 constexpr int Stellen15 = 15;
 
 // |x| as 18 significant digits (18th rounded to nearest, ties to even) and the decimal
-// exponent of the first one: |x| = d1.d2d3... × 10^exponent. to_chars is exact and does
-// not look at the C locale, which the GUI may have set to a ',' decimal point.
+// exponent of the first one: |x| = d1.d2d3... × 10^exponent.
 struct Ziffern18 {
     std::string ziffern;
     int exponent = 0;
 };
 
 Ziffern18 Zerlege18(double betrag) {
-    std::array<char, 64> puffer{};
-    const auto [ende, fehler] = std::to_chars(puffer.data(), puffer.data() + puffer.size(), betrag,
-                                              std::chars_format::scientific, Stellen18 - 1);
-    (void)fehler; // cannot fail: the buffer is far larger than any such text
-    const std::string_view text(puffer.data(), static_cast<std::size_t>(ende - puffer.data()));
+    const std::string text = Wissenschaftlich18(betrag);
     Ziffern18 z;
     const auto e = text.find('e');
     for (std::size_t i = 0; i < e; ++i) {
