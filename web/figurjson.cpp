@@ -62,23 +62,6 @@ void Text(Writer& w, const std::string& text, Punkt mitte) {
     w.EndObject();
 }
 
-// The full texts the figure shows only by their letter, as the worksheet's legend.
-std::vector<std::string> Legende(const blatt::Loesungsfigur& lf, const Figur& f) {
-    std::vector<std::string> zeilen;
-    for (std::size_t i = 0; i < 3; ++i) {
-        if (f.SeiteInLegende(i) && lf.Seiten[i].size() > 1) {
-            zeilen.push_back(lf.Seiten[i].front());
-        }
-    }
-    for (std::size_t i = 0; i < 3; ++i) {
-        if (f.WinkelInLegende(i) && !lf.Winkel[i].empty() &&
-            (lf.Winkel[i].size() > 1 || !f.WinkelEtiketten[i])) {
-            zeilen.push_back(lf.Winkel[i].front());
-        }
-    }
-    return zeilen;
-}
-
 void Texte(Writer& w, const char* schluessel, const std::vector<std::string>& texte) {
     w.Key(schluessel);
     w.StartArray();
@@ -161,7 +144,7 @@ void SchreibeFigur(Writer& w, const blatt::Loesungsfigur& lf) {
         }
     }
     w.EndArray();
-    Texte(w, "legende", Legende(lf, f));
+    Texte(w, "legende", blatt::Legende(lf, f));
     Texte(w, "groessen", lf.Groessen);
     w.EndObject();
 }

@@ -236,4 +236,20 @@ std::vector<Wegzeile> LoesungsZeilen(const BlattAufgabe& a, Loesungsform form) {
     return schlicht(a.Loesungsweg);
 }
 
+std::vector<std::string> Legende(const Loesungsfigur& lf, const Figur& f) {
+    std::vector<std::string> zeilen;
+    for (std::size_t i = 0; i < 3; ++i) {
+        if (f.SeiteInLegende(i) && lf.Seiten[i].size() > 1) {
+            zeilen.push_back(lf.Seiten[i].front());
+        }
+    }
+    for (std::size_t i = 0; i < 3; ++i) {
+        if (f.WinkelInLegende(i) && !lf.Winkel[i].empty() &&
+            (lf.Winkel[i].size() > 1 || !f.WinkelEtiketten[i])) {
+            zeilen.push_back(lf.Winkel[i].front());
+        }
+    }
+    return zeilen;
+}
+
 } // namespace kalotri::blatt

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "aufgabenzeile.h"
+#include "figur.h"
 #include "groessen.h"
 #include "optionen.h"
 #include "rechner.h"
@@ -74,6 +75,10 @@ struct Darstellung {
 // the same way.
 Loesungsfigur Figurtexte(const Loesung& loesung, std::size_t nummer, const Eingabe& eingabe,
                          const Darstellung& darstellung);
+
+// The full texts that a laid-out figure shows only by its letter: the legend under it,
+// the same on paper, in the SVG and on the web page.
+std::vector<std::string> Legende(const Loesungsfigur& lf, const Figur& f);
 
 // Runs the exercise through the calculation command as the first calculation of a freshly
 // started program, exactly as kalotri-rechne does.

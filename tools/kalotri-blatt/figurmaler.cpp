@@ -87,23 +87,6 @@ FigurEtiketten Etiketten(const Loesungsfigur& lf, const Mass& m) {
     return e;
 }
 
-// The full texts that the figure shows only by their letter.
-std::vector<std::string> Legende(const Loesungsfigur& lf, const Figur& f) {
-    std::vector<std::string> zeilen;
-    for (std::size_t i = 0; i < 3; ++i) {
-        if (f.SeiteInLegende(i) && lf.Seiten[i].size() > 1) {
-            zeilen.push_back(lf.Seiten[i].front());
-        }
-    }
-    for (std::size_t i = 0; i < 3; ++i) {
-        if (f.WinkelInLegende(i) && !lf.Winkel[i].empty() &&
-            (lf.Winkel[i].size() > 1 || !f.WinkelEtiketten[i])) {
-            zeilen.push_back(lf.Winkel[i].front());
-        }
-    }
-    return zeilen;
-}
-
 // Everything of the column in millimetres from its top left corner.
 struct Plan {
     struct Zeile {
