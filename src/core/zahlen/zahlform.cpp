@@ -3,6 +3,7 @@
 
 #include "fehler.h"
 #include "zeichenwandlung.h"
+#include "ziffern.h"
 
 #include <array>
 #include <cmath>
@@ -33,34 +34,6 @@ Ziffern18 Zerlege18(double betrag) {
     }
     z.exponent = std::atoi(std::string(text.substr(e + 1)).c_str());
     return z;
-}
-
-// Adds one to a decimal digit string; the carry may lengthen it.
-void ZaehleHoch(std::string& ziffern) {
-    for (auto i = ziffern.size(); i-- > 0;) {
-        if (ziffern[i] != '9') {
-            ++ziffern[i];
-            return;
-        }
-        ziffern[i] = '0';
-    }
-    ziffern.insert(ziffern.begin(), '1');
-}
-
-// The number of decimals of a mask "0." + N × "0". Other masks are never built by the
-// program; counting the zeros after the first point at least does no harm with them.
-int DezimalenAusMaske(std::string_view maske) {
-    const auto punkt = maske.find('.');
-    if (punkt == std::string_view::npos) {
-        return 0;
-    }
-    int n = 0;
-    for (auto i = punkt + 1; i < maske.size(); ++i) {
-        if (maske[i] == '0') {
-            ++n;
-        }
-    }
-    return n;
 }
 
 } // namespace

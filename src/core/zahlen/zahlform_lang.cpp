@@ -3,6 +3,7 @@
 
 #include "fehler.h"
 #include "zahlform.h"
+#include "ziffern.h"
 
 #include <cmath>
 #include <cstdio>
@@ -37,27 +38,6 @@ Ziffern Zerlege(long double betrag, int stellen) {
     return z;
 }
 
-void ZaehleHoch(std::string& ziffern) {
-    for (auto i = ziffern.size(); i-- > 0;) {
-        if (ziffern[i] != '9') {
-            ++ziffern[i];
-            return;
-        }
-        ziffern[i] = '0';
-    }
-    ziffern.insert(ziffern.begin(), '1');
-}
-
-int Dezimalen(std::string_view maske) {
-    const auto punkt = maske.find('.');
-    int n = 0;
-    for (auto i = punkt == std::string_view::npos ? maske.size() : punkt + 1; i < maske.size();
-         ++i) {
-        n += maske[i] == '0' ? 1 : 0;
-    }
-    return n;
-}
-
 // Scientific with up to 15 significant digits, as the general form writes large numbers.
 std::string Allgemein(long double x, std::string_view trennzeichen) {
     Ziffern z = Zerlege(std::fabs(x), 15);
@@ -83,7 +63,7 @@ std::string FesteFormLang(long double x, std::string_view maske, std::string_vie
     if (std::fabs(x) >= 1e18L) {
         return Allgemein(x, trennzeichen);
     }
-    const int n = Dezimalen(maske);
+    const int n = DezimalenAusMaske(maske);
     std::string gerundet;
     if (x != 0) {
         const Ziffern z = Zerlege(std::fabs(x), Stellen);
