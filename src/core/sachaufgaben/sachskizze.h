@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace kalotri {
+
+// The sketch of a word problem, deliberately not to scale: the situation's points in a
+// frame of about 1 by 1 (y upwards), the lines between them and the angles marked. The
+// given lengths and angles carry their values; what is asked, its name and "?" only.
+struct Skizzenpunkt {
+    std::string Name; // "A", "S"; empty for a point that only ends a line
+    double X = 0;
+    double Y = 0;
+};
+
+enum class Linienart {
+    Gegeben,  // a given length: bold
+    Gesucht,  // asked for: bold, in another colour
+    Hilfe,    // sight line, perpendicular, parallel: thin, dashed
+    Gelaende, // ground, river bank: thin
+};
+
+struct Skizzenlinie {
+    std::size_t Von = 0;
+    std::size_t Bis = 0;
+    Linienart Art = Linienart::Hilfe;
+    bool Pfeil = false;       // a force: an arrowhead at Bis
+    std::string Beschriftung; // beside the middle; may be empty
+};
+
+// The angle at Scheitel from the ray towards Von to the ray towards Bis, the shorter way.
+struct Skizzenwinkel {
+    std::size_t Scheitel = 0;
+    std::size_t Von = 0;
+    std::size_t Bis = 0;
+    std::string Beschriftung;
+    bool Rechter = false; // marked with a square, without text
+};
+
+struct Skizzentext {
+    double X = 0;
+    double Y = 0;
+    std::string Text; // "Fluss"
+};
+
+struct Sachskizze {
+    std::vector<Skizzenpunkt> Punkte;
+    std::vector<Skizzenlinie> Linien;
+    std::vector<Skizzenwinkel> Winkel;
+    std::vector<Skizzentext> Texte;
+    std::string Unterschrift = "Skizze (nicht maßstäblich)";
+};
+
+} // namespace kalotri

@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What the end-to-end check of the word problems (pruefe_sachaufgaben.py) does not see:
+// the choice of situations, and the shape of the worked solution around the calculation's.
+#include "sachaufgabe.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace kalotri {
+namespace {
+
+TEST(Sachaufgaben, EineSituationWechseltIhreArten) {
+    Sachregeln r;
+    r.Fassungen = 2;
+    const auto blaetter = ErzeugeSachaufgaben(4, 11, r, {Situation::Peilung});
+    ASSERT_EQ(blaetter.size(), 2U);
+    for (const auto& blatt : blaetter) {
+        ASSERT_EQ(blatt.size(), 4U);
+        std::vector<std::pair<Aufgabentyp, int>> arten;
+        for (const Sachaufgabe& a : blatt) {
+            EXPECT_EQ(a.Art, Situation::Peilung);
+            arten.emplace_back(a.Typ, a.Loesungen);
+        }
+        // Two points on the course, a change of course, one point, and round again.
+        const std::vector<std::pair<Aufgabentyp, int>> erwartet = {{Aufgabentyp::SSW, 2},
+                                                                   {Aufgabentyp::SWS, 1},
+                                                                   {Aufgabentyp::SSW, 1},
+                                                                   {Aufgabentyp::SSW, 2}};
+        EXPECT_EQ(arten, erwartet);
+    }
+    r.Stufe = 1;
+    const auto leicht = ErzeugeSachaufgaben(3, 11, r, {Situation::Peilung});
+    for (const Sachaufgabe& a : leicht.front()) {
+        EXPECT_EQ(a.Typ, Aufgabentyp::SWS);
+    }
+}
+
+TEST(Sachaufgaben, LoesungswegUmDieRechnungHerum) {
+    const auto blaetter = ErzeugeSachaufgaben(10, 3, {});
+    for (const Sachaufgabe& a : blaetter.front()) {
+        const Rechenweg& w = a.Loesungsweg;
+        ASSERT_GE(w.size(), 4U);
+        // One note on rounding for the whole solution, before the situation's first words.
+        EXPECT_EQ(w.front().Art, SchrittArt::Hinweis);
+        EXPECT_EQ(
+            std::count_if(w.begin(), w.end(),
+                          [](const Rechenschritt& s) { return s.Art == SchrittArt::Hinweis; }),
+            1);
+        EXPECT_EQ(w[1].Art, SchrittArt::Begruendung);
+        EXPECT_EQ(w.back().Art, SchrittArt::Ueberschrift);
+        // The calculation's triangle is the situation's: three givens, letters of its points.
+        EXPECT_EQ(std::count_if(a.Dreieck.Texte.begin(), a.Dreieck.Texte.end(),
+                                [](const std::string& t) { return !t.empty(); }),
+                  3);
+        EXPECT_FALSE(a.Skizze.Punkte.empty());
+    }
+}
+
+} // namespace
+} // namespace kalotri
