@@ -11,13 +11,18 @@ namespace {
 
 Sachskizze FlussSkizze(const std::string& ab, const std::string& alpha, const std::string& beta) {
     Sachskizze s;
-    s.Punkte = {{"A", 0.1, 0.0},  {"B", 0.85, 0.0}, {"C", 0.4, 0.7},  {"L", 0.4, 0.0},
-                {"", -0.05, 0.0}, {"", 1.0, 0.0},   {"", -0.05, 0.7}, {"", 1.0, 0.7}};
-    s.Linien = {{4, 5, Linienart::Gelaende, false, ""}, {6, 7, Linienart::Gelaende, false, ""},
-                {0, 1, Linienart::Gegeben, false, ab},  {0, 2, Linienart::Gesucht, false, "b = ?"},
-                {1, 2, Linienart::Hilfe, false, ""},    {3, 2, Linienart::Gesucht, false, "d = ?"}};
+    s.Punkte = {{"A", 0.0, 0.0},  {"B", 1.0, 0.0}, {"C", 0.42, 0.7}, {"L", 0.42, 0.0},
+                {"", -0.08, 0.0}, {"", 1.2, 0.0},  {"", -0.08, 0.7}, {"", 1.2, 0.7}};
+    s.Punkte[2].NameY = 1;
+    s.Punkte[3].NameY = -1;
+    s.Linien = {{4, 5, Linienart::Gelaende, false, ""},
+                {6, 7, Linienart::Gelaende, false, ""},
+                {0, 1, Linienart::Gegeben, false, ab, -1, 0.72},
+                {0, 2, Linienart::Gesucht, false, "b = ?", 1},
+                {1, 2, Linienart::Hilfe, false, ""},
+                {3, 2, Linienart::Gesucht, false, "d = ?", -1, 0.6}};
     s.Winkel = {{0, 1, 2, alpha, false}, {1, 0, 2, beta, false}, {3, 1, 2, "", true}};
-    s.Texte = {{0.75, 0.4, "Fluss"}};
+    s.Texte = {{1.1, 0.35, "Fluss"}};
     return s;
 }
 

@@ -47,10 +47,10 @@ std::optional<Sachaufgabe> Kurswechsel(Wuerfel& w, const Sachregeln& r) {
               " von der ursprünglichen Fahrtrichtung ab.");
     Sachskizze& s = b.A.Skizze;
     s.Punkte = {{"H", 0.0, 0.0}, {"B", 0.6, 0.0}, {"S", 0.95, 0.55}, {"", 0.95, 0.0}};
-    s.Linien = {{0, 1, Linienart::Gegeben, false, tHB},
+    s.Linien = {{0, 1, Linienart::Gegeben, false, tHB, -1},
                 {1, 3, Linienart::Hilfe, false, ""},
-                {1, 2, Linienart::Gegeben, false, tBS},
-                {0, 2, Linienart::Gesucht, false, "b = ?"}};
+                {1, 2, Linienart::Gegeben, false, tBS, -1},
+                {0, 2, Linienart::Gesucht, false, "b = ?", 1}};
     s.Winkel = {{1, 3, 2, b.Marke("δ", delta, "°"), false}, {0, 1, 2, "η = ?", false}};
     return b.Fertig();
 }
@@ -94,10 +94,10 @@ std::optional<Sachaufgabe> Sichtweite(Wuerfel& w, const Sachregeln& r, bool zwei
                "e ≈ " + b.Seite(abstand));
     b.Rechenweg(*loesung);
     Sachskizze& s = b.A.Skizze;
-    s.Punkte = {{"H", 0.0, 0.0}, {"L", 0.45, 0.75}, {"", 1.1, 0.0}};
-    s.Linien = {{0, 2, Linienart::Gelaende, false, ""}, {0, 1, Linienart::Gegeben, false, tHL}};
+    s.Punkte = {{"H", 0.0, 0.0}, {"L", 0.55, 0.75}, {"", 1.15, 0.0}};
+    s.Linien = {{0, 2, Linienart::Gelaende, false, ""}, {0, 1, Linienart::Gegeben, false, tHL, 1}};
     s.Winkel = {{0, 2, 1, b.Marke("η", eta, "°"), false}};
-    s.Texte = {{1.0, -0.1, "Kurs"}};
+    s.Texte = {{1.1, -0.07, "Kurs"}};
     if (zwei) {
         const L fern = loesung->Dreiecke[0].Werte[1];
         const L nah = loesung->Dreiecke[1].Werte[1];
@@ -110,12 +110,12 @@ std::optional<Sachaufgabe> Sichtweite(Wuerfel& w, const Sachregeln& r, bool zwei
         b.Antwort("Das Schiff ist zweimal genau " + tR + " vom Leuchtturm entfernt: nach etwa " +
                   tNah + " Fahrt kommt das Leuchtfeuer in Sicht, nach etwa " + tFern +
                   " verschwindet es wieder.");
-        s.Punkte.push_back({"S₂", 0.25, 0.0});
-        s.Punkte.push_back({"S₁", 0.8, 0.0});
-        s.Linien.push_back({1, 3, Linienart::Gegeben, false, b.Marke("h", reichweite, "km")});
-        s.Linien.push_back({1, 4, Linienart::Gegeben, false, b.Marke("h", reichweite, "km")});
-        s.Linien.push_back({0, 4, Linienart::Gesucht, false, "l₁ = ?"});
-        s.Linien.push_back({0, 3, Linienart::Gesucht, false, "l₂ = ?"});
+        s.Punkte.push_back({"S₂", 0.35, 0.0, 0, 1});
+        s.Punkte.push_back({"S₁", 0.9, 0.0, 0.5, 1});
+        s.Linien.push_back({1, 3, Linienart::Gegeben, false, "h", -1, 0.6});
+        s.Linien.push_back({1, 4, Linienart::Gegeben, false, b.Marke("h", reichweite, "km"), -1});
+        s.Linien.push_back({0, 3, Linienart::Gesucht, false, "l₂ = ?", -1});
+        s.Linien.push_back({0, 4, Linienart::Gesucht, false, "l₁ = ?", -1, 0.5, 4.5});
         return b.Fertig();
     }
     const L weit = loesung->Dreiecke[0].Werte[1];
@@ -124,9 +124,9 @@ std::optional<Sachaufgabe> Sichtweite(Wuerfel& w, const Sachregeln& r, bool zwei
     const std::string tWeit = b.Frage("l", weit, "km", 1);
     b.Antwort("Nach etwa " + tWeit + " Fahrt ist das Schiff genau " + tR +
               " vom Leuchtturm entfernt; dort verschwindet das Leuchtfeuer aus der Sicht.");
-    s.Punkte.push_back({"S", 0.8, 0.0});
-    s.Linien.push_back({1, 3, Linienart::Gegeben, false, b.Marke("h", reichweite, "km")});
-    s.Linien.push_back({0, 3, Linienart::Gesucht, false, "l = ?"});
+    s.Punkte.push_back({"S", 0.9, 0.0, 0.5, 1});
+    s.Linien.push_back({1, 3, Linienart::Gegeben, false, b.Marke("h", reichweite, "km"), -1});
+    s.Linien.push_back({0, 3, Linienart::Gesucht, false, "l = ?", -1});
     return b.Fertig();
 }
 

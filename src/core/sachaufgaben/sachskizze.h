@@ -14,6 +14,9 @@ struct Skizzenpunkt {
     std::string Name; // "A", "S"; empty for a point that only ends a line
     double X = 0;
     double Y = 0;
+    // Where the name goes from the point (0, 0: away from the middle of the named points).
+    double NameX = 0;
+    double NameY = 0;
 };
 
 enum class Linienart {
@@ -28,7 +31,14 @@ struct Skizzenlinie {
     std::size_t Bis = 0;
     Linienart Art = Linienart::Hilfe;
     bool Pfeil = false;       // a force: an arrowhead at Bis
-    std::string Beschriftung; // beside the middle; may be empty
+    std::string Beschriftung; // beside the line; may be empty
+    // The label's side: 1 left of the way from Von to Bis, -1 right of it, 0 away from the
+    // middle of the named points; and where along the line it stands.
+    int Seite = 0;
+    double Lage = 0.5;
+    // Drawn this far (mm) beside the points, to the label's side, with end marks: a length
+    // that runs along another line.
+    double Versatz = 0;
 };
 
 // The angle at Scheitel from the ray towards Von to the ray towards Bis, the shorter way.
