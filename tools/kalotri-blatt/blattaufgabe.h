@@ -6,6 +6,7 @@
 #include "groessen.h"
 #include "optionen.h"
 #include "rechner.h"
+#include "sachskizze.h"
 
 #include <array>
 #include <optional>
@@ -57,6 +58,10 @@ struct BlattAufgabe {
     std::vector<std::string> Schluessel;
     Skizzenangaben Skizze;
     std::string Einheit; // sets the figures' scale; may be empty
+    // A word problem: Gegeben tells the situation, Auftrag asks its questions, and its own
+    // sketch replaces the triangle's.
+    std::string Auftrag;
+    std::optional<kalotri::Sachskizze> Sachskizze;
 };
 
 // Texts typed into the boxes are shown as typed when they are no number; so much of them

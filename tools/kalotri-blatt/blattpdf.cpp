@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "blattpdf.h"
 
+#include "sachblatt.h"
+
 #include <QBuffer>
 #include <QPageLayout>
 #include <QPageSize>
@@ -143,7 +145,8 @@ class Setzer {
         for (const Quellzeile& q : liste_.Gruppen[g]) {
             const Aufgabenzeile zeile = Zerlege(q);
             const auto* eingabe = std::get_if<Eingabe>(&zeile);
-            const BlattAufgabe a = eingabe != nullptr
+            const BlattAufgabe a = q.Sach ? SachBlattAufgabe(*q.Sach, d_)
+                                   : eingabe != nullptr
                                        ? Bearbeite(*eingabe, d_)
                                        : UnlesbareZeile(q.Text, std::get<std::string>(zeile));
             tun(q, a, ++nummer);

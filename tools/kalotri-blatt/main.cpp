@@ -7,6 +7,7 @@
 #include "moodlequiz.h"
 #include "optionen.h"
 #include "quelle.h"
+#include "sachblatt.h"
 #include "satzdatei.h"
 #include "svgausgabe.h"
 
@@ -44,6 +45,29 @@ int Abbruch(const std::string& text, Rueckgabe rueckgabe) {
     return rueckgabe;
 }
 
+// Word problems alone, or taking turns with bare triangles (word problem first).
+blatt::Aufgabenliste SachaufgabenListe(const blatt::Optionen& o, std::uint64_t seed,
+                                       const Erzeugungsregeln& regeln) {
+    const int anzahl = *o.Erzeuge;
+    const int bloss = o.Gemischt ? anzahl / 2 : 0;
+    Sachregeln sach;
+    sach.Stufe = regeln.Stufe;
+    sach.Fassungen = regeln.Fassungen;
+    sach.Format.Maske = RundFormatAusText(o.DezimalenText).Maske;
+    sach.Format.Trennzeichen = o.Trennzeichen;
+    std::vector<std::vector<Eingabe>> dreiecke;
+    if (bloss > 0) {
+        for (const auto& fassung : ErzeugeFassungen(bloss, o.Typen, seed, regeln)) {
+            std::vector<Eingabe>& felder = dreiecke.emplace_back();
+            for (const ErzeugteAufgabe& a : fassung) {
+                felder.push_back(a.Felder);
+            }
+        }
+    }
+    return blatt::MitSachaufgaben(ErzeugeSachaufgaben(anzahl - bloss, seed, sach, o.Situationen),
+                                  dreiecke);
+}
+
 blatt::Aufgabenliste Erzeugt(const blatt::Optionen& o) {
     std::uint64_t seed = 0;
     if (o.Seed) {
@@ -60,6 +84,9 @@ blatt::Aufgabenliste Erzeugt(const blatt::Optionen& o) {
     regeln.Stufe = o.Stufe.value_or(3);
     regeln.NurLoesbar = o.NurLoesbar;
     regeln.Fassungen = o.Gruppen;
+    if (o.Sachaufgaben) {
+        return SachaufgabenListe(o, seed, regeln);
+    }
     std::vector<std::vector<Eingabe>> fassungen;
     for (const auto& fassung : ErzeugeFassungen(*o.Erzeuge, o.Typen, seed, regeln)) {
         std::vector<Eingabe>& felder = fassungen.emplace_back();
@@ -109,8 +136,9 @@ std::optional<std::string> Svgs(const std::string& verzeichnis, const blatt::Auf
         for (const blatt::Quellzeile& q : liste.Gruppen[g]) {
             const Aufgabenzeile zeile = blatt::Zerlege(q);
             const auto* eingabe = std::get_if<Eingabe>(&zeile);
-            aufgaben.push_back(eingabe != nullptr ? blatt::Bearbeite(*eingabe, darstellung)
-                                                  : blatt::BlattAufgabe{});
+            aufgaben.push_back(q.Sach               ? blatt::SachBlattAufgabe(*q.Sach, darstellung)
+                               : eingabe != nullptr ? blatt::Bearbeite(*eingabe, darstellung)
+                                                    : blatt::BlattAufgabe{});
         }
         const std::string ziel =
             liste.Gruppen.size() > 1

@@ -18,10 +18,9 @@ namespace kalotri::blatt {
 
 namespace {
 
-// Pixels per millimetre of the pictures: sharp on a school board's projector, small
-// enough for a quiz of a hundred questions.
-constexpr double PixelProMm = 5;
 constexpr double FigurBreiteMm = 90;
+
+} // namespace
 
 QByteArray Png(const QImage& bild) {
     QByteArray daten;
@@ -93,6 +92,8 @@ std::string RechenwegHtml(const Rechenweg& weg) {
     }
     return html;
 }
+
+namespace {
 
 struct Luecken {
     const Loesung& L;

@@ -2,6 +2,7 @@
 #include "moodlequiz.h"
 
 #include "moodlexml.h"
+#include "sachfrage.h"
 
 #include <variant>
 
@@ -33,7 +34,9 @@ std::string MoodleQuizAus(const Aufgabenliste& liste, const Darstellung& darstel
                 (gruppen ? std::string(1, static_cast<char>(buchstabe - 'A' + 'a')) + "-" : "") +
                 zahl;
             std::optional<MoodleFrage> frage;
-            if (eingabe != nullptr) {
+            if (q.Sach) {
+                frage = BaueSachfrage(*q.Sach, darstellung, name, datei, toleranz);
+            } else if (eingabe != nullptr) {
                 frage = BaueFrage(*eingabe, darstellung, name, datei, toleranz);
             }
             if (frage) {

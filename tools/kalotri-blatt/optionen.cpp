@@ -45,6 +45,25 @@ std::optional<std::string> LiesTypen(const std::string& text, std::vector<Aufgab
     }
 }
 
+std::optional<std::string> LiesSituationen(const std::string& text,
+                                           std::vector<Situation>& situationen) {
+    std::string_view rest = text;
+    while (true) {
+        const auto komma = rest.find(',');
+        const std::string_view teil = rest.substr(0, komma);
+        const auto s = SituationAusKennung(teil);
+        if (!s) {
+            return "Unbekannte Situation: \"" + std::string(teil) +
+                   "\" (erlaubt: turm, fluss, grundstueck, peilung, kraefte)";
+        }
+        situationen.push_back(*s);
+        if (komma == std::string_view::npos) {
+            return std::nullopt;
+        }
+        rest.remove_prefix(komma + 1);
+    }
+}
+
 std::optional<std::string> LiesLoesungsform(const std::string& text, Loesungsform& form) {
     if (text == "rechenweg") {
         form = Loesungsform::Rechenweg;
@@ -128,6 +147,10 @@ bool WertOption(const std::vector<std::string>& argumente, std::size_t& i, Optio
         if (w) {
             e.Fehler = LiesTypen(*w, o.Typen);
         }
+    } else if (NimmWert(argumente, i, "--situationen", w, e.Fehler)) {
+        if (w) {
+            e.Fehler = LiesSituationen(*w, o.Situationen);
+        }
     } else if (NimmWert(argumente, i, "--gruppen", w, e.Fehler)) {
         const auto n = w ? LiesZahl<int>(*w) : std::nullopt;
         o.Gruppen = n.value_or(1);
@@ -184,6 +207,10 @@ OptionenErgebnis LiesOptionen(const std::vector<std::string>& argumente) {
             o.Skizze = true;
         } else if (arg == "--nur-loesbar") {
             o.NurLoesbar = true;
+        } else if (arg == "--sachaufgaben") {
+            o.Sachaufgaben = true;
+        } else if (arg == "--gemischt") {
+            o.Gemischt = true;
         } else if (WertOption(argumente, i, e) || MoodleOption(argumente, i, e)) {
         } else if (arg.size() > 1 && arg[0] == '-') {
             e.Fehler = UnbekannteOption(arg);
@@ -206,6 +233,12 @@ OptionenErgebnis LiesOptionen(const std::vector<std::string>& argumente) {
     } else if (o.Stufe && *o.Stufe == 1 &&
                std::find(o.Typen.begin(), o.Typen.end(), Aufgabentyp::SSW) != o.Typen.end()) {
         e.Fehler = "SSW-Aufgaben gibt es erst ab --stufe 2";
+    } else if ((o.Gemischt || !o.Situationen.empty()) && !o.Sachaufgaben) {
+        e.Fehler = "--gemischt und --situationen gelten nur mit --sachaufgaben";
+    } else if (o.Sachaufgaben && !o.Erzeuge) {
+        e.Fehler = "--sachaufgaben gilt nur mit --erzeuge";
+    } else if (o.Sachaufgaben && !o.Gemischt && !o.Typen.empty()) {
+        e.Fehler = "--typen gilt mit --sachaufgaben nur zusammen mit --gemischt";
     }
     return e;
 }

@@ -4,6 +4,7 @@
 #include "kommandozeile.h"
 
 #include "erzeuge.h"
+#include "sachaufgabe.h"
 
 #include <cstdint>
 #include <optional>
@@ -48,6 +49,9 @@ struct Optionen {
     int Gruppen = 1;
     std::optional<int> Stufe;
     bool NurLoesbar = false;
+    bool Sachaufgaben = false; // word problems instead of bare triangles
+    bool Gemischt = false;     // word problems taking turns with bare triangles
+    std::vector<Situation> Situationen;
     std::vector<std::string> Dateien; // exercise files; "-" is standard input
     bool Hilfe = false;
     bool Version = false;

@@ -113,7 +113,7 @@ std::optional<Sachaufgabe> Sichtweite(Wuerfel& w, const Sachregeln& r, bool zwei
         s.Punkte.push_back({"S₂", 0.35, 0.0, 0, 1});
         s.Punkte.push_back({"S₁", 0.9, 0.0, 0.5, 1});
         s.Linien.push_back({1, 3, Linienart::Gegeben, false, "h", -1, 0.6});
-        s.Linien.push_back({1, 4, Linienart::Gegeben, false, b.Marke("h", reichweite, "km"), -1});
+        s.Linien.push_back({1, 4, Linienart::Gegeben, false, b.Marke("h", reichweite, "km"), 1});
         s.Linien.push_back({0, 3, Linienart::Gesucht, false, "l₂ = ?", -1});
         s.Linien.push_back({0, 4, Linienart::Gesucht, false, "l₁ = ?", -1, 0.5, 4.5});
         return b.Fertig();

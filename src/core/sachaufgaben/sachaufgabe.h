@@ -8,7 +8,9 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kalotri {
@@ -24,6 +26,8 @@ inline constexpr std::array<Situation, 5> AlleSituationen = {
 const char* SituationsTitel(Situation s);
 // "turm", "fluss", "grundstueck", "peilung", "kraefte": for files and programs.
 const char* SituationsKennung(Situation s);
+// The situation of such a name, or none.
+std::optional<Situation> SituationAusKennung(std::string_view kennung);
 
 // A number the text gives, exactly as printed, with its unit ("°" for an angle).
 struct Angabe {

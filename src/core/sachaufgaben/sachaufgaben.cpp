@@ -42,6 +42,15 @@ const char* SituationsKennung(Situation s) {
     return "";
 }
 
+std::optional<Situation> SituationAusKennung(std::string_view kennung) {
+    for (const Situation s : AlleSituationen) {
+        if (kennung == SituationsKennung(s)) {
+            return s;
+        }
+    }
+    return std::nullopt;
+}
+
 namespace sach {
 
 L Sin(L grad) {

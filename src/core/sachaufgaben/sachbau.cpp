@@ -37,8 +37,20 @@ std::string Gerundet(L x, int dezimalen, const std::string& trennzeichen) {
 
 namespace {
 
-std::string MitEinheit(const std::string& zahl, const std::string& einheit) {
-    return einheit == "°" ? zahl + einheit : zahl + " " + einheit;
+std::string MitEinheit(const std::string& zahl, const std::string& einheit,
+                       const char* zwischen = " ") {
+    return einheit == "°" ? zahl + einheit : zahl + zwischen + einheit;
+}
+
+// No line of the sheet ends between a number and its unit, nor inside "α = 28°".
+constexpr const char* Fest = "\u00A0";
+
+std::string FesteLeerzeichen(std::string text) {
+    const std::string gleich = std::string(Fest) + "=" + Fest;
+    for (auto i = text.find(" = "); i != std::string::npos; i = text.find(" = ", i)) {
+        text.replace(i, 3, gleich);
+    }
+    return text;
 }
 
 } // namespace
@@ -51,7 +63,7 @@ Bau::Bau(Situation art, const Sachregeln& regeln) : R(regeln) {
 std::string Bau::Gib(const std::string& name, Zehntel z, const std::string& einheit) {
     const std::string text = Text(z, R.Format.Trennzeichen);
     A.Angaben.push_back({name, text, einheit, z.Zahl()});
-    return MitEinheit(text, einheit);
+    return MitEinheit(text, einheit, Fest);
 }
 
 std::string Bau::Marke(const std::string& name, Zehntel z, const std::string& einheit) const {
@@ -134,7 +146,7 @@ void Bau::Rechenweg(const Loesung& loesung) {
 std::string Bau::Frage(const std::string& name, L wert, const std::string& einheit, int dezimalen) {
     const std::string text = Gerundet(wert, dezimalen, R.Format.Trennzeichen);
     A.Gesuchte.push_back({name, einheit, dezimalen, wert, text});
-    return MitEinheit(text, einheit);
+    return MitEinheit(text, einheit, Fest);
 }
 
 void Bau::Antwort(std::string satz) {
@@ -142,6 +154,7 @@ void Bau::Antwort(std::string satz) {
 }
 
 Sachaufgabe Bau::Fertig() {
+    A.Text = FesteLeerzeichen(A.Text);
     // The answer closes the solution, all its sentences under one heading.
     Rechenschritt s;
     s.Art = SchrittArt::Ueberschrift;

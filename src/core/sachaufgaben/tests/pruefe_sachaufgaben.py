@@ -159,6 +159,10 @@ def pruefe(a, sep, stufe, wo):
     for g in a["gesuchte"]:
         if g["text"] in gezeigt - gegeben:
             melde(f"die Skizze verrät {g['name']} = {g['text']}")
+    for g in a["gesuchte"]:
+        # The quiz names its gaps so; the sketch must show where they are.
+        if g["name"] + " = ?" not in marken:
+            melde(f"{g['name']} = ? fehlt in der Skizze")
     for l in skizze["linien"]:
         if l["art"] == "gesucht" and not l["text"].endswith(" = ?"):
             melde(f"gesuchte Strecke beschriftet mit {l['text']!r}")
@@ -177,7 +181,8 @@ def pruefe(a, sep, stufe, wo):
 def lauf(anzahl, seed, stufe, fassungen, sep):
     aus = subprocess.run([PROGRAMM, str(anzahl), str(seed), str(stufe), str(fassungen), sep],
                          check=True, capture_output=True, text=True).stdout
-    return json.loads(aus)
+    # The text keeps numbers with their units by no-break spaces; read as plain spaces.
+    return json.loads(aus.replace("\u00a0", " "))
 
 
 gezaehlt = 0
