@@ -6,12 +6,16 @@
 #include "groessen.h"
 #include "optionen.h"
 #include "rechner.h"
-#include "sachskizze.h"
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
+
+namespace kalotri {
+struct Sachskizze;
+}
 
 namespace kalotri::blatt {
 
@@ -61,7 +65,7 @@ struct BlattAufgabe {
     // A word problem: Gegeben tells the situation, Auftrag asks its questions, and its own
     // sketch replaces the triangle's.
     std::string Auftrag;
-    std::optional<kalotri::Sachskizze> Sachskizze;
+    std::shared_ptr<const kalotri::Sachskizze> Sachskizze;
 };
 
 // Texts typed into the boxes are shown as typed when they are no number; so much of them

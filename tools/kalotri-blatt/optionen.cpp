@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "optionen.h"
 
+#include "sachaufgabe.h"
+
 #include "kommandozeile.h"
 #include "sichtbar.h"
 

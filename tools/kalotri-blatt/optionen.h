@@ -4,12 +4,15 @@
 #include "kommandozeile.h"
 
 #include "erzeuge.h"
-#include "sachaufgabe.h"
 
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
+
+namespace kalotri {
+enum class Situation; // of the word problems (sachaufgabe.h)
+}
 
 namespace kalotri::blatt {
 

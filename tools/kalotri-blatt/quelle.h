@@ -3,13 +3,15 @@
 
 #include "aufgabenzeile.h"
 
-#include "sachaufgabe.h"
-
 #include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
+
+namespace kalotri {
+struct Sachaufgabe;
+}
 
 namespace kalotri::blatt {
 

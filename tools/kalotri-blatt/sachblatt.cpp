@@ -74,7 +74,7 @@ BlattAufgabe SachBlattAufgabe(const Sachaufgabe& s, const Darstellung& darstellu
     for (const std::string& frage : s.Fragen) {
         a.Auftrag += (a.Auftrag.empty() ? "" : " ") + frage;
     }
-    a.Sachskizze = s.Skizze;
+    a.Sachskizze = std::make_shared<const Sachskizze>(s.Skizze);
     if (darstellung.Form == Loesungsform::Rechenweg) {
         a.Rechenweg.clear();
         for (const Rechenschritt& schritt : s.Loesungsweg) {
