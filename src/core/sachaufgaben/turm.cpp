@@ -10,14 +10,16 @@ namespace kalotri::sach {
 
 namespace {
 
+// Towers as they stand in Germany: no lighthouse or water tower of a hundred metres.
 struct Turmart {
     const char* Nominativ;
     const char* Genitiv;
+    int Hoechstens; // metres
 };
-constexpr std::array<Turmart, 4> Tuerme = {{{"Kirchturm", "Kirchturms"},
-                                            {"Wasserturm", "Wasserturms"},
-                                            {"Aussichtsturm", "Aussichtsturms"},
-                                            {"Leuchtturm", "Leuchtturms"}}};
+constexpr std::array<Turmart, 4> Tuerme = {{{"Kirchturm", "Kirchturms", 120},
+                                            {"Wasserturm", "Wasserturms", 60},
+                                            {"Aussichtsturm", "Aussichtsturms", 100},
+                                            {"Leuchtturm", "Leuchtturms", 60}}};
 
 Sachskizze TurmSkizze(const std::string& ab, const std::string& alpha, const std::string& beta) {
     Sachskizze s;
@@ -34,7 +36,7 @@ Sachskizze TurmSkizze(const std::string& ab, const std::string& alpha, const std
 } // namespace
 
 std::optional<Sachaufgabe> Turmhoehe(Wuerfel& w, const Sachregeln& r, int /*variante*/) {
-    const Turmart turm = Tuerme[static_cast<std::size_t>(w.Zahl(0, Tuerme.size() - 1))];
+    const Turmart& turm = Tuerme[static_cast<std::size_t>(w.Zahl(0, Tuerme.size() - 1))];
     const Zehntel beta = Grad(w, 30, 65, r.Stufe);
     const Zehntel unterschied = Grad(w, 8, 25, r.Stufe);
     const Zehntel alpha{beta.Wert - unterschied.Wert, beta.Ganz && unterschied.Ganz};
@@ -42,7 +44,7 @@ std::optional<Sachaufgabe> Turmhoehe(Wuerfel& w, const Sachregeln& r, int /*vari
         return std::nullopt;
     }
     // The baseline that makes a tower of about the height drawn, rounded as measured.
-    const L ziel = w.Zahl(22, 115);
+    const L ziel = w.Zahl(22, turm.Hoechstens - 5);
     const L cotA = Cos(alpha.Zahl()) / Sin(alpha.Zahl());
     const L cotB = Cos(beta.Zahl()) / Sin(beta.Zahl());
     const L genau = ziel * (cotA - cotB);
@@ -78,7 +80,7 @@ std::optional<Sachaufgabe> Turmhoehe(Wuerfel& w, const Sachregeln& r, int /*vari
     const L bs = loesung->Dreiecke[0].Werte[0];
     const L h = bs * Sin(beta.Zahl());
     const L x = bs * Cos(beta.Zahl());
-    if (h < 20 || h > 120) {
+    if (h < 20 || h > turm.Hoechstens) {
         return std::nullopt;
     }
 
