@@ -150,8 +150,8 @@ void MaleSachskizze(QPainter& p, const Sachskizze& s, const QRectF& rahmen, doub
                   static_cast<int>(std::lround(von * 16)),
                   static_cast<int>(std::lround(spanne * 16)));
         if (!w.Beschriftung.empty()) {
-            // Beyond the arc on its bisector; a narrow angle pushes its label further out.
-            const QPointF halb = Einheit(u + v);
+            // Beyond the arc, between the rays where the situation wants it.
+            const QPointF halb = Einheit(u * (1 - w.Lage) + v * w.Lage);
             p.setPen(Qt::black);
             p.drawText(Neben(fm, w.Beschriftung, o, halb, r + 0.8 * mm), Qt::AlignCenter,
                        Q(w.Beschriftung));

@@ -44,14 +44,14 @@ std::optional<Sachaufgabe> Kraefte(Wuerfel& w, const Sachregeln& r, int /*varian
     b.Antwort("Die resultierende Kraft beträgt etwa " + tR + ".");
     b.Antwort("Sie schließt mit dem ersten Seil einen Winkel von etwa " + tA + " ein.");
     Sachskizze& s = b.A.Skizze;
-    s.Punkte = {{"A", 0.0, 0.0}, {"B", 0.7, 0.0}, {"C", 0.85, 0.6}, {"D", 0.15, 0.6}};
+    s.Punkte = {{"A", 0.0, 0.0}, {"B", 0.6, 0.0}, {"C", 0.45, 0.6}, {"D", -0.15, 0.6}};
     s.Linien = {{0, 1, Linienart::Gegeben, true, b.Marke("F₁", f1, "N"), -1},
                 {0, 3, Linienart::Gegeben, true, b.Marke("F₂", f2, "N"), -1, 0.72},
                 {1, 2, Linienart::Hilfe, false, ""},
                 {3, 2, Linienart::Hilfe, false, ""},
-                {0, 2, Linienart::Gesucht, true, "R = ?", 1, 0.7}};
-    // The narrower angle inside: its label then stays clear of the wider one's.
-    s.Winkel = {{0, 1, 2, "α = ?", false}, {0, 1, 3, b.Marke("φ", phi, "°"), false}};
+                {0, 2, Linienart::Gesucht, true, "R = ?", -1, 0.75}};
+    // R lies inside φ: α's label between F₁ and R, φ's further out between R and F₂.
+    s.Winkel = {{0, 1, 2, "α = ?", false, 0.2}, {0, 1, 3, b.Marke("φ", phi, "°"), false, 0.62}};
     return b.Fertig();
 }
 

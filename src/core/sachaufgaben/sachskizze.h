@@ -48,6 +48,8 @@ struct Skizzenwinkel {
     std::size_t Bis = 0;
     std::string Beschriftung;
     bool Rechter = false; // marked with a square, without text
+    // Where the label stands between the rays: 0 at Von, 1 at Bis, the bisector between.
+    double Lage = 0.5;
 };
 
 struct Skizzentext {
