@@ -77,6 +77,7 @@ std::optional<Sachaufgabe> Flussbreite(Wuerfel& w, const Sachregeln& r, int /*va
            "ALC ist b = AC die Hypotenuse und d = LC die Gegenkathete von α.");
     b.Rechnung("Sinus im rechtwinkligen Dreieck", "d = b·sin α",
                "d = " + b.Seite(ac) + "·sin " + tA, "d ≈ " + b.Seite(d));
+    b.A.Dreiecksfragen = {Feld::B};
     const std::string breit = b.Frage("d", d, "m", 1);
     const std::string weit = b.Frage("b", ac, "m", 1);
     b.Antwort("Der Fluss ist etwa " + breit + " breit.");

@@ -64,6 +64,7 @@ std::optional<Sachaufgabe> Grundstueck(Wuerfel& w, const Sachregeln& r, int vari
         b.Satz("Für den Flächeninhalt F genügen zwei Seiten und der Winkel zwischen ihnen:");
         b.Rechnung("Flächeninhalt", "F = ½·b·c·sin α", "F = ½·" + tB + "·" + tC + "·sin " + tA,
                    "F ≈ " + b.Zahl(f) + " m²");
+        b.A.Dreiecksfragen = {Feld::A};
         const std::string tBC = b.Frage("a", a, "m", 1);
         const std::string tF = b.Frage("F", f, "m²", 0);
         b.Antwort("Die Grenze von B nach C ist etwa " + tBC + " lang.");
@@ -97,6 +98,7 @@ std::optional<Sachaufgabe> Grundstueck(Wuerfel& w, const Sachregeln& r, int vari
     b.Rechnung("Flächeninhalt", "F = ½·a·b·sin γ",
                "F = ½·" + tA + "·" + tB + "·sin " + b.Zahl(gamma) + "°",
                "F ≈ " + b.Zahl(f) + " m²");
+    b.A.Dreiecksfragen = {Feld::Gamma};
     const std::string tG = b.Frage("γ", gamma, "°", 1);
     const std::string tF = b.Frage("F", f, "m²", 0);
     b.Antwort("An der Ecke C schließen die Grenzen einen Winkel von etwa " + tG + " ein.");

@@ -39,6 +39,7 @@ std::optional<Sachaufgabe> Kraefte(Wuerfel& w, const Sachregeln& r, int /*varian
     b.Satz("Zwei Seiten und der Winkel zwischen ihnen sind bekannt: Typ SWS. Gesucht sind die "
            "Seite b = AC, also R, und der Winkel α bei A zwischen F₁ und R.");
     b.Rechenweg(*loesung);
+    b.A.Dreiecksfragen = {Feld::B, Feld::Alpha};
     const std::string tR = b.Frage("R", kraftR, "N", 1);
     const std::string tA = b.Frage("α", alpha, "°", 1);
     b.Antwort("Die resultierende Kraft beträgt etwa " + tR + ".");

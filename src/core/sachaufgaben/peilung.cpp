@@ -40,6 +40,7 @@ std::optional<Sachaufgabe> Kurswechsel(Wuerfel& w, const Sachregeln& r) {
     b.Satz("Damit ist das Dreieck HBS vom Typ SWS. Gesucht sind die Seite b = HS und der "
            "Winkel η bei H.");
     b.Rechenweg(*loesung);
+    b.A.Dreiecksfragen = {Feld::B, Feld::Alpha};
     const std::string weit = b.Frage("b", hs, "km", 1);
     const std::string winkel = b.Frage("η", eta, "°", 1);
     b.Antwort("Das Schiff ist jetzt etwa " + weit + " vom Hafen entfernt.");
@@ -93,6 +94,7 @@ std::optional<Sachaufgabe> Sichtweite(Wuerfel& w, const Sachregeln& r, bool zwei
     b.Rechnung("Abstand vom Kurs", "e = s·sin η", "e = " + tHL + "·sin " + tE,
                "e ≈ " + b.Seite(abstand));
     b.Rechenweg(*loesung);
+    b.A.Dreiecksfragen = {Feld::B};
     Sachskizze& s = b.A.Skizze;
     s.Punkte = {{"H", 0.0, 0.0}, {"L", 0.55, 0.75}, {"", 1.15, 0.0}};
     s.Linien = {{0, 2, Linienart::Gelaende, false, ""}, {0, 1, Linienart::Gegeben, false, tHL, 1}};

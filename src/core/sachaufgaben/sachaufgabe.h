@@ -61,6 +61,9 @@ struct Sachaufgabe {
     Eingabe Dreieck;
     std::string Einheit; // of the triangle's sides
     int Loesungen = 1;   // triangles the calculation finds
+    // What a page that asks the triangle's boxes may ask: the quantities asked where they
+    // are the triangle's own, else the one the answer is worked out from (BS for a tower).
+    std::vector<Feld> Dreiecksfragen;
     Sachskizze Skizze;
     // The worked solution: why this triangle, the calculation's steps, the rest of the way
     // to the answer; sides with the unit.

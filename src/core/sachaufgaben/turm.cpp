@@ -101,6 +101,7 @@ std::optional<Sachaufgabe> Turmhoehe(Wuerfel& w, const Sachregeln& r, int /*vari
                "h = " + b.Seite(bs) + "·sin " + tB, "h ≈ " + b.Seite(h));
     b.Rechnung("Kosinus im rechtwinkligen Dreieck", "x = a·cos β",
                "x = " + b.Seite(bs) + "·cos " + tB, "x ≈ " + b.Seite(x));
+    b.A.Dreiecksfragen = {Feld::A};
     const std::string hoch = b.Frage("h", h, "m", 1);
     const std::string weit = b.Frage("x", x, "m", 1);
     b.Antwort("Der " + n + " ist etwa " + hoch + " hoch.");

@@ -54,6 +54,11 @@ TEST(Sachaufgaben, LoesungswegUmDieRechnungHerum) {
                                 [](const std::string& t) { return !t.empty(); }),
                   3);
         EXPECT_FALSE(a.Skizze.Punkte.empty());
+        // A practice page asks these of the triangle: none of them may be a given.
+        ASSERT_FALSE(a.Dreiecksfragen.empty());
+        for (const Feld f : a.Dreiecksfragen) {
+            EXPECT_TRUE(a.Dreieck.Texte[static_cast<std::size_t>(f)].empty()) << a.Text;
+        }
     }
 }
 
