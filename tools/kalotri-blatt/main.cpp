@@ -94,7 +94,7 @@ void MeldeProblem(const blatt::Aufgabenliste& liste, const blatt::Quellzeile& ze
                   const std::string& grund) {
     constexpr std::size_t Zitat = 80;
     std::string text = blatt::Fundstelle(liste, zeile) + ": \"";
-    text += blatt::KuerzeText(zeile.Text, Zitat);
+    text += KuerzeText(zeile.Text, Zitat);
     if (zeile.Text.size() <= Zitat && (zeile.ZuLang || zeile.Felder > 12)) {
         text += "…";
     }

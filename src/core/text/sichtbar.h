@@ -25,4 +25,7 @@ std::string Sichtbar(std::string_view text);
 // Writes "programm: text" and a line end to standard error, the text made visible.
 void Melde(std::string_view programm, std::string_view text);
 
+// At most `hoechstens` bytes of the text, cut at a character's start, with "…" where cut.
+std::string KuerzeText(const std::string& text, std::size_t hoechstens);
+
 } // namespace kalotri

@@ -3,7 +3,7 @@
 
 #include "blattaufgabe.h"
 #include "bloecke.h"
-#include "optionen.h"
+#include "loesungsform.h"
 #include "quelle.h"
 
 #include <QPdfWriter>

@@ -4,7 +4,7 @@
 #include "aufgabenzeile.h"
 #include "figur.h"
 #include "groessen.h"
-#include "optionen.h"
+#include "loesungsform.h"
 #include "rechner.h"
 
 #include <array>
