@@ -138,11 +138,14 @@ bool Endlich(const Loesung& l) {
 
 } // namespace
 
-std::optional<MoodleFrage> BaueFrage(const Eingabe& eingabe, const Darstellung& darstellung,
+std::optional<MoodleFrage> BaueFrage(const GeloesteAufgabe& aufgabe, const Darstellung& darstellung,
                                      const std::string& name, const std::string& datei,
                                      const std::optional<double>& toleranz) {
-    const BlattAufgabe a = Bearbeite(eingabe, darstellung);
-    const Loesung l = Berechne(eingabe);
+    if (!std::holds_alternative<Eingabe>(aufgabe.Felder)) {
+        return std::nullopt;
+    }
+    const BlattAufgabe a = Bearbeite(aufgabe, darstellung);
+    const Loesung& l = aufgabe.Ergebnis;
     const bool ssw = l.Typ == Aufgabentyp::SSW && l.SSW;
     if (a.Problem || !l.Typ || (!ssw && l.Dreiecke.empty()) || !Endlich(l)) {
         return std::nullopt;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "blattaufgabe.h"
+#include "arbeitsblatt.h"
 
 #include <QByteArray>
 
@@ -32,7 +32,7 @@ struct MoodleFrage {
 // (the check before has told the user about it). datei: the pictures' name stem, plain
 // ASCII. toleranz: the same absolute tolerance
 // for every gap instead of the one the worked steps allow.
-std::optional<MoodleFrage> BaueFrage(const Eingabe& eingabe, const Darstellung& darstellung,
+std::optional<MoodleFrage> BaueFrage(const GeloesteAufgabe& aufgabe, const Darstellung& darstellung,
                                      const std::string& name, const std::string& datei,
                                      const std::optional<double>& toleranz);
 

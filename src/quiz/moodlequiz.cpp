@@ -7,12 +7,12 @@
 
 namespace kalotri::blatt {
 
-std::string MoodleQuizAus(const Aufgabenliste& liste, const Darstellung& darstellung,
+std::string MoodleQuizAus(const Arbeitsblatt& blatt, const Darstellung& darstellung,
                           const std::string& titel, const std::optional<double>& toleranz,
                           int& ausgelassen) {
-    const bool gruppen = liste.Gruppen.size() > 1;
+    const bool gruppen = blatt.Gruppen() > 1;
     std::vector<Fragenkategorie> kategorien;
-    for (std::size_t g = 0; g < liste.Gruppen.size(); ++g) {
+    for (std::size_t g = 0; g < blatt.Gruppen(); ++g) {
         const char buchstabe = static_cast<char>('A' + static_cast<int>(g));
         Fragenkategorie& k = kategorien.emplace_back();
         k.Pfad = {titel.empty() ? std::string("Kalotri") : titel};
@@ -20,10 +20,8 @@ std::string MoodleQuizAus(const Aufgabenliste& liste, const Darstellung& darstel
             k.Pfad.push_back(std::string("Gruppe ") + buchstabe);
         }
         int nummer = 0;
-        for (const Quellzeile& q : liste.Gruppen[g]) {
+        for (const GeloesteAufgabe& aufgabe : blatt.Gruppe(g)) {
             ++nummer;
-            const Aufgabenzeile zeile = Zerlege(q);
-            const auto* eingabe = std::get_if<Eingabe>(&zeile);
             const std::string zahl = (nummer < 10 ? "0" : "") + std::to_string(nummer);
             const std::string name =
                 (gruppen ? std::string("Gruppe ") + buchstabe + ", " : std::string()) + "Aufgabe " +
@@ -32,10 +30,8 @@ std::string MoodleQuizAus(const Aufgabenliste& liste, const Darstellung& darstel
                 std::string("aufgabe-") +
                 (gruppen ? std::string(1, static_cast<char>(buchstabe - 'A' + 'a')) + "-" : "") +
                 zahl;
-            std::optional<MoodleFrage> frage;
-            if (eingabe != nullptr) {
-                frage = BaueFrage(*eingabe, darstellung, name, datei, toleranz);
-            }
+            std::optional<MoodleFrage> frage =
+                BaueFrage(aufgabe, darstellung, name, datei, toleranz);
             if (frage) {
                 k.Fragen.push_back(std::move(*frage));
             } else {

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "blattaufgabe.h"
-#include "quelle.h"
+#include "arbeitsblatt.h"
 
 #include <optional>
 #include <string>
@@ -12,7 +11,7 @@ namespace kalotri::blatt {
 // The exercises as a Moodle XML quiz: a category named after the title (one subcategory
 // per group when there are groups), one Cloze question per exercise. Exercises without a
 // solution to ask for are left out and counted in ausgelassen.
-std::string MoodleQuizAus(const Aufgabenliste& liste, const Darstellung& darstellung,
+std::string MoodleQuizAus(const Arbeitsblatt& blatt, const Darstellung& darstellung,
                           const std::string& titel, const std::optional<double>& toleranz,
                           int& ausgelassen);
 

@@ -61,9 +61,9 @@ Umbruch Einpassen(const QFontMetricsF& fm, const QString& text, double breite, i
 
 class Setzer {
   public:
-    Setzer(QPaintDevice* geraet, const Aufgabenliste& liste, const Darstellung& d,
+    Setzer(QPaintDevice* geraet, const Arbeitsblatt& blatt, const Darstellung& d,
            const Blattkopf& kopf)
-        : s_(geraet), liste_(liste), d_(d), kopf_(kopf) {
+        : s_(geraet), blatt_(blatt), d_(d), kopf_(kopf) {
         const double titelBreite =
             s_.Mm(SeiteBreite - RandLinks - RandRechts - (Gruppen() > 1 ? 30 : 0));
         titel_ = Einpassen(s_.Titel, Q(kopf.Titel), titelBreite, TitelZeilen);
@@ -132,7 +132,7 @@ class Setzer {
     }
 
   private:
-    std::size_t Gruppen() const { return liste_.Gruppen.size(); }
+    std::size_t Gruppen() const { return blatt_.Gruppen(); }
 
     std::string Teilname(std::size_t g, const std::string& teil) const {
         return Gruppen() > 1 ? Gruppenname(g) + " · " + teil : teil;
@@ -140,13 +140,8 @@ class Setzer {
 
     template <typename Tun> void Jede(std::size_t g, Tun&& tun) const {
         int nummer = 0;
-        for (const Quellzeile& q : liste_.Gruppen[g]) {
-            const Aufgabenzeile zeile = Zerlege(q);
-            const auto* eingabe = std::get_if<Eingabe>(&zeile);
-            const BlattAufgabe a = eingabe != nullptr
-                                       ? Bearbeite(*eingabe, d_)
-                                       : UnlesbareZeile(q.Text, std::get<std::string>(zeile));
-            tun(q, a, ++nummer);
+        for (const GeloesteAufgabe& geloest : blatt_.Gruppe(g)) {
+            tun(*geloest.Zeile, Bearbeite(geloest, d_), ++nummer);
         }
     }
 
@@ -221,7 +216,7 @@ class Setzer {
     }
 
     Satz s_;
-    const Aufgabenliste& liste_;
+    const Arbeitsblatt& blatt_;
     const Darstellung& d_;
     const Blattkopf& kopf_;
     Umbruch titel_;
@@ -230,13 +225,13 @@ class Setzer {
 
 } // namespace
 
-Vorlauf VermesseBlatt(const Aufgabenliste& liste, const Darstellung& darstellung,
+Vorlauf VermesseBlatt(const Arbeitsblatt& blatt, const Darstellung& darstellung,
                       const Blattkopf& kopf, const Problemmelder& melde) {
     // Measured on a writer like the real one, so that every length comes out the same.
     QBuffer nirgends;
     QPdfWriter pdf(&nirgends);
     Einrichten(pdf, kopf);
-    Setzer setzer(&pdf, liste, darstellung, kopf);
+    Setzer setzer(&pdf, blatt, darstellung, kopf);
     Seitenfluss fluss(setzer.Mass(), &pdf, nullptr, {});
     setzer.Lege(fluss, &melde);
     Vorlauf v;
@@ -245,11 +240,11 @@ Vorlauf VermesseBlatt(const Aufgabenliste& liste, const Darstellung& darstellung
     return v;
 }
 
-int SchreibeBlatt(QPdfWriter& pdf, const Aufgabenliste& liste, const Darstellung& darstellung,
+int SchreibeBlatt(QPdfWriter& pdf, const Arbeitsblatt& blatt, const Darstellung& darstellung,
                   const Blattkopf& kopf, const Vorlauf& vorlauf,
                   const std::function<void(int, int)>& fortschritt) {
     Einrichten(pdf, kopf);
-    Setzer setzer(&pdf, liste, darstellung, kopf);
+    Setzer setzer(&pdf, blatt, darstellung, kopf);
     QPainter p(&pdf);
     Seitenfluss fluss(setzer.Mass(), &pdf, &p, vorlauf.Seitenzahlen);
     fluss.Fortschritt = [&](int seite) { fortschritt(seite, vorlauf.Seiten); };

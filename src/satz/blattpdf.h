@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "arbeitsblatt.h"
 #include "blattaufgabe.h"
 #include "bloecke.h"
 #include "loesungsform.h"
@@ -40,15 +41,16 @@ struct Vorlauf {
 // Called with each exercise that cannot be solved as it stands, and the reason.
 using Problemmelder = std::function<void(const Quellzeile&, const std::string&)>;
 
-// Works out every exercise and lays the sheet out without painting it.
-Vorlauf VermesseBlatt(const Aufgabenliste& liste, const Darstellung& darstellung,
+// Lays the worked sheet out without painting it.
+Vorlauf VermesseBlatt(const Arbeitsblatt& blatt, const Darstellung& darstellung,
                       const Blattkopf& kopf, const Problemmelder& melde);
 
 // Paints the sheet on A4 pages as measured: per group the exercise pages, then the answer
-// table, then per group the solutions. Exercises are worked out again one at a time, so
-// the memory does not grow with the sheet. fortschritt hears of every finished page.
+// table, then per group the solutions. The texts of an exercise are written from its
+// result as its block is set, and dropped after it. fortschritt hears of every finished
+// page.
 // Returns the number of pages.
-int SchreibeBlatt(QPdfWriter& pdf, const Aufgabenliste& liste, const Darstellung& darstellung,
+int SchreibeBlatt(QPdfWriter& pdf, const Arbeitsblatt& blatt, const Darstellung& darstellung,
                   const Blattkopf& kopf, const Vorlauf& vorlauf,
                   const std::function<void(int, int)>& fortschritt);
 

@@ -35,13 +35,15 @@ void Blatt(benchmark::State& state) {
         kopf.Form = blatt::Loesungsform::Script;
         kopf.Skizze = kopf.Schluessel = alles;
         kopf.PlatzCm = alles ? 3 : 0;
+        const blatt::Arbeitsblatt geloest(liste);
         const blatt::Vorlauf vorlauf =
-            blatt::VermesseBlatt(liste, darstellung, kopf, [](const auto&, const auto&) {});
+            blatt::VermesseBlatt(geloest, darstellung, kopf, [](const auto&, const auto&) {});
         QBuffer puffer;
         puffer.open(QIODevice::WriteOnly);
         {
             QPdfWriter pdf(&puffer);
-            seiten = blatt::SchreibeBlatt(pdf, liste, darstellung, kopf, vorlauf, [](int, int) {});
+            seiten =
+                blatt::SchreibeBlatt(pdf, geloest, darstellung, kopf, vorlauf, [](int, int) {});
         }
         bytes = puffer.size();
     }

@@ -140,6 +140,11 @@ int Angaben(const Eingabe& e) {
 } // namespace
 
 BlattAufgabe Bearbeite(const Eingabe& eingabe, const Darstellung& darstellung) {
+    return Bearbeite(eingabe, Berechne(eingabe), darstellung);
+}
+
+BlattAufgabe Bearbeite(const Eingabe& eingabe, const Loesung& loesung,
+                       const Darstellung& darstellung) {
     BlattAufgabe a;
     a.Einheit = darstellung.Einheit;
     for (std::size_t i = 0; i < 6; ++i) {
@@ -150,7 +155,6 @@ BlattAufgabe Bearbeite(const Eingabe& eingabe, const Darstellung& darstellung) {
     }
     a.Gegeben = KuerzeText(a.Gegeben, GegebenMax);
     a.Skizze = SkizzeFuer(eingabe, darstellung);
-    const Loesung loesung = Berechne(eingabe);
     ScriptProtokoll script;
     const Ausgang ausgang = SchreibeScript(loesung, darstellung.Format, script);
     a.Loesungsweg = SichtbareZeilen(script, ausgang);

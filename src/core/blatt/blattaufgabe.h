@@ -83,6 +83,9 @@ std::vector<std::string> Legende(const Loesungsfigur& lf, const Figur& f);
 // Runs the exercise through the calculation command as the first calculation of a freshly
 // started program, exactly as kalotri-rechne does.
 BlattAufgabe Bearbeite(const Eingabe& eingabe, const Darstellung& darstellung);
+// The same from the calculation's result, without calculating again.
+BlattAufgabe Bearbeite(const Eingabe& eingabe, const Loesung& loesung,
+                       const Darstellung& darstellung);
 // What the task sketch of an exercise marks (also for exports that draw it elsewhere).
 Skizzenangaben SkizzeFuer(const Eingabe& eingabe, const Darstellung& darstellung);
 

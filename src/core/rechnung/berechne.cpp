@@ -134,7 +134,16 @@ void Ordne(Lauf& lauf, int seiten, int winkel) {
 
 } // namespace
 
+namespace {
+thread_local std::uint64_t berechnungen = 0;
+} // namespace
+
+std::uint64_t Berechnungen() {
+    return berechnungen;
+}
+
 Loesung BerechneMit(const Eingabe& eingabe, std::array<TPruef, 6>& groessen) {
+    ++berechnungen;
     Loesung l;
     l.Buchstaben = eingabe.Buchstaben;
     Lauf lauf{groessen, l};
