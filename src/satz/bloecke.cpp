@@ -43,10 +43,14 @@ const QFontMetricsF& Satz::Mass(Wegzeile::Stil stil) const {
     return stil == Wegzeile::Stil::Fett ? Fett : stil == Wegzeile::Stil::Kursiv ? KursivMass : Text;
 }
 
-int Satz::Umbruch(const QFontMetricsF& fm, const std::string& text, double breite) const {
-    // Between words where every word fits, else anywhere (a number of many digits).
+Satz::Gesetzt Satz::Setze(const QFontMetricsF& fm, const std::string& text, double breite) const {
+    // Between words where every word fits, else anywhere (a number of many digits). The
+    // word-wrapped measure decides and, where it is taken, is the height too.
     const QRectF r = fm.boundingRect(QRectF(0, 0, breite, 1e9), Qt::TextWordWrap, Q(text));
-    return r.width() <= breite + 0.5 ? Qt::TextWordWrap : Qt::TextWrapAnywhere;
+    if (r.width() <= breite + 0.5) {
+        return {Qt::TextWordWrap, std::max(r.height(), fm.lineSpacing())};
+    }
+    return {Qt::TextWrapAnywhere, Hoehe(fm, text, breite, Qt::TextWrapAnywhere)};
 }
 
 double Satz::Hoehe(const QFontMetricsF& fm, const std::string& text, double breite,
@@ -129,14 +133,17 @@ Loesungsblock::Loesungsblock(const BlattAufgabe& a, int nummer, const Satz& satz
         breite_ = std::max(breite_, s_.Mass(zeile.Art).horizontalAdvance(Q(zeile.Text)));
     }
     breite_ = std::min(breite_, s_.Mm(std::max(hoechstens, TextBreite)));
+    gesetzt_.reserve(zeilen_.size());
+    for (const Wegzeile& zeile : zeilen_) {
+        gesetzt_.push_back(s_.Setze(s_.Mass(zeile.Art), zeile.Text, breite_));
+    }
 }
 
 std::vector<double> Loesungsblock::Streifen() const {
     std::vector<double> h;
     h.reserve(zeilen_.size());
-    for (const Wegzeile& zeile : zeilen_) {
-        h.push_back(s_.Hoehe(s_.Mass(zeile.Art), zeile.Text, breite_,
-                             s_.Umbruch(s_.Mass(zeile.Art), zeile.Text, breite_)));
+    for (const Satz::Gesetzt& g : gesetzt_) {
+        h.push_back(g.Hoehe);
     }
     if (!figuren_ && !h.empty()) {
         h.back() += s_.Mm(2.5);
@@ -151,7 +158,10 @@ QRectF Loesungsblock::FigurenSpalte(double y) const {
     if (!figuren_ || breite < s_.Mm(30)) {
         return {};
     }
-    return {links, y, breite, FigurenHoehe(a_, breite, s_.Z)};
+    if (!figurenHoehe_) {
+        figurenHoehe_ = FigurenHoehe(a_, breite, s_.Z);
+    }
+    return {links, y, breite, *figurenHoehe_};
 }
 
 double Loesungsblock::Beiwerk() const {
@@ -169,12 +179,10 @@ void Loesungsblock::Male(QPainter& p, double y, std::size_t von, std::size_t bis
     p.setPen(Qt::black);
     for (std::size_t i = von; i < bis; ++i) {
         const Wegzeile& zeile = zeilen_[i];
-        const QFontMetricsF& fm = s_.Mass(zeile.Art);
-        const int umbruch = s_.Umbruch(fm, zeile.Text, breite_);
-        const double hoehe = s_.Hoehe(fm, zeile.Text, breite_, umbruch);
+        const Satz::Gesetzt& g = gesetzt_[i];
         p.setFont(s_.Schrift(zeile.Art));
-        p.drawText(QRectF(s_.Mm(TextLinks), y, breite_, hoehe), umbruch, Q(zeile.Text));
-        y += hoehe;
+        p.drawText(QRectF(s_.Mm(TextLinks), y, breite_, g.Hoehe), g.Umbruch, Q(zeile.Text));
+        y += g.Hoehe;
     }
 }
 

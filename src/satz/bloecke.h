@@ -7,6 +7,7 @@
 
 #include <QFontMetricsF>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -40,7 +41,12 @@ struct Satz {
     const QFont& Schrift(Wegzeile::Stil stil) const;
     const QFontMetricsF& Mass(Wegzeile::Stil stil) const;
     double Mm(double mm) const { return Z.Mm(mm); }
-    int Umbruch(const QFontMetricsF& fm, const std::string& text, double breite) const;
+    // How a text wraps into the width and how tall it then is, at least one line.
+    struct Gesetzt {
+        int Umbruch = Qt::TextWordWrap;
+        double Hoehe = 0;
+    };
+    Gesetzt Setze(const QFontMetricsF& fm, const std::string& text, double breite) const;
     // Height of a text wrapped into the width, at least one line.
     double Hoehe(const QFontMetricsF& fm, const std::string& text, double breite,
                  int umbruch = Qt::TextWrapAnywhere) const;
@@ -86,8 +92,10 @@ class Loesungsblock : public Block {
     int nummer_;
     const Satz& s_;
     std::vector<Wegzeile> zeilen_;
+    std::vector<Satz::Gesetzt> gesetzt_; // each line, set once for measuring and painting
     bool figuren_;
     double breite_ = 0;
+    mutable std::optional<double> figurenHoehe_;
 };
 
 // A row of the answer table: number, the values sought, the number of solutions.
