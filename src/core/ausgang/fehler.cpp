@@ -10,38 +10,33 @@ namespace {
 struct CodeZeile {
     Code Wert;
     const char* Name;
-    const char* Text; // none for the codes without a text of their own
+    const char* Text; // empty for the codes without a text of their own
 };
 
 constexpr std::array<CodeZeile, 17> Codes = {{
-    {Code::Geloest, "geloest", nullptr},
-    {Code::Fehlerhaft, "fehlerhaft", MeldungFehlerhaft},
-    {Code::Null, "null", MeldungNull},
-    {Code::Negativ, "negativ", MeldungNegativ},
-    {Code::Ueberbestimmt, "ueberbestimmt", MeldungUeberbestimmt},
-    {Code::UeberbestimmtSSSW, "ueberbestimmt_sssw", MeldungUeberbestimmtSSSW},
-    {Code::UeberbestimmtSSWW, "ueberbestimmt_ssww", MeldungUeberbestimmtSSWW},
-    {Code::UeberbestimmtSWWW, "ueberbestimmt_swww", MeldungUeberbestimmtSWWW},
-    {Code::Unvollstaendig, "unvollstaendig", MeldungUnvollstaendig},
-    {Code::KeinDreieck, "kein_dreieck", MeldungKeinDreieck},
-    {Code::WinkelZuGross, "winkel_zu_gross", MeldungWinkelZuGross},
-    {Code::Winkelsumme, "winkelsumme", MeldungWinkelsumme},
-    {Code::Ungueltig, "ungueltig", FehlerUngueltig},
-    {Code::Division, "division", FehlerDivision},
-    {Code::Ueberlauf, "ueberlauf", FehlerUeberlauf},
-    {Code::FormatZuLang, "format_zu_lang", FehlerFormatZuLang},
-    {Code::Anderer, "anderer", nullptr},
+    {Code::Geloest, "geloest", ""},
+    {Code::Fehlerhaft, "fehlerhaft", "Fehlerhafte Eingabe!"},
+    {Code::Null, "null", "Der Wert 0 ergibt kein Dreieck!"},
+    {Code::Negativ, "negativ", "Negative Werte ergeben kein Dreieck!"},
+    {Code::Ueberbestimmt, "ueberbestimmt", "Überbestimmt!"},
+    {Code::UeberbestimmtSSSW, "ueberbestimmt_sssw", "Überbestimmt SSS+W!"},
+    {Code::UeberbestimmtSSWW, "ueberbestimmt_ssww", "Überbestimmt SS+WW!"},
+    {Code::UeberbestimmtSWWW, "ueberbestimmt_swww", "Überbestimmt S+WWW!"},
+    {Code::Unvollstaendig, "unvollstaendig", "Eingabe unvollständig!"},
+    {Code::KeinDreieck, "kein_dreieck", "Kein Dreieck!"},
+    {Code::WinkelZuGross, "winkel_zu_gross", "Winkel zu groß!"},
+    {Code::Winkelsumme, "winkelsumme", "Winkelsumme im Dreieck überschritten!"},
+    {Code::Ungueltig, "ungueltig", "Ungültige Gleitkommaoperation"},
+    {Code::Division, "division", "Gleitkommadivision durch Null"},
+    {Code::Ueberlauf, "ueberlauf", "Gleitkommaüberlauf"},
+    {Code::FormatZuLang, "format_zu_lang", "Format-String zu lang"},
+    {Code::Anderer, "anderer", ""},
 }};
 
 } // namespace
 
-Code CodeFuerText(std::string_view text) {
-    for (const CodeZeile& z : Codes) {
-        if (z.Text != nullptr && text == z.Text) {
-            return z.Wert;
-        }
-    }
-    return Code::Anderer;
+const char* CodeText(Code code) {
+    return Codes[static_cast<std::size_t>(code)].Text;
 }
 
 const char* CodeName(Code code) {

@@ -94,7 +94,7 @@ void JsonAusgabe::Zustand::Dreieck(const Loesung& loesung, const LoesungsDreieck
 
 void JsonAusgabe::Zustand::Daten(const Loesung* loesung, const Ausgang& ausgang) {
     writer.Key("code");
-    writer.String(loesung != nullptr ? CodeName(CodeVon(ausgang)) : "zeile");
+    writer.String(loesung != nullptr ? CodeName(ausgang.Art) : "zeile");
     writer.Key("typ");
     if (loesung != nullptr && loesung->Typ) {
         writer.String(TypText(*loesung->Typ));

@@ -116,9 +116,6 @@ Loesung Berechne(const Eingabe& eingabe);
 // leaves the window's.
 Loesung BerechneMit(const Eingabe& eingabe, std::array<TPruef, 6>& groessen);
 
-// The code of a finished command's outcome, display errors included.
-Code CodeVon(const Ausgang& ausgang);
-
 // How many calculations this thread has run: how a test sees that a sheet with all its
 // outputs calculates each exercise once.
 std::uint64_t Berechnungen();

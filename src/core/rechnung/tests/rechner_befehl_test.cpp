@@ -46,58 +46,82 @@ INSTANTIATE_TEST_SUITE_P(
     Eingabe, Meldungen,
     ::testing::Values(
         // Step 1: the first failing box decides and takes the focus.
-        MeldungsFall{"NullInA", {"0", "4", "5", "", "", ""}, MeldungNull, Feld::A},
-        MeldungsFall{"NullMitKomma", {"0,0", "", "", "", "", ""}, MeldungNull, Feld::A},
-        MeldungsFall{"MinusNullIstNull", {"-0", "4", "5", "", "", ""}, MeldungNull, Feld::A},
-        MeldungsFall{"EinzelnerPunktIstNull", {".", "", "", "", "", ""}, MeldungNull, Feld::A},
-        MeldungsFall{"UnterlaufIstNull", {"1e-400", "", "", "", "", ""}, MeldungNull, Feld::A},
-        MeldungsFall{"UnlesbarVorNull", {"x", "0", "", "", "", ""}, MeldungFehlerhaft, Feld::A},
-        MeldungsFall{"UnlesbarInB", {"3", "x", "", "", "", ""}, MeldungFehlerhaft, Feld::B},
-        MeldungsFall{"NurLeerzeichen", {"   ", "", "", "", "", ""}, MeldungFehlerhaft, Feld::A},
+        MeldungsFall{"NullInA", {"0", "4", "5", "", "", ""}, CodeText(Code::Null), Feld::A},
+        MeldungsFall{"NullMitKomma", {"0,0", "", "", "", "", ""}, CodeText(Code::Null), Feld::A},
         MeldungsFall{
-            "EingabeVorAnzahl", {"3", "4", "5", "30", "60", "x"}, MeldungFehlerhaft, Feld::Gamma},
-        MeldungsFall{"NegativeSeite", {"-3", "4", "5", "", "", ""}, MeldungNegativ, Feld::A},
-        MeldungsFall{"DreiNegativeSeiten", {"-3", "-4", "-5", "", "", ""}, MeldungNegativ, Feld::A},
-        MeldungsFall{"NegativerWinkel", {"3", "4", "", "", "", "-90"}, MeldungNegativ, Feld::Gamma},
-        MeldungsFall{"NegativVorNull", {"-3", "0", "", "", "", ""}, MeldungNegativ, Feld::A},
-        MeldungsFall{"NullVorNegativ", {"3", "0", "-5", "", "", ""}, MeldungNull, Feld::B},
-        MeldungsFall{"NegativVorUnlesbar", {"3", "-4", "x", "", "", ""}, MeldungNegativ, Feld::B},
+            "MinusNullIstNull", {"-0", "4", "5", "", "", ""}, CodeText(Code::Null), Feld::A},
         MeldungsFall{
-            "NegativVorAnzahl", {"3", "4", "5", "30", "60", "-70"}, MeldungNegativ, Feld::Gamma},
+            "EinzelnerPunktIstNull", {".", "", "", "", "", ""}, CodeText(Code::Null), Feld::A},
+        MeldungsFall{
+            "UnterlaufIstNull", {"1e-400", "", "", "", "", ""}, CodeText(Code::Null), Feld::A},
+        MeldungsFall{
+            "UnlesbarVorNull", {"x", "0", "", "", "", ""}, CodeText(Code::Fehlerhaft), Feld::A},
+        MeldungsFall{
+            "UnlesbarInB", {"3", "x", "", "", "", ""}, CodeText(Code::Fehlerhaft), Feld::B},
+        MeldungsFall{
+            "NurLeerzeichen", {"   ", "", "", "", "", ""}, CodeText(Code::Fehlerhaft), Feld::A},
+        MeldungsFall{"EingabeVorAnzahl",
+                     {"3", "4", "5", "30", "60", "x"},
+                     CodeText(Code::Fehlerhaft),
+                     Feld::Gamma},
+        MeldungsFall{
+            "NegativeSeite", {"-3", "4", "5", "", "", ""}, CodeText(Code::Negativ), Feld::A},
+        MeldungsFall{
+            "DreiNegativeSeiten", {"-3", "-4", "-5", "", "", ""}, CodeText(Code::Negativ), Feld::A},
+        MeldungsFall{
+            "NegativerWinkel", {"3", "4", "", "", "", "-90"}, CodeText(Code::Negativ), Feld::Gamma},
+        MeldungsFall{
+            "NegativVorNull", {"-3", "0", "", "", "", ""}, CodeText(Code::Negativ), Feld::A},
+        MeldungsFall{"NullVorNegativ", {"3", "0", "-5", "", "", ""}, CodeText(Code::Null), Feld::B},
+        MeldungsFall{
+            "NegativVorUnlesbar", {"3", "-4", "x", "", "", ""}, CodeText(Code::Negativ), Feld::B},
+        MeldungsFall{"NegativVorAnzahl",
+                     {"3", "4", "5", "30", "60", "-70"},
+                     CodeText(Code::Negativ),
+                     Feld::Gamma},
         // Step 2: counts, without focus.
+        MeldungsFall{"Sechs",
+                     {"3", "4", "5", "30", "60", "90"},
+                     CodeText(Code::Ueberbestimmt),
+                     std::nullopt},
         MeldungsFall{
-            "Sechs", {"3", "4", "5", "30", "60", "90"}, MeldungUeberbestimmt, std::nullopt},
-        MeldungsFall{"Fuenf", {"3", "4", "5", "30", "60", ""}, MeldungUeberbestimmt, std::nullopt},
+            "Fuenf", {"3", "4", "5", "30", "60", ""}, CodeText(Code::Ueberbestimmt), std::nullopt},
         MeldungsFall{"DreiSeitenEinWinkel",
                      {"3", "4", "5", "", "", "90"},
-                     MeldungUeberbestimmtSSSW,
+                     CodeText(Code::UeberbestimmtSSSW),
                      std::nullopt},
         MeldungsFall{"ZweiSeitenZweiWinkel",
                      {"3", "", "5", "30", "", "90"},
-                     MeldungUeberbestimmtSSWW,
+                     CodeText(Code::UeberbestimmtSSWW),
                      std::nullopt},
         MeldungsFall{"EineSeiteDreiWinkel",
                      {"", "4", "", "30", "60", "90"},
-                     MeldungUeberbestimmtSWWW,
+                     CodeText(Code::UeberbestimmtSWWW),
+                     std::nullopt},
+        MeldungsFall{"DreiWinkel",
+                     {"", "", "", "30", "60", "90"},
+                     CodeText(Code::Unvollstaendig),
+                     std::nullopt},
+        // Step 4: the check of each kind.
+        MeldungsFall{"FlachCGleichAPlusB",
+                     {"3", "4", "7", "", "", ""},
+                     CodeText(Code::KeinDreieck),
                      std::nullopt},
         MeldungsFall{
-            "DreiWinkel", {"", "", "", "30", "60", "90"}, MeldungUnvollstaendig, std::nullopt},
-        // Step 4: the check of each kind.
+            "AZuLang", {"7", "3", "4", "", "", ""}, CodeText(Code::KeinDreieck), std::nullopt},
         MeldungsFall{
-            "FlachCGleichAPlusB", {"3", "4", "7", "", "", ""}, MeldungKeinDreieck, std::nullopt},
-        MeldungsFall{"AZuLang", {"7", "3", "4", "", "", ""}, MeldungKeinDreieck, std::nullopt},
-        MeldungsFall{"BZuLang", {"3", "8", "4", "", "", ""}, MeldungKeinDreieck, std::nullopt},
+            "BZuLang", {"3", "8", "4", "", "", ""}, CodeText(Code::KeinDreieck), std::nullopt},
         MeldungsFall{"SWSWinkelUeber180",
                      {"3", "4", "", "", "", "180.0001"},
-                     MeldungWinkelZuGross,
+                     CodeText(Code::WinkelZuGross),
                      std::nullopt},
         MeldungsFall{"WinkelsummeUeber180",
                      {"", "", "5", "90", "90.5", ""},
-                     MeldungWinkelsumme,
+                     CodeText(Code::Winkelsumme),
                      std::nullopt},
         MeldungsFall{"SWWWinkelsummeUeber180",
                      {"5", "", "", "100", "", "81"},
-                     MeldungWinkelsumme,
+                     CodeText(Code::Winkelsumme),
                      std::nullopt}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -225,7 +249,7 @@ TEST(Rechne, FormatUndBuchstabenWieGegeben) {
 TEST(Rechne, ZuLangeMaskeBeendetBeimErstenWert) {
     const Eingabe e = Boxen({{Feld::A, "3"}, {Feld::B, "4"}, {Feld::C, "5"}});
     Lauf zuLang(e, Zahlformat{"0." + std::string(223, '0'), ","});
-    EXPECT_EQ(zuLang.ausgang.Fehler, std::optional<std::string>(FehlerFormatZuLang));
+    EXPECT_EQ(zuLang.ausgang.Fehler, std::optional<std::string>(CodeText(Code::FormatZuLang)));
     EXPECT_FALSE(zuLang.ausgang.Meldung.has_value());
     EXPECT_EQ(zuLang.Texte(), (std::vector<std::string>{"Typ: SSS", "Gegeben:", "a:"}));
 
