@@ -9,7 +9,6 @@
 #include "fehler.h"
 #include "kalotri_version.h"
 #include "loesung.h"
-#include "loesungen.h"
 #include "rechenweg.h"
 #include "rechner.h"
 #include "rundformat.h"

@@ -21,28 +21,6 @@ Aufgabenzeile AusFeldern(const std::array<std::string, 12>& felder, std::size_t 
     return eingabe;
 }
 
-Aufgabenzeile ZerlegeZeile(std::string_view zeile) {
-    if (!zeile.empty() && zeile.back() == '\r') {
-        zeile.remove_suffix(1);
-    }
-    // Fields past the twelfth are only counted: a line of millions of TABs must not cost
-    // millions of strings.
-    std::array<std::string, 12> felder;
-    std::size_t anzahl = 0;
-    for (;;) {
-        const auto tab = zeile.find('\t');
-        if (anzahl < felder.size()) {
-            felder[anzahl] = std::string(zeile.substr(0, tab));
-        }
-        ++anzahl;
-        if (tab == std::string_view::npos) {
-            break;
-        }
-        zeile.remove_prefix(tab + 1);
-    }
-    return AusFeldern(felder, anzahl);
-}
-
 std::string_view OhneBom(std::string_view ersteZeile) {
     if (ersteZeile.substr(0, 3) == "\xEF\xBB\xBF") {
         ersteZeile.remove_prefix(3);

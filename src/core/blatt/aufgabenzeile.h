@@ -22,9 +22,6 @@ using Aufgabenzeile = std::variant<Eingabe, std::string>;
 // only count).
 Aufgabenzeile AusFeldern(const std::array<std::string, 12>& felder, std::size_t anzahl);
 
-// Fields are separated by TAB; a trailing "\r" (CRLF files) is dropped first.
-Aufgabenzeile ZerlegeZeile(std::string_view zeile);
-
 // The first line without the byte order mark that editors writing CRLF often put before
 // it; it would otherwise make the first box unreadable.
 std::string_view OhneBom(std::string_view ersteZeile);

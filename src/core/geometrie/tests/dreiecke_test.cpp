@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The triangles of a calculation as a worksheet draws them: as many as the Script shows,
-// consistent with the written values, and for generated exercises shaped so that every
-// label finds its place.
+// consistent with the written values (the law of sines, the angle sum), and for generated
+// exercises shaped so that every label finds its place.
 
 #include "erzeuge.h"
 #include "figur.h"
-#include "loesungen.h"
+#include "gerechnet.h"
+#include "groessen.h"
+#include "loesung.h"
 #include "rechner_testhilfe.h"
 #include "winkel.h"
 
@@ -17,18 +19,17 @@
 namespace kalotri::test {
 namespace {
 
-constexpr long double Grad = EinGrad;
-
-std::vector<Dreieck> Dreiecke(const Eingabe& eingabe) {
-    return GeloesteDreiecke(Berechne(eingabe));
+// The triangles of the result, none after a message or an error.
+std::vector<LoesungsDreieck> Dreiecke(const Loesung& l) {
+    return l.Ausgangscode == Code::Geloest ? l.Dreiecke : std::vector<LoesungsDreieck>{};
 }
 
 // The law of sines and the angle sum hold for every triangle that is not flat.
-void PruefeStimmig(const Dreieck& d) {
-    EXPECT_NEAR(d.Winkel[0] + d.Winkel[1] + d.Winkel[2], 180, 1e-9);
-    for (std::size_t i = 1; i < 3 && !IstFlach(d); ++i) {
-        EXPECT_NEAR(d.Seiten[i] / std::sin(d.Winkel[i] * Grad),
-                    d.Seiten[0] / std::sin(d.Winkel[0] * Grad), 1e-9 * d.Seiten[0]);
+void PruefeStimmig(const LoesungsDreieck& d) {
+    const auto& w = d.Werte;
+    EXPECT_NEAR(w[3] + w[4] + w[5], 180, 1e-9);
+    for (std::size_t i = 1; i < 3 && !d.Flach; ++i) {
+        EXPECT_NEAR(w[i] / std::sin(w[3 + i] * Grad), w[0] / std::sin(w[3] * Grad), 1e-9 * w[0]);
     }
 }
 
@@ -53,11 +54,11 @@ TEST(Loesungen, SoVieleDreieckeWieDasScriptZeigt) {
     };
     for (const Fall& f : faelle) {
         const Lauf lauf(f.Felder);
-        const auto d = Dreiecke(f.Felder);
+        const auto d = Dreiecke(Berechne(f.Felder));
         ASSERT_EQ(d.size(), f.Seiten.size()) << lauf.Texte().front();
         for (std::size_t i = 0; i < d.size(); ++i) {
             for (std::size_t j = 0; j < 3; ++j) {
-                EXPECT_NEAR(d[i].Seiten[j], f.Seiten[i][j], 1e-4);
+                EXPECT_NEAR(d[i].Werte[j], f.Seiten[i][j], 1e-4);
             }
             PruefeStimmig(d[i]);
         }
@@ -73,17 +74,21 @@ TEST(Loesungen, ErzeugteAufgabenGebenFigurenMitAllenEtikettenAnIhremPlatz) {
     e.Abstand = 1;
     for (std::uint64_t seed = 0; seed < 300; ++seed) {
         for (const ErzeugteAufgabe& a : Erzeuge(10, {}, seed)) {
-            const auto dreiecke = Dreiecke(a.Felder);
+            const Loesung l = Berechne(a.Felder);
+            const auto dreiecke = Dreiecke(l);
             ASSERT_EQ(static_cast<int>(dreiecke.size()), a.Loesungen);
-            for (const Dreieck& d : dreiecke) {
+            for (std::size_t n = 0; n < dreiecke.size(); ++n) {
+                const LoesungsDreieck& d = dreiecke[n];
                 PruefeStimmig(d);
-                for (const long double w : d.Winkel) {
-                    EXPECT_GE(w, 10 - 1e-9);
+                for (std::size_t w = 3; w < 6; ++w) {
+                    EXPECT_GE(d.Werte[w], 10 - 1e-9);
                 }
                 // Only a very flat obtuse triangle leaves its narrow corners no room;
                 // their letters then stand beyond the corner names.
-                const Figur f = LegeFigur(d, {0, 0, 75, 45}, e);
-                const long double stumpf = std::max({d.Winkel[0], d.Winkel[1], d.Winkel[2]});
+                const Groessen g = BerechneGroessen(l, a.Felder, n);
+                const Rechteck rahmen{0, 0, 75, 45};
+                const Figur f = LegeFigur(g, rahmen, e, PassenderMassstab(g, rahmen, e));
+                const double stumpf = std::max({d.Werte[3], d.Werte[4], d.Werte[5]});
                 for (std::size_t i = 0; i < 3 && stumpf < 140; ++i) {
                     EXPECT_FALSE(f.WinkelAussen[i]) << "seed " << seed << ", " << stumpf;
                 }
