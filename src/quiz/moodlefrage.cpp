@@ -103,7 +103,7 @@ struct Luecken {
     // The unknowns of one triangle in box order, each with its gap and unit.
     std::string Reihe(std::size_t dreieck) {
         const LoesungsDreieck& d = L.Dreiecke[dreieck];
-        const auto toleranzen = Toleranzen(d, HalbeEinheit(D.Format.Maske));
+        const auto toleranzen = Toleranzen(d, D.Stellen.HalbeEinheit());
         std::vector<std::string> felder;
         for (std::size_t f = 0; f < 6; ++f) {
             if (d.Wege[f] == Herkunft::Gegeben) {
@@ -155,8 +155,7 @@ std::optional<MoodleFrage> BaueFrage(const GeloesteAufgabe& aufgabe, const Darst
     const QImage skizze = SkizzenBild(a.Skizze, PixelProMm);
     f.FrageBilder.push_back({datei + "-skizze.png", Png(skizze)});
 
-    const auto dezimalen =
-        static_cast<int>(std::lround(-std::log10(2 * HalbeEinheit(darstellung.Format.Maske))));
+    const int dezimalen = darstellung.Stellen.Geschrieben();
     const std::string runden = dezimalen == 0 ? "auf ganze Zahlen"
                                : dezimalen == 1
                                    ? "auf 1 Nachkommastelle"

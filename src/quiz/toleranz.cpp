@@ -81,12 +81,6 @@ std::vector<Weg> Wege(std::size_t i, Herkunft herkunft, const std::array<bool, 6
 
 } // namespace
 
-double HalbeEinheit(const std::string& maske) {
-    const auto punkt = maske.find('.');
-    const std::size_t dezimalen = punkt == std::string::npos ? 0 : maske.size() - punkt - 1;
-    return 0.5 * std::pow(10.0, -static_cast<double>(dezimalen));
-}
-
 std::array<double, 6> Toleranzen(const LoesungsDreieck& dreieck, double halbeEinheit) {
     std::array<double, 6> toleranz{};
     std::array<bool, 6> bekannt{};

@@ -14,7 +14,4 @@ namespace kalotri::blatt {
 // halbeEinheit. Indexed by Feld; 0 for the given values.
 std::array<double, 6> Toleranzen(const LoesungsDreieck& dreieck, double halbeEinheit);
 
-// Half a unit of the last decimal the mask shows ("0.000": 0.0005).
-double HalbeEinheit(const std::string& maske);
-
 } // namespace kalotri::blatt

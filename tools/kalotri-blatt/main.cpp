@@ -11,10 +11,10 @@
 #include "svgausgabe.h"
 
 #include "ausgabesatz.h"
+#include "dezimalen.h"
 #include "erzeuge.h"
 #include "kalotri_version.h"
 #include "kommandozeile.h"
-#include "rundformat.h"
 #include "sichtbar.h"
 
 #include <QGuiApplication>
@@ -155,7 +155,8 @@ int Hauptprogramm(int argc, char** argv) {
         std::cerr << OptionsFehlerMeldung("kalotri-blatt", *fehler);
         return FalscheOption;
     }
-    darstellung.Format.Maske = RundFormatAusText(o.DezimalenText).Maske;
+    darstellung.Stellen = *Dezimalen::Lies(o.DezimalenText);
+    darstellung.Format.Maske = darstellung.Stellen.Maske();
     darstellung.Format.Trennzeichen = o.Trennzeichen;
     darstellung.Einheit = o.Einheit;
     darstellung.Mehr = o.Mehr;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "aufgabenzeile.h"
+#include "dezimalen.h"
 #include "figur.h"
 #include "groessen.h"
 #include "loesungsform.h"
@@ -64,10 +65,11 @@ struct BlattAufgabe {
 inline constexpr std::size_t GegebenMax = 1500;
 
 struct Darstellung {
-    Zahlformat Format;
+    Zahlformat Format;   // its mask is Stellen's
     std::string Einheit; // after side lengths; may be empty
     bool Mehr = false;
     Loesungsform Form = Loesungsform::Script; // the worked steps only when asked for
+    Dezimalen Stellen;
 };
 
 // Triangle `nummer` of a solution with the texts of its figure (and with Mehr its derived

@@ -49,10 +49,6 @@ TEST(Cloze, LueckenUndIhreZahlen) {
 }
 
 TEST(Toleranz, RaenderDerToleranzen) {
-    EXPECT_EQ(HalbeEinheit("0."), 0.5);
-    EXPECT_DOUBLE_EQ(HalbeEinheit("0.000"), 0.0005);
-    EXPECT_DOUBLE_EQ(HalbeEinheit("0.0000000000"), 0.5e-10);
-
     // Given values need no gap; every computed one at least half a unit, and a value
     // computed from an earlier result more than that result's own.
     const Loesung l = Berechne(test::Boxen({{Feld::A, "5"}, {Feld::B, "7"}, {Feld::Alpha, "40"}}));
