@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "moodlexml.h"
 
+#include "utf8.h"
+
 #include <cstdint>
 #include <set>
 
@@ -59,34 +61,14 @@ std::string Frage(const MoodleFrage& f) {
 std::string XmlZeichen(std::string_view text) {
     std::string aus;
     aus.reserve(text.size());
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto b = static_cast<unsigned char>(text[i]);
-        const std::size_t laenge = b < 0x80           ? 1
-                                   : (b >> 5) == 0x6  ? 2
-                                   : (b >> 4) == 0xE  ? 3
-                                   : (b >> 3) == 0x1E ? 4
-                                                      : 0;
-        std::uint32_t z = laenge == 1   ? b
-                          : laenge == 2 ? b & 0x1F
-                          : laenge == 3 ? b & 0x0F
-                                        : b & 0x07;
-        bool gut = laenge > 0 && i + laenge <= text.size();
-        for (std::size_t k = 1; gut && k < laenge; ++k) {
-            const auto f = static_cast<unsigned char>(text[i + k]);
-            gut = (f & 0xC0) == 0x80;
-            z = (z << 6) | (f & 0x3F);
-        }
-        // Overlong forms are malformed too.
-        constexpr std::uint32_t Kleinste[] = {0, 0, 0x80, 0x800, 0x10000};
-        gut = gut && z >= Kleinste[laenge] && XmlErlaubt(z);
-        if (gut) {
-            aus.append(text.substr(i, laenge));
-            i += laenge;
+    for (std::size_t i = 0; i < text.size();) {
+        const Utf8Stueck s = LiesUtf8(text, i);
+        if (s.Gueltig && XmlErlaubt(s.Zeichen)) {
+            aus.append(text.substr(i, s.Laenge));
         } else {
             aus += Ersatz;
-            i += laenge > 0 && i + laenge <= text.size() ? laenge : 1;
         }
+        i += s.Laenge;
     }
     return aus;
 }

@@ -10,7 +10,8 @@
 
 namespace kalotri::blatt {
 
-// Text that XML 1.0 takes as it is: malformed UTF-8 and characters XML forbids (control
+// Text that XML 1.0 takes as it is: each ill-formed part of the UTF-8 (read as the JSON
+// reads it, see LiesUtf8) and each character XML forbids (control
 // characters, surrogates, U+FFFE/U+FFFF) become U+FFFD; everything else is kept, right-to-
 // left marks and emoji too.
 std::string XmlZeichen(std::string_view text);

@@ -57,7 +57,7 @@ struct JsonAusgabe::Zustand {
 };
 
 void JsonAusgabe::Zustand::Text(std::string_view text) {
-    const std::string_view gueltig = GueltigesUtf8(text, ersatz);
+    const std::string_view gueltig = kalotri::GueltigesUtf8(text, ersatz);
     writer.String(gueltig.data(), static_cast<rapidjson::SizeType>(gueltig.size()));
 }
 

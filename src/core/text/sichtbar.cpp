@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sichtbar.h"
 
+#include "utf8.h"
+
 #include <algorithm>
 #include <cstdio>
 
@@ -20,41 +22,6 @@ unsigned char Byte(std::string_view text, std::size_t i) {
 }
 
 } // namespace
-
-std::size_t Utf8Laenge(std::string_view text, std::size_t i) {
-    const unsigned char c = Byte(text, i);
-    if (c < 0x80) {
-        return 1;
-    }
-    const std::size_t laenge = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : 2;
-    if (c < 0xC2 || c > 0xF4 || i + laenge > text.size()) {
-        return 0;
-    }
-    // The second byte's range rules out overlong forms (E0, F0), surrogates (ED) and
-    // anything beyond U+10FFFF (F4); a terminal decoding leniently would otherwise find a
-    // C1 control in E0 80 9B.
-    const unsigned char zweites = Byte(text, i + 1);
-    const unsigned char von = c == 0xE0 ? 0xA0 : c == 0xF0 ? 0x90 : 0x80;
-    const unsigned char bis = c == 0xED ? 0x9F : c == 0xF4 ? 0x8F : 0xBF;
-    if (zweites < von || zweites > bis) {
-        return 0;
-    }
-    for (std::size_t k = 2; k < laenge; ++k) {
-        if ((Byte(text, i + k) & 0xC0) != 0x80) {
-            return 0;
-        }
-    }
-    return laenge;
-}
-
-char32_t Utf8Zeichen(std::string_view text, std::size_t i, std::size_t laenge) {
-    constexpr unsigned char Maske[] = {0, 0x7F, 0x1F, 0x0F, 0x07};
-    char32_t zeichen = Byte(text, i) & Maske[laenge];
-    for (std::size_t k = 1; k < laenge; ++k) {
-        zeichen = (zeichen << 6) | (Byte(text, i + k) & 0x3F);
-    }
-    return zeichen;
-}
 
 void HaengeSichtbarAn(std::string& ziel, std::string_view text) {
     // Most texts hold neither controls nor anything beyond ASCII.

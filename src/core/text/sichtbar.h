@@ -7,14 +7,6 @@
 
 namespace kalotri {
 
-// Length of the well-formed UTF-8 sequence at text[i] (1 to 4), or 0 where the bytes there
-// are not one: stray continuation bytes, truncated sequences, overlong forms, surrogates
-// and code points beyond U+10FFFF.
-std::size_t Utf8Laenge(std::string_view text, std::size_t i);
-
-// The code point of the well-formed sequence of `laenge` bytes at text[i].
-char32_t Utf8Zeichen(std::string_view text, std::size_t i, std::size_t laenge);
-
 // Appends the text so that it cannot steer a terminal: every control character (C0, DEL,
 // C1) and every byte that is not part of well-formed UTF-8 is shown as "\x1B", "\u009B"
 // and the like. Everything else passes unchanged.
