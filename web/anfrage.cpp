@@ -1,57 +1,91 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "anfrage.h"
 
-#include <rapidjson/document.h>
+#include <rapidjson/encodedstream.h>
+#include <rapidjson/memorystream.h>
+#include <rapidjson/reader.h>
 #include <rapidjson/stringbuffer.h>
 #include <rapidjson/writer.h>
-
-#include <array>
 
 namespace kalotri::web {
 
 namespace {
 
-bool SechsTexte(const rapidjson::Value& wert, std::array<std::string, 6>& ziel) {
-    if (!wert.IsArray() || wert.Size() != ziel.size()) {
-        return false;
+// Reads the request as it streams past (RapidJSON's SAX reader): one flat object whose
+// two lists hold six texts each. Anything else ends the reading with false.
+struct Leser : rapidjson::BaseReaderHandler<rapidjson::UTF8<>, Leser> {
+    Anfrage A;
+    std::string Schluessel;
+    int Tiefe = 0;
+    std::size_t InListe = 0;
+    bool Gesehen[4] = {}; // texte, buchstaben, dezimalen, trennzeichen
+
+    bool Default() { return false; }
+    bool StartObject() { return Tiefe++ == 0; }
+    bool EndObject(rapidjson::SizeType) { return --Tiefe == 0; }
+    bool Key(const char* text, rapidjson::SizeType laenge, bool) {
+        Schluessel.assign(text, laenge);
+        return true;
     }
-    for (rapidjson::SizeType i = 0; i < wert.Size(); ++i) {
-        if (!wert[i].IsString()) {
+    bool StartArray() {
+        if (Tiefe != 1 || (Schluessel != "texte" && Schluessel != "buchstaben")) {
             return false;
         }
-        ziel[i].assign(wert[i].GetString(), wert[i].GetStringLength());
+        ++Tiefe;
+        InListe = 0;
+        return true;
     }
-    return true;
-}
+    bool EndArray(rapidjson::SizeType anzahl) {
+        --Tiefe;
+        Gesehen[Schluessel == "texte" ? 0 : 1] = true;
+        return anzahl == 6;
+    }
+    bool String(const char* text, rapidjson::SizeType laenge, bool) {
+        if (Tiefe == 2 && InListe < 6) {
+            auto& ziel = Schluessel == "texte" ? A.Felder.Texte : A.Felder.Buchstaben;
+            ziel[InListe++].assign(text, laenge);
+            return true;
+        }
+        if (Tiefe == 1 && Schluessel == "trennzeichen") {
+            A.Trennzeichen.assign(text, laenge);
+            Gesehen[3] = true;
+            return true;
+        }
+        return false;
+    }
+    bool Int(int wert) {
+        if (Tiefe != 1 || Schluessel != "dezimalen") {
+            return false;
+        }
+        A.Stellen = Dezimalen::Begrenzt(wert);
+        Gesehen[2] = true;
+        return true;
+    }
+    bool Uint(unsigned wert) { return Int(wert > 1000 ? 1000 : static_cast<int>(wert)); }
+    bool Bool(bool wert) {
+        if (Tiefe == 1 && Schluessel == "figuren") {
+            A.Figuren = wert;
+        } else if (Tiefe == 1 && Schluessel == "rechenweg") {
+            A.Rechenweg = wert;
+        } else {
+            return false;
+        }
+        return true;
+    }
+};
 
 } // namespace
 
 std::optional<Anfrage> LiesAnfrage(std::string_view json) {
-    rapidjson::Document d;
-    d.Parse(json.data(), json.size());
-    if (d.HasParseError() || !d.IsObject()) {
+    Leser leser;
+    rapidjson::Reader reader;
+    rapidjson::MemoryStream strom(json.data(), json.size());
+    rapidjson::EncodedInputStream<rapidjson::UTF8<>, rapidjson::MemoryStream> eingabe(strom);
+    if (reader.Parse(eingabe, leser).IsError() ||
+        !(leser.Gesehen[0] && leser.Gesehen[1] && leser.Gesehen[2] && leser.Gesehen[3])) {
         return std::nullopt;
     }
-    Anfrage a;
-    const auto texte = d.FindMember("texte");
-    const auto buchstaben = d.FindMember("buchstaben");
-    const auto dezimalen = d.FindMember("dezimalen");
-    const auto trennzeichen = d.FindMember("trennzeichen");
-    if (texte == d.MemberEnd() || !SechsTexte(texte->value, a.Felder.Texte) ||
-        buchstaben == d.MemberEnd() || !SechsTexte(buchstaben->value, a.Felder.Buchstaben) ||
-        dezimalen == d.MemberEnd() || !dezimalen->value.IsInt() || trennzeichen == d.MemberEnd() ||
-        !trennzeichen->value.IsString()) {
-        return std::nullopt;
-    }
-    a.Stellen = Dezimalen::Begrenzt(dezimalen->value.GetInt());
-    a.Trennzeichen = trennzeichen->value.GetString();
-    const auto schalter = [&](const char* name) {
-        const auto m = d.FindMember(name);
-        return m != d.MemberEnd() && m->value.IsBool() && m->value.GetBool();
-    };
-    a.Figuren = schalter("figuren");
-    a.Rechenweg = schalter("rechenweg");
-    return a;
+    return leser.A;
 }
 
 std::string Antwort(std::string_view script, std::string_view figuren) {

@@ -88,8 +88,11 @@ class Setzer {
         return m;
     }
 
-    // The whole sheet, part by part; melde only in the measuring run.
-    void Lege(Seitenfluss& fluss, const Problemmelder* melde) {
+    // The whole sheet, part by part; melde only in the measuring run, which keeps how the
+    // solutions were set in `merke`; the painting run sets them as `gesetzt` says.
+    void Lege(Seitenfluss& fluss, const Problemmelder* melde,
+              const std::vector<Loesungssatz>& gesetzt, std::vector<Loesungssatz>* merke) {
+        std::size_t loesung = 0;
         for (std::size_t g = 0; g < Gruppen(); ++g) {
             fluss.NeuerAbschnitt(
                 {[this, g](QPainter* p, int seite) { return AufgabenKopf(p, seite, g); },
@@ -125,8 +128,14 @@ class Setzer {
                                   },
                                   Teilname(g, "Lösungen")});
             Jede(g, [&](const Quellzeile&, const BlattAufgabe& a, int nummer) {
-                fluss.Setze(Loesungsblock(a, nummer, s_, LoesungsZeilen(a, kopf_.Form),
-                                          kopf_.Form != Loesungsform::Schluessel));
+                const Loesungsblock block(a, nummer, s_, LoesungsZeilen(a, kopf_.Form),
+                                          kopf_.Form != Loesungsform::Schluessel,
+                                          loesung < gesetzt.size() ? &gesetzt[loesung] : nullptr);
+                fluss.Setze(block);
+                if (merke != nullptr) {
+                    merke->push_back(block.Gesetzt());
+                }
+                ++loesung;
             });
         }
     }
@@ -233,8 +242,8 @@ Vorlauf VermesseBlatt(const Arbeitsblatt& blatt, const Darstellung& darstellung,
     Einrichten(pdf, kopf);
     Setzer setzer(&pdf, blatt, darstellung, kopf);
     Seitenfluss fluss(setzer.Mass(), &pdf, nullptr, {});
-    setzer.Lege(fluss, &melde);
     Vorlauf v;
+    setzer.Lege(fluss, &melde, {}, &v.Loesungen);
     v.Seitenzahlen = fluss.Ende();
     v.Seiten = fluss.Seiten();
     return v;
@@ -248,7 +257,7 @@ int SchreibeBlatt(QPdfWriter& pdf, const Arbeitsblatt& blatt, const Darstellung&
     QPainter p(&pdf);
     Seitenfluss fluss(setzer.Mass(), &pdf, &p, vorlauf.Seitenzahlen);
     fluss.Fortschritt = [&](int seite) { fortschritt(seite, vorlauf.Seiten); };
-    setzer.Lege(fluss, nullptr);
+    setzer.Lege(fluss, nullptr, vorlauf.Loesungen, nullptr);
     fluss.Ende();
     return fluss.Seiten();
 }

@@ -36,6 +36,7 @@ inline constexpr double LoesungstextBreite = mass::TextBreite;
 struct Vorlauf {
     std::vector<int> Seitenzahlen;
     int Seiten = 0;
+    std::vector<Loesungssatz> Loesungen; // each solution as set, in the sheet's order
 };
 
 // Called with each exercise that cannot be solved as it stands, and the reason.

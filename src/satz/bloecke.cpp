@@ -120,9 +120,16 @@ void Aufgabenblock::Male(QPainter& p, double y, std::size_t von, std::size_t bis
 }
 
 Loesungsblock::Loesungsblock(const BlattAufgabe& a, int nummer, const Satz& satz,
-                             std::vector<Wegzeile> zeilen, bool figuren)
+                             std::vector<Wegzeile> zeilen, bool figuren,
+                             const Loesungssatz* gesetzt)
     : a_(a), nummer_(nummer), s_(satz), zeilen_(std::move(zeilen)),
       figuren_(figuren && !a.Figuren.empty()) {
+    if (gesetzt != nullptr && gesetzt->Zeilen.size() == zeilen_.size()) {
+        breite_ = gesetzt->Breite;
+        gesetzt_ = gesetzt->Zeilen;
+        figurenHoehe_ = gesetzt->FigurenHoehe;
+        return;
+    }
     // At least the column's width, wider for long lines, but never beyond the page, and
     // with figures never so wide that they lose their column: long lines wrap instead.
     constexpr double FigurenMindestens = 70; // mm

@@ -74,11 +74,21 @@ class Aufgabenblock : public Block {
     const Stil& stil_;
 };
 
+// How a solution was set when it was measured: its text column's width, each line, the
+// figures' height. A few numbers per line, kept from the measuring run for the painting.
+struct Loesungssatz {
+    double Breite = 0;
+    std::vector<Satz::Gesetzt> Zeilen;
+    std::optional<double> FigurenHoehe;
+};
+
 // A solution: number, its lines, and the figures right of them.
 class Loesungsblock : public Block {
   public:
+    // Set anew, or as `gesetzt` says it was set before.
     Loesungsblock(const BlattAufgabe& a, int nummer, const Satz& satz, std::vector<Wegzeile> zeilen,
-                  bool figuren);
+                  bool figuren, const Loesungssatz* gesetzt = nullptr);
+    Loesungssatz Gesetzt() const { return {breite_, gesetzt_, figurenHoehe_}; }
     std::vector<double> Streifen() const override;
     double Beiwerk() const override;
     void Male(QPainter& p, double y, std::size_t von, std::size_t bis) const override;
