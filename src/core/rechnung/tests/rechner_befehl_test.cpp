@@ -26,7 +26,7 @@ Eingabe AusTexten(const Texte& texte) {
 struct MeldungsFall {
     const char* name;
     Texte texte;
-    const char* meldung;
+    Code meldung;
     std::optional<Feld> fokus;
 };
 
@@ -36,7 +36,8 @@ TEST_P(Meldungen, ZeigtMeldungSchreibtNichts) {
     const MeldungsFall& f = GetParam();
     Lauf lauf(AusTexten(f.texte));
     ASSERT_TRUE(lauf.ausgang.Meldung.has_value());
-    EXPECT_EQ(*lauf.ausgang.Meldung, f.meldung);
+    EXPECT_EQ(*lauf.ausgang.Meldung, CodeText(f.meldung));
+    EXPECT_EQ(lauf.ausgang.Art, f.meldung);
     EXPECT_EQ(lauf.ausgang.Fokus, f.fokus);
     EXPECT_FALSE(lauf.ausgang.Fehler.has_value());
     EXPECT_TRUE(lauf.script.Zeilen().empty());
@@ -46,82 +47,57 @@ INSTANTIATE_TEST_SUITE_P(
     Eingabe, Meldungen,
     ::testing::Values(
         // Step 1: the first failing box decides and takes the focus.
-        MeldungsFall{"NullInA", {"0", "4", "5", "", "", ""}, CodeText(Code::Null), Feld::A},
-        MeldungsFall{"NullMitKomma", {"0,0", "", "", "", "", ""}, CodeText(Code::Null), Feld::A},
+        MeldungsFall{"NullInA", {"0", "4", "5", "", "", ""}, Code::Null, Feld::A},
+        MeldungsFall{"NullMitKomma", {"0,0", "", "", "", "", ""}, Code::Null, Feld::A},
+        MeldungsFall{"MinusNullIstNull", {"-0", "4", "5", "", "", ""}, Code::Null, Feld::A},
+        MeldungsFall{"EinzelnerPunktIstNull", {".", "", "", "", "", ""}, Code::Null, Feld::A},
+        MeldungsFall{"UnterlaufIstNull", {"1e-400", "", "", "", "", ""}, Code::Null, Feld::A},
+        MeldungsFall{"UnlesbarVorNull", {"x", "0", "", "", "", ""}, Code::Fehlerhaft, Feld::A},
+        MeldungsFall{"UnlesbarInB", {"3", "x", "", "", "", ""}, Code::Fehlerhaft, Feld::B},
+        MeldungsFall{"NurLeerzeichen", {"   ", "", "", "", "", ""}, Code::Fehlerhaft, Feld::A},
         MeldungsFall{
-            "MinusNullIstNull", {"-0", "4", "5", "", "", ""}, CodeText(Code::Null), Feld::A},
+            "EingabeVorAnzahl", {"3", "4", "5", "30", "60", "x"}, Code::Fehlerhaft, Feld::Gamma},
+        MeldungsFall{"NegativeSeite", {"-3", "4", "5", "", "", ""}, Code::Negativ, Feld::A},
+        MeldungsFall{"DreiNegativeSeiten", {"-3", "-4", "-5", "", "", ""}, Code::Negativ, Feld::A},
+        MeldungsFall{"NegativerWinkel", {"3", "4", "", "", "", "-90"}, Code::Negativ, Feld::Gamma},
+        MeldungsFall{"NegativVorNull", {"-3", "0", "", "", "", ""}, Code::Negativ, Feld::A},
+        MeldungsFall{"NullVorNegativ", {"3", "0", "-5", "", "", ""}, Code::Null, Feld::B},
+        MeldungsFall{"NegativVorUnlesbar", {"3", "-4", "x", "", "", ""}, Code::Negativ, Feld::B},
         MeldungsFall{
-            "EinzelnerPunktIstNull", {".", "", "", "", "", ""}, CodeText(Code::Null), Feld::A},
-        MeldungsFall{
-            "UnterlaufIstNull", {"1e-400", "", "", "", "", ""}, CodeText(Code::Null), Feld::A},
-        MeldungsFall{
-            "UnlesbarVorNull", {"x", "0", "", "", "", ""}, CodeText(Code::Fehlerhaft), Feld::A},
-        MeldungsFall{
-            "UnlesbarInB", {"3", "x", "", "", "", ""}, CodeText(Code::Fehlerhaft), Feld::B},
-        MeldungsFall{
-            "NurLeerzeichen", {"   ", "", "", "", "", ""}, CodeText(Code::Fehlerhaft), Feld::A},
-        MeldungsFall{"EingabeVorAnzahl",
-                     {"3", "4", "5", "30", "60", "x"},
-                     CodeText(Code::Fehlerhaft),
-                     Feld::Gamma},
-        MeldungsFall{
-            "NegativeSeite", {"-3", "4", "5", "", "", ""}, CodeText(Code::Negativ), Feld::A},
-        MeldungsFall{
-            "DreiNegativeSeiten", {"-3", "-4", "-5", "", "", ""}, CodeText(Code::Negativ), Feld::A},
-        MeldungsFall{
-            "NegativerWinkel", {"3", "4", "", "", "", "-90"}, CodeText(Code::Negativ), Feld::Gamma},
-        MeldungsFall{
-            "NegativVorNull", {"-3", "0", "", "", "", ""}, CodeText(Code::Negativ), Feld::A},
-        MeldungsFall{"NullVorNegativ", {"3", "0", "-5", "", "", ""}, CodeText(Code::Null), Feld::B},
-        MeldungsFall{
-            "NegativVorUnlesbar", {"3", "-4", "x", "", "", ""}, CodeText(Code::Negativ), Feld::B},
-        MeldungsFall{"NegativVorAnzahl",
-                     {"3", "4", "5", "30", "60", "-70"},
-                     CodeText(Code::Negativ),
-                     Feld::Gamma},
+            "NegativVorAnzahl", {"3", "4", "5", "30", "60", "-70"}, Code::Negativ, Feld::Gamma},
         // Step 2: counts, without focus.
-        MeldungsFall{"Sechs",
-                     {"3", "4", "5", "30", "60", "90"},
-                     CodeText(Code::Ueberbestimmt),
-                     std::nullopt},
-        MeldungsFall{
-            "Fuenf", {"3", "4", "5", "30", "60", ""}, CodeText(Code::Ueberbestimmt), std::nullopt},
+        MeldungsFall{"Sechs", {"3", "4", "5", "30", "60", "90"}, Code::Ueberbestimmt, std::nullopt},
+        MeldungsFall{"Fuenf", {"3", "4", "5", "30", "60", ""}, Code::Ueberbestimmt, std::nullopt},
         MeldungsFall{"DreiSeitenEinWinkel",
                      {"3", "4", "5", "", "", "90"},
-                     CodeText(Code::UeberbestimmtSSSW),
+                     Code::UeberbestimmtSSSW,
                      std::nullopt},
         MeldungsFall{"ZweiSeitenZweiWinkel",
                      {"3", "", "5", "30", "", "90"},
-                     CodeText(Code::UeberbestimmtSSWW),
+                     Code::UeberbestimmtSSWW,
                      std::nullopt},
         MeldungsFall{"EineSeiteDreiWinkel",
                      {"", "4", "", "30", "60", "90"},
-                     CodeText(Code::UeberbestimmtSWWW),
+                     Code::UeberbestimmtSWWW,
                      std::nullopt},
-        MeldungsFall{"DreiWinkel",
-                     {"", "", "", "30", "60", "90"},
-                     CodeText(Code::Unvollstaendig),
-                     std::nullopt},
+        MeldungsFall{
+            "DreiWinkel", {"", "", "", "30", "60", "90"}, Code::Unvollstaendig, std::nullopt},
         // Step 4: the check of each kind.
-        MeldungsFall{"FlachCGleichAPlusB",
-                     {"3", "4", "7", "", "", ""},
-                     CodeText(Code::KeinDreieck),
-                     std::nullopt},
         MeldungsFall{
-            "AZuLang", {"7", "3", "4", "", "", ""}, CodeText(Code::KeinDreieck), std::nullopt},
-        MeldungsFall{
-            "BZuLang", {"3", "8", "4", "", "", ""}, CodeText(Code::KeinDreieck), std::nullopt},
+            "FlachCGleichAPlusB", {"3", "4", "7", "", "", ""}, Code::KeinDreieck, std::nullopt},
+        MeldungsFall{"AZuLang", {"7", "3", "4", "", "", ""}, Code::KeinDreieck, std::nullopt},
+        MeldungsFall{"BZuLang", {"3", "8", "4", "", "", ""}, Code::KeinDreieck, std::nullopt},
         MeldungsFall{"SWSWinkelUeber180",
                      {"3", "4", "", "", "", "180.0001"},
-                     CodeText(Code::WinkelZuGross),
+                     Code::WinkelZuGross,
                      std::nullopt},
         MeldungsFall{"WinkelsummeUeber180",
                      {"", "", "5", "90", "90.5", ""},
-                     CodeText(Code::Winkelsumme),
+                     Code::Winkelsumme,
                      std::nullopt},
         MeldungsFall{"SWWWinkelsummeUeber180",
                      {"5", "", "", "100", "", "81"},
-                     CodeText(Code::Winkelsumme),
+                     Code::Winkelsumme,
                      std::nullopt}),
     [](const auto& info) { return std::string(info.param.name); });
 
