@@ -141,7 +141,7 @@ bool Endlich(const Loesung& l) {
 std::optional<MoodleFrage> BaueFrage(const GeloesteAufgabe& aufgabe, const Darstellung& darstellung,
                                      const std::string& name, const std::string& datei,
                                      const std::optional<double>& toleranz) {
-    if (!std::holds_alternative<Eingabe>(aufgabe.Felder)) {
+    if (!aufgabe.IstAufgabe) {
         return std::nullopt;
     }
     const BlattAufgabe a = Bearbeite(aufgabe, darstellung);

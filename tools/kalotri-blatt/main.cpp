@@ -108,9 +108,8 @@ std::optional<std::string> Svgs(const std::string& verzeichnis,
     for (std::size_t g = 0; g < arbeitsblatt.Gruppen(); ++g) {
         std::vector<blatt::BlattAufgabe> aufgaben;
         for (const blatt::GeloesteAufgabe& geloest : arbeitsblatt.Gruppe(g)) {
-            aufgaben.push_back(std::holds_alternative<Eingabe>(geloest.Felder)
-                                   ? blatt::Bearbeite(geloest, darstellung)
-                                   : blatt::BlattAufgabe{});
+            aufgaben.push_back(geloest.IstAufgabe ? blatt::Bearbeite(geloest, darstellung)
+                                                  : blatt::BlattAufgabe{});
         }
         const std::string ziel =
             arbeitsblatt.Gruppen() > 1

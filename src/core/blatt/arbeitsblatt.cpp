@@ -8,18 +8,20 @@ namespace kalotri::blatt {
 GeloesteAufgabe Loese(const Quellzeile& zeile) {
     GeloesteAufgabe a;
     a.Zeile = &zeile;
-    a.Felder = Zerlege(zeile);
-    if (const auto* eingabe = std::get_if<Eingabe>(&a.Felder)) {
+    const Aufgabenzeile felder = Zerlege(zeile);
+    if (const auto* eingabe = std::get_if<Eingabe>(&felder)) {
+        a.IstAufgabe = true;
         a.Ergebnis = Berechne(*eingabe);
     }
     return a;
 }
 
 BlattAufgabe Bearbeite(const GeloesteAufgabe& aufgabe, const Darstellung& darstellung) {
-    if (const auto* eingabe = std::get_if<Eingabe>(&aufgabe.Felder)) {
+    const Aufgabenzeile felder = Zerlege(*aufgabe.Zeile);
+    if (const auto* eingabe = std::get_if<Eingabe>(&felder)) {
         return Bearbeite(*eingabe, aufgabe.Ergebnis, darstellung);
     }
-    return UnlesbareZeile(aufgabe.Zeile->Text, std::get<std::string>(aufgabe.Felder));
+    return UnlesbareZeile(aufgabe.Zeile->Text, std::get<std::string>(felder));
 }
 
 void LoeseJede(const std::vector<Quellzeile>& gruppe,

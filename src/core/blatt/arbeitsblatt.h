@@ -11,13 +11,14 @@
 
 namespace kalotri::blatt {
 
-// One exercise line after its one calculation: the line, its fields (or why it is none)
-// and the calculation's result. Everything a sheet, quiz or figure shows of it is written
-// from this without calculating again.
+// One exercise line after its one calculation: the line and the calculation's result.
+// Everything a sheet, quiz or figure shows of it is written from this without calculating
+// again; the fields are read from the line again when needed (reading is cheap, and the
+// line is kept anyway).
 struct GeloesteAufgabe {
     const Quellzeile* Zeile = nullptr;
-    Aufgabenzeile Felder;
-    Loesung Ergebnis; // empty for a line that is no exercise
+    bool IstAufgabe = false; // the line reads as an exercise
+    Loesung Ergebnis;        // empty for a line that is no exercise
 };
 
 // Works out the line: read, calculated once.
