@@ -3,9 +3,11 @@
 """Holds the outputs of two builds against each other, byte for byte.
 
     scripts/vergleiche-ausgaben.py ALT_BIN NEU_BIN
+    scripts/vergleiche-ausgaben.py ALT_BIN NEU_RECHNE NEU_BLATT
 
 ALT_BIN and NEU_BIN each hold kalotri-rechne and kalotri-blatt (a build before a change
-and one after). Compared: every exercise of tests/tools/faelle through kalotri-rechne as
+and one after); the new programs may also be named one by one (so CTest can run it with
+KALOTRI_ALTE_WERKZEUGE set to the old programs' folder). Compared: every exercise of tests/tools/faelle through kalotri-rechne as
 text, --json and --rechenweg; random lines; generated sheets as text (pdftotext), their
 SVG figures and a Moodle quiz. The PDFs themselves differ in their creation date only,
 which is blanked before comparing
@@ -58,7 +60,18 @@ def ohne_datum(pdf):
 def main():
     # Qt orders the PDF's fonts by a hash seeded at random unless told otherwise.
     os.environ["QT_HASH_SEED"] = "0"
-    alt, neu = sys.argv[1], sys.argv[2]
+    alt = sys.argv[1]
+    programme = {os.path.join(alt, "kalotri-rechne"): os.path.join(alt, "kalotri-rechne"),
+                 os.path.join(alt, "kalotri-blatt"): os.path.join(alt, "kalotri-blatt")}
+    if len(sys.argv) == 4:
+        neu = "neu"
+        programme["neu/kalotri-rechne"], programme["neu/kalotri-blatt"] = sys.argv[2:4]
+    else:
+        neu = sys.argv[2]
+    for p in (os.path.join(alt, "kalotri-rechne"), os.path.join(alt, "kalotri-blatt")):
+        if not os.access(p, os.X_OK):
+            print("keine alten Programme in", alt)
+            sys.exit(77)
     gleich = 0
 
     def vergleiche(was, a, b):
@@ -68,8 +81,8 @@ def main():
             sys.exit(1)
         gleich += 1
 
-    rechne = lambda d: os.path.join(d, "kalotri-rechne")
-    blatt = lambda d: os.path.join(d, "kalotri-blatt")
+    rechne = lambda d: programme.get(os.path.join(d, "kalotri-rechne"), os.path.join(d, "kalotri-rechne"))
+    blatt = lambda d: programme.get(os.path.join(d, "kalotri-blatt"), os.path.join(d, "kalotri-blatt"))
     for name, optionen, eingabe in faelle():
         for form in ([], ["--json"], ["--rechenweg"]):
             vergleiche(f"{name} {form}", lauf(rechne(alt), optionen + form, eingabe),
