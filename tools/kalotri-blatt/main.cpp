@@ -2,7 +2,7 @@
 // kalotri-blatt: a printable worksheet of triangle exercises with worked solutions and
 // figures to scale, written as a PDF.
 
-#include "blattaufgabe.h"
+#include "arbeitsblatt.h"
 #include "blattpdf.h"
 #include "moodlequiz.h"
 #include "optionen.h"
@@ -12,10 +12,10 @@
 #include "svgausgabe.h"
 
 #include "ausgabesatz.h"
+#include "dezimalen.h"
 #include "erzeuge.h"
 #include "kalotri_version.h"
 #include "kommandozeile.h"
-#include "rundformat.h"
 #include "sichtbar.h"
 
 #include <QGuiApplication>
@@ -47,14 +47,13 @@ int Abbruch(const std::string& text, Rueckgabe rueckgabe) {
 
 // Word problems alone, or taking turns with bare triangles (word problem first).
 blatt::Aufgabenliste SachaufgabenListe(const blatt::Optionen& o, std::uint64_t seed,
-                                       const Erzeugungsregeln& regeln) {
+                                       const Erzeugungsregeln& regeln, const Zahlformat& format) {
     const int anzahl = *o.Erzeuge;
     const int bloss = o.Gemischt ? anzahl / 2 : 0;
     Sachregeln sach;
     sach.Stufe = regeln.Stufe;
     sach.Fassungen = regeln.Fassungen;
-    sach.Format.Maske = RundFormatAusText(o.DezimalenText).Maske;
-    sach.Format.Trennzeichen = o.Trennzeichen;
+    sach.Format = format;
     std::vector<std::vector<Eingabe>> dreiecke;
     if (bloss > 0) {
         for (const auto& fassung : ErzeugeFassungen(bloss, o.Typen, seed, regeln)) {
@@ -68,7 +67,7 @@ blatt::Aufgabenliste SachaufgabenListe(const blatt::Optionen& o, std::uint64_t s
                                   dreiecke);
 }
 
-blatt::Aufgabenliste Erzeugt(const blatt::Optionen& o) {
+blatt::Aufgabenliste Erzeugt(const blatt::Optionen& o, const Zahlformat& format) {
     std::uint64_t seed = 0;
     if (o.Seed) {
         seed = *o.Seed;
@@ -85,7 +84,7 @@ blatt::Aufgabenliste Erzeugt(const blatt::Optionen& o) {
     regeln.NurLoesbar = o.NurLoesbar;
     regeln.Fassungen = o.Gruppen;
     if (o.Sachaufgaben) {
-        return SachaufgabenListe(o, seed, regeln);
+        return SachaufgabenListe(o, seed, regeln, format);
     }
     std::vector<std::vector<Eingabe>> fassungen;
     for (const auto& fassung : ErzeugeFassungen(*o.Erzeuge, o.Typen, seed, regeln)) {
@@ -121,7 +120,7 @@ void MeldeProblem(const blatt::Aufgabenliste& liste, const blatt::Quellzeile& ze
                   const std::string& grund) {
     constexpr std::size_t Zitat = 80;
     std::string text = blatt::Fundstelle(liste, zeile) + ": \"";
-    text += blatt::KuerzeText(zeile.Text, Zitat);
+    text += KuerzeText(zeile.Text, Zitat);
     if (zeile.Text.size() <= Zitat && (zeile.ZuLang || zeile.Felder > 12)) {
         text += "…";
     }
@@ -129,19 +128,17 @@ void MeldeProblem(const blatt::Aufgabenliste& liste, const blatt::Quellzeile& ze
 }
 
 // The figures as SVG files; with groups, each group in a folder of its own.
-std::optional<std::string> Svgs(const std::string& verzeichnis, const blatt::Aufgabenliste& liste,
+std::optional<std::string> Svgs(const std::string& verzeichnis,
+                                const blatt::Arbeitsblatt& arbeitsblatt,
                                 const blatt::Darstellung& darstellung, Ausgabesatz& satz) {
-    for (std::size_t g = 0; g < liste.Gruppen.size(); ++g) {
+    for (std::size_t g = 0; g < arbeitsblatt.Gruppen(); ++g) {
         std::vector<blatt::BlattAufgabe> aufgaben;
-        for (const blatt::Quellzeile& q : liste.Gruppen[g]) {
-            const Aufgabenzeile zeile = blatt::Zerlege(q);
-            const auto* eingabe = std::get_if<Eingabe>(&zeile);
-            aufgaben.push_back(q.Sach               ? blatt::SachBlattAufgabe(*q.Sach, darstellung)
-                               : eingabe != nullptr ? blatt::Bearbeite(*eingabe, darstellung)
-                                                    : blatt::BlattAufgabe{});
+        for (const blatt::GeloesteAufgabe& geloest : arbeitsblatt.Gruppe(g)) {
+            aufgaben.push_back(geloest.IstAufgabe ? blatt::Bearbeite(geloest, darstellung)
+                                                  : blatt::BlattAufgabe{});
         }
         const std::string ziel =
-            liste.Gruppen.size() > 1
+            arbeitsblatt.Gruppen() > 1
                 ? verzeichnis + "/gruppe-" + static_cast<char>('a' + static_cast<int>(g))
                 : verzeichnis;
         if (auto fehler = blatt::SchreibeSvgs(ziel, aufgaben, satz)) {
@@ -183,7 +180,8 @@ int Hauptprogramm(int argc, char** argv) {
         std::cerr << OptionsFehlerMeldung("kalotri-blatt", *fehler);
         return FalscheOption;
     }
-    darstellung.Format.Maske = RundFormatAusText(o.DezimalenText).Maske;
+    darstellung.Stellen = *Dezimalen::Lies(o.DezimalenText);
+    darstellung.Format.Maske = darstellung.Stellen.Maske();
     darstellung.Format.Trennzeichen = o.Trennzeichen;
     darstellung.Einheit = o.Einheit;
     darstellung.Mehr = o.Mehr;
@@ -191,7 +189,7 @@ int Hauptprogramm(int argc, char** argv) {
 
     blatt::Aufgabenliste liste;
     if (o.Erzeuge) {
-        liste = Erzeugt(o);
+        liste = Erzeugt(o, darstellung.Format);
     } else {
         liste = blatt::LiesAufgaben(o.Dateien);
         if (liste.Fehler) {
@@ -206,12 +204,14 @@ int Hauptprogramm(int argc, char** argv) {
     // Every exercise is worked out, and the sheet laid out, before anything is written:
     // a typo must not reach the pupils.
     const blatt::Blattkopf kopf = Kopf(o);
+    const blatt::Arbeitsblatt arbeitsblatt(liste);
     int ohneLoesung = 0;
-    const blatt::Vorlauf vorlauf = blatt::VermesseBlatt(
-        liste, darstellung, kopf, [&](const blatt::Quellzeile& zeile, const std::string& grund) {
-            MeldeProblem(liste, zeile, grund);
-            ++ohneLoesung;
-        });
+    const blatt::Vorlauf vorlauf =
+        blatt::VermesseBlatt(arbeitsblatt, darstellung, kopf,
+                             [&](const blatt::Quellzeile& zeile, const std::string& grund) {
+                                 MeldeProblem(liste, zeile, grund);
+                                 ++ohneLoesung;
+                             });
     const int rueckgabe = ohneLoesung > 0 ? FalscheZeile : Fertig;
     if (ohneLoesung > 0 && !o.Trotzdem) {
         std::cerr << "kalotri-blatt: " << ohneLoesung
@@ -225,7 +225,7 @@ int Hauptprogramm(int argc, char** argv) {
     if (o.Moodle) {
         int ausgelassen = 0;
         const std::string titel = o.Titel == blatt::Optionen().Titel ? "Kalotri" : o.Titel;
-        quiz = blatt::MoodleQuizAus(liste, darstellung, titel, o.Toleranz, ausgelassen);
+        quiz = blatt::MoodleQuizAus(arbeitsblatt, darstellung, titel, o.Toleranz, ausgelassen);
         if (ausgelassen > 0) {
             Melde("kalotri-blatt", std::to_string(ausgelassen) +
                                        (ausgelassen == 1 ? " Aufgabe" : " Aufgaben") +
@@ -244,7 +244,7 @@ int Hauptprogramm(int argc, char** argv) {
                     std::cerr << "kalotri-blatt: Seite " << seite << " von " << seiten << "\n";
                 }
             };
-            blatt::SchreibeBlatt(pdf, liste, darstellung, kopf, vorlauf, fortschritt);
+            blatt::SchreibeBlatt(pdf, arbeitsblatt, darstellung, kopf, vorlauf, fortschritt);
         });
     }
     if (!fehler && o.Moodle) {
@@ -253,7 +253,7 @@ int Hauptprogramm(int argc, char** argv) {
         });
     }
     if (!fehler && o.SvgVerzeichnis) {
-        fehler = Svgs(*o.SvgVerzeichnis, liste, darstellung, satz);
+        fehler = Svgs(*o.SvgVerzeichnis, arbeitsblatt, darstellung, satz);
     }
     if (!fehler) {
         fehler = satz.Uebernimm();

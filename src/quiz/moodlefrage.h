@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "arbeitsblatt.h"
+
+#include "rechenweg.h"
+
+#include <QByteArray>
+#include <QImage>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kalotri::blatt {
+
+// A picture that travels inside the quiz file, referred to as @@PLUGINFILE@@/Name.
+struct Bilddatei {
+    std::string Name;
+    QByteArray Png;
+};
+
+// One exercise as a Cloze question: HTML texts (not yet XML), the pictures each refers to
+// and the number of gaps, which is also its mark.
+struct MoodleFrage {
+    std::string Name;
+    std::string Fragetext;
+    std::vector<Bilddatei> FrageBilder;
+    std::string Rueckmeldung; // general feedback: the worked steps and the figure to scale
+    std::vector<Bilddatei> RueckmeldungsBilder;
+    int Luecken = 0;
+};
+
+// The pieces a question is made of, for the kinds of question built elsewhere.
+// Pixels per millimetre of the pictures: sharp on a school board's projector, small
+// enough for a quiz of a hundred questions.
+inline constexpr double PixelProMm = 5;
+QByteArray Png(const QImage& bild);
+// The solution's figures as one picture, or none where they would say nothing.
+std::optional<QImage> FigurBild(const BlattAufgabe& a);
+// <img> of a picture travelling in the quiz file.
+std::string Bild(const std::string& datei, const QImage& bild, const std::string& alt);
+std::string Verbunden(const std::vector<std::string>& teile, const std::string& zwischen);
+// The worked steps as HTML: headings bold, notes in italics, one equation a line.
+std::string RechenwegHtml(const Rechenweg& weg);
+
+// The exercise as a question, or nothing for one without a solution worth asking for
+// (the check before has told the user about it). datei: the pictures' name stem, plain
+// ASCII. toleranz: the same absolute tolerance
+// for every gap instead of the one the worked steps allow.
+std::optional<MoodleFrage> BaueFrage(const GeloesteAufgabe& aufgabe, const Darstellung& darstellung,
+                                     const std::string& name, const std::string& datei,
+                                     const std::optional<double>& toleranz);
+
+} // namespace kalotri::blatt
