@@ -33,9 +33,8 @@ std::string Rundung(const Sachaufgabe& s) {
 } // namespace
 
 MoodleFrage BaueSachfrage(const Sachaufgabe& s, const GeloesteAufgabe& aufgabe,
-                          const Darstellung& darstellung,
-                          const std::string& name, const std::string& datei,
-                          const std::optional<double>& toleranz) {
+                          const Darstellung& darstellung, const std::string& name,
+                          const std::string& datei, const std::optional<double>& toleranz) {
     MoodleFrage f;
     f.Name = name + " – " + s.Titel;
     const QImage skizze = SachskizzenBild(s.Skizze, PixelProMm);

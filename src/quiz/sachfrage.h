@@ -12,8 +12,7 @@ namespace kalotri::blatt {
 // toleranz: the same absolute tolerance for every gap instead of the answer's.
 // aufgabe: the line that carries it, worked out.
 MoodleFrage BaueSachfrage(const Sachaufgabe& s, const GeloesteAufgabe& aufgabe,
-                          const Darstellung& darstellung,
-                          const std::string& name, const std::string& datei,
-                          const std::optional<double>& toleranz);
+                          const Darstellung& darstellung, const std::string& name,
+                          const std::string& datei, const std::optional<double>& toleranz);
 
 } // namespace kalotri::blatt
