@@ -32,10 +32,9 @@ std::string MoodleQuizAus(const Arbeitsblatt& blatt, const Darstellung& darstell
                 (gruppen ? std::string(1, static_cast<char>(buchstabe - 'A' + 'a')) + "-" : "") +
                 zahl;
             std::optional<MoodleFrage> frage =
-                aufgabe.Zeile->Sach
-                    ? BaueSachfrage(*aufgabe.Zeile->Sach, aufgabe, darstellung, name, datei,
-                                    toleranz)
-                    : BaueFrage(aufgabe, darstellung, name, datei, toleranz);
+                aufgabe.Zeile->Sach ? BaueSachfrage(*aufgabe.Zeile->Sach, aufgabe, darstellung,
+                                                    name, datei, toleranz)
+                                    : BaueFrage(aufgabe, darstellung, name, datei, toleranz);
             if (frage) {
                 k.Fragen.push_back(std::move(*frage));
             } else {
