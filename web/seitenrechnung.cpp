@@ -7,6 +7,7 @@
 
 #include "blattaufgabe.h"
 #include "fehler.h"
+#include "groessen.h"
 #include "kalotri_version.h"
 #include "loesung.h"
 #include "loesungen.h"
@@ -54,6 +55,9 @@ std::string Zusatz(const Loesung& loesung, const Eingabe& eingabe, const Zahlfor
     darstellung.Mehr = true;
     try {
         for (std::size_t i = 0; i < loesung.Dreiecke.size(); ++i) {
+            if (!loesung.Dreiecke[i].Zaehlt) {
+                continue; // a flat figure is no triangle
+            }
             figuren.push_back(blatt::Figurtexte(loesung, i, eingabe, darstellung));
         }
     } catch (const KalotriFehler&) {
@@ -88,7 +92,12 @@ std::string Rechne(const char* const* texte, const char* const* buchstaben, int 
         (zusaetze & MitFiguren) != 0 && geloest ? Zusatz(loesung, eingabe, format) : "[]";
     std::optional<Rechenweg> weg;
     if ((zusaetze & MitRechenweg) != 0) {
-        weg = ErstelleRechenweg(loesung, format);
+        // With the figures come the derived quantities, and their steps with them.
+        weg = ErstelleRechenweg(loesung, format,
+                                (zusaetze & MitFiguren) != 0 && geloest
+                                    ? WeitereAngaben(loesung, eingabe, "")
+                                    : Wegangaben{});
+        MitRundungsHinweis(*weg, format);
     }
     if (ausgang.Fehler) {
         *ausgang.Fehler = FehlerAnzeigeText(*ausgang.Fehler); // as the window shows it

@@ -74,15 +74,15 @@ Loesungsfigur Figurtexte(const Loesung& l, std::size_t nummer, const Eingabe& e,
 
 namespace {
 
-// The worked steps, headings bold, notes and reasons in italics; a side's result carries
-// the unit.
-std::vector<Wegzeile> WegZeilen(const Loesung& loesung, const Darstellung& d) {
+// The worked steps, headings bold, notes and reasons in italics; lengths carry the unit.
+std::vector<Wegzeile> WegZeilen(const Loesung& loesung, const Eingabe& e, const Darstellung& d) {
     std::vector<Wegzeile> zeilen;
-    for (Rechenschritt schritt : ErstelleRechenweg(loesung, d.Format)) {
-        const bool seite = schritt.Groesse && static_cast<int>(*schritt.Groesse) < 3;
-        if (schritt.Art == SchrittArt::Rechnung && seite && !d.Einheit.empty()) {
-            schritt.Ergebnis += " " + d.Einheit;
-        }
+    Wegangaben angaben;
+    angaben.Einheit = d.Einheit;
+    if (d.Mehr) {
+        angaben = WeitereAngaben(loesung, e, d.Einheit);
+    }
+    for (const Rechenschritt& schritt : ErstelleRechenweg(loesung, d.Format, angaben)) {
         const Wegzeile::Stil stil = schritt.Art == SchrittArt::Ueberschrift ? Wegzeile::Stil::Fett
                                     : schritt.Art == SchrittArt::Rechnung   ? Wegzeile::Stil::Normal
                                                                           : Wegzeile::Stil::Kursiv;
@@ -155,7 +155,7 @@ BlattAufgabe Bearbeite(const Eingabe& eingabe, const Darstellung& darstellung) {
     const Ausgang ausgang = SchreibeScript(loesung, darstellung.Format, script);
     a.Loesungsweg = SichtbareZeilen(script, ausgang);
     if (darstellung.Form == Loesungsform::Rechenweg) {
-        a.Rechenweg = WegZeilen(loesung, darstellung);
+        a.Rechenweg = WegZeilen(loesung, eingabe, darstellung);
     }
     if (ausgang.Meldung) {
         a.Problem = *ausgang.Meldung;
@@ -173,6 +173,9 @@ BlattAufgabe Bearbeite(const Eingabe& eingabe, const Darstellung& darstellung) {
     try {
         if (!loesung.Ausgang.Meldung && !loesung.Ausgang.Fehler) {
             for (std::size_t i = 0; i < loesung.Dreiecke.size(); ++i) {
+                if (!loesung.Dreiecke[i].Zaehlt) {
+                    continue; // a flat figure, no triangle: no solution of the sheet
+                }
                 a.Figuren.push_back(Figurtexte(loesung, i, eingabe, darstellung));
                 a.Schluessel.push_back(SchluesselZeile(loesung.Dreiecke[i], eingabe, darstellung));
             }
