@@ -112,8 +112,8 @@ Rechenweg Einmal(const Loesung& loesung, const Zahlformat& format, const Weganga
         // A mask too long for the fixed form. The Script ends with the same error, but a
         // message, which shows no number, is still a message.
         fertig = true;
+        s.Weg.clear();
         if (IstMeldung(loesung.Ausgangscode) && loesung.Ausgang.Meldung) {
-            s.Weg.clear();
             s.Hinweis(*loesung.Ausgang.Meldung);
         } else {
             s.Hinweis(FehlerAnzeigeText(fehler.what()));

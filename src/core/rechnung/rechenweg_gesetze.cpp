@@ -3,6 +3,7 @@
 // pupil with a calculator gets, and what the digits of those numbers are chosen for.
 #include "rechenweg_gesetze.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace kalotri::weg {
@@ -22,6 +23,21 @@ const char* GesetzName(Herkunft weg) {
         break;
     }
     return "";
+}
+
+// (y² + z² − x²) / (2·y·z). Sides typed with few decimals are whole numbers of one
+// power of ten: then the sum is exact, and a flat triangle's cosine is exactly −1.
+long double CosinusAusSeiten(const Zahl& x, const Zahl& y, const Zahl& z) {
+    const int stellen = std::max({x.Dezimalen, y.Dezimalen, z.Dezimalen});
+    const bool ganz = std::min({x.Dezimalen, y.Dezimalen, z.Dezimalen}) >= 0 && stellen <= 6 &&
+                      std::max({x.Wert, y.Wert, z.Wert}) < 1e6L;
+    if (!ganz) {
+        return (y.Wert * y.Wert + z.Wert * z.Wert - x.Wert * x.Wert) / (2 * y.Wert * z.Wert);
+    }
+    const long double faktor = std::pow(10.0L, static_cast<long double>(stellen));
+    const long double gx = std::round(x.Wert * faktor), gy = std::round(y.Wert * faktor),
+                      gz = std::round(z.Wert * faktor);
+    return (gy * gy + gz * gz - gx * gx) / (2 * gy * gz);
 }
 
 } // namespace
@@ -103,13 +119,12 @@ void Schreiber::Berechnet(const Berechnung& b, Tafel& t, std::size_t dreieck) {
                        n(y) + "·" + n(z) + ")";
             c.Einsetzung = "cos " + n(f) + " = (" + y1 + "² + " + z1 + "² − " + x1 + "²) / (2·" +
                            y1 + "·" + z1 + ")";
-            c.Wert = (wy.Wert * wy.Wert + wz.Wert * wz.Wert - wx.Wert * wx.Wert) /
-                     (2 * wy.Wert * wz.Wert);
+            c.Wert = CosinusAusSeiten(wx, wy, wz);
             c.Quellen = {t.Schluessel[Index(x)], t.Schluessel[Index(y)], t.Schluessel[Index(z)]};
             const std::string cosSchluessel = "cos" + schluessel;
             const Zahl cosinus =
                 Ergebnis("Cosinussatz", "cos " + n(f), cosSchluessel, c, "", std::nullopt, 2);
-            a.Einsetzung = n(f) + " = cos⁻¹(" + Eingesetzt(cosinus, false) + ")";
+            a.Einsetzung = n(f) + " = cos⁻¹(" + Angezeigt(cosinus.Text) + ")";
             a.Wert = Grad(std::acos(std::clamp(cosinus.Wert, -1.0L, 1.0L)));
             a.Quellen = {cosSchluessel};
             const Zahl w = Ergebnis("", n(f), schluessel, a, "°", ziel);

@@ -5,6 +5,7 @@
 #include "zahlform_lang.h"
 #include "ziffern.h"
 
+#include <cmath>
 #include <utility>
 
 namespace kalotri::weg {
@@ -13,15 +14,24 @@ namespace {
 
 constexpr std::array<const char*, 6> UeblicheBuchstaben = {"a", "b", "c", "α", "β", "γ"};
 
+// Significant digits long double computes reliably, and those of a number it can call
+// exact when it lands on it.
+constexpr int SichereStellen = 18;
+constexpr int GenaueStellen = 15;
+
 } // namespace
 
 std::string Tiefgestellt(int nummer) {
     return nummer == 1 ? "₁" : nummer == 2 ? "₂" : "";
 }
 
+std::string Angezeigt(const std::string& zahl) {
+    return !zahl.empty() && zahl.front() == '-' ? "−" + zahl.substr(1) : zahl;
+}
+
 std::string Eingesetzt(const Zahl& z, bool winkel) {
-    const std::string text = z.Text + (winkel ? "°" : "");
-    // Given values never are negative; a flat angle may come out a hair below 0.
+    const std::string text = Angezeigt(z.Text) + (winkel ? "°" : "");
+    // Given values never are negative; a cosine may be, a flat angle a hair below 0.
     return !z.Text.empty() && z.Text.front() == '-' ? "(" + text + ")" : text;
 }
 
@@ -126,7 +136,14 @@ Zahl Schreiber::Ergebnis(std::string gesetz, const std::string& name,
         oben.insert(weiter.begin(), weiter.end());
     }
     const auto plan = plan_.find(schluessel);
-    const int stellen = Dezimalen() + mehrStellen + (plan == plan_.end() ? 0 : plan->second);
+    // Digits beyond what long double carries would be noise, not precision.
+    const int hoch = a.Wert != 0 && std::isfinite(a.Wert)
+                         ? static_cast<int>(std::floor(std::log10(std::fabs(a.Wert))))
+                         : 0;
+    const int stellen =
+        std::max(Dezimalen(), std::min(Dezimalen() + mehrStellen +
+                                           (plan == plan_.end() ? 0 : plan->second),
+                                       SichereStellen - 1 - hoch));
 
     Zahl w;
     bool genau = a.Genau && a.Dezimalen >= 0;
@@ -134,8 +151,9 @@ Zahl Schreiber::Ergebnis(std::string gesetz, const std::string& name,
         w = Gerundet(a.Wert, a.Dezimalen, Trenner());
     } else {
         w = Gerundet(a.Wert, stellen, Trenner());
-        // A number that needs fewer digits is written with them, and is exact.
-        for (int k = 0; k < stellen; ++k) {
+        // A number that needs fewer digits is written with them, and is exact: few
+        // enough that long double tells it from its neighbours.
+        for (int k = 0; k < stellen && k + hoch + 1 <= GenaueStellen; ++k) {
             const Zahl kurz = Gerundet(a.Wert, k, Trenner());
             if (kurz.Wert == a.Wert) {
                 w = kurz;
@@ -144,9 +162,19 @@ Zahl Schreiber::Ergebnis(std::string gesetz, const std::string& name,
             }
         }
     }
-    const std::string wert = name + (genau ? " = " : " ≈ ") + w.Text + einheit;
+    if (ziel && ziel->Fest && w.Wert == ziel->Wert && w.Dezimalen < Dezimalen()) {
+        // A result stands with the output's digits even where it is a whole number.
+        w = Gelesen(ziel->Text, Trenner());
+    }
+    const std::string wert = name + (genau ? " = " : " ≈ ") + Angezeigt(w.Text) + einheit;
     Rechenschritt& r = Rechnung(std::move(gesetz), a.Formel, a.Einsetzung, wert);
-    if (ziel && w.Wert != ziel->Wert) {
+    // The general form of the Script's angle sum may show the double's last bits
+    // (8,64999999999998 for 180 − 129,83 − 41,52): equal for the output's digits.
+    const bool gleich = ziel && (w.Wert == ziel->Wert ||
+                                 (!ziel->Fest && genau &&
+                                  Gerundet(w.Wert, Dezimalen(), Trenner()).Text ==
+                                      Gerundet(ziel->Wert, Dezimalen(), Trenner()).Text));
+    if (ziel && (!gleich || (ziel->Fest && w.Dezimalen > Dezimalen()))) {
         // The reader rounds the number shown to the output's digits and must arrive at
         // the value the Script (or the figure's line) states.
         const bool passt = ziel->Fest && Gerundet(w.Wert, Dezimalen(), Trenner()).Text == ziel->Text;
@@ -154,7 +182,7 @@ Zahl Schreiber::Ergebnis(std::string gesetz, const std::string& name,
             MehrStellen(schluessel);
         }
         r.Zwischenwert = wert;
-        r.Ergebnis = name + " ≈ " + ziel->Text + einheit;
+        r.Ergebnis = name + (gleich ? " = " : " ≈ ") + Angezeigt(ziel->Text) + einheit;
     }
     return w;
 }

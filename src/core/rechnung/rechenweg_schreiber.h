@@ -44,6 +44,9 @@ Rechenschritt Satz(SchrittArt art, std::string text);
 // "₁" or "₂" for the solution with this number (1 or 2), nothing for 0.
 std::string Tiefgestellt(int nummer);
 
+// A number as the steps show it: a minus sign rather than a hyphen.
+std::string Angezeigt(const std::string& zahl);
+
 // A number in a formula: with the degree sign for an angle, a negative one in brackets.
 std::string Eingesetzt(const Zahl& z, bool winkel);
 

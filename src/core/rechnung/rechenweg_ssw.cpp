@@ -179,7 +179,7 @@ void SSWSchritte(Schreiber& s) {
         }
         Ausdruck a;
         if (i == 0) {
-            a.Einsetzung = namen[0] + " = sin⁻¹(" + Eingesetzt(sinW, false) + ")";
+            a.Einsetzung = namen[0] + " = sin⁻¹(" + Angezeigt(sinW.Text) + ")";
             a.Wert = Grad(std::asin(std::min(sinW.Wert, 1.0L)));
             a.Quellen = {"sin"};
         } else {
