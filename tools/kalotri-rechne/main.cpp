@@ -54,8 +54,7 @@ std::string TrennzeichenDesGebietsschemas() {
 
 struct Lauf {
     Lauf(const Zahlformat& format, const rechne::Optionen& optionen)
-        : Format(format), Json(optionen.Json), Rechenweg(optionen.Rechenweg),
-          Mehr(optionen.Mehr) {}
+        : Format(format), Json(optionen.Json), Rechenweg(optionen.Rechenweg), Mehr(optionen.Mehr) {}
     const Zahlformat& Format;
     bool Json;
     bool Rechenweg;

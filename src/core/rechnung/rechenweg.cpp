@@ -149,8 +149,7 @@ std::string RundungsHinweis(const Zahlformat& format) {
     const std::string stellen = n == 0   ? "auf ganze Zahlen gerundet"
                                 : n == 1 ? "mit 1 Dezimale"
                                          : "mit " + std::to_string(n) + " Dezimalen";
-    return "So wird gerundet: Gegebene Werte stehen, wie sie gegeben sind, Ergebnisse " +
-           stellen +
+    return "So wird gerundet: Gegebene Werte stehen, wie sie gegeben sind, Ergebnisse " + stellen +
            ". Zahlen, mit denen weitergerechnet wird, haben so viele Stellen mehr, dass jede "
            "Zeile aus den gezeigten Zahlen folgt. „≈“ steht, wo gerundet ist, „=“, wo es genau "
            "stimmt.";

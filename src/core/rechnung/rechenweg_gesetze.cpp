@@ -60,8 +60,8 @@ Ausdruck Winkelsumme(const Tafel& t, Feld f) {
     const Zahl& wz = *t.Wert[Index(z)];
     Ausdruck a;
     a.Formel = t.Name[Index(f)] + " = 180° − " + t.Name[Index(y)] + " − " + t.Name[Index(z)];
-    a.Einsetzung = t.Name[Index(f)] + " = 180° − " + Eingesetzt(wy, true) + " − " +
-                   Eingesetzt(wz, true);
+    a.Einsetzung =
+        t.Name[Index(f)] + " = 180° − " + Eingesetzt(wy, true) + " − " + Eingesetzt(wz, true);
     a.Wert = 180 - wy.Wert - wz.Wert;
     a.Genau = wy.Dezimalen >= 0 && wz.Dezimalen >= 0;
     a.Dezimalen = std::max(wy.Dezimalen, wz.Dezimalen);

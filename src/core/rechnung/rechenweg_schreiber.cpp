@@ -5,6 +5,7 @@
 #include "zahlform_lang.h"
 #include "ziffern.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -125,10 +126,9 @@ void Schreiber::MehrStellen(const std::string& schluessel) {
     Mehr.insert(quellen_[schluessel].begin(), quellen_[schluessel].end());
 }
 
-Zahl Schreiber::Ergebnis(std::string gesetz, const std::string& name,
-                         const std::string& schluessel, const Ausdruck& a,
-                         const std::string& einheit, const std::optional<Ziel>& ziel,
-                         int mehrStellen) {
+Zahl Schreiber::Ergebnis(std::string gesetz, const std::string& name, const std::string& schluessel,
+                         const Ausdruck& a, const std::string& einheit,
+                         const std::optional<Ziel>& ziel, int mehrStellen) {
     std::set<std::string>& oben = quellen_[schluessel];
     for (const std::string& q : a.Quellen) {
         oben.insert(q);
@@ -140,10 +140,9 @@ Zahl Schreiber::Ergebnis(std::string gesetz, const std::string& name,
     const int hoch = a.Wert != 0 && std::isfinite(a.Wert)
                          ? static_cast<int>(std::floor(std::log10(std::fabs(a.Wert))))
                          : 0;
-    const int stellen =
-        std::max(Dezimalen(), std::min(Dezimalen() + mehrStellen +
-                                           (plan == plan_.end() ? 0 : plan->second),
-                                       SichereStellen - 1 - hoch));
+    const int stellen = std::max(
+        Dezimalen(), std::min(Dezimalen() + mehrStellen + (plan == plan_.end() ? 0 : plan->second),
+                              SichereStellen - 1 - hoch));
 
     Zahl w;
     bool genau = a.Genau && a.Dezimalen >= 0;
@@ -169,15 +168,16 @@ Zahl Schreiber::Ergebnis(std::string gesetz, const std::string& name,
     const std::string wert = name + (genau ? " = " : " ≈ ") + Angezeigt(w.Text) + einheit;
     Rechenschritt& r = Rechnung(std::move(gesetz), a.Formel, a.Einsetzung, wert);
     // The general form of the Script's angle sum may show the double's last bits
-    // (8,64999999999998 for 180 − 129,83 − 41,52): equal for the output's digits.
-    const bool gleich = ziel && (w.Wert == ziel->Wert ||
-                                 (!ziel->Fest && genau &&
-                                  Gerundet(w.Wert, Dezimalen(), Trenner()).Text ==
-                                      Gerundet(ziel->Wert, Dezimalen(), Trenner()).Text));
+    // (8,64999999999998 for 180 − 129,83 − 41,52): the exact sum is what it means.
+    const bool gleich =
+        ziel && (w.Wert == ziel->Wert ||
+                 (!ziel->Fest && genau &&
+                  std::fabs(w.Wert - ziel->Wert) <= 1e-12L * std::max(1.0L, std::fabs(w.Wert))));
     if (ziel && (!gleich || (ziel->Fest && w.Dezimalen > Dezimalen()))) {
         // The reader rounds the number shown to the output's digits and must arrive at
         // the value the Script (or the figure's line) states.
-        const bool passt = ziel->Fest && Gerundet(w.Wert, Dezimalen(), Trenner()).Text == ziel->Text;
+        const bool passt =
+            ziel->Fest && Gerundet(w.Wert, Dezimalen(), Trenner()).Text == ziel->Text;
         if (!passt) {
             MehrStellen(schluessel);
         }

@@ -23,11 +23,10 @@ struct Rollen {
 void WinkelAuswahl(Schreiber& s, const SSWBefund& b, const Rollen& r, long double w) {
     if (b.SGegenT == Vergleich::Laenger) {
         // An obtuse or right w is itself the largest angle: the reason is the angle sum.
-        s.Begruendung(w < 90 ? "Weil " + r.S + " länger ist als " + r.T + ", ist " +
-                                   r.SinusWinkel + " kleiner als " + r.W + " und damit spitz."
-                             : r.W + " misst 90° oder mehr; weil " + r.W + " + " +
-                                   r.SinusWinkel + " < 180° sein muss, ist " + r.SinusWinkel +
-                                   " spitz.");
+        s.Begruendung(w < 90 ? "Weil " + r.S + " länger ist als " + r.T + ", ist " + r.SinusWinkel +
+                                   " kleiner als " + r.W + " und damit spitz."
+                             : r.W + " misst 90° oder mehr; weil " + r.W + " + " + r.SinusWinkel +
+                                   " < 180° sein muss, ist " + r.SinusWinkel + " spitz.");
     } else if (b.Kandidaten.size() == 1) {
         s.Begruendung(
             "Der Sinus ist genau 1, also ist " + r.SinusWinkel + " ein rechter Winkel: " + r.S +
@@ -79,9 +78,10 @@ void Gleichschenklig(Schreiber& s, const Rollen& r, Tafel t) {
     const Loesung& l = s.L;
     const SSWBefund& b = *l.SSW;
     const Zahl& w = *t.Wert[Index(b.W)];
-    s.Begruendung("Weil " + r.S + " und " + r.T + " gleich lang sind, ist das Dreieck "
-                  "gleichschenklig: Die Winkel gegenüber " + r.S + " und " + r.T +
-                  " sind gleich, " + r.SinusWinkel + " = " + r.W + ".");
+    s.Begruendung("Weil " + r.S + " und " + r.T +
+                  " gleich lang sind, ist das Dreieck "
+                  "gleichschenklig: Die Winkel gegenüber " +
+                  r.S + " und " + r.T + " sind gleich, " + r.SinusWinkel + " = " + r.W + ".");
     if (w.Wert >= 90 || l.Loesungszahl() == 0) {
         s.Begruendung("Mit " + r.W + " ≥ 90° wären " + r.W + " + " + r.SinusWinkel +
                       " ≥ 180°: Für " + r.SummenWinkel + " bliebe kein Platz, " + r.S + " und " +
@@ -94,15 +94,17 @@ void Gleichschenklig(Schreiber& s, const Rollen& r, Tafel t) {
     gleich.Wert = w.Wert;
     gleich.Genau = true;
     gleich.Dezimalen = w.Dezimalen;
-    const Zahl winkel = s.Ergebnis("", r.SinusWinkel, "k0", gleich, "°",
-                                   s.ScriptZiel(l.Dreiecke[0].Werte[Index(b.SinusWinkel)],
-                                                Herkunft::Sinussatz));
+    const Zahl winkel =
+        s.Ergebnis("", r.SinusWinkel, "k0", gleich, "°",
+                   s.ScriptZiel(l.Dreiecke[0].Werte[Index(b.SinusWinkel)], Herkunft::Sinussatz));
     s.Letzter()->Groesse = b.SinusWinkel;
-    const Zahl stumpf = w.Dezimalen >= 0 ? Gerundet(180 - w.Wert, w.Dezimalen, s.Trenner())
-                                         : Allgemein(static_cast<double>(180 - w.Wert), s.Trenner());
+    const Zahl stumpf = w.Dezimalen >= 0
+                            ? Gerundet(180 - w.Wert, w.Dezimalen, s.Trenner())
+                            : Allgemein(static_cast<double>(180 - w.Wert), s.Trenner());
     s.Begruendung("Der stumpfe Winkel mit demselben Sinus, 180° − " + r.W + " = " + stumpf.Text +
                   "°, ließe für " + r.SummenWinkel + " nur 0°: " + r.S + " und " + r.T +
-                  " lägen aufeinander, " + r.Seite + " wäre 0. Eine solche flache Figur ist "
+                  " lägen aufeinander, " + r.Seite +
+                  " wäre 0. Eine solche flache Figur ist "
                   "kein Dreieck.");
     s.Begruendung("Es gibt genau eine Lösung.");
     t.Wert[Index(b.SinusWinkel)] = winkel;
@@ -115,9 +117,12 @@ void Gleichschenklig(Schreiber& s, const Rollen& r, Tafel t) {
 void SSWSchritte(Schreiber& s) {
     const Loesung& l = s.L;
     const SSWBefund& b = *l.SSW;
-    const Rollen r{s.Buchstabe(b.S),           s.Buchstabe(b.T),
-                   s.Buchstabe(b.W),           s.Buchstabe(b.SinusWinkel),
-                   s.Buchstabe(b.SummenWinkel), s.Buchstabe(b.Seite)};
+    const Rollen r{s.Buchstabe(b.S),
+                   s.Buchstabe(b.T),
+                   s.Buchstabe(b.W),
+                   s.Buchstabe(b.SinusWinkel),
+                   s.Buchstabe(b.SummenWinkel),
+                   s.Buchstabe(b.Seite)};
     if (b.WinkelZuGross) {
         s.Begruendung("Jeder Winkel eines Dreiecks ist kleiner als 180°; " + r.W +
                       " ist es nicht, für die beiden anderen Winkel bleibt kein Platz.");

@@ -106,7 +106,8 @@ void Schreiber::Weitere(const Tafel& t, std::size_t dreieck, int nummer) {
 
     Ausdruck ri;
     ri.Formel = "r" + nr + " = 2·A" + nr + " / U" + nr;
-    ri.Einsetzung = "r" + nr + " = 2·" + Eingesetzt(inhalt, false) + " / " + Eingesetzt(umfang, false);
+    ri.Einsetzung =
+        "r" + nr + " = 2·" + Eingesetzt(inhalt, false) + " / " + Eingesetzt(umfang, false);
     ri.Wert = 2 * inhalt.Wert / umfang.Wert;
     ri.Quellen = {"A" + d, "U" + d};
     Ergebnis("Inkreisradius", "r" + nr, "r" + d, ri, laenge, LangZiel(g.Inkreisradius));

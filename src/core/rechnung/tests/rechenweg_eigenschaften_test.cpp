@@ -56,7 +56,7 @@ std::map<Stelle, std::string> SchrittWerte(const Rechenweg& weg) {
             EXPECT_EQ(werte.count(stelle), 0U) << s.Ergebnis;
             const auto gleich = s.Ergebnis.rfind(" = ");
             const auto ungefaehr = s.Ergebnis.rfind(" ≈ ");
-            const auto rel = gleich == std::string::npos ? ungefaehr
+            const auto rel = gleich == std::string::npos      ? ungefaehr
                              : ungefaehr == std::string::npos ? gleich
                                                               : std::max(gleich, ungefaehr);
             const std::size_t laenge = rel == ungefaehr ? std::string(" ≈ ").size() : 3;
