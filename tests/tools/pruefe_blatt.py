@@ -123,6 +123,9 @@ class Loesungstext(unittest.TestCase):
             self.assertEqual(lauf.returncode, 1, lauf.stderr)
             erwartet = subprocess.run([RECHNE, "--rechenweg", "--trennzeichen", ","],
                                       input=aufgaben.encode(), capture_output=True).stdout.decode()
+            # The note on rounding, once at the top of each.
+            hinweis, erwartet = erwartet.split("\n\n", 1)
+            self.assertTrue(hinweis.startswith("So wird gerundet: "))
             text = []
             for _, w in loesungsseiten(pdf):
                 text += zeilen(textspalte(w))
