@@ -12,6 +12,7 @@
 #include "sichtbar.h"
 #include "symbol.h"
 #include "zahlform.h"
+#include "zahlform_lang.h"
 
 namespace kalotri::blatt {
 
@@ -110,6 +111,25 @@ std::string SchluesselZeile(const LoesungsDreieck& dreieck, const Eingabe& e,
     return zeile;
 }
 
+// With Mehr: the derived quantities, named as in the worked steps, with the figure's values.
+std::string SchluesselGroessen(const Groessen& g, const Eingabe& e, const Darstellung& d) {
+    const std::string laenge = d.Einheit.empty() ? "" : " " + d.Einheit;
+    const auto wert = [&d](long double x) {
+        return FesteFormLang(x, d.Format.Maske, d.Format.Trennzeichen);
+    };
+    std::string zeile = ", U = " + wert(g.Umfang) + laenge + ", A = " + wert(g.Flaeche) +
+                        (laenge.empty() ? "" : laenge + "²");
+    for (std::size_t i = 0; i < 3; ++i) {
+        if (g.Hoehen[i]) {
+            zeile += ", h_" + e.Buchstaben[i] + " = " + wert(*g.Hoehen[i]) + laenge;
+        }
+    }
+    if (g.Umkreisradius) {
+        zeile += ", R = " + wert(*g.Umkreisradius) + laenge;
+    }
+    return zeile + ", r = " + wert(g.Inkreisradius) + laenge;
+}
+
 } // namespace
 
 Skizzenangaben SkizzeFuer(const Eingabe& e, const Darstellung& d) {
@@ -178,6 +198,10 @@ BlattAufgabe Bearbeite(const Eingabe& eingabe, const Darstellung& darstellung) {
                 }
                 a.Figuren.push_back(Figurtexte(loesung, i, eingabe, darstellung));
                 a.Schluessel.push_back(SchluesselZeile(loesung.Dreiecke[i], eingabe, darstellung));
+                if (darstellung.Mehr && !loesung.Dreiecke[i].Flach) {
+                    a.Schluessel.back() +=
+                        SchluesselGroessen(a.Figuren.back().Form, eingabe, darstellung);
+                }
             }
         }
     } catch (const KalotriFehler&) {
