@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 namespace kalotri::weg {
 
@@ -25,19 +26,25 @@ const char* GesetzName(Herkunft weg) {
     return "";
 }
 
-// (y² + z² − x²) / (2·y·z). Sides typed with few decimals are whole numbers of one
-// power of ten: then the sum is exact, and a flat triangle's cosine is exactly −1.
-long double CosinusAusSeiten(const Zahl& x, const Zahl& y, const Zahl& z) {
+// (y² + z² − x²) / (2·y·z) into c. Sides typed with few decimals are whole numbers of one
+// power of ten: then the cosine is a ratio of whole numbers, exact, and a flat triangle's
+// is exactly −1.
+void CosinusAusSeiten(const Zahl& x, const Zahl& y, const Zahl& z, Ausdruck& c) {
     const int stellen = std::max({x.Dezimalen, y.Dezimalen, z.Dezimalen});
-    const bool ganz = std::min({x.Dezimalen, y.Dezimalen, z.Dezimalen}) >= 0 && stellen <= 6 &&
-                      std::max({x.Wert, y.Wert, z.Wert}) < 1e6L;
+    const long double faktor = std::pow(10.0L, static_cast<long double>(std::max(stellen, 0)));
+    // Squares of whole numbers below 2^31 and their sums stay exact in 64 bits.
+    const bool ganz = std::min({x.Dezimalen, y.Dezimalen, z.Dezimalen}) >= 0 &&
+                      std::max({x.Wert, y.Wert, z.Wert}) * faktor < 2e9L;
     if (!ganz) {
-        return (y.Wert * y.Wert + z.Wert * z.Wert - x.Wert * x.Wert) / (2 * y.Wert * z.Wert);
+        c.Wert = (y.Wert * y.Wert + z.Wert * z.Wert - x.Wert * x.Wert) / (2 * y.Wert * z.Wert);
+        return;
     }
-    const long double faktor = std::pow(10.0L, static_cast<long double>(stellen));
-    const long double gx = std::round(x.Wert * faktor), gy = std::round(y.Wert * faktor),
-                      gz = std::round(z.Wert * faktor);
-    return (gy * gy + gz * gz - gx * gx) / (2 * gy * gz);
+    const auto gx = static_cast<std::int64_t>(std::llround(x.Wert * faktor));
+    const auto gy = static_cast<std::int64_t>(std::llround(y.Wert * faktor));
+    const auto gz = static_cast<std::int64_t>(std::llround(z.Wert * faktor));
+    c.Zaehler = gy * gy + gz * gz - gx * gx;
+    c.Nenner = 2 * gy * gz;
+    c.Wert = static_cast<long double>(c.Zaehler) / static_cast<long double>(c.Nenner);
 }
 
 } // namespace
@@ -119,7 +126,7 @@ void Schreiber::Berechnet(const Berechnung& b, Tafel& t, std::size_t dreieck) {
                        n(y) + "·" + n(z) + ")";
             c.Einsetzung = "cos " + n(f) + " = (" + y1 + "² + " + z1 + "² − " + x1 + "²) / (2·" +
                            y1 + "·" + z1 + ")";
-            c.Wert = CosinusAusSeiten(wx, wy, wz);
+            CosinusAusSeiten(wx, wy, wz, c);
             c.Quellen = {t.Schluessel[Index(x)], t.Schluessel[Index(y)], t.Schluessel[Index(z)]};
             const std::string cosSchluessel = "cos" + schluessel;
             const Zahl cosinus =

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 #include <utility>
 
 namespace kalotri::weg {
@@ -15,10 +16,27 @@ namespace {
 
 constexpr std::array<const char*, 6> UeblicheBuchstaben = {"a", "b", "c", "α", "β", "γ"};
 
-// Significant digits long double computes reliably, and those of a number it can call
-// exact when it lands on it.
+// Significant digits long double computes reliably.
 constexpr int SichereStellen = 18;
-constexpr int GenaueStellen = 15;
+
+// The decimals after which zaehler / nenner ends, if it does: only a denominator of twos
+// and fives makes a decimal that ends. Decided on whole numbers, the same on every machine.
+std::optional<int> Endet(std::int64_t zaehler, std::int64_t nenner) {
+    if (nenner == 0) {
+        return std::nullopt;
+    }
+    nenner /= std::gcd(zaehler, nenner);
+    nenner = nenner < 0 ? -nenner : nenner;
+    int zweien = 0;
+    int fuenfen = 0;
+    for (; nenner % 2 == 0; nenner /= 2) {
+        ++zweien;
+    }
+    for (; nenner % 5 == 0; nenner /= 5) {
+        ++fuenfen;
+    }
+    return nenner == 1 ? std::optional<int>(std::max(zweien, fuenfen)) : std::nullopt;
+}
 
 } // namespace
 
@@ -150,19 +168,13 @@ Zahl Schreiber::Ergebnis(std::string gesetz, const std::string& name, const std:
         w = Gerundet(a.Wert, a.Dezimalen, Trenner());
     } else {
         w = Gerundet(a.Wert, stellen, Trenner());
-        // A number that needs fewer digits is written with them, and is exact: few
-        // enough that long double tells it from its neighbours.
-        for (int k = 0; k < stellen && k + hoch + 1 <= GenaueStellen; ++k) {
-            const Zahl kurz = Gerundet(a.Wert, k, Trenner());
-            if (kurz.Wert == a.Wert) {
-                w = kurz;
-                genau = true;
-                break;
-            }
+        if (const std::optional<int> ende = Endet(a.Zaehler, a.Nenner); ende && *ende <= stellen) {
+            w = Gerundet(a.Wert, *ende, Trenner());
+            genau = true;
         }
     }
-    if (ziel && ziel->Fest && w.Wert == ziel->Wert && w.Dezimalen < Dezimalen()) {
-        // A result stands with the output's digits even where it is a whole number.
+    if (ziel && ziel->Fest && w.Wert == ziel->Wert) {
+        // The same number in the output's digits: "7,000" rather than "7" or "7,0000".
         w = Gelesen(ziel->Text, Trenner());
     }
     const std::string wert = name + (genau ? " = " : " ≈ ") + Angezeigt(w.Text) + einheit;
@@ -173,7 +185,7 @@ Zahl Schreiber::Ergebnis(std::string gesetz, const std::string& name, const std:
         ziel && (w.Wert == ziel->Wert ||
                  (!ziel->Fest && genau &&
                   std::fabs(w.Wert - ziel->Wert) <= 1e-12L * std::max(1.0L, std::fabs(w.Wert))));
-    if (ziel && (!gleich || (ziel->Fest && w.Dezimalen > Dezimalen()))) {
+    if (ziel && !gleich) {
         // The reader rounds the number shown to the output's digits and must arrive at
         // the value the Script (or the figure's line) states.
         const bool passt =
@@ -182,7 +194,7 @@ Zahl Schreiber::Ergebnis(std::string gesetz, const std::string& name, const std:
             MehrStellen(schluessel);
         }
         r.Zwischenwert = wert;
-        r.Ergebnis = name + (gleich ? " = " : " ≈ ") + Angezeigt(ziel->Text) + einheit;
+        r.Ergebnis = name + " ≈ " + Angezeigt(ziel->Text) + einheit;
     }
     return w;
 }

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <set>
@@ -67,6 +68,10 @@ struct Ausdruck {
     // Exact decimal arithmetic (an angle sum): the result has Dezimalen decimals and "=".
     bool Genau = false;
     int Dezimalen = 0;
+    // A ratio of whole numbers (a cosine from typed sides): "=" where its decimals end
+    // within the digits shown. Nenner 0: none.
+    std::int64_t Zaehler = 0;
+    std::int64_t Nenner = 0;
     std::vector<std::string> Quellen; // digit keys of the computed numbers put in
 };
 

@@ -187,6 +187,10 @@ void SSWSchritte(Schreiber& s) {
             a.Einsetzung = namen[0] + " = sin⁻¹(" + Angezeigt(sinW.Text) + ")";
             a.Wert = Grad(std::asin(std::min(sinW.Wert, 1.0L)));
             a.Quellen = {"sin"};
+            if (b.Sinus == 1) {
+                a.Wert = 90; // the calculation's own right angle
+                a.Genau = true;
+            }
         } else {
             a.Formel = namen[i] + " = 180° − " + namen[0];
             a.Einsetzung = namen[i] + " = 180° − " + Eingesetzt(werte[0], true);

@@ -109,6 +109,14 @@ void Schreiber::Weitere(const Tafel& t, std::size_t dreieck, int nummer) {
     ri.Einsetzung =
         "r" + nr + " = 2·" + Eingesetzt(inhalt, false) + " / " + Eingesetzt(umfang, false);
     ri.Wert = 2 * inhalt.Wert / umfang.Wert;
+    const int stellen = std::max(inhalt.Dezimalen, umfang.Dezimalen);
+    const long double faktor = std::pow(10.0L, static_cast<long double>(std::max(stellen, 0)));
+    if (std::min(inhalt.Dezimalen, umfang.Dezimalen) >= 0 &&
+        std::max(inhalt.Wert, umfang.Wert) * faktor < 1e15L) {
+        // Two decimals shown: their ratio may end, and is then exact.
+        ri.Zaehler = 2 * std::llround(inhalt.Wert * faktor);
+        ri.Nenner = std::llround(umfang.Wert * faktor);
+    }
     ri.Quellen = {"A" + d, "U" + d};
     Ergebnis("Inkreisradius", "r" + nr, "r" + d, ri, laenge, LangZiel(g.Inkreisradius));
 }

@@ -56,7 +56,7 @@ const std::vector<Beispiel> Beispiele = {
      "Gegeben: b = 5; c = 8; α = 60°\n"
      "Typ SWS: Zwei Seiten und der Winkel zwischen ihnen sind gegeben.\n"
      "Cosinussatz: a² = b² + c² − 2·b·c·cos α\n"
-     "a = √(5² + 8² − 2·5·8·cos 60°) = 7,000\n"
+     "a = √(5² + 8² − 2·5·8·cos 60°) ≈ 7,000\n"
      "Cosinussatz: cos β = (a² + c² − b²) / (2·a·c) = (7,000² + 8² − 5²) / (2·7,000·8) ≈ 0,785714\n"
      "β = cos⁻¹(0,785714) ≈ 38,2132° ≈ 38,213°\n"
      "Winkelsumme: γ = 180° − α − β = 180° − 60° − 38,2132° = 81,7868° ≈ 81,787°\n"},
@@ -166,9 +166,9 @@ const std::vector<Beispiel> Beispiele = {
     {"SSW, obtuse angle facing the shorter side", Boxen({{A, "4"}, {B, "6"}, {Alpha, "150"}}),
      "Gegeben: a = 4; b = 6; α = 150°\n"
      "Typ SSW: Zwei Seiten und der Winkel gegenüber einer von ihnen sind gegeben.\n"
-     "Sinussatz: sin β = b·sin α / a = 6·sin 150° / 4 = 0,75\n"
+     "Sinussatz: sin β = b·sin α / a = 6·sin 150° / 4 ≈ 0,75000\n"
      "Weil a kürzer ist als b, kommen für β ein spitzer und ein stumpfer Winkel in Frage.\n"
-     "β₁ = sin⁻¹(0,75) ≈ 48,590°\n"
+     "β₁ = sin⁻¹(0,75000) ≈ 48,590°\n"
      "β₂ = 180° − β₁ = 180° − 48,590° = 131,410°\n"
      "α + β₁ > 180°: Für γ bleibt kein Platz, β₁ scheidet aus.\n"
      "α + β₂ > 180°: Für γ bleibt kein Platz, β₂ scheidet aus.\n"
@@ -235,8 +235,8 @@ const std::vector<Beispiel> Beispiele = {
      "α = cos⁻¹(0,959863) ≈ 16,2882° ≈ 16,288°\n"
      "Cosinussatz: cos β = (a² + c² − b²) / (2·a·c) = (7,3² + 9,6² − 16²) / (2·7,3·9,6) ≈ "
      "−0,788741\n"
-     "β = cos⁻¹(−0,788741) ≈ 142,0680° = 142,068°\n"
-     "Winkelsumme: γ = 180° − α − β = 180° − 16,2882° − 142,0680° = 21,6438° ≈ 21,644°\n"
+     "β = cos⁻¹(−0,788741) ≈ 142,068°\n"
+     "Winkelsumme: γ = 180° − α − β = 180° − 16,2882° − 142,068° = 21,6438° ≈ 21,644°\n"
      "Besser wäre auch hier der Cosinussatz: Er braucht nur die gegebenen Seiten, die Winkelsumme "
      "dagegen übernimmt jeden Fehler in α und β.\n"},
 
@@ -245,7 +245,7 @@ const std::vector<Beispiel> Beispiele = {
      "Gegeben: y = 5; z = 8; δ = 60°\n"
      "Typ SWS: Zwei Seiten und der Winkel zwischen ihnen sind gegeben.\n"
      "Cosinussatz: x² = y² + z² − 2·y·z·cos δ\n"
-     "x = √(5² + 8² − 2·5·8·cos 60°) = 7,000\n"
+     "x = √(5² + 8² − 2·5·8·cos 60°) ≈ 7,000\n"
      "Cosinussatz: cos ε = (x² + z² − y²) / (2·x·z) = (7,000² + 8² − 5²) / (2·7,000·8) ≈ 0,785714\n"
      "ε = cos⁻¹(0,785714) ≈ 38,2132° ≈ 38,213°\n"
      "Winkelsumme: φ = 180° − δ − ε = 180° − 60° − 38,2132° = 81,7868° ≈ 81,787°\n"},
@@ -298,8 +298,8 @@ const std::vector<Beispiel> Beispiele = {
      "dagegen übernimmt jeden Fehler in α und β.\n"
      "Umfang: U = a + b + c = 3 + 4 + 5 = 12,000\n"
      "Flächeninhalt: A = ½·b·c·sin α = ½·4·5·sin 36,870° ≈ 6,000\n"
-     "Höhe auf a: h_a = b·sin γ = 4·sin 90,000° = 4,000\n"
-     "Höhe auf b: h_b = a·sin γ = 3·sin 90,000° = 3,000\n"
+     "Höhe auf a: h_a = b·sin γ = 4·sin 90,000° ≈ 4,000\n"
+     "Höhe auf b: h_b = a·sin γ = 3·sin 90,000° ≈ 3,000\n"
      "Höhe auf c: h_c = a·sin β = 3·sin 53,130° ≈ 2,400\n"
      "Umkreisradius: R = a / (2·sin α) = 3 / (2·sin 36,870°) ≈ 2,500\n"
      "Inkreisradius: r = 2·A / U = 2·6,000 / 12,000 = 1,000\n",
