@@ -17,7 +17,7 @@ namespace {
 constexpr std::array<const char*, 6> UeblicheBuchstaben = {"a", "b", "c", "α", "β", "γ"};
 
 // Significant digits long double computes reliably.
-constexpr int SichereStellen = 18;
+constexpr int SichereStellen = 15;
 
 // The decimals after which zaehler / nenner ends, if it does: only a denominator of twos
 // and fives makes a decimal that ends. Decided on whole numbers, the same on every machine.

@@ -10,13 +10,22 @@ namespace kalotri::weg {
 
 namespace {
 
-// How many of these boxes hold given values: formulas from givens carry fewer roundings.
-int Gegebene(const Tafel& t, std::initializer_list<Feld> felder) {
-    int n = 0;
-    for (const Feld f : felder) {
-        n += t.Schluessel[Index(f)].empty() ? 1 : 0;
+// The relative error a product of these sides and the sine of this angle carries from the
+// numbers shown: none from a given value, half a unit of the last digit from a rounded one,
+// which a small sine magnifies. The formula with the least is taken.
+long double Fehler(const Tafel& t, std::initializer_list<Feld> seiten, Feld winkel) {
+    const auto halb = [&t](Feld f) {
+        const Zahl& z = *t.Wert[Index(f)];
+        return t.Schluessel[Index(f)].empty() || z.Dezimalen < 0
+                   ? 0.0L
+                   : std::pow(10.0L, static_cast<long double>(-z.Dezimalen)) / 2;
+    };
+    long double fehler = 0;
+    for (const Feld f : seiten) {
+        fehler += halb(f) / std::fabs(t.Wert[Index(f)]->Wert);
     }
-    return n;
+    const long double w = Bogen(t.Wert[Index(winkel)]->Wert);
+    return fehler + std::fabs(std::cos(w) / std::sin(w)) * Bogen(halb(winkel));
 }
 
 Feld Seite(std::size_t i) {
@@ -57,7 +66,7 @@ void Schreiber::Weitere(const Tafel& t, std::size_t dreieck, int nummer) {
     for (std::size_t i = 1; i < 3; ++i) {
         const auto [y, x] = Andere(Seite(i));
         const auto [y0, x0] = Andere(Seite(j));
-        if (Gegebene(t, {Winkel(i), y, x}) > Gegebene(t, {Winkel(j), y0, x0})) {
+        if (Fehler(t, {y, x}, Winkel(i)) < Fehler(t, {y0, x0}, Winkel(j))) {
             j = i;
         }
     }
@@ -76,7 +85,7 @@ void Schreiber::Weitere(const Tafel& t, std::size_t dreieck, int nummer) {
         }
         // h_a = c·sin β = b·sin γ: a side next to a and the angle at its far end.
         const auto [k, m] = Andere(Seite(i));
-        const bool erste = Gegebene(t, {k, Gegenueber(m)}) >= Gegebene(t, {m, Gegenueber(k)});
+        const bool erste = Fehler(t, {k}, Gegenueber(m)) <= Fehler(t, {m}, Gegenueber(k));
         const Feld s = erste ? k : m;
         const Feld w = Gegenueber(erste ? m : k);
         const std::string h = "h_" + Buchstabe(Seite(i)) + nr;
@@ -92,7 +101,7 @@ void Schreiber::Weitere(const Tafel& t, std::size_t dreieck, int nummer) {
     if (g.Umkreisradius) {
         std::size_t k = 0;
         for (std::size_t i = 1; i < 3; ++i) {
-            if (Gegebene(t, {Seite(i), Winkel(i)}) > Gegebene(t, {Seite(k), Winkel(k)})) {
+            if (Fehler(t, {Seite(i)}, Winkel(i)) < Fehler(t, {Seite(k)}, Winkel(k))) {
                 k = i;
             }
         }
