@@ -173,6 +173,12 @@ Zahl Schreiber::Ergebnis(std::string gesetz, const std::string& name, const std:
             genau = true;
         }
     }
+    if (ziel && ziel->Fest && Dezimalen() + hoch + 1 > SichereStellen) {
+        // The output's digits alone ask more than long double computes alike everywhere:
+        // the Script's number stands, there is nothing more exact to show.
+        w = Gelesen(ziel->Text, Trenner());
+        genau = false;
+    }
     if (ziel && ziel->Fest && w.Wert == ziel->Wert) {
         // The same number in the output's digits: "7,000" rather than "7" or "7,0000".
         w = Gelesen(ziel->Text, Trenner());
