@@ -204,7 +204,7 @@ class Loesungszahl(unittest.TestCase):
         eingabe = "".join(z + "\n" for z, _ in faelle).encode()
         with tempfile.TemporaryDirectory() as ordner:
             pdf, ziel = os.path.join(ordner, "blatt.pdf"), os.path.join(ordner, "quiz.xml")
-            lauf = starte("-o", pdf, "--schluessel", "--moodle", ziel, "--svg", ordner,
+            lauf = starte("-o", pdf, "--schluessel", "--mehr", "--moodle", ziel, "--svg", ordner,
                           eingabe=eingabe)
             self.assertEqual(lauf.returncode, 0, lauf.stderr)
             with open(ziel, "rb") as f:
@@ -213,6 +213,10 @@ class Loesungszahl(unittest.TestCase):
                                         text=True, check=True).stdout.split("Lösungsschlüssel")[1]
             figuren = sorted(n for n in os.listdir(ordner) if n.endswith(".svg"))
         self.assertEqual(len(cloze), len(faelle))
+        # With --mehr the key names the derived quantities of the one isosceles triangle.
+        # (The count column's digit may stand inside a wrapped row's text.)
+        self.assertIn("γ=100,000°,U=17,660,A=12,310,h_a=4,924,h_b=4,924",
+                      "".join(schluessel.split()))
         for nummer, ((zeile, zahl), q) in enumerate(zip(faelle, cloze), 1):
             with self.subTest(zeile=zeile):
                 gaps, _ = luecken(q.find("questiontext/text").text)
