@@ -66,7 +66,7 @@ void Berechnete(Schreiber& s) {
             s.Berechnet(b, t, d);
         }
         if (l.Dreiecke[d].Flach && l.Ausgangscode == Code::Geloest) {
-            s.FlachBegruendung(d);
+            s.FlachBegruendung();
         } else if (l.Ausgangscode == Code::Geloest) {
             s.Weitere(t, d, 0);
         }

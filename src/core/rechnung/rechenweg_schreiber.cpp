@@ -205,16 +205,9 @@ Zahl Schreiber::Ergebnis(std::string gesetz, const std::string& name, const std:
     return w;
 }
 
-void Schreiber::FlachBegruendung(std::size_t dreieck) {
-    if (L.SSW && L.SSW->SGegenT == SSWBefund::Vergleich::Gleich) {
-        const char* wo = L.Dreiecke.size() < 2 ? ""
-                         : dreieck == 0        ? "in der ersten Lösung "
-                                               : "in der zweiten Lösung ";
-        Begruendung("Weil " + Buchstabe(L.SSW->S) + " und " + Buchstabe(L.SSW->T) +
-                    " gleich lang sind, liegen sie " + wo + "aufeinander: Das Dreieck ist flach.");
-    } else {
-        Begruendung("Das Dreieck ist flach: Seine Ecken liegen auf einer Geraden.");
-    }
+void Schreiber::FlachBegruendung() {
+    // SSW's flat candidates are named where they drop out; this is any other flat result.
+    Begruendung("Das Dreieck ist flach: Seine Ecken liegen auf einer Geraden.");
 }
 
 } // namespace kalotri::weg

@@ -135,7 +135,7 @@ class Schreiber {
     // the one that explains the Script's value of f in triangle `dreieck`.
     void Berechnet(const Berechnung& b, Tafel& t, std::size_t dreieck);
     // The sentence after a flat triangle.
-    void FlachBegruendung(std::size_t dreieck);
+    void FlachBegruendung();
     // Perimeter, area, heights and radii of triangle `dreieck`, where asked for.
     void Weitere(const Tafel& t, std::size_t dreieck, int nummer);
     // Asks for more digits of this number and of every number it came from.
