@@ -156,6 +156,14 @@ void SSWSchritte(Schreiber& s) {
         if ((b.Sinus > 1) != (sinW.Wert > 1) || sinW.Wert == 1) {
             s.MehrStellen("sin");
         }
+        if ((b.Sinus > 1) != (sinW.Wert > 1) || (b.Sinus < 1 && sinW.Wert >= 1)) {
+            // 1 to every digit shown (2·sin 150° / 1), but the calculation's binary quotient
+            // fell a hair to one side: what follows is the calculation's, and says so.
+            s.Begruendung("Auf " + std::to_string(sinW.Dezimalen) + " Dezimalen ist " + sinus +
+                          " = 1; die Rechnung mit Gleitkommazahlen erhält einen Quotienten knapp " +
+                          (b.Sinus > 1 ? "über 1 und findet keinen Winkel."
+                                       : "unter 1 und findet zwei Winkel nahe 90°."));
+        }
     }
     const std::vector<Kandidat>& kandidaten = b.Kandidaten;
     if (kandidaten.empty()) {
