@@ -84,6 +84,23 @@ const std::vector<Beispiel> Beispiele = {
      "Cosinussatz: c² = a² + b² − 2·a·b·cos γ\n"
      "c = √(5² + 10² − 2·5·10·cos 60,000°) ≈ 8,660\n"},
 
+    // Exactly 1 in decimals, a hair below 1 in binary: the calculation's two angles near 90°.
+    {"SSW, sine 1 to every digit, below 1 for the calculation",
+     Boxen({{A, "1"}, {B, "2"}, {Alpha, "150"}}),
+     "Gegeben: a = 1; b = 2; α = 150°\n"
+     "Typ SSW: Zwei Seiten und der Winkel gegenüber einer von ihnen sind gegeben.\n"
+     "Sinussatz: sin β = b·sin α / a = 2·sin 150° / 1 ≈ 1,00000000000000\n"
+     "Auf 14 Dezimalen ist sin β = 1; die Rechnung mit Gleitkommazahlen erhält einen Quotienten "
+     "knapp unter 1 und findet zwei Winkel nahe 90°.\n"
+     "Weil a kürzer ist als b, kommen für β ein spitzer und ein stumpfer Winkel in Frage.\n"
+     "β₁ = sin⁻¹(1,00000000000000) ≈ 90,000°\n"
+     "β₂ = 180° − β₁ = 180° − 90,000° = 90,000°\n"
+     "α + β₁ > 180°: Für γ bleibt kein Platz, β₁ scheidet aus.\n"
+     "α + β₂ > 180°: Für γ bleibt kein Platz, β₂ scheidet aus.\n"
+     "Ein Winkel von 90° oder mehr ist der größte im Dreieck und liegt der längsten Seite "
+     "gegenüber; α liegt aber a gegenüber, und a ist kürzer als b.\n"
+     "Keine Lösung\n"},
+
     // Two equal sides: isosceles, and the obtuse candidate is a flat figure, no triangle.
     {"SSW, two equal sides and an acute angle: one triangle",
      Boxen({{A, "5"}, {B, "5"}, {Alpha, "40"}}),
