@@ -66,7 +66,9 @@ MoodleFrage BaueSachfrage(const Sachaufgabe& s, const GeloesteAufgabe& aufgabe,
     }
     t += Verbunden(luecken, "<br>\n") + "</p>\n";
 
-    f.Rueckmeldung = RechenwegHtml(s.Loesungsweg);
+    Rechenweg weg = s.Loesungsweg;
+    MitRundungsHinweis(weg, darstellung.Format); // each question stands alone
+    f.Rueckmeldung = RechenwegHtml(weg);
     const BlattAufgabe a = Bearbeite(aufgabe, darstellung);
     if (const std::optional<QImage> figur = a.Figuren.empty() ? std::nullopt : FigurBild(a)) {
         f.RueckmeldungsBilder.push_back({datei + "-figur.png", Png(*figur)});

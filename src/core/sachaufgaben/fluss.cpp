@@ -76,7 +76,8 @@ std::optional<Sachaufgabe> Flussbreite(Wuerfel& w, const Sachregeln& r, int /*va
     b.Satz("Das Lot von C auf die Uferlinie trifft sie im Punkt L. Im rechtwinkligen Dreieck "
            "ALC ist b = AC die Hypotenuse und d = LC die Gegenkathete von α.");
     b.Rechnung("Sinus im rechtwinkligen Dreieck", "d = b·sin α",
-               "d = " + b.Seite(ac) + "·sin " + tA, "d ≈ " + b.Seite(d));
+               "d = " + b.Weiter(ac, {[&](L v) { return v * Sin(alpha.Zahl()); }}) + " m·sin " + tA,
+               "d ≈ " + b.Seite(d));
     b.A.Dreiecksfragen = {Feld::B};
     const std::string breit = b.Frage("d", d, "m", 1);
     const std::string weit = b.Frage("b", ac, "m", 1);

@@ -96,7 +96,8 @@ std::optional<Sachaufgabe> Grundstueck(Wuerfel& w, const Sachregeln& r, int vari
     b.Rechenweg(*loesung);
     b.Satz("Für den Flächeninhalt F genügen zwei Seiten und der Winkel zwischen ihnen:");
     b.Rechnung("Flächeninhalt", "F = ½·a·b·sin γ",
-               "F = ½·" + tA + "·" + tB + "·sin " + b.Zahl(gamma) + "°",
+               "F = ½·" + tA + "·" + tB + "·sin " +
+                   b.Weiter(gamma, {[&](L g) { return flaeche(a.Zahl(), bb.Zahl(), g); }}) + "°",
                "F ≈ " + b.Zahl(f) + " m²");
     b.A.Dreiecksfragen = {Feld::Gamma};
     const std::string tG = b.Frage("γ", gamma, "°", 1);

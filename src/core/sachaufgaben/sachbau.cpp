@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sachbau.h"
 
+#include "rechenweg_zahl.h"
 #include "rundformat.h"
 #include "zahlform.h"
 #include "zahlform_lang.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace kalotri::sach {
@@ -128,23 +130,36 @@ void Bau::Rechnung(std::string gesetz, std::string formel, std::string einsetzun
 }
 
 void Bau::Rechenweg(const Loesung& loesung) {
-    bool anfang = true;
-    for (Rechenschritt s : ErstelleRechenweg(loesung, R.Format)) {
-        if (anfang && s.Art == SchrittArt::Hinweis) {
-            A.Loesungsweg.insert(A.Loesungsweg.begin() + static_cast<std::ptrdiff_t>(vorne_++),
-                                 std::move(s));
-            continue;
-        }
-        anfang = false;
-        if (s.Art == SchrittArt::Rechnung && s.Groesse && static_cast<int>(*s.Groesse) < 3) {
-            s.Ergebnis += " " + A.Einheit;
-        }
+    Wegangaben angaben;
+    angaben.Einheit = A.Einheit;
+    for (Rechenschritt& s : ErstelleRechenweg(loesung, R.Format, angaben)) {
         A.Loesungsweg.push_back(std::move(s));
+    }
+}
+
+std::string Bau::Weiter(L wert, std::initializer_list<std::function<L(L)>> folgen) const {
+    const int basis = std::max(static_cast<int>(R.Format.Maske.size()) - 2, 0);
+    // Beyond a few more digits a long double has nothing left to tell.
+    constexpr int Mehr = 8;
+    for (int d = basis;; ++d) {
+        const weg::Zahl z = weg::Gerundet(wert, d, R.Format.Trennzeichen);
+        bool folgt = true;
+        for (const auto& folge : folgen) {
+            folgt = folgt && Zahl(folge(z.Wert)) == Zahl(folge(wert));
+        }
+        if (folgt || d >= basis + Mehr) {
+            return z.Text;
+        }
     }
 }
 
 std::string Bau::Frage(const std::string& name, L wert, const std::string& einheit, int dezimalen) {
     const std::string text = Gerundet(wert, dezimalen, R.Format.Trennzeichen);
+    const int gezeigt = std::max(static_cast<int>(R.Format.Maske.size()) - 2, 0);
+    if (gezeigt > dezimalen) {
+        const L wieGezeigt = weg::Gerundet(wert, gezeigt, R.Format.Trennzeichen).Wert;
+        zweideutig_ = zweideutig_ || Gerundet(wieGezeigt, dezimalen, R.Format.Trennzeichen) != text;
+    }
     A.Gesuchte.push_back({name, einheit, dezimalen, wert, text});
     return MitEinheit(text, einheit, Fest);
 }
@@ -153,7 +168,10 @@ void Bau::Antwort(std::string satz) {
     A.Antwort.push_back(std::move(satz));
 }
 
-Sachaufgabe Bau::Fertig() {
+std::optional<Sachaufgabe> Bau::Fertig() {
+    if (zweideutig_) {
+        return std::nullopt;
+    }
     A.Text = FesteLeerzeichen(A.Text);
     // The answer closes the solution, all its sentences under one heading.
     Rechenschritt s;

@@ -9,6 +9,8 @@
 #include "sachaufgabe.h"
 
 #include <cstdint>
+#include <functional>
+#include <initializer_list>
 #include <optional>
 #include <random>
 #include <string>
@@ -72,21 +74,26 @@ class Bau {
     // A number of the worked steps, in the sheet's form: "61,237".
     std::string Zahl(L x) const;
     std::string Seite(L x) const { return Zahl(x) + " " + A.Einheit; }
+    // A computed value as a later step of the situation computes on with it: with the
+    // sheet's decimals, or as many more as it takes for each `folge` of the shown number
+    // to round like `folge` of the value itself; so every line follows from what it shows.
+    std::string Weiter(L wert, std::initializer_list<std::function<L(L)>> folgen) const;
 
     void Satz(std::string text);
     void Rechnung(std::string gesetz, std::string formel, std::string einsetzung,
                   std::string ergebnis);
-    // The calculation's worked steps, sides with the unit; its note on rounding goes to
-    // the front of the whole solution.
+    // The calculation's worked steps, sides with the unit.
     void Rechenweg(const Loesung& loesung);
     // An asked quantity and its answer; returns the rounded text ("42,3").
     std::string Frage(const std::string& name, L wert, const std::string& einheit, int dezimalen);
     void Antwort(std::string satz);
 
-    Sachaufgabe Fertig();
+    // The problem, or none when an answer would round otherwise than the number the
+    // steps show for it (29,7496 shown as 29,750 and answered as 29,7).
+    std::optional<Sachaufgabe> Fertig();
 
   private:
-    std::size_t vorne_ = 0; // where the next note on rounding goes
+    bool zweideutig_ = false;
 };
 
 } // namespace kalotri::sach

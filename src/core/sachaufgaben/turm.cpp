@@ -97,10 +97,13 @@ std::optional<Sachaufgabe> Turmhoehe(Wuerfel& w, const Sachregeln& r, int /*vari
     b.Rechenweg(*loesung);
     b.Satz("Im rechtwinkligen Dreieck BFS ist a = BS die Hypotenuse; die Höhe h liegt dem Winkel "
            "β gegenüber, die Strecke x = BF liegt an ihm an.");
-    b.Rechnung("Sinus im rechtwinkligen Dreieck", "h = a·sin β",
-               "h = " + b.Seite(bs) + "·sin " + tB, "h ≈ " + b.Seite(h));
-    b.Rechnung("Kosinus im rechtwinkligen Dreieck", "x = a·cos β",
-               "x = " + b.Seite(bs) + "·cos " + tB, "x ≈ " + b.Seite(x));
+    const std::string tBS = b.Weiter(bs, {[&](L v) { return v * Sin(beta.Zahl()); },
+                                          [&](L v) { return v * Cos(beta.Zahl()); }}) +
+                            " m";
+    b.Rechnung("Sinus im rechtwinkligen Dreieck", "h = a·sin β", "h = " + tBS + "·sin " + tB,
+               "h ≈ " + b.Seite(h));
+    b.Rechnung("Kosinus im rechtwinkligen Dreieck", "x = a·cos β", "x = " + tBS + "·cos " + tB,
+               "x ≈ " + b.Seite(x));
     b.A.Dreiecksfragen = {Feld::A};
     const std::string hoch = b.Frage("h", h, "m", 1);
     const std::string weit = b.Frage("x", x, "m", 1);

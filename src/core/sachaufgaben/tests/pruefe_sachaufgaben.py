@@ -11,6 +11,7 @@ is free of stray decimal points and English.
     pruefe_sachaufgaben.py SACHAUFGABEN_JSON
 """
 import json
+from decimal import ROUND_HALF_UP, Decimal
 import re
 import subprocess
 import sys
@@ -140,6 +141,20 @@ def pruefe(a, sep, stufe, wo):
         unten, oben = BEREICHE[g["einheit"]]
         if not unten <= wert <= oben:
             melde(f"{g['name']} = {g['text']} {g['einheit']} unplausibel")
+    # The answer rounds the number the steps end with for it, not another: a shown
+    # "29,750°" must not be answered "etwa 29,7°".
+    gezeigt_zuletzt = {}
+    for zeile in a["loesungsweg"]:
+        rechnung = zeile.split(": ", 1)[-1]
+        name = rechnung.split(" ", 1)[0]
+        wert = re.search(r"[=≈] (−?[0-9]+(?:" + re.escape(sep) + r"[0-9]+)?)[^=≈]*$", rechnung)
+        if wert and name in erwartet:
+            gezeigt_zuletzt[name] = Decimal(wert.group(1).replace("−", "-").replace(sep, "."))
+    for g in a["gesuchte"]:
+        stelle = Decimal(1).scaleb(-g["dezimalen"])
+        if g["name"] in gezeigt_zuletzt and str(gezeigt_zuletzt[g["name"]].quantize(
+                stelle, ROUND_HALF_UP)).replace(".", sep) != g["text"]:
+            melde(f"{g['name']}: gezeigt {gezeigt_zuletzt[g['name']]}, Antwort {g['text']}")
     if a["situation"] == "turm":
         hoechstens = 120 if re.search("Kirch|Aussichts", a["text"]) else 60
         if not HOEHE[0] <= erwartet["h"] <= min(HOEHE[1], hoechstens):
