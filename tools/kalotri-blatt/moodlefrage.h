@@ -28,6 +28,9 @@ struct MoodleFrage {
     int Luecken = 0;
 };
 
+// Answers in the quiz have at least so many decimals, whatever the sheet's count.
+inline constexpr int MindestDezimalen = 2;
+
 // The exercise as a question, or nothing for one without a solution worth asking for
 // (the check before has told the user about it). datei: the pictures' name stem, plain
 // ASCII. toleranz: the same absolute tolerance

@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "routen.h"
+
+#include <cmath>
+
+namespace kalotri::routen {
+
+namespace {
+
+std::string Stellen(int dezimalen) {
+    return dezimalen == 1 ? "1 Nachkommastelle" : std::to_string(dezimalen) + " Nachkommastellen";
+}
+
+} // namespace
+
+Rundung RundungFuer(int dezimalen) {
+    const int d = dezimalen < 0 ? 0 : dezimalen;
+    return {d, d + 3};
+}
+
+std::string Rundungsanweisung(const Rundung& rundung) {
+    const std::string ergebnis =
+        rundung.Ergebnis == 0 ? "auf ganze Zahlen" : "auf " + Stellen(rundung.Ergebnis);
+    return "Runde jedes Ergebnis " + ergebnis +
+           ". Rechne mit deinen gerundeten Ergebnissen oder mit den ungerundeten Werten des "
+           "Taschenrechners weiter; Zwischenwerte wie einen Sinus oder Kosinus rundest du auf "
+           "mindestens " +
+           Stellen(rundung.Zwischen) + " oder gar nicht.";
+}
+
+long double RundeAuf(long double x, int dezimalen) {
+    // Past what a long double holds the scaled value is a whole number already; so far
+    // the scale itself must not overflow.
+    if (dezimalen > 4000 || !std::isfinite(x)) {
+        return x;
+    }
+    const long double skala = std::pow(10.0L, static_cast<long double>(dezimalen));
+    const long double skaliert = x * skala;
+    if (!std::isfinite(skaliert)) {
+        return x;
+    }
+    return std::round(skaliert) / skala;
+}
+
+} // namespace kalotri::routen
