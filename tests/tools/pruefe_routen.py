@@ -1,0 +1,268 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""kalotri-blatt --moodle: a pupil who rounds as the question says gets full marks by every
+standard route, in a Moodle whose language is German and in one whose language is English;
+the typical wrong answers (the other SSW solution, a calculator in radian mode, a value 1 %
+off) get none.
+
+The routes are enumerated here anew, in 40-digit arithmetic from the givens as the
+question prints them: every order in which the unknowns can be found, the law of sines or
+of cosines wherever it applies, the last angle also by the angle sum; earlier answers
+re-used as written or as the calculator holds them; sines, cosines and squares rounded to
+the decimals the question names, or not at all. The typed answer goes through a port of
+Moodle's answer processor for each language and must fall inside one of the gap's
+intervals as Moodle widens them.
+"""
+
+import itertools
+import os
+import re
+import sys
+import tempfile
+import unittest
+import subprocess
+import html
+
+import mpmath as mp
+
+from moodle_quiz import FELDER, fragen, gegeben_zeile, luecken, NUMERISCH
+import moodle_quiz
+
+mp.mp.dps = 40
+BLATT = None
+RECHNE = None
+GRAD = mp.pi / 180
+
+
+def moodle_liest(antwort, dezimal, tausender):
+    """The number Moodle's numerical answer processor reads from a response
+    (qtype_numerical_answer_processor::apply_units, question/type/numerical): with a point
+    or several commas in it, commas are thousands separators; otherwise the language's
+    thousands separator goes, its decimal separator and a comma become the point."""
+    antwort = antwort.replace(" ", "")
+    if "." in antwort or antwort.count(",") > 1:
+        antwort = antwort.replace(",", "")
+    else:
+        for alt, neu in ((tausender, ""), (dezimal, "."), (",", ".")):
+            antwort = antwort.replace(alt, neu)
+    m = re.match(r"[+-]?(?:\d+(?:\.\d*)?|\.\d+)(?:e[-+]?\d+)?", antwort)
+    return float(m.group(0)) if m else None
+
+
+SPRACHEN = {"en": (".", ","), "de": (",", ".")}  # langconfig decsep, thousandssep
+
+
+def angenommen(luecke):
+    """The intervals in which Moodle gives full marks: each '=' alternative with its
+    nominal tolerance, widened as qtype_numerical_answer::get_tolerance_interval does."""
+    *richtige, rest = luecke["alternativen"]
+    assert luecke["typ"] == "NUMERICAL" and rest[:2] == (None, "*"), luecke
+    intervalle = []
+    for anteil, antwort, _ in richtige:
+        m = NUMERISCH.match(antwort)
+        assert anteil == "=" and m and "," not in antwort, antwort
+        wert, toleranz = float(m.group("wert")), float(m.group("toleranz"))
+        breiter = toleranz + 1e-14 * max(toleranz, abs(wert), 1e-14)
+        intervalle.append((wert - breiter, wert + breiter))
+    return intervalle
+
+
+def getippt(wert, dezimalen):
+    """The answer as the question asks to type it: rounded, with a decimal point."""
+    n = int(mp.nint(wert * mp.mpf(10) ** dezimalen))
+    ziffern = str(abs(n)).rjust(dezimalen + 1, "0")
+    text = ziffern[:-dezimalen] + "." + ziffern[-dezimalen:] if dezimalen else ziffern
+    return ("-" if n < 0 else "") + text
+
+
+def gerundet(x, stellen):
+    return mp.nint(x * mp.mpf(10) ** stellen) / mp.mpf(10) ** stellen
+
+
+def wege(i, hat, ast):
+    """The laws that give unknown i (0..5) from the fields in `hat`, as functions of the
+    pupil's values and of the rounding of what lies inside a calculation."""
+    s, j, k = i % 3, (i + 1) % 3, (i + 2) % 3
+    if i < 3:
+        if {j, k, 3 + s} <= hat:
+            def cosinussatz(w, zw):
+                quadrat = zw(w[j] ** 2 + w[k] ** 2 - 2 * w[j] * w[k] * zw(mp.cos(w[3 + s] * GRAD)))
+                return mp.sqrt(quadrat) if quadrat >= 0 else None
+            yield cosinussatz
+        for p in (j, k):
+            if {p, 3 + p, 3 + s} <= hat:
+                yield lambda w, zw, p=p: w[p] * zw(mp.sin(w[3 + s] * GRAD)) / zw(mp.sin(w[3 + p] * GRAD))
+        return
+    if {3 + j, 3 + k} <= hat:
+        yield lambda w, zw: 180 - w[3 + j] - w[3 + k]
+    if {0, 1, 2} <= hat:
+        def winkel_cosinussatz(w, zw):
+            c = zw((w[j] ** 2 + w[k] ** 2 - w[s] ** 2) / (2 * w[j] * w[k]))
+            return mp.acos(c) / GRAD if abs(c) <= 1 else None
+        yield winkel_cosinussatz
+    if ast is not None:
+        for p in (j, k):
+            if {s, p, 3 + p} <= hat:
+                def winkel_sinussatz(w, zw, p=p):
+                    x = zw(w[s] * zw(mp.sin(w[3 + p] * GRAD)) / w[p])
+                    if abs(x) > 1:
+                        return None
+                    spitz = mp.asin(x) / GRAD
+                    return 180 - spitz if ast else spitz
+                yield winkel_sinussatz
+
+
+def routen(gegeben, aeste, dezimalen, zwischen):
+    """Per unknown the values every route gives, before the pupil rounds the answer."""
+    antworten = {}
+
+    def weiter(gehalten, notiert, zw, nimmt_notiertes):
+        hat = set(gehalten)
+        for i in range(6):
+            if i in hat:
+                continue
+            for weg in wege(i, hat, aeste[i]):
+                w = dict(gehalten)
+                if nimmt_notiertes:
+                    w.update(notiert)
+                wert = weg(w, zw)
+                if wert is None:
+                    continue
+                antworten.setdefault(i, []).append(wert)
+                weiter({**gehalten, i: wert}, {**notiert, i: gerundet(wert, dezimalen)},
+                       zw, nimmt_notiertes)
+
+    for rundet, nimmt_notiertes in itertools.product((False, True), repeat=2):
+        zw = (lambda x: gerundet(x, zwischen)) if rundet else (lambda x: x)
+        weiter(dict(gegeben), {}, zw, nimmt_notiertes)
+    return antworten
+
+
+def im_bogenmass(gegeben, dreieck, ziel):
+    """The worked steps' laws on a calculator set to radians: sines and cosines of the
+    degrees taken as radians, arc functions answering in radians."""
+    w, herkunft = dict(gegeben), {i: dreieck[f]["herkunft"] for i, f in enumerate(FELDER)}
+    while ziel not in w:
+        weiter = False
+        for i in (i for i in range(6) if i not in w):
+            s, j, k = i % 3, (i + 1) % 3, (i + 2) % 3
+            h, wert = herkunft[i], None
+            if h.startswith("winkelsumme") and {3 + j, 3 + k} <= w.keys():
+                wert = 180 - w[3 + j] - w[3 + k]
+            elif h == "cosinussatz" and i < 3 and {j, k, 3 + s} <= w.keys():
+                wert = mp.sqrt(w[j] ** 2 + w[k] ** 2 - 2 * w[j] * w[k] * mp.cos(w[3 + s]))
+            elif h == "cosinussatz" and i >= 3 and {0, 1, 2} <= w.keys():
+                c = (w[j] ** 2 + w[k] ** 2 - w[s] ** 2) / (2 * w[j] * w[k])
+                wert = mp.acos(c) if abs(c) <= 1 else mp.nan
+            elif h == "sinussatz":
+                paare = [p for p in (j, k) if {p, 3 + p} <= w.keys()]
+                paare = [p for p in paare if {p, 3 + p} <= gegeben.keys()] or paare[:1]
+                if paare and i < 3 and 3 + s in w:
+                    p = paare[0]
+                    wert = w[p] * mp.sin(w[3 + s]) / mp.sin(w[3 + p])
+                elif paare and i >= 3 and s in w:
+                    p = paare[0]
+                    x = w[s] * mp.sin(w[3 + p]) / w[p]
+                    spitz = mp.asin(x) if abs(x) <= 1 else mp.nan
+                    wert = 180 - spitz if dreieck[FELDER[i]]["wert"] > 90 else spitz
+            if wert is not None:
+                if isinstance(wert, mp.mpc) or mp.isnan(wert):
+                    return None
+                w[i], weiter = wert, True
+        if not weiter:
+            return None
+    return w[ziel]
+
+
+def falsche_antworten(ergebnis, nummer, i, gegeben):
+    dreiecke = ergebnis["dreiecke"]
+    genau = mp.mpf(dreiecke[nummer][FELDER[i]]["wert"])
+    falsch = {"1 % mehr": genau * mp.mpf("1.01"), "1 % weniger": genau * mp.mpf("0.99")}
+    if len(dreiecke) == 2:
+        falsch["andere Lösung"] = mp.mpf(dreiecke[1 - nummer][FELDER[i]]["wert"])
+    elif ergebnis["typ"] == "SSW" and dreiecke[nummer][FELDER[i]]["herkunft"] == "sinussatz" \
+            and genau != 90:
+        falsch["andere Lösung"] = 180 - genau
+    bogen = im_bogenmass(gegeben, dreiecke[nummer], i)
+    if bogen is not None and abs(bogen - genau) > mp.mpf(10) ** -9 * max(1, abs(genau)):
+        falsch["Bogenmaß"] = bogen
+    return falsch
+
+
+def gegeben_genau(zeile):
+    return {i: mp.mpf(t) for i, t in enumerate(zeile.split("\t")) if t}
+
+
+def anweisung(text):
+    """The answer decimals and the least intermediate decimals the question names."""
+    sichtbar = html.unescape(text)
+    d = re.search(r"Runde jedes Ergebnis auf (\d+) Nachkommastelle", sichtbar)
+    z = re.search(r"mindestens (\d+) Nachkommastelle", sichtbar)
+    assert "Tippe Dezimalzahlen mit Punkt" in sichtbar, sichtbar
+    return int(d.group(1)), int(z.group(1))
+
+
+class Routen(unittest.TestCase):
+    def test_jede_route_richtig_jede_typische_falsche_antwort_falsch(self):
+        zaehler = {"routen": 0, "falsch": 0}
+        for dezimalen, seed in itertools.product((1, 3, 10), (5, 11)):
+            with tempfile.TemporaryDirectory() as ordner:
+                ziel = os.path.join(ordner, "q.xml")
+                lauf = subprocess.run([BLATT, "--erzeuge", "25", "--seed", str(seed),
+                                       "--dezimalen", str(dezimalen), "--moodle", ziel],
+                                      capture_output=True, timeout=300)
+                self.assertEqual(lauf.returncode, 0, lauf.stderr)
+                with open(ziel, "rb") as f:
+                    cloze = [q for q in fragen(f.read()) if q.get("type") == "cloze"]
+            zeilen = [gegeben_zeile(q) for q in cloze]
+            for q, zeile, ergebnis in zip(cloze, zeilen, moodle_quiz.rechne(RECHNE, zeilen)):
+                text = q.find("questiontext/text").text
+                d, z = anweisung(text)
+                self.assertGreaterEqual(d, max(dezimalen, 2))
+                self.assertEqual(z, d + 3)
+                gaps, _ = luecken(text)
+                if ergebnis["typ"] == "SSW":
+                    gaps.pop(0)
+                gegeben = gegeben_genau(zeile)
+                for nummer, dreieck in enumerate(ergebnis["dreiecke"]):
+                    aeste = [None] * 3 + [
+                        (dreieck[f]["wert"] > 90) if ergebnis["typ"] == "SSW" and
+                        dreieck[f]["herkunft"] == "sinussatz" else
+                        (False if dreieck[f]["wert"] < 90 else None) for f in FELDER[3:]]
+                    alle = routen(gegeben, aeste, d, z)
+                    for i in (i for i, f in enumerate(FELDER)
+                              if dreieck[f]["herkunft"] != "gegeben"):
+                        intervalle = angenommen(gaps.pop(0))
+                        name = (q.find("name/text").text, FELDER[i], d)
+
+                        def nimmt(getippt_, sprache):
+                            x = moodle_liest(getippt_, *SPRACHEN[sprache])
+                            return any(u <= x <= o for u, o in intervalle)
+
+                        for wert in alle[i]:
+                            for sprache in SPRACHEN:
+                                self.assertTrue(nimmt(getippt(wert, d), sprache),
+                                                (name, getippt(wert, d), intervalle, sprache))
+                            zaehler["routen"] += 1
+                        for art, wert in falsche_antworten(ergebnis, nummer, i, gegeben).items():
+                            for sprache in SPRACHEN:
+                                self.assertFalse(nimmt(getippt(wert, d), sprache),
+                                                 (name, art, getippt(wert, d), intervalle))
+                            zaehler["falsch"] += 1
+                self.assertEqual(gaps, [])
+        print("\n%(routen)d Routenwerte angenommen, %(falsch)d falsche Antworten abgelehnt"
+              % zaehler, file=sys.stderr)
+        self.assertGreater(zaehler["routen"], 5000)
+
+    def test_ein_komma_liest_nur_ein_deutsches_moodle_als_dezimaltrennzeichen(self):
+        # Why the question asks for a point: the same keys, read in each language.
+        self.assertEqual(moodle_liest("7,543", *SPRACHEN["en"]), 7543)
+        self.assertEqual(moodle_liest("7,543", *SPRACHEN["de"]), 7.543)
+        for sprache in SPRACHEN:
+            self.assertEqual(moodle_liest("7.543", *SPRACHEN[sprache]), 7.543)
+            self.assertEqual(moodle_liest("1234.5", *SPRACHEN[sprache]), 1234.5)
+
+
+if __name__ == "__main__":
+    BLATT, RECHNE = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2])
+    unittest.main(argv=sys.argv[:1], verbosity=1)
