@@ -127,6 +127,17 @@ struct Luecken {
     }
 };
 
+bool Endlich(const Loesung& l) {
+    for (const LoesungsDreieck& d : l.Dreiecke) {
+        for (const double w : d.Werte) {
+            if (!std::isfinite(w)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
 // Moodle reads a point as the decimal point in every language; a comma only where the
 // language has it (in English "7,543" is 7543), and "1.234,5" nowhere as meant.
 constexpr const char* PunktAnweisung =
@@ -138,22 +149,11 @@ int AntwortDezimalen(const Loesung& l, const Darstellung& d,
                      const std::optional<double>& toleranz) {
     const auto gewuenscht =
         static_cast<int>(std::lround(-std::log10(2 * HalbeEinheit(d.Format.Maske))));
-    if (toleranz) {
+    if (toleranz || !Endlich(l)) {
         return gewuenscht;
     }
     const int ab = std::max(gewuenscht, MindestDezimalen);
     return routen::TrennscharfeDezimalen(l, ab, ab + 3);
-}
-
-bool Endlich(const Loesung& l) {
-    for (const LoesungsDreieck& d : l.Dreiecke) {
-        for (const double w : d.Werte) {
-            if (!std::isfinite(w)) {
-                return false;
-            }
-        }
-    }
-    return true;
 }
 
 } // namespace
@@ -183,8 +183,8 @@ std::optional<MoodleFrage> BaueFrage(const Eingabe& eingabe, const Darstellung& 
               std::string(SkizzenUnterschrift) + " mit " + a.Gegeben) +
          "</p>\n";
     t += "<p>Berechne die fehlenden Größen. " +
-         ClozeHtml(routen::Rundungsanweisung(routen::RundungFuer(dezimalen))) + " " +
-         ClozeHtml(PunktAnweisung) + "</p>\n";
+         ClozeHtml(routen::Rundungsanweisung(routen::RundungFuer(dezimalen))) + "</p>\n";
+    t += "<p>" + ClozeHtml(PunktAnweisung) + "</p>\n";
     Luecken luecken{l, frage, toleranz, dezimalen};
     if (ssw) {
         const std::string winkel = ClozeHtml(Anzeigebuchstabe(l, l.SSW->SinusWinkel));
