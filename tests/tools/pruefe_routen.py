@@ -69,14 +69,17 @@ def angenommen(luecke):
 
 def getippt(wert, dezimalen):
     """The answer as the question asks to type it: rounded, with a decimal point."""
-    n = int(mp.nint(wert * mp.mpf(10) ** dezimalen))
+    n = int(mp.nint(gerundet(wert, dezimalen) * mp.mpf(10) ** dezimalen))
     ziffern = str(abs(n)).rjust(dezimalen + 1, "0")
     text = ziffern[:-dezimalen] + "." + ziffern[-dezimalen:] if dezimalen else ziffern
     return ("-" if n < 0 else "") + text
 
 
 def gerundet(x, stellen):
-    return mp.nint(x * mp.mpf(10) ** stellen) / mp.mpf(10) ** stellen
+    """Halves up, as on paper; the pupil's numbers are decimals, so exact halves come up
+    (17 · 0.934248 / 16 = 0.9926385) and must not hang on the last binary digit."""
+    skaliert = abs(x) * mp.mpf(10) ** stellen * (1 + mp.mpf(10) ** -30)
+    return mp.sign(x) * mp.floor(skaliert + mp.mpf(1) / 2) / mp.mpf(10) ** stellen
 
 
 def wege(i, hat, ast):

@@ -2,6 +2,7 @@
 #include "routen.h"
 
 #include <cmath>
+#include <limits>
 
 namespace kalotri::routen {
 
@@ -35,7 +36,11 @@ long double RundeAuf(long double x, int dezimalen) {
         return x;
     }
     const long double skala = std::pow(10.0L, static_cast<long double>(dezimalen));
-    const long double skaliert = x * skala;
+    // A pupil's numbers are decimals, so exact halves come up (17 · 0.934248 / 16 =
+    // 0.9926385); in binary they land a few units of the last place either side. Within
+    // that they count as halves and go up, as on paper.
+    const long double skaliert =
+        x * skala * (1 + 8 * std::numeric_limits<long double>::epsilon());
     if (!std::isfinite(skaliert)) {
         return x;
     }
