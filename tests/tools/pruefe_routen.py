@@ -200,7 +200,7 @@ def anweisung(text):
     """The answer decimals and the least intermediate decimals the question names."""
     sichtbar = html.unescape(text)
     d = re.search(r"Runde jedes Ergebnis auf (\d+) Nachkommastelle", sichtbar)
-    z = re.search(r"mindestens (\d+) Nachkommastelle", sichtbar)
+    z = re.search(r"Kosinus rundest du auf (\d+) Nachkommastellen oder gar nicht", sichtbar)
     assert "Tippe Dezimalzahlen mit Punkt" in sichtbar, sichtbar
     return int(d.group(1)), int(z.group(1))
 
@@ -208,7 +208,7 @@ def anweisung(text):
 class Routen(unittest.TestCase):
     def test_jede_route_richtig_jede_typische_falsche_antwort_falsch(self):
         zaehler = {"routen": 0, "falsch": 0}
-        for dezimalen, seed in itertools.product((1, 3, 10), (5, 11)):
+        for dezimalen, seed in [(0, 5), (1, 5), (1, 11), (3, 5), (3, 11), (10, 5), (10, 11)]:
             with tempfile.TemporaryDirectory() as ordner:
                 ziel = os.path.join(ordner, "q.xml")
                 lauf = subprocess.run([BLATT, "--erzeuge", "25", "--seed", str(seed),

@@ -16,8 +16,9 @@
 namespace kalotri::routen {
 
 // What the question tells the pupil: every answer to Ergebnis decimals; a value inside a
-// calculation (a sine, a cosine, a squared side) to at least Zwischen decimals or not at
-// all; an earlier answer re-used as written or as the calculator holds it.
+// calculation (a sine, a cosine, a squared side) to Zwischen decimals or not at all (not
+// "at least": a sine rounded one decimal finer now and then tips an answer outside both);
+// an earlier answer re-used as written or as the calculator holds it.
 struct Rundung {
     int Ergebnis = 3;
     int Zwischen = 6;

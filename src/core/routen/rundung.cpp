@@ -24,8 +24,7 @@ std::string Rundungsanweisung(const Rundung& rundung) {
         rundung.Ergebnis == 0 ? "auf ganze Zahlen" : "auf " + Stellen(rundung.Ergebnis);
     return "Runde jedes Ergebnis " + ergebnis +
            ". Rechne mit deinen gerundeten Ergebnissen oder mit den ungerundeten Werten des "
-           "Taschenrechners weiter; Zwischenwerte wie einen Sinus oder Kosinus rundest du auf "
-           "mindestens " +
+           "Taschenrechners weiter; Zwischenwerte wie einen Sinus oder Kosinus rundest du auf " +
            Stellen(rundung.Zwischen) + " oder gar nicht.";
 }
 
@@ -39,8 +38,7 @@ long double RundeAuf(long double x, int dezimalen) {
     // A pupil's numbers are decimals, so exact halves come up (17 · 0.934248 / 16 =
     // 0.9926385); in binary they land a few units of the last place either side. Within
     // that they count as halves and go up, as on paper.
-    const long double skaliert =
-        x * skala * (1 + 8 * std::numeric_limits<long double>::epsilon());
+    const long double skaliert = x * skala * (1 + 8 * std::numeric_limits<long double>::epsilon());
     if (!std::isfinite(skaliert)) {
         return x;
     }
