@@ -83,36 +83,38 @@ def gerundet(x, stellen):
 
 
 def wege(i, hat, ast):
-    """The laws that give unknown i (0..5) from the fields in `hat`, as functions of the
-    pupil's values and of the rounding of what lies inside a calculation."""
+    """The laws that give unknown i (0..5) from the fields in `hat`: (law, pair, function
+    of the pupil's values, of the rounding inside a calculation and of the calculator's
+    angle unit: GRAD, or 1 in radian mode)."""
     s, j, k = i % 3, (i + 1) % 3, (i + 2) % 3
     if i < 3:
         if {j, k, 3 + s} <= hat:
-            def cosinussatz(w, zw):
-                quadrat = zw(w[j] ** 2 + w[k] ** 2 - 2 * w[j] * w[k] * zw(mp.cos(w[3 + s] * GRAD)))
+            def seite_cosinussatz(w, zw, e):
+                quadrat = zw(w[j] ** 2 + w[k] ** 2 - 2 * w[j] * w[k] * zw(mp.cos(w[3 + s] * e)))
                 return mp.sqrt(quadrat) if quadrat >= 0 else None
-            yield cosinussatz
+            yield "cosinussatz", None, seite_cosinussatz
         for p in (j, k):
             if {p, 3 + p, 3 + s} <= hat:
-                yield lambda w, zw, p=p: w[p] * zw(mp.sin(w[3 + s] * GRAD)) / zw(mp.sin(w[3 + p] * GRAD))
+                yield "sinussatz", p, lambda w, zw, e, p=p: (
+                    w[p] * zw(mp.sin(w[3 + s] * e)) / zw(mp.sin(w[3 + p] * e)))
         return
     if {3 + j, 3 + k} <= hat:
-        yield lambda w, zw: 180 - w[3 + j] - w[3 + k]
+        yield "winkelsumme", None, lambda w, zw, e: 180 - w[3 + j] - w[3 + k]
     if {0, 1, 2} <= hat:
-        def winkel_cosinussatz(w, zw):
+        def winkel_cosinussatz(w, zw, e):
             c = zw((w[j] ** 2 + w[k] ** 2 - w[s] ** 2) / (2 * w[j] * w[k]))
-            return mp.acos(c) / GRAD if abs(c) <= 1 else None
-        yield winkel_cosinussatz
+            return mp.acos(c) / e if abs(c) <= 1 else None
+        yield "cosinussatz", None, winkel_cosinussatz
     if ast is not None:
         for p in (j, k):
             if {s, p, 3 + p} <= hat:
-                def winkel_sinussatz(w, zw, p=p):
-                    x = zw(w[s] * zw(mp.sin(w[3 + p] * GRAD)) / w[p])
+                def winkel_sinussatz(w, zw, e, p=p):
+                    x = zw(w[s] * zw(mp.sin(w[3 + p] * e)) / w[p])
                     if abs(x) > 1:
                         return None
-                    spitz = mp.asin(x) / GRAD
-                    return 180 - spitz if ast else spitz
-                yield winkel_sinussatz
+                    # 180 − sin⁻¹(…) as keyed in, whatever the angle unit.
+                    return 180 - mp.asin(x) / e if ast else mp.asin(x) / e
+                yield "sinussatz", p, winkel_sinussatz
 
 
 def routen(gegeben, aeste, dezimalen, zwischen):
@@ -124,11 +126,11 @@ def routen(gegeben, aeste, dezimalen, zwischen):
         for i in range(6):
             if i in hat:
                 continue
-            for weg in wege(i, hat, aeste[i]):
+            for _, _, weg in wege(i, hat, aeste[i]):
                 w = dict(gehalten)
                 if nimmt_notiertes:
                     w.update(notiert)
-                wert = weg(w, zw)
+                wert = weg(w, zw, GRAD)
                 if wert is None:
                     continue
                 antworten.setdefault(i, []).append(wert)
@@ -142,37 +144,21 @@ def routen(gegeben, aeste, dezimalen, zwischen):
 
 
 def im_bogenmass(gegeben, dreieck, ziel):
-    """The worked steps' laws on a calculator set to radians: sines and cosines of the
-    degrees taken as radians, arc functions answering in radians."""
-    w, herkunft = dict(gegeben), {i: dreieck[f]["herkunft"] for i, f in enumerate(FELDER)}
+    """The worked steps' laws (the law of sines through a given pair where there is one)
+    on a calculator set to radians, each result taken on as that calculator gave it."""
+    w = dict(gegeben)
     while ziel not in w:
-        weiter = False
         for i in (i for i in range(6) if i not in w):
-            s, j, k = i % 3, (i + 1) % 3, (i + 2) % 3
-            h, wert = herkunft[i], None
-            if h.startswith("winkelsumme") and {3 + j, 3 + k} <= w.keys():
-                wert = 180 - w[3 + j] - w[3 + k]
-            elif h == "cosinussatz" and i < 3 and {j, k, 3 + s} <= w.keys():
-                wert = mp.sqrt(w[j] ** 2 + w[k] ** 2 - 2 * w[j] * w[k] * mp.cos(w[3 + s]))
-            elif h == "cosinussatz" and i >= 3 and {0, 1, 2} <= w.keys():
-                c = (w[j] ** 2 + w[k] ** 2 - w[s] ** 2) / (2 * w[j] * w[k])
-                wert = mp.acos(c) if abs(c) <= 1 else mp.nan
-            elif h == "sinussatz":
-                paare = [p for p in (j, k) if {p, 3 + p} <= w.keys()]
-                paare = [p for p in paare if {p, 3 + p} <= gegeben.keys()] or paare[:1]
-                if paare and i < 3 and 3 + s in w:
-                    p = paare[0]
-                    wert = w[p] * mp.sin(w[3 + s]) / mp.sin(w[3 + p])
-                elif paare and i >= 3 and s in w:
-                    p = paare[0]
-                    x = w[s] * mp.sin(w[3 + p]) / w[p]
-                    spitz = mp.asin(x) if abs(x) <= 1 else mp.nan
-                    wert = 180 - spitz if dreieck[FELDER[i]]["wert"] > 90 else spitz
-            if wert is not None:
-                if isinstance(wert, mp.mpc) or mp.isnan(wert):
+            herkunft, wert = dreieck[FELDER[i]]["herkunft"], dreieck[FELDER[i]]["wert"]
+            passend = [(p, weg) for gesetz, p, weg in wege(i, set(w), wert > 90)
+                       if herkunft.startswith(gesetz)]
+            passend.sort(key=lambda pw: pw[0] is None or not {pw[0], 3 + pw[0]} <= gegeben.keys())
+            if passend:
+                w[i] = passend[0][1](w, lambda x: x, 1)
+                if w[i] is None:
                     return None
-                w[i], weiter = wert, True
-        if not weiter:
+                break
+        else:
             return None
     return w[ziel]
 
