@@ -76,7 +76,8 @@ std::vector<FalscheAntwort> FalscheAntworten(const Loesung& loesung, std::size_t
             falsche.push_back({art, RundeAuf(wert, rundung.Ergebnis), false});
         }
     };
-    if (loesung.Dreiecke.size() == 2) {
+    // A flat candidate (two equal sides) is no triangle; its numbers are no solution.
+    if (loesung.Dreiecke.size() == 2 && !loesung.Dreiecke[1 - dreieck].Flach) {
         dazu(Fehlerart::AndereLoesung, loesung.Dreiecke[1 - dreieck].Werte[feld]);
     } else if (loesung.SSW && static_cast<std::size_t>(loesung.SSW->SinusWinkel) == feld &&
                genau != 90) {

@@ -191,7 +191,9 @@ int TrennscharfeDezimalen(const Loesung& loesung, int ab, int bis) {
     for (int d = ab; d < bis; ++d) {
         bool alle = true;
         for (std::size_t i = 0; i < loesung.Dreiecke.size() && alle; ++i) {
-            alle = Trennscharf(Spielraeume(loesung, i, RundungFuer(d)));
+            // A flat figure is asked for nowhere.
+            alle =
+                loesung.Dreiecke[i].Flach || Trennscharf(Spielraeume(loesung, i, RundungFuer(d)));
         }
         if (alle) {
             return d;
