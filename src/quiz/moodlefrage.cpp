@@ -169,6 +169,7 @@ std::optional<MoodleFrage> BaueFrage(const GeloesteAufgabe& aufgabe, const Darst
     }
     MoodleFrage f;
     f.Name = name;
+    f.Dezimalen = dezimalen;
     const QImage skizze = SkizzenBild(a.Skizze, PixelProMm);
     f.FrageBilder.push_back({datei + "-skizze.png", KompaktesPng(skizze)});
 

@@ -26,6 +26,7 @@ struct MoodleFrage {
     std::string Rueckmeldung; // general feedback: the worked steps and the figure to scale
     std::vector<Bilddatei> RueckmeldungsBilder;
     int Luecken = 0;
+    int Dezimalen = 0; // of the answers asked for
 };
 
 // Answers in the quiz have at least so many decimals, whatever the sheet's count.

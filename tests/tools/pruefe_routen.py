@@ -201,6 +201,9 @@ class Routen(unittest.TestCase):
                                        "--dezimalen", str(dezimalen), "--moodle", ziel],
                                       capture_output=True, timeout=300)
                 self.assertEqual(lauf.returncode, 0, lauf.stderr)
+                # The teacher hears that the quiz asks for more decimals than the sheet.
+                self.assertEqual(b"mehr Nachkommastellen als --dezimalen" in lauf.stderr,
+                                 dezimalen < 2, lauf.stderr)
                 with open(ziel, "rb") as f:
                     cloze = [q for q in fragen(f.read()) if q.get("type") == "cloze"]
             zeilen = [gegeben_zeile(q) for q in cloze]
