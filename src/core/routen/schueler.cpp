@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "schueler.h"
 
+#include "zahlform.h"
+
 #include <cmath>
+#include <cstdint>
 #include <numbers>
+#include <string>
 
 namespace kalotri::routen::intern {
 
@@ -39,6 +43,47 @@ L Taschenrechner::ArcSin(L x) const {
 L Taschenrechner::ArcCos(L x) const {
     const L bogen = std::acos(x);
     return gewohnheit_.Bogenmass ? bogen : bogen / Grad;
+}
+
+L AlsGetippt(double x) {
+    const std::string text = RundreiseForm(x);
+    // Digits and a decimal exponent; anything else (an exponent past what a long double
+    // scales exactly) keeps the double.
+    std::uint64_t ziffern = 0;
+    int exponent = 0;
+    int stellen = 0;
+    bool nachKomma = false;
+    std::size_t i = text[0] == '-' ? 1 : 0;
+    for (; i < text.size() && text[i] != 'e'; ++i) {
+        if (text[i] == '.') {
+            nachKomma = true;
+        } else if (++stellen > 19) {
+            return x;
+        } else {
+            ziffern = ziffern * 10 + static_cast<std::uint64_t>(text[i] - '0');
+            exponent -= nachKomma ? 1 : 0;
+        }
+    }
+    if (i < text.size()) {
+        exponent += std::stoi(text.substr(i + 1));
+    }
+    if (exponent < -27 || exponent > 27) {
+        return x;
+    }
+    const L skala = std::pow(10.0L, static_cast<L>(exponent < 0 ? -exponent : exponent));
+    const L wert = exponent < 0 ? static_cast<L>(ziffern) / skala : static_cast<L>(ziffern) * skala;
+    return text[0] == '-' ? -wert : wert;
+}
+
+Stand Anfang(const LoesungsDreieck& d) {
+    Stand stand;
+    for (std::size_t f = 0; f < 6; ++f) {
+        stand.Gegeben[f] = d.Wege[f] == Herkunft::Gegeben;
+        stand.Bekannt[f] = stand.Gegeben[f];
+        stand.Gehalten[f] = stand.Gegeben[f] ? AlsGetippt(d.Werte[f]) : 0;
+        stand.Notiert[f] = stand.Gehalten[f];
+    }
+    return stand;
 }
 
 std::optional<L> Taschenrechner::Rechne(const Stand& stand, const Schritt& schritt) const {

@@ -28,6 +28,14 @@ struct Stand {
     std::array<L, 6> Notiert{};
 };
 
+// The given values of a triangle as the pupil starts with them.
+Stand Anfang(const LoesungsDreieck& d);
+
+// A given value as typed: the double's shortest decimal form read into a long double, so
+// that the pupil's 9.1 is not 9.0999999999999996447, which can tip a sine rounded to six
+// decimals the other way.
+L AlsGetippt(double x);
+
 enum class Gesetz { Sinussatz, Cosinussatz, Winkelsumme };
 
 // One way to an unknown: the law, and for the law of sines the known side with its
