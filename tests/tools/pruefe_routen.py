@@ -208,6 +208,9 @@ class Routen(unittest.TestCase):
                     cloze = [q for q in fragen(f.read()) if q.get("type") == "cloze"]
             zeilen = [gegeben_zeile(q) for q in cloze]
             for q, zeile, ergebnis in zip(cloze, zeilen, moodle_quiz.rechne(RECHNE, zeilen)):
+                # A flat SSW candidate is no triangle: the quiz asks nothing about it.
+                ergebnis = dict(ergebnis, dreiecke=[
+                    d for d in ergebnis["dreiecke"] if not d.get("flach")])
                 text = q.find("questiontext/text").text
                 d, z = anweisung(text)
                 self.assertGreaterEqual(d, max(dezimalen, 2))

@@ -77,7 +77,7 @@ std::vector<FalscheAntwort> FalscheAntworten(const Loesung& loesung, std::size_t
         }
     };
     // A flat candidate (two equal sides) is no triangle; its numbers are no solution.
-    if (loesung.Dreiecke.size() == 2 && !loesung.Dreiecke[1 - dreieck].Flach) {
+    if (loesung.Dreiecke.size() == 2 && loesung.Dreiecke[1 - dreieck].Zaehlt) {
         dazu(Fehlerart::AndereLoesung, loesung.Dreiecke[1 - dreieck].Werte[feld]);
     } else if (loesung.SSW && static_cast<std::size_t>(loesung.SSW->SinusWinkel) == feld &&
                genau != 90) {

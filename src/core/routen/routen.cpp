@@ -142,9 +142,9 @@ int TrennscharfeDezimalen(const Loesung& loesung, int ab, int bis) {
     for (int d = ab; d < bis; ++d) {
         bool alle = true;
         for (std::size_t i = 0; i < loesung.Dreiecke.size() && alle; ++i) {
-            // A flat figure is asked for nowhere.
+            // A candidate that is no triangle (flat) is asked for nowhere.
             alle =
-                loesung.Dreiecke[i].Flach || Trennscharf(Spielraeume(loesung, i, RundungFuer(d)));
+                !loesung.Dreiecke[i].Zaehlt || Trennscharf(Spielraeume(loesung, i, RundungFuer(d)));
         }
         if (alle) {
             return d;

@@ -70,7 +70,7 @@ std::vector<Spielraum> Spielraeume(const Loesung& loesung, std::size_t dreieck,
 bool Trennscharf(const std::vector<Spielraum>& spielraeume);
 
 // The fewest answer decimals, from `ab` up to `bis`, at which every wrong answer of every
-// triangle (flat ones aside) is rejected; `bis` when there are none so few.
+// triangle that counts (LoesungsDreieck::Zaehlt) is rejected; `bis` when there are none so few.
 int TrennscharfeDezimalen(const Loesung& loesung, int ab, int bis);
 
 } // namespace kalotri::routen
