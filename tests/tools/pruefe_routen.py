@@ -8,10 +8,10 @@ off) get none.
 The routes are enumerated here anew, in 40-digit arithmetic from the givens as the
 question prints them: every order in which the unknowns can be found, the law of sines or
 of cosines wherever it applies, the last angle also by the angle sum; earlier answers
-re-used as written or as the calculator holds them; sines, cosines and squares rounded to
-the decimals the question names, or not at all. The typed answer goes through a port of
-Moodle's answer processor for each language and must fall inside one of the gap's
-intervals as Moodle widens them.
+re-used as written, with one decimal more, or as the calculator holds them; sines,
+cosines and squares rounded to the decimals the question names, or not at all. The typed
+answer goes through a port of Moodle's answer processor for each language and must fall
+inside one of the gap's intervals as Moodle widens them.
 """
 
 import itertools
@@ -121,25 +121,27 @@ def routen(gegeben, aeste, dezimalen, zwischen):
     """Per unknown the values every route gives, before the pupil rounds the answer."""
     antworten = {}
 
-    def weiter(gehalten, notiert, zw, nimmt_notiertes):
+    def weiter(gehalten, notiert, zw, mehr):
         hat = set(gehalten)
         for i in range(6):
             if i in hat:
                 continue
             for _, _, weg in wege(i, hat, aeste[i]):
                 w = dict(gehalten)
-                if nimmt_notiertes:
+                if mehr is not None:
                     w.update(notiert)
                 wert = weg(w, zw, GRAD)
                 if wert is None:
                     continue
                 antworten.setdefault(i, []).append(wert)
-                weiter({**gehalten, i: wert}, {**notiert, i: gerundet(wert, dezimalen)},
-                       zw, nimmt_notiertes)
+                notiz = wert if mehr is None else gerundet(wert, dezimalen + mehr)
+                weiter({**gehalten, i: wert}, {**notiert, i: notiz}, zw, mehr)
 
-    for rundet, nimmt_notiertes in itertools.product((False, True), repeat=2):
+    # Earlier answers as the calculator holds them, as written, or written with one
+    # decimal more (as the worked steps carry them).
+    for rundet, mehr in itertools.product((False, True), (None, 0, 1)):
         zw = (lambda x: gerundet(x, zwischen)) if rundet else (lambda x: x)
-        weiter(dict(gegeben), {}, zw, nimmt_notiertes)
+        weiter(dict(gegeben), {}, zw, mehr)
     return antworten
 
 

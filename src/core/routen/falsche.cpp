@@ -38,7 +38,7 @@ std::optional<Schritt> SchrittWie(const Berechnung& b, const Stand& stand, bool 
 // The unknown as a pupil with the calculator in radian mode finds it, following the
 // worked steps; nothing where the calculator reports an error on the way.
 std::optional<L> ImBogenmass(const LoesungsDreieck& d, std::size_t feld, const Rundung& r) {
-    const Taschenrechner bogen(r, Gewohnheit{false, false, true});
+    const Taschenrechner bogen(r, Gewohnheit{false, -1, true});
     Stand stand = Anfang(d);
     for (const Berechnung& b : d.Schritte) {
         const auto f = static_cast<std::size_t>(b.Groesse);

@@ -84,8 +84,8 @@ void Folge(const Taschenrechner& rechner, const Stand& stand, const Aeste& aeste
             Stand weiter = stand;
             weiter.Bekannt[f] = true;
             weiter.Gehalten[f] = *wert;
-            weiter.Notiert[f] = RundeAuf(*wert, rechner.Rundungen().Ergebnis);
-            huelle.Nimm(f, weiter.Notiert[f]);
+            weiter.Notiert[f] = rechner.Notiere(*wert);
+            huelle.Nimm(f, RundeAuf(*wert, rechner.Rundungen().Ergebnis));
             Folge(rechner, weiter, aeste, huelle);
         }
     }
@@ -103,8 +103,8 @@ std::vector<Spielraum> Spielraeume(const Loesung& loesung, std::size_t dreieck,
     const Aeste aeste = AesteVon(loesung, d);
     Huelle huelle;
     for (const bool zwischen : {false, true}) {
-        for (const bool notiert : {false, true}) {
-            const Taschenrechner rechner(rundung, Gewohnheit{zwischen, notiert, false});
+        for (const int weiterstellen : {-1, 0, 1}) {
+            const Taschenrechner rechner(rundung, Gewohnheit{zwischen, weiterstellen, false});
             Folge(rechner, intern::Anfang(d), aeste, huelle);
         }
     }

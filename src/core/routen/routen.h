@@ -18,7 +18,8 @@ namespace kalotri::routen {
 // What the question tells the pupil: every answer to Ergebnis decimals; a value inside a
 // calculation (a sine, a cosine, a squared side) to Zwischen decimals or not at all (not
 // "at least": a sine rounded one decimal finer now and then tips an answer outside both);
-// an earlier answer re-used as written or as the calculator holds it.
+// an earlier answer re-used as written, with one decimal more (as the worked steps carry
+// it) or as the calculator holds it.
 struct Rundung {
     int Ergebnis = 3;
     int Zwischen = 6;

@@ -23,8 +23,9 @@ std::string Rundungsanweisung(const Rundung& rundung) {
     const std::string ergebnis =
         rundung.Ergebnis == 0 ? "auf ganze Zahlen" : "auf " + Stellen(rundung.Ergebnis);
     return "Runde jedes Ergebnis " + ergebnis +
-           ". Rechne mit deinen gerundeten Ergebnissen oder mit den ungerundeten Werten des "
-           "Taschenrechners weiter; Zwischenwerte wie einen Sinus oder Kosinus rundest du auf " +
+           ". Rechne mit deinen gerundeten Ergebnissen (gern mit einer Stelle mehr) oder mit den "
+           "ungerundeten Werten des Taschenrechners weiter; Zwischenwerte wie einen Sinus oder "
+           "Kosinus rundest du auf " +
            Stellen(rundung.Zwischen) + " oder gar nicht.";
 }
 
@@ -36,9 +37,12 @@ long double RundeAuf(long double x, int dezimalen) {
     }
     const long double skala = std::pow(10.0L, static_cast<long double>(dezimalen));
     // A pupil's numbers are decimals, so exact halves come up (17 · 0.934248 / 16 =
-    // 0.9926385); in binary they land a few units of the last place either side. Within
+    // 0.9926385; 180 − 31.788 − 137.367 = 10.845); in binary they land a few units of the
+    // last place either side, of the number or of the angles it was taken from. Within
     // that they count as halves and go up, as on paper.
-    const long double skaliert = x * skala * (1 + 8 * std::numeric_limits<long double>::epsilon());
+    const long double naehe =
+        std::numeric_limits<long double>::epsilon() * (8 * std::abs(x) + 64 * 180);
+    const long double skaliert = (x + std::copysign(naehe, x)) * skala;
     if (!std::isfinite(skaliert)) {
         return x;
     }

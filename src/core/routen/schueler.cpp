@@ -17,8 +17,8 @@ constexpr L Grad = std::numbers::pi_v<L> / 180;
 } // namespace
 
 L Taschenrechner::Wert(const Stand& stand, std::size_t feld) const {
-    return gewohnheit_.NimmtNotiertes && !stand.Gegeben[feld] ? stand.Notiert[feld]
-                                                              : stand.Gehalten[feld];
+    return gewohnheit_.Weiterstellen >= 0 && !stand.Gegeben[feld] ? stand.Notiert[feld]
+                                                                  : stand.Gehalten[feld];
 }
 
 L Taschenrechner::Zwischen(L x) const {

@@ -15,8 +15,10 @@ using L = long double;
 
 struct Gewohnheit {
     bool RundetZwischen = false; // sines, cosines and squares rounded to Zwischen decimals
-    bool NimmtNotiertes = false; // earlier answers re-used as written, not as held
-    bool Bogenmass = false;      // the calculator set to radians: the typical slip
+    // Earlier answers re-used as the calculator holds them (-1), or as written down with so
+    // many decimals beyond the answer's: 0, or 1 as the worked steps carry them.
+    int Weiterstellen = -1;
+    bool Bogenmass = false; // the calculator set to radians: the typical slip
 };
 
 // What the pupil has: the given values, and each answer found so far as the calculator
@@ -57,6 +59,13 @@ class Taschenrechner {
     std::optional<L> Rechne(const Stand& stand, const Schritt& schritt) const;
 
     const Rundung& Rundungen() const { return rundung_; }
+
+    // An answer as the pupil writes it down to go on with.
+    L Notiere(L wert) const {
+        return gewohnheit_.Weiterstellen < 0
+                   ? wert
+                   : RundeAuf(wert, rundung_.Ergebnis + gewohnheit_.Weiterstellen);
+    }
 
   private:
     L Wert(const Stand& stand, std::size_t feld) const;
