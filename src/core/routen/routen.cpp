@@ -85,7 +85,7 @@ void Folge(const Taschenrechner& rechner, const Stand& stand, const Aeste& aeste
             weiter.Bekannt[f] = true;
             weiter.Gehalten[f] = *wert;
             weiter.Notiert[f] = rechner.Notiere(*wert);
-            huelle.Nimm(f, RundeAuf(*wert, rechner.Rundungen().Ergebnis));
+            huelle.Nimm(f, RundeAuf(*wert, rechner.Rundungen().Ergebnis, intern::Massstab));
             Folge(rechner, weiter, aeste, huelle);
         }
     }
@@ -116,7 +116,10 @@ std::vector<Spielraum> Spielraeume(const Loesung& loesung, std::size_t dreieck,
         Spielraum s;
         s.Groesse = static_cast<Feld>(f);
         s.Genau = d.Werte[f];
-        s.Gerundet = RundeAuf(s.Genau, rundung.Ergebnis);
+        // The calculation's value is a double: its halves are missed by a double's units.
+        s.Gerundet = RundeAuf(s.Genau, rundung.Ergebnis,
+                              intern::Massstab * std::numeric_limits<double>::epsilon() /
+                                  std::numeric_limits<L>::epsilon());
         // The calculation's own value is the route of a pupil who never rounds.
         huelle.Nimm(f, s.Gerundet);
         s.Unten = huelle.Min[f] - halbeEinheit;

@@ -32,8 +32,10 @@ Rundung RundungFuer(int dezimalen);
 // The instruction as the pupil reads it: German plain text, no markup.
 std::string Rundungsanweisung(const Rundung& rundung);
 
-// x rounded to `dezimalen` decimals, halves away from zero.
-long double RundeAuf(long double x, int dezimalen);
+// x rounded to `dezimalen` decimals, halves away from zero, also halves that binary
+// arithmetic missed by a few units of the last place of x or of `massstab`, the size of
+// the numbers x came from (180 for an angle found by the angle sum).
+long double RundeAuf(long double x, int dezimalen, long double massstab = 0);
 
 enum class Fehlerart {
     AndereLoesung,  // SSW: the other triangle's value, or 180° minus the sine angle

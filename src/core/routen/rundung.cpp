@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "routen.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -29,7 +30,7 @@ std::string Rundungsanweisung(const Rundung& rundung) {
            Stellen(rundung.Zwischen) + " oder gar nicht.";
 }
 
-long double RundeAuf(long double x, int dezimalen) {
+long double RundeAuf(long double x, int dezimalen, long double massstab) {
     // Past what a long double holds the scaled value is a whole number already; so far
     // the scale itself must not overflow.
     if (dezimalen > 4000 || !std::isfinite(x)) {
@@ -37,11 +38,11 @@ long double RundeAuf(long double x, int dezimalen) {
     }
     const long double skala = std::pow(10.0L, static_cast<long double>(dezimalen));
     // A pupil's numbers are decimals, so exact halves come up (17 · 0.934248 / 16 =
-    // 0.9926385; 180 − 31.788 − 137.367 = 10.845); in binary they land a few units of the
-    // last place either side, of the number or of the angles it was taken from. Within
-    // that they count as halves and go up, as on paper.
+    // 0.9926385; 180 − 31.788 − 137.367 = 10.845), and in binary they land a few units of
+    // the last place either side. Within that they count as halves and go up, as on paper;
+    // no wider, or a sine rounded to 13 decimals would go up where it should not.
     const long double naehe =
-        std::numeric_limits<long double>::epsilon() * (8 * std::abs(x) + 64 * 180);
+        8 * std::numeric_limits<long double>::epsilon() * std::max(std::abs(x), massstab);
     const long double skaliert = (x + std::copysign(naehe, x)) * skala;
     if (!std::isfinite(skaliert)) {
         return x;

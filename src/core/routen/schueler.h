@@ -49,6 +49,10 @@ struct Schritt {
     bool Stumpf = false; // an angle by the law of sines: 180° minus the arc sine
 };
 
+// Answers come from sums and differences of angles up to 180°: their halves are missed by
+// a few units of the last place of 180.
+inline constexpr L Massstab = 180;
+
 class Taschenrechner {
   public:
     Taschenrechner(const Rundung& rundung, const Gewohnheit& gewohnheit)
@@ -64,7 +68,7 @@ class Taschenrechner {
     L Notiere(L wert) const {
         return gewohnheit_.Weiterstellen < 0
                    ? wert
-                   : RundeAuf(wert, rundung_.Ergebnis + gewohnheit_.Weiterstellen);
+                   : RundeAuf(wert, rundung_.Ergebnis + gewohnheit_.Weiterstellen, Massstab);
     }
 
   private:
