@@ -29,13 +29,21 @@ struct MoodleFrage {
     std::string Rueckmeldung; // general feedback: the worked steps and the figure to scale
     std::vector<Bilddatei> RueckmeldungsBilder;
     int Luecken = 0;
+    int Dezimalen = 0; // of the answers asked for
 };
+
+// Moodle reads a point as the decimal point in every language; a comma only where the
+// language has it (in English "7,543" is 7543), and "1.234,5" nowhere as meant.
+inline constexpr const char* PunktAnweisung =
+    "Tippe Dezimalzahlen mit Punkt und ohne Tausendertrennzeichen, etwa 1234.5.";
+
+// Answers in the quiz have at least so many decimals, whatever the sheet's count.
+inline constexpr int MindestDezimalen = 2;
 
 // The pieces a question is made of, for the kinds of question built elsewhere.
 // Pixels per millimetre of the pictures: sharp on a school board's projector, small
 // enough for a quiz of a hundred questions.
 inline constexpr double PixelProMm = 5;
-QByteArray Png(const QImage& bild);
 // The solution's figures as one picture, or none where they would say nothing.
 std::optional<QImage> FigurBild(const BlattAufgabe& a);
 // <img> of a picture travelling in the quiz file.

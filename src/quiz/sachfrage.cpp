@@ -2,8 +2,10 @@
 #include "sachfrage.h"
 
 #include "cloze.h"
+#include "kompaktpng.h"
 #include "sachmaler.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace kalotri::blatt {
@@ -38,7 +40,7 @@ MoodleFrage BaueSachfrage(const Sachaufgabe& s, const GeloesteAufgabe& aufgabe,
     MoodleFrage f;
     f.Name = name + " – " + s.Titel;
     const QImage skizze = SachskizzenBild(s.Skizze, PixelProMm);
-    f.FrageBilder.push_back({datei + "-skizze.png", Png(skizze)});
+    f.FrageBilder.push_back({datei + "-skizze.png", KompaktesPng(skizze)});
 
     std::string& t = f.Fragetext;
     t += "<p>" + ClozeHtml(s.Text) + "</p>\n";
@@ -53,7 +55,7 @@ MoodleFrage BaueSachfrage(const Sachaufgabe& s, const GeloesteAufgabe& aufgabe,
         // Two answers to one question: the two points the sketch names.
         t += ClozeHtml(" Trage zuerst die kürzere Strecke ein.");
     }
-    t += ClozeHtml(" Schreibe Dezimalzahlen mit Komma, etwa 12,5.") + "</p>\n<p>";
+    t += ClozeHtml(std::string(" ") + PunktAnweisung) + "</p>\n<p>";
     std::vector<std::string> luecken;
     for (const Gesucht& g : s.Gesuchte) {
         const std::string einheit = g.Einheit == "°" ? g.Einheit : " " + g.Einheit;
@@ -63,6 +65,7 @@ MoodleFrage BaueSachfrage(const Sachaufgabe& s, const GeloesteAufgabe& aufgabe,
                                            g.Name + " stimmt nicht – rechne nach.") +
                           ClozeHtml(einheit));
         ++f.Luecken;
+        f.Dezimalen = std::max(f.Dezimalen, g.Dezimalen);
     }
     t += Verbunden(luecken, "<br>\n") + "</p>\n";
 
@@ -71,7 +74,7 @@ MoodleFrage BaueSachfrage(const Sachaufgabe& s, const GeloesteAufgabe& aufgabe,
     f.Rueckmeldung = RechenwegHtml(weg);
     const BlattAufgabe a = Bearbeite(aufgabe, darstellung);
     if (const std::optional<QImage> figur = a.Figuren.empty() ? std::nullopt : FigurBild(a)) {
-        f.RueckmeldungsBilder.push_back({datei + "-figur.png", Png(*figur)});
+        f.RueckmeldungsBilder.push_back({datei + "-figur.png", KompaktesPng(*figur)});
         f.Rueckmeldung +=
             "<p>" +
             Bild(f.RueckmeldungsBilder.back().Name, *figur,
