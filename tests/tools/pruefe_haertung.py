@@ -153,6 +153,16 @@ class Eingabe(unittest.TestCase):
                 self.assertEqual(trotzdem.returncode, erwartet)
                 self.assertEqual(os.path.exists(f"{ort}/t.pdf"), erwartet < FALSCHE_OPTION)
 
+    def test_zu_langer_buchstabe_in_beiden_werkzeugen_gleich(self):
+        zeile = b"3\t4\t5\t\t\t\ta\tb\tc\ta\t" + b"x" * 161 + b"\tg\n"
+        grund = "Feld 11 (Buchstabe von β) ist länger als 160 Bytes"
+        with tempfile.TemporaryDirectory() as ort:
+            blatt = starte(BLATT, "-o", f"{ort}/b.pdf", eingabe=zeile).stderr.decode()
+        rechne = starte(RECHNE, eingabe=zeile)
+        self.assertEqual(rechne.returncode, FALSCHE_ZEILE)
+        self.assertEqual(rechne.stderr.decode(), f"kalotri-rechne: Zeile 1: {grund}\n")
+        self.assertIn(f'": {grund}\n', blatt)
+
     def test_rechne_liest_dateien_nacheinander(self):
         with tempfile.TemporaryDirectory() as ort:
             for name, inhalt in (("a", AUFGABE), ("b", b"\xef\xbb\xbf5\t7\t\t40\r\n")):
@@ -223,12 +233,42 @@ class Optionen(unittest.TestCase):
                     self.assertEqual(lauf.returncode, FALSCHE_OPTION if zeichen in abgelehnt else 0,
                                      lauf.stderr.decode())
 
-    def test_dezimalen_ab_null(self):
+    def test_dezimalen_von_null_bis_zur_laengsten_maske(self):
+        # From 223 on every exercise failed with "Format-String zu lang" (and --trotzdem
+        # --moodle wrote an empty quiz): the option's fault, so the option is refused.
         for text, erwartet in (("-1", FALSCHE_OPTION), ("-2", FALSCHE_OPTION),
-                               ("-$1", FALSCHE_OPTION), ("-0", 0), ("0", 0)):
+                               ("-$1", FALSCHE_OPTION), ("-0", 0), ("0", 0), ("222", 0),
+                               ("$DE", 0), ("223", FALSCHE_OPTION), ("$7FFFFFFF", FALSCHE_OPTION)):
             with self.subTest(text=text):
                 self.assertEqual(starte(RECHNE, "--dezimalen", text).returncode, erwartet)
-                self.assertEqual(starte(BLATT, "-o", "-", "--dezimalen", text).returncode, erwartet)
+                lauf = starte(BLATT, "-o", "-", "--dezimalen", text, "--trotzdem", "--moodle", "-")
+                self.assertEqual(lauf.returncode, erwartet, lauf.stderr)
+                if erwartet:
+                    self.assertEqual(lauf.stdout, b"")
+                    self.assertIn(b"zeigt h\xc3\xb6chstens 222 Dezimalen" if text[0] != "-" else
+                                  b"0 oder mehr", lauf.stderr)
+
+    def test_toleranz_endlich_und_nicht_unter_der_rundung(self):
+        # 1.79e308 looped for ever; below half the last shown decimal a correctly rounded
+        # answer was marked wrong.
+        with tempfile.TemporaryDirectory() as ort:
+            quiz = os.path.join(ort, "q.xml")
+            for toleranz, dezimalen, erwartet in (
+                    ("1.79e308", "3", FALSCHE_OPTION), ("1e16", "3", FALSCHE_OPTION),
+                    ("inf", "3", FALSCHE_OPTION), ("nan", "3", FALSCHE_OPTION),
+                    ("-0.01", "3", FALSCHE_OPTION), ("0.0001", "3", FALSCHE_OPTION),
+                    ("0.0004999", "3", FALSCHE_OPTION), ("0.4", "0", FALSCHE_OPTION),
+                    ("0.0005", "3", 0), ("0.5", "0", 0), ("1e15", "3", 0), ("5e-11", "10", 0)):
+                with self.subTest(toleranz=toleranz, dezimalen=dezimalen):
+                    lauf = subprocess.run([BLATT, "--moodle", quiz, "--toleranz", toleranz,
+                                           "--dezimalen", dezimalen], input=AUFGABE,
+                                          capture_output=True, timeout=60)
+                    self.assertEqual(lauf.returncode, erwartet, lauf.stderr)
+                    self.assertEqual(os.path.exists(quiz), erwartet == 0)
+                    if erwartet:
+                        self.assertRegex(lauf.stderr.decode(), r"\Akalotri-blatt: --toleranz ")
+                    else:
+                        os.remove(quiz)
 
 
 class Handbuch(unittest.TestCase):

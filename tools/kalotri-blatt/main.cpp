@@ -14,6 +14,7 @@
 #include "erzeuge.h"
 #include "kalotri_version.h"
 #include "kommandozeile.h"
+#include "loesung.h"
 #include "rundformat.h"
 #include "sichtbar.h"
 
@@ -92,6 +93,15 @@ blatt::Blattkopf Kopf(const blatt::Optionen& o) {
 // long line is enough to find it), and why.
 void MeldeProblem(const blatt::Aufgabenliste& liste, const blatt::Quellzeile& zeile,
                   const std::string& grund) {
+    // A message about one box (a typo, a zero) names that box and its text alone.
+    const Aufgabenzeile aufgabe = blatt::Zerlege(zeile);
+    if (const auto* eingabe = std::get_if<Eingabe>(&aufgabe)) {
+        if (const auto feld = Berechne(*eingabe).Ausgang.Fokus) {
+            Melde("kalotri-blatt", blatt::Fundstelle(liste, zeile) + ", " +
+                                       FeldMitText(*eingabe, *feld) + ": " + grund);
+            return;
+        }
+    }
     constexpr std::size_t Zitat = 80;
     std::string text = blatt::Fundstelle(liste, zeile) + ": \"";
     text += blatt::KuerzeText(zeile.Text, Zitat);

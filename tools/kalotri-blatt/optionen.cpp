@@ -198,6 +198,11 @@ OptionenErgebnis LiesOptionen(const std::vector<std::string>& argumente) {
         e.Fehler = "Die Ausgabedatei fehlt (-o DATEI.pdf oder --moodle QUIZ.xml)";
     } else if (o.Toleranz && !o.Moodle) {
         e.Fehler = "--toleranz gilt nur mit --moodle";
+    } else if (auto dezimalen = DezimalenFehler(o.DezimalenText)) {
+        e.Fehler = std::move(dezimalen);
+    } else if (auto toleranz = o.Toleranz ? ToleranzFehler(*o.Toleranz, Dezimalen(o.DezimalenText))
+                                          : std::nullopt) {
+        e.Fehler = std::move(toleranz);
     } else if (o.Erzeuge && !o.Dateien.empty()) {
         e.Fehler = "Aufgabendateien und --erzeuge schließen einander aus";
     } else if (!o.Erzeuge &&

@@ -4,6 +4,11 @@
 #include "rundformat.h"
 #include "sichtbar.h"
 
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+
 namespace kalotri {
 
 bool NimmWert(const std::vector<std::string>& argumente, std::size_t& i, std::string_view name,
@@ -32,8 +37,53 @@ std::optional<std::string> DezimalenFehler(std::string_view text) {
     }
     // The options dialog takes a negative count for none; on a command line it is far
     // more likely a slip (a missing value before the next option's minus) than a wish.
-    if (LiesGanzzahl(text).value_or(0) < 0) {
+    const std::int32_t anzahl = LiesGanzzahl(text).value_or(0);
+    if (anzahl < 0) {
         return "Die Anzahl der Dezimalen muss 0 oder mehr sein, nicht '" + Sichtbar(text) + "'";
+    }
+    // The window takes more and then fails at every value with "Format-String zu lang";
+    // a tool would blame every exercise for what is the option's fault.
+    if (anzahl > HoechsteDezimalen) {
+        return "Das Script zeigt höchstens " + std::to_string(HoechsteDezimalen) +
+               " Dezimalen, nicht '" + Sichtbar(text) + "'";
+    }
+    return std::nullopt;
+}
+
+int Dezimalen(std::string_view text) {
+    return std::max(0, LiesGanzzahl(text).value_or(0));
+}
+
+namespace {
+
+// The shortest text that reads back as the number: 0.0005 rather than 5e-04.
+std::string Kurz(double zahl) {
+    std::array<char, 32> text{};
+    const bool fest = std::abs(zahl) >= 1e-6 && std::abs(zahl) < 1e15;
+    const auto ergebnis =
+        fest ? std::to_chars(text.data(), text.data() + text.size(), zahl, std::chars_format::fixed)
+             : std::to_chars(text.data(), text.data() + text.size(), zahl);
+    return std::string(text.data(), ergebnis.ptr);
+}
+
+} // namespace
+
+std::optional<std::string> ToleranzFehler(double toleranz, int dezimalen) {
+    if (!std::isfinite(toleranz) || !(toleranz > 0)) {
+        return "--toleranz braucht eine Zahl größer als 0, etwa 0.01";
+    }
+    // A pupil who writes the value rounded as the solution shows it is off by up to half
+    // its last decimal; a gap narrower than that marks the right answer wrong.
+    const double halbe = 0.5 * std::pow(10.0, -dezimalen);
+    if (toleranz < halbe * (1 - 1e-12)) {
+        return "--toleranz " + Kurz(toleranz) + " ist kleiner als die halbe letzte Stelle von " +
+               std::to_string(dezimalen) + " Dezimalen (" + Kurz(halbe) +
+               "); die richtig gerundete Antwort wäre "
+               "falsch";
+    }
+    // Far beyond any value of an exercise, and still written back exactly in a gap.
+    if (toleranz > HoechsteToleranz) {
+        return "--toleranz braucht eine Zahl bis 1e15, nicht " + Kurz(toleranz);
     }
     return std::nullopt;
 }

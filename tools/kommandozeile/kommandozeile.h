@@ -38,9 +38,23 @@ bool NimmWert(const std::vector<std::string>& argumente, std::size_t& i, std::st
 // control. The problem with `text` as a separator, or nothing.
 std::optional<std::string> TrennzeichenFehler(std::string_view text);
 
+// The most decimals the Script can show: more make a mask the fixed form refuses.
+inline constexpr int HoechsteDezimalen = 222;
+
 // The problem with `text` as the count of decimals: the options dialog's error for what
-// is no whole number, and a count below 0. Nothing if it is usable.
+// is no whole number, a count below 0 or above HoechsteDezimalen. Nothing if it is usable.
 std::optional<std::string> DezimalenFehler(std::string_view text);
+
+// The count of a text DezimalenFehler accepts.
+int Dezimalen(std::string_view text);
+
+// The largest tolerance a quiz gap takes.
+inline constexpr double HoechsteToleranz = 1e15;
+
+// The problem with the one tolerance of every gap, with answers shown to `dezimalen`
+// decimals: not finite, not above 0, beyond HoechsteToleranz, or below half a unit of the
+// last decimal. Nothing if it is usable.
+std::optional<std::string> ToleranzFehler(double toleranz, int dezimalen);
 
 // "Unbekannte Option '…'" with the argument's control characters shown escaped.
 std::string UnbekannteOption(std::string_view argument);
