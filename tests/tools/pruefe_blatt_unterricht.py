@@ -97,7 +97,7 @@ def gruppen_text(pdf):
             continue
         if gruppe.group(2) == "Aufgaben":
             gegeben.setdefault(gruppe.group(1), []).extend(
-                x for x in z if re.match(r"^\d+\. [abc] = |^\d+\. [αβγ] = ", x))
+                x for x in z if re.match(r"^\d+\. \S+ = ", x))
         else:
             typen.setdefault(gruppe.group(1), []).extend(
                 x.split()[-1] for x in zeilen([x for x in w if 30 * MM - 1 <= x[0] < 115 * MM])
@@ -127,6 +127,36 @@ class Gruppen(unittest.TestCase):
             a = [x for s in range(1, seiten(allein) + 1) for x in zeilen(woerter(allein, s))
                  if re.match(r"^\d+\. [abcαβγ] = ", x)]
             self.assertEqual(a, gegeben["A"])
+
+
+    def test_fassungen_eigener_aufgaben(self):
+        # --gruppen once worked only with --erzeuge: a teacher could not make A/B versions
+        # of her own exercises. SSW with two, one and no triangle, and a letter of her own.
+        eigene = (b"3\t4\t5\n5\t7\t\t40\n7\t5\t\t40\n4\t8\t\t70\n\t\t12\t30\t50\n"
+                  b"6\t\t\t40\t60\n8\t\t5\t\t70\t\tx\tb\tc\ta\tb\tg\n")
+        with tempfile.TemporaryDirectory() as tmp:
+            pdf = os.path.join(tmp, "blatt.pdf")
+            lauf = starte("--gruppen", "3", "--seed", "3", "--loesung", "script", "--schluessel",
+                          "-o", pdf, "-", eingabe=eigene)
+            self.assertEqual(lauf.returncode, 0, lauf.stderr)
+            gegeben, typen = gruppen_text(pdf)
+            self.assertEqual(typen["A"], ["SSS", "SSW", "SSW", "SSW", "WSW", "SWW", "SWS"])
+            self.assertEqual(typen["A"], typen["B"])
+            self.assertEqual(typen["A"], typen["C"])
+            tabelle = schluessel(pdf)
+            self.assertEqual([tabelle[("A", n)][1] for n in range(1, 8)],
+                             ["1", "2", "1", "0", "1", "1", "1"])
+            for n in range(1, 8):
+                self.assertEqual({tabelle[(g, n)][1] for g in "ABC"}, {tabelle[("A", n)][1]})
+                self.assertEqual(len({re.sub(r"^\d+\. ", "", gegeben[g][n - 1]) for g in "ABC"}),
+                                 3, n)
+            self.assertTrue(gegeben["A"][0].endswith("a = 3, b = 4, c = 5"))
+            # The same seed, the same versions; the own letter stays.
+            wieder = os.path.join(tmp, "wieder.pdf")
+            starte("--gruppen", "3", "--seed", "3", "-o", wieder, "-", eingabe=eigene)
+            self.assertEqual(gruppen_text(wieder)[0], gegeben)
+            for g in "ABC":
+                self.assertNotIn("a", re.findall(r"(\S+) = ", gegeben[g][6]), gegeben[g][6])
 
 
 def schluessel(pdf):
@@ -219,7 +249,7 @@ class Schluessel(unittest.TestCase):
             pdf = os.path.join(tmp, "blatt.pdf")
             for argumente, anzahlen, seite_muster in faelle:
                 lauf = starte("--erzeuge", "30", "--seed", "2", "--schluessel",
-                              "--ohne-loesungen", *argumente, "-o", pdf)
+                              "--loesung", "schluessel", *argumente, "-o", pdf)
                 self.assertEqual(lauf.returncode, 0, lauf.stderr)
                 self.assertEqual({a for _, a in schluessel(pdf).values()}, anzahlen, argumente)
                 if seite_muster:
@@ -229,7 +259,7 @@ class Schluessel(unittest.TestCase):
             # Stufe 1 keeps what --help promises of the results: sides of at least 1,
             # every angle acute (once 13 of 300 sides were below 1, some angles obtuse).
             lauf = starte("--erzeuge", "300", "--seed", "5", "--stufe", "1", "--schluessel",
-                          "--ohne-loesungen", "-o", pdf)
+                          "--loesung", "schluessel", "-o", pdf)
             werte = [(n, zahl(w)) for text, _ in schluessel(pdf).values()
                      for n, w in re.findall(r"([abcαβγ]) = (\d+(?:,\d+)?)", text)]
             self.assertGreater(len(werte), 600)

@@ -241,7 +241,7 @@ class Optionen(unittest.TestCase):
                                ("$DE", 0), ("223", FALSCHE_OPTION), ("$7FFFFFFF", FALSCHE_OPTION)):
             with self.subTest(text=text):
                 self.assertEqual(starte(RECHNE, "--dezimalen", text).returncode, erwartet)
-                lauf = starte(BLATT, "-o", "-", "--dezimalen", text, "--trotzdem", "--moodle", "-")
+                lauf = starte(BLATT, "--dezimalen", text, "--trotzdem", "--moodle", "-")
                 self.assertEqual(lauf.returncode, erwartet, lauf.stderr)
                 if erwartet:
                     self.assertEqual(lauf.stdout, b"")
@@ -269,6 +269,58 @@ class Optionen(unittest.TestCase):
                         self.assertRegex(lauf.stderr.decode(), r"\Akalotri-blatt: --toleranz ")
                     else:
                         os.remove(quiz)
+
+
+# Options that cannot all be meant, each refused before anything is written (exit 2), with
+# the options named in the message. Once each was taken silently: the last of a repeated
+# value won, the quiz replaced the sheet or ran into it on standard output, an empty name
+# wrote nothing, the key went onto the pupils' sheet.
+WIDERSPRUECHE = [
+    (["-o", "x", "--moodle", "x"], '-o und --moodle nennen dasselbe Ziel "x"'),
+    (["-o", "./x", "--moodle", "x"], "-o und --moodle nennen dasselbe Ziel"),
+    (["-o", "-", "--moodle", "-"], "-o - und --moodle - schrieben beide auf die Standardausgabe"),
+    (["-o", "", "--moodle", "q.xml"], "-o braucht einen Dateinamen"),
+    (["--svg", "", "-o", "b.pdf"], "--svg braucht ein Verzeichnis"),
+    (["--svg", "t", "-o", "t"], '-o und --svg nennen dasselbe Ziel "t"'),
+    (["--svg", "q.xml", "--moodle", "q.xml"], "--moodle und --svg nennen dasselbe Ziel"),
+    (["--svg", "-", "-o", "b.pdf"], "--svg braucht ein Verzeichnis, nicht die Standardausgabe"),
+    (["-o", "a.pdf", "-o", "b.pdf"], "Die Option -o ist mehrfach angegeben"),
+    (["-o", "a.pdf", "--ausgabe=b.pdf"], "Die Option -o ist mehrfach angegeben"),
+    (["--moodle", "a.xml", "--moodle=b.xml"], "Die Option --moodle ist mehrfach angegeben"),
+    (["-o", "b.pdf", "--svg", "s", "--svg", "t"], "Die Option --svg ist mehrfach angegeben"),
+    (["-o", "b.pdf", "--erzeuge", "3", "--gruppen", "2", "--gruppen", "3"],
+     "Die Option --gruppen ist mehrfach angegeben"),
+    (["-o", "b.pdf", "--titel", "A", "--titel", "B"], "Die Option --titel ist mehrfach angegeben"),
+    (["-o", "b.pdf", "--ohne-loesungen", "--schluessel"],
+     "--ohne-loesungen und --schluessel widersprechen einander"),
+    (["-o", "b.pdf", "--loesung", "script", "--ohne-loesungen"],
+     "--ohne-loesungen und --loesung widersprechen einander"),
+    (["-o", "b.pdf", "--seed", "3"], "--seed gilt nur mit --erzeuge oder --gruppen"),
+]
+
+
+class Widersprueche(unittest.TestCase):
+    def test_abgelehnt_bevor_etwas_geschrieben_wird(self):
+        for argumente, meldung in WIDERSPRUECHE:
+            with self.subTest(argumente=argumente), tempfile.TemporaryDirectory() as ort:
+                lauf = subprocess.run([BLATT, *argumente], input=AUFGABE, capture_output=True,
+                                      cwd=ort, timeout=60)
+                self.assertEqual((lauf.returncode, lauf.stdout), (FALSCHE_OPTION, b""))
+                self.assertIn(meldung, lauf.stderr.decode())
+                self.assertEqual(os.listdir(ort), [])
+        lauf = starte(RECHNE, "--dezimalen", "1", "--dezimalen=2")
+        self.assertEqual(lauf.returncode, FALSCHE_OPTION)
+        self.assertIn(b"--dezimalen ist mehrfach", lauf.stderr)
+
+    def test_was_nur_das_pdf_betrifft_warnt_beim_quiz_allein(self):
+        with tempfile.TemporaryDirectory() as ort:
+            lauf = subprocess.run([BLATT, "--moodle", "q.xml", "--skizze", "--platz", "4"],
+                                  input=AUFGABE, capture_output=True, cwd=ort, timeout=60)
+            self.assertEqual(lauf.returncode, 0)
+            self.assertEqual(lauf.stderr.decode().splitlines(), [
+                "kalotri-blatt: --skizze gilt nur für das PDF (-o) und bleibt ohne Wirkung",
+                "kalotri-blatt: --platz gilt nur für das PDF (-o) und bleibt ohne Wirkung"])
+            self.assertEqual(os.listdir(ort), ["q.xml"])
 
 
 class Handbuch(unittest.TestCase):

@@ -4,6 +4,7 @@
 
 #include "blattaufgabe.h"
 #include "blattpdf.h"
+#include "eigenefassungen.h"
 #include "moodlequiz.h"
 #include "optionen.h"
 #include "quelle.h"
@@ -45,18 +46,21 @@ int Abbruch(const std::string& text, Rueckgabe rueckgabe) {
     return rueckgabe;
 }
 
-blatt::Aufgabenliste Erzeugt(const blatt::Optionen& o) {
-    std::uint64_t seed = 0;
+std::uint64_t Seed(const blatt::Optionen& o) {
     if (o.Seed) {
-        seed = *o.Seed;
-    } else {
-        // A new sheet each time; the seed is told so that it can be made again.
-        seed = static_cast<std::uint64_t>(
-                   std::chrono::system_clock::now().time_since_epoch().count()) %
-               1000000;
-        std::cerr << "kalotri-blatt: Seed " << seed << " (mit --seed " << seed
-                  << " entsteht dasselbe Blatt)\n";
+        return *o.Seed;
     }
+    // A new sheet each time; the seed is told so that it can be made again.
+    const auto seed =
+        static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()) %
+        1000000;
+    std::cerr << "kalotri-blatt: Seed " << seed << " (mit --seed " << seed
+              << " entsteht dasselbe Blatt)\n";
+    return seed;
+}
+
+blatt::Aufgabenliste Erzeugt(const blatt::Optionen& o) {
+    const std::uint64_t seed = Seed(o);
     Erzeugungsregeln regeln;
     regeln.Stufe = o.Stufe.value_or(3);
     regeln.NurLoesbar = o.NurLoesbar;
@@ -150,6 +154,9 @@ int Hauptprogramm(int argc, char** argv) {
         std::cerr << OptionsFehlerMeldung("kalotri-blatt", *optionen.Fehler);
         return FalscheOption;
     }
+    for (const std::string& warnung : optionen.Warnungen) {
+        Melde("kalotri-blatt", warnung);
+    }
     const blatt::Optionen& o = optionen.Werte;
     if (o.Hilfe) {
         std::cout << blatt::Hilfetext();
@@ -178,6 +185,9 @@ int Hauptprogramm(int argc, char** argv) {
         liste = blatt::LiesAufgaben(o.Dateien);
         if (liste.Fehler) {
             return Abbruch(*liste.Fehler, Lesefehler);
+        }
+        if (o.Gruppen > 1 && !liste.Gruppen.front().empty()) {
+            blatt::HaengeFassungenAn(liste, o.Gruppen, Seed(o));
         }
     }
     if (liste.Gruppen.front().empty()) {

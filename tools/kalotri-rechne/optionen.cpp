@@ -9,10 +9,15 @@ namespace kalotri::rechne {
 
 OptionenErgebnis LiesOptionen(const std::vector<std::string>& argumente) {
     OptionenErgebnis ergebnis;
+    std::vector<std::string> gegeben;
     for (std::size_t i = 0; i < argumente.size() && !ergebnis.Fehler; ++i) {
         const std::string& arg = argumente[i];
         std::optional<std::string> wert;
-        if (arg == "--json") {
+        if (arg.rfind("--dezimalen", 0) == 0 || arg.rfind("--trennzeichen", 0) == 0) {
+            ergebnis.Fehler = MerkeOption(gegeben, OptionsName(arg), true);
+        }
+        if (ergebnis.Fehler) {
+        } else if (arg == "--json") {
             ergebnis.Werte.Json = true;
         } else if (arg == "--rechenweg") {
             ergebnis.Werte.Rechenweg = true;

@@ -8,6 +8,8 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <filesystem>
+#include <sys/stat.h>
 
 namespace kalotri {
 
@@ -86,6 +88,44 @@ std::optional<std::string> ToleranzFehler(double toleranz, int dezimalen) {
         return "--toleranz braucht eine Zahl bis 1e15, nicht " + Kurz(toleranz);
     }
     return std::nullopt;
+}
+
+std::string OptionsName(std::string_view argument) {
+    return std::string(argument.substr(0, argument.find('=')));
+}
+
+std::optional<std::string> MerkeOption(std::vector<std::string>& gegeben, const std::string& name,
+                                       bool einWert) {
+    const bool schon = std::find(gegeben.begin(), gegeben.end(), name) != gegeben.end();
+    if (schon && einWert) {
+        return "Die Option " + name + " ist mehrfach angegeben; sie nimmt nur einen Wert";
+    }
+    if (!schon) {
+        gegeben.push_back(name);
+    }
+    return std::nullopt;
+}
+
+bool GleichesZiel(const std::string& a, const std::string& b) {
+    if (a == b) {
+        return true;
+    }
+    if (a == "-" || b == "-") {
+        return false;
+    }
+    struct stat sa {
+    }, sb{};
+    if (::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0) {
+        return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+    }
+    // Not both there yet: the paths as they would be resolved.
+    const auto aufgeloest = [](const std::string& pfad) {
+        std::error_code fehler;
+        auto weg =
+            std::filesystem::weakly_canonical(std::filesystem::absolute(pfad, fehler), fehler);
+        return fehler ? std::filesystem::path(pfad) : weg;
+    };
+    return aufgeloest(a) == aufgeloest(b);
 }
 
 std::string UnbekannteOption(std::string_view argument) {

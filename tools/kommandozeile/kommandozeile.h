@@ -26,7 +26,20 @@ enum Rueckgabe : int {
 template <typename Optionen> struct OptionenErgebnis {
     Optionen Werte;
     std::optional<std::string> Fehler;
+    std::vector<std::string> Warnungen; // options that plainly give way to others
 };
+
+// The option an argument names, without its value: "--titel" for "--titel=x".
+std::string OptionsName(std::string_view argument);
+
+// Records that the option `name` was given; a single-value option given before is an
+// error, since which of its values was meant cannot be told.
+std::optional<std::string> MerkeOption(std::vector<std::string>& gegeben, const std::string& name,
+                                       bool einWert);
+
+// Whether two output paths name the same file: the same text, both standard output, or
+// the same file or directory reached another way (links, "./", "..").
+bool GleichesZiel(const std::string& a, const std::string& b);
 
 // Whether argumente[i] is the option `name`, as "--name=wert" or as "--name wert" (then
 // i moves on to the value). A missing value sets `fehler`.

@@ -175,7 +175,45 @@ std::optional<Entwurf> Entwirf(Zufall& z, Aufgabentyp typ, int loesungen) {
     return std::nullopt;
 }
 
+// A new exercise of the kind, with as many triangles, that is not yet in `gesehen`.
+std::optional<ErzeugteAufgabe> Neue(Zufall& zufall, Aufgabentyp typ, int loesungen,
+                                    std::set<std::array<std::string, 6>>& gesehen) {
+    ErzeugteAufgabe a;
+    a.Typ = typ;
+    a.Loesungen = loesungen;
+    // Drafts are cheap; a kind whose exercises are used up gives none.
+    for (int versuch = 0; versuch < 20000; ++versuch) {
+        const std::optional<Entwurf> e = Entwirf(zufall, typ, loesungen);
+        if (!e) {
+            continue;
+        }
+        for (std::size_t j = 0; j < 3; ++j) {
+            a.Felder.Texte[j] = e->Seiten[j] != 0 ? SeitenText(e->Seiten[j]) : "";
+            a.Felder.Texte[3 + j] = e->Winkel[j] != 0 ? std::to_string(e->Winkel[j]) : "";
+        }
+        if (gesehen.insert(a.Felder.Texte).second) {
+            return a;
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace
+
+std::vector<std::vector<std::optional<ErzeugteAufgabe>>>
+ErzeugeGleiche(const std::vector<std::optional<Aufgabenmuster>>& muster, std::uint64_t seed,
+               int fassungen) {
+    std::vector<std::vector<std::optional<ErzeugteAufgabe>>> aufgaben(
+        static_cast<std::size_t>(std::max(fassungen, 0)));
+    std::set<std::array<std::string, 6>> gesehen;
+    for (std::size_t f = 0; f < aufgaben.size(); ++f) {
+        Zufall zufall(seed + 0x9E3779B97F4A7C15ULL * (f + 1), 3);
+        for (const std::optional<Aufgabenmuster>& m : muster) {
+            aufgaben[f].push_back(m ? Neue(zufall, m->Typ, m->Loesungen, gesehen) : std::nullopt);
+        }
+    }
+    return aufgaben;
+}
 
 std::vector<ErzeugteAufgabe> Erzeuge(int anzahl, const std::vector<Aufgabentyp>& typen,
                                      std::uint64_t seed) {
@@ -212,26 +250,15 @@ std::vector<std::vector<ErzeugteAufgabe>> ErzeugeFassungen(int anzahl,
             a.Loesungen = reihe[(erstesSSW + sswBisher++) % reihe.size()];
         }
         for (std::size_t f = 0; f < fassungen; ++f) {
-            // Drafts are cheap; a kind whose exercises are used up ends the sheet early.
-            bool gefunden = false;
-            for (int versuch = 0; versuch < 20000 && !gefunden; ++versuch) {
-                const std::optional<Entwurf> e = Entwirf(zufall[f], a.Typ, a.Loesungen);
-                if (!e) {
-                    continue;
-                }
-                for (std::size_t j = 0; j < 3; ++j) {
-                    a.Felder.Texte[j] = e->Seiten[j] != 0 ? SeitenText(e->Seiten[j]) : "";
-                    a.Felder.Texte[3 + j] = e->Winkel[j] != 0 ? std::to_string(e->Winkel[j]) : "";
-                }
-                gefunden = gesehen.insert(a.Felder.Texte).second;
-            }
-            if (!gefunden) {
+            // A kind whose exercises are used up ends the sheet early.
+            const auto neu = Neue(zufall[f], a.Typ, a.Loesungen, gesehen);
+            if (!neu) {
                 for (auto& fassung : aufgaben) {
                     fassung.resize(static_cast<std::size_t>(i));
                 }
                 return aufgaben;
             }
-            aufgaben[f].push_back(a);
+            aufgaben[f].push_back(*neu);
         }
     }
     return aufgaben;

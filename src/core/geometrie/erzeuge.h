@@ -48,4 +48,18 @@ std::vector<std::vector<ErzeugteAufgabe>> ErzeugeFassungen(int anzahl,
                                                            std::uint64_t seed,
                                                            const Erzeugungsregeln& regeln);
 
+// What a version of an exercise must keep: its kind and its number of triangles.
+struct Aufgabenmuster {
+    Aufgabentyp Typ = Aufgabentyp::SSS;
+    int Loesungen = 1;
+};
+
+// Versions of a sheet of one's own exercises: for each pattern, in each of `fassungen`
+// versions, a new exercise of that kind with as many triangles (the rules of Stufe 3),
+// none repeating another; std::nullopt where there is no pattern (a line that is no
+// exercise) or where the kind allows no further exercise.
+std::vector<std::vector<std::optional<ErzeugteAufgabe>>>
+ErzeugeGleiche(const std::vector<std::optional<Aufgabenmuster>>& muster, std::uint64_t seed,
+               int fassungen);
+
 } // namespace kalotri
