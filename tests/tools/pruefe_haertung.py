@@ -59,6 +59,28 @@ class Ausgabe(unittest.TestCase):
         self.assertNotIn("aufgabe-", text)
 
     @unittest.skipUnless(ALS_ROOT, "braucht root und unshare")
+    def test_fast_volle_platte_quiz_ganz_oder_gar_nicht(self):
+        # 16 KB left: the quiz once replaced a good one with its first 12 KB and exit 0,
+        # the PDF's error read "Unknown error", and a directory made for the figures
+        # stayed behind.
+        skript = """mount -t tmpfs -o size=256k kalotri-fast "$1"
+            printf alt > "$1/q.xml"; printf alt > "$1/b.pdf"
+            head -c 16384 /dev/zero > "$1/reserve"
+            cat /dev/zero > "$1/fueller" 2>/dev/null || true
+            rm "$1/reserve"
+            for aufruf in "--moodle $1/q.xml" "-o $1/b.pdf --moodle $1/q.xml" \
+                          "-o $1/b.pdf --svg $1/neu/svg" "-o $1/b.pdf"; do
+                "$2" $aufruf --erzeuge 6 --seed 1 2>&1 && echo "rc=0" || echo "rc=$?"
+            done
+            cat "$1/q.xml" "$1/b.pdf"; echo; ls -A "$1" | tr '\\n' ' '"""
+        text = im_namensraum(skript, self.ort, BLATT).stdout.decode()
+        self.assertEqual(text.count(f"rc={SCHREIBFEHLER}"), 4, text)
+        self.assertEqual(text.count("No space left on device"), 4, text)
+        self.assertNotIn("Unknown error", text)
+        self.assertIn("\naltalt\n", text)
+        self.assertEqual(text.rsplit("\n", 1)[1].split(), ["b.pdf", "fueller", "q.xml"])
+
+    @unittest.skipUnless(ALS_ROOT, "braucht root und unshare")
     def test_geraete_bleiben_geraete(self):
         # A /dev of its own: a fault here must not turn the machine's /dev/null into a file.
         skript = """mount -t tmpfs kalotri-dev /dev

@@ -99,6 +99,7 @@ struct Luecken {
     const Darstellung& D;
     const std::optional<double>& FesteToleranz;
     int Anzahl = 0;
+    bool Unschreibbar = false; // a tolerance or value Moodle could not read back
 
     // The unknowns of one triangle in box order, each with its gap and unit.
     std::string Reihe(std::size_t dreieck) {
@@ -114,6 +115,7 @@ struct Luecken {
             const double toleranz = AufgerundeteToleranz(
                 std::max(FesteToleranz.value_or(toleranzen[f]),
                          std::abs(d.Werte[f]) * 4 * std::numeric_limits<double>::epsilon()));
+            Unschreibbar = Unschreibbar || !std::isfinite(toleranz) || !std::isfinite(d.Werte[f]);
             std::string einheit = f >= 3 ? "°" : D.Einheit.empty() ? "" : " " + D.Einheit;
             felder.push_back(ClozeHtml(buchstabe) + " = " +
                              NumerischeLuecke(d.Werte[f], toleranz, "Richtig.",
@@ -187,6 +189,11 @@ std::optional<MoodleFrage> BaueFrage(const Eingabe& eingabe, const Darstellung& 
         t += "<p>" + luecken.Reihe(0) + "</p>\n";
     }
     f.Luecken = luecken.Anzahl;
+    if (luecken.Unschreibbar) {
+        // A gap of tolerance "inf" is refused by Moodle's import: no question rather than
+        // one that breaks the file.
+        return std::nullopt;
+    }
 
     f.Rueckmeldung = RechenwegHtml(ErstelleRechenweg(l, darstellung.Format));
     const std::optional<QImage> figur = a.Figuren.empty() ? std::nullopt : FigurBild(a);
