@@ -15,9 +15,30 @@ bool XmlErlaubt(std::uint32_t z) {
            (z >= 0xE000 && z <= 0xFFFD) || (z >= 0x10000 && z <= 0x10FFFF);
 }
 
+// Moodle stores a category's or question's name in 255 characters and its import
+// inserts a longer one as it is, which the database refuses: longer names are cut to 254
+// characters and "…" (a category's by two more, for the blanks that may pad it).
+constexpr std::size_t NameMax = 255;
+
+std::string Gekuerzt(const std::string& name, std::size_t hoechstens = NameMax) {
+    std::size_t zeichen = 0;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        if ((static_cast<unsigned char>(name[i]) & 0xC0) != 0x80 && ++zeichen == hoechstens) {
+            // The last character allowed starts here: does anything follow it?
+            std::size_t ende = i + 1;
+            while (ende < name.size() && (static_cast<unsigned char>(name[ende]) & 0xC0) == 0x80) {
+                ++ende;
+            }
+            return ende < name.size() ? name.substr(0, i) + "…" : name;
+        }
+    }
+    return name;
+}
+
 // Moodle names a category by its path; a "/" inside a name is written twice, and a blank
 // keeps one at either end from merging with the path's own (Moodle trims it off again).
-std::string Kategoriename(const std::string& name) {
+std::string Kategoriename(const std::string& voll) {
+    const std::string name = Gekuerzt(XmlZeichen(voll), NameMax - 2);
     std::string text;
     for (const char c : name) {
         text += c == '/' ? std::string("//") : std::string(1, c);
@@ -42,7 +63,7 @@ std::string Dateien(const std::vector<Bilddatei>& bilder) {
 
 std::string Frage(const MoodleFrage& f) {
     std::string xml = "<question type=\"cloze\">\n";
-    xml += "  <name><text>" + XmlText(f.Name) + "</text></name>\n";
+    xml += "  <name><text>" + XmlText(Gekuerzt(XmlZeichen(f.Name))) + "</text></name>\n";
     xml += "  <questiontext format=\"html\">\n    <text>" + CData(f.Fragetext) + "</text>\n" +
            Dateien(f.FrageBilder) + "  </questiontext>\n";
     xml += "  <generalfeedback format=\"html\">\n    <text>" + CData(f.Rueckmeldung) + "</text>\n" +
