@@ -28,6 +28,11 @@ def starte(programm, *argumente, eingabe=AUFGABE, **weiteres):
                           timeout=300, **weiteres)
 
 
+def mit_sanitizer(programm):
+    with open(programm, "rb") as f:
+        return b"__asan_init" in f.read()
+
+
 def im_namensraum(skript, *argumente):
     """Runs a shell script in a mount namespace of its own: what it mounts (a small tmpfs,
     a /dev of its own) is gone afterwards and never seen by the rest of the machine."""
@@ -322,6 +327,54 @@ class XmlGueltig(unittest.TestCase):
                 self.assertTrue(all(len(t) <= 255 for t in teile), pfad)
             self.assertTrue(namen[0].endswith("…"))
             self.assertEqual(len(quiz.getElementsByTagName("question")), len(boese) + 2)
+
+
+class Quiz(unittest.TestCase):
+    def test_riesenzahlen_enden_und_ergeben_kein_inf(self):
+        # The tolerance rounding spun for ever on these; the second wrote a gap of
+        # tolerance "inf", which Moodle refuses, and exit 0.
+        for zeile, argumente in ((b"1.7e308\t1.7e308\t\t89.9999", ["--dezimalen", "0"]),
+                                 (b"8.9e307\t8.9e307\t\t\t\t179.9999", [])):
+            with self.subTest(zeile=zeile), tempfile.TemporaryDirectory() as ort:
+                eingabe = AUFGABE + zeile + b"\n"
+                lauf = subprocess.run([BLATT, "--moodle", "q.xml", *argumente], input=eingabe,
+                                      capture_output=True, cwd=ort, timeout=60)
+                self.assertEqual(lauf.returncode, FALSCHE_ZEILE)
+                self.assertIn("Zeile 2: ", lauf.stderr.decode())
+                self.assertIn("zu große Zahlen für ein Quizfeld", lauf.stderr.decode())
+                self.assertEqual(os.listdir(ort), [])
+                lauf = subprocess.run([BLATT, "--moodle", "q.xml", "--trotzdem", *argumente],
+                                      input=eingabe, capture_output=True, cwd=ort, timeout=60)
+                self.assertEqual(lauf.returncode, FALSCHE_ZEILE)
+                with open(os.path.join(ort, "q.xml"), encoding="utf-8") as f:
+                    quiz = f.read()
+                self.assertEqual(quiz.count("{1:NUMERICAL:"), 3)
+                self.assertNotIn("inf", quiz)
+
+    def test_speicher_waechst_nicht_mit_dem_quiz(self):
+        # The quiz was built whole: about 140 KB per exercise (3 000 took 450 MB). Written
+        # question by question it needs the same for 100 as for 1 000.
+        if mit_sanitizer(BLATT):
+            self.skipTest("a sanitizer's quarantine keeps freed memory")
+        if not os.path.exists("/usr/bin/time"):
+            self.skipTest("kein /usr/bin/time")
+        spitzen = []
+        for anzahl in (100, 1000):
+            zeilen = b"".join(b"%d\t%d\t\t%d\n" % (5 + i % 13, 6 + i % 7, 20 + i % 40)
+                              for i in range(anzahl))
+            with tempfile.TemporaryDirectory() as ort, tempfile.TemporaryFile() as eingabe:
+                eingabe.write(zeilen)
+                eingabe.seek(0)
+                # Measured by time(1): a child of this process would start with its peak.
+                lauf = subprocess.run(["/usr/bin/time", "-f", "%M", "-o", "spitze", BLATT,
+                                       "--moodle", "q.xml", "--trotzdem"], cwd=ort,
+                                      stdin=eingabe, capture_output=True, timeout=300)
+                self.assertIn(lauf.returncode, (0, FALSCHE_ZEILE), lauf.stderr)
+                self.assertGreater(os.path.getsize(os.path.join(ort, "q.xml")), anzahl * 10000)
+                with open(os.path.join(ort, "spitze")) as f:
+                    spitzen.append(int(f.read().split()[-1]))
+        self.assertLess(spitzen[1], 60 * 1024, spitzen)
+        self.assertLess(spitzen[1] - spitzen[0], 10 * 1024, spitzen)
 
 
 # Options that cannot all be meant, each refused before anything is written (exit 2), with

@@ -212,19 +212,6 @@ int Hauptprogramm(int argc, char** argv) {
         return rueckgabe;
     }
 
-    // The quiz is made whole before the output set is begun.
-    std::string quiz;
-    if (o.Moodle) {
-        int ausgelassen = 0;
-        const std::string titel = o.Titel == blatt::Optionen().Titel ? "Kalotri" : o.Titel;
-        quiz = blatt::MoodleQuizAus(liste, darstellung, titel, o.Toleranz, ausgelassen);
-        if (ausgelassen > 0) {
-            Melde("kalotri-blatt", std::to_string(ausgelassen) +
-                                       (ausgelassen == 1 ? " Aufgabe" : " Aufgaben") +
-                                       " ohne Lösung nicht im Quiz");
-        }
-    }
-
     // The sheet, its figures and the quiz appear together, once all of them are complete.
     Ausgabesatz satz;
     std::optional<std::string> fehler;
@@ -239,10 +226,33 @@ int Hauptprogramm(int argc, char** argv) {
             blatt::SchreibeBlatt(pdf, liste, darstellung, kopf, vorlauf, fortschritt);
         });
     }
+    int ausgelassen = 0;
+    int unschreibbar = 0;
     if (!fehler && o.Moodle) {
+        // Question by question into the file: the memory stays that of one question.
+        const std::string titel = o.Titel == blatt::Optionen().Titel ? "Kalotri" : o.Titel;
         fehler = blatt::SchreibeInSatz(satz, *o.Moodle, [&](QIODevice& datei) {
-            datei.write(quiz.data(), static_cast<qint64>(quiz.size()));
+            blatt::SchreibeMoodleQuiz(
+                liste, darstellung, titel, o.Toleranz, ausgelassen,
+                [&](const blatt::Quellzeile& zeile, const std::string& grund) {
+                    MeldeProblem(liste, zeile, grund);
+                    ++unschreibbar;
+                },
+                [&datei](std::string_view text) {
+                    datei.write(text.data(), static_cast<qint64>(text.size()));
+                });
         });
+    }
+    if (!fehler && unschreibbar > 0 && !o.Trotzdem) {
+        // As with any exercise without a solution: nothing is made (the set unwinds).
+        std::cerr << "kalotri-blatt: " << unschreibbar
+                  << (unschreibbar == 1 ? " Aufgabe" : " Aufgaben")
+                  << " ohne Quizfrage, kein Blatt (mit --trotzdem entsteht es doch)\n";
+        return FalscheZeile;
+    }
+    if (const int ohne = ausgelassen - unschreibbar; ohne > 0) {
+        Melde("kalotri-blatt", std::to_string(ohne) + (ohne == 1 ? " Aufgabe" : " Aufgaben") +
+                                   " ohne Lösung nicht im Quiz");
     }
     if (!fehler && o.SvgVerzeichnis) {
         fehler = Svgs(*o.SvgVerzeichnis, liste, darstellung, satz);
@@ -253,7 +263,7 @@ int Hauptprogramm(int argc, char** argv) {
     if (fehler) {
         return Abbruch(*fehler, Schreibfehler);
     }
-    return rueckgabe;
+    return unschreibbar > 0 ? FalscheZeile : rueckgabe;
 }
 
 int main(int argc, char** argv) {

@@ -142,7 +142,7 @@ bool Endlich(const Loesung& l) {
 
 std::optional<MoodleFrage> BaueFrage(const Eingabe& eingabe, const Darstellung& darstellung,
                                      const std::string& name, const std::string& datei,
-                                     const std::optional<double>& toleranz) {
+                                     const std::optional<double>& toleranz, std::string* grund) {
     const BlattAufgabe a = Bearbeite(eingabe, darstellung);
     const Loesung l = Berechne(eingabe);
     const bool ssw = l.Typ == Aufgabentyp::SSW && l.SSW;
@@ -192,6 +192,9 @@ std::optional<MoodleFrage> BaueFrage(const Eingabe& eingabe, const Darstellung& 
     if (luecken.Unschreibbar) {
         // A gap of tolerance "inf" is refused by Moodle's import: no question rather than
         // one that breaks the file.
+        if (grund != nullptr) {
+            *grund = "zu große Zahlen für ein Quizfeld (die Toleranz fasst keine Zahl)";
+        }
         return std::nullopt;
     }
 

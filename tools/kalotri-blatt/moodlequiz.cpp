@@ -7,18 +7,19 @@
 
 namespace kalotri::blatt {
 
-std::string MoodleQuizAus(const Aufgabenliste& liste, const Darstellung& darstellung,
-                          const std::string& titel, const std::optional<double>& toleranz,
-                          int& ausgelassen) {
+void SchreibeMoodleQuiz(const Aufgabenliste& liste, const Darstellung& darstellung,
+                        const std::string& titel, const std::optional<double>& toleranz,
+                        int& ausgelassen, const Quizmelder& melde,
+                        const MoodleSchreiber::Ausgabe& aus) {
     const bool gruppen = liste.Gruppen.size() > 1;
-    std::vector<Fragenkategorie> kategorien;
+    MoodleSchreiber quiz(aus);
     for (std::size_t g = 0; g < liste.Gruppen.size(); ++g) {
         const char buchstabe = static_cast<char>('A' + static_cast<int>(g));
-        Fragenkategorie& k = kategorien.emplace_back();
-        k.Pfad = {titel.empty() ? std::string("Kalotri") : titel};
+        std::vector<std::string> pfad = {titel.empty() ? std::string("Kalotri") : titel};
         if (gruppen) {
-            k.Pfad.push_back(std::string("Gruppe ") + buchstabe);
+            pfad.push_back(std::string("Gruppe ") + buchstabe);
         }
+        quiz.Kategorie(pfad);
         int nummer = 0;
         for (const Quellzeile& q : liste.Gruppen[g]) {
             ++nummer;
@@ -33,17 +34,21 @@ std::string MoodleQuizAus(const Aufgabenliste& liste, const Darstellung& darstel
                 (gruppen ? std::string(1, static_cast<char>(buchstabe - 'A' + 'a')) + "-" : "") +
                 zahl;
             std::optional<MoodleFrage> frage;
+            std::string grund;
             if (eingabe != nullptr) {
-                frage = BaueFrage(*eingabe, darstellung, name, datei, toleranz);
+                frage = BaueFrage(*eingabe, darstellung, name, datei, toleranz, &grund);
             }
             if (frage) {
-                k.Fragen.push_back(std::move(*frage));
+                quiz.Frage(*frage);
             } else {
                 ++ausgelassen;
+                if (!grund.empty()) {
+                    melde(q, grund);
+                }
             }
         }
     }
-    return MoodleQuiz(kategorien);
+    quiz.Ende();
 }
 
 } // namespace kalotri::blatt

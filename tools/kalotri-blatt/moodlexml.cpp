@@ -2,7 +2,6 @@
 #include "moodlexml.h"
 
 #include <cstdint>
-#include <set>
 
 namespace kalotri::blatt {
 
@@ -150,29 +149,33 @@ std::string CData(std::string_view text) {
     return aus + "]]>";
 }
 
-std::string MoodleQuiz(const std::vector<Fragenkategorie>& kategorien) {
-    std::string xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<quiz>\n";
-    const auto kategorie = [&xml](const std::string& pfad) {
-        xml += "<question type=\"category\">\n  <category><text>" + XmlText(pfad) +
-               "</text></category>\n</question>\n";
+MoodleSchreiber::MoodleSchreiber(Ausgabe aus) : aus_(std::move(aus)) {
+    aus_("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<quiz>\n");
+}
+
+void MoodleSchreiber::Kategorie(const std::vector<std::string>& namen) {
+    const auto kategorie = [this](const std::string& pfad) {
+        aus_("<question type=\"category\">\n  <category><text>" + XmlText(pfad) +
+             "</text></category>\n</question>\n");
     };
-    std::set<std::string> genannt;
-    for (const Fragenkategorie& k : kategorien) {
-        std::string pfad = "$course$/top";
-        for (const std::string& name : k.Pfad) {
-            pfad += "/" + Kategoriename(name);
-            // The categories above the questions' own are named too, once each, so that
-            // the file opens with the one named after the title.
-            if (&name != &k.Pfad.back() && genannt.insert(pfad).second) {
-                kategorie(pfad);
-            }
-        }
-        kategorie(pfad);
-        for (const MoodleFrage& f : k.Fragen) {
-            xml += Frage(f);
+    std::string pfad = "$course$/top";
+    for (const std::string& name : namen) {
+        pfad += "/" + Kategoriename(name);
+        // The categories above the questions' own are named too, once each, so that the
+        // file opens with the one named after the title.
+        if (&name != &namen.back() && genannt_.insert(pfad).second) {
+            kategorie(pfad);
         }
     }
-    return xml + "</quiz>\n";
+    kategorie(pfad);
+}
+
+void MoodleSchreiber::Frage(const MoodleFrage& frage) {
+    aus_(blatt::Frage(frage));
+}
+
+void MoodleSchreiber::Ende() {
+    aus_("</quiz>\n");
 }
 
 } // namespace kalotri::blatt
