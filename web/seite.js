@@ -182,11 +182,12 @@ function rechne() {
   if (!modul) return;
   const texte = BOXEN.map((id) => $(id).value);
   const buchstaben = WAEHLER.map((id) => $(id).value);
-  const zusatz = ($("zFigur").checked || $("zGroessen").checked ? 1 : 0)
-    + ($("zRechenweg").checked ? 2 : 0);
-  const json = modul.ccall("kalotri_rechne", "string",
-    Array(12).fill("string").concat(["number", "string", "number"]),
-    texte.concat(buchstaben, [dezimalen(), trennzeichen(), zusatz]));
+  const anfrage = {
+    texte, buchstaben, dezimalen: dezimalen(), trennzeichen: trennzeichen(),
+    figuren: $("zFigur").checked || $("zGroessen").checked,
+    rechenweg: $("zRechenweg").checked,
+  };
+  const json = modul.ccall("kalotri_rechne", "string", ["string"], [JSON.stringify(anfrage)]);
   const antwort = JSON.parse(json);
   const ergebnis = antwort.script;
   schreibeRechnung(ergebnis.zeilen, antwort.figuren, ergebnis.rechenweg);

@@ -2,7 +2,7 @@
 // kalotri-blatt: a printable worksheet of triangle exercises with worked solutions and
 // figures to scale, written as a PDF.
 
-#include "blattaufgabe.h"
+#include "arbeitsblatt.h"
 #include "blattpdf.h"
 #include "eigenefassungen.h"
 #include "moodlequiz.h"
@@ -12,17 +12,19 @@
 #include "svgausgabe.h"
 
 #include "ausgabesatz.h"
+#include "dezimalen.h"
 #include "erzeuge.h"
 #include "kalotri_version.h"
 #include "kommandozeile.h"
 #include "loesung.h"
-#include "rundformat.h"
 #include "sichtbar.h"
 
 #include <QGuiApplication>
 #include <QPdfWriter>
 
+#include <algorithm>
 #include <chrono>
+#include <functional>
 #include <iostream>
 #include <new>
 
@@ -108,7 +110,7 @@ void MeldeProblem(const blatt::Aufgabenliste& liste, const blatt::Quellzeile& ze
     }
     constexpr std::size_t Zitat = 80;
     std::string text = blatt::Fundstelle(liste, zeile) + ": \"";
-    text += blatt::KuerzeText(zeile.Text, Zitat);
+    text += KuerzeText(zeile.Text, Zitat);
     if (zeile.Text.size() <= Zitat && (zeile.ZuLang || zeile.Felder > 12)) {
         text += "…";
     }
@@ -116,18 +118,17 @@ void MeldeProblem(const blatt::Aufgabenliste& liste, const blatt::Quellzeile& ze
 }
 
 // The figures as SVG files; with groups, each group in a folder of its own.
-std::optional<std::string> Svgs(const std::string& verzeichnis, const blatt::Aufgabenliste& liste,
+std::optional<std::string> Svgs(const std::string& verzeichnis,
+                                const blatt::Arbeitsblatt& arbeitsblatt,
                                 const blatt::Darstellung& darstellung, Ausgabesatz& satz) {
-    for (std::size_t g = 0; g < liste.Gruppen.size(); ++g) {
+    for (std::size_t g = 0; g < arbeitsblatt.Gruppen(); ++g) {
         std::vector<blatt::BlattAufgabe> aufgaben;
-        for (const blatt::Quellzeile& q : liste.Gruppen[g]) {
-            const Aufgabenzeile zeile = blatt::Zerlege(q);
-            const auto* eingabe = std::get_if<Eingabe>(&zeile);
-            aufgaben.push_back(eingabe != nullptr ? blatt::Bearbeite(*eingabe, darstellung)
+        for (const blatt::GeloesteAufgabe& geloest : arbeitsblatt.Gruppe(g)) {
+            aufgaben.push_back(geloest.IstAufgabe ? blatt::Bearbeite(geloest, darstellung)
                                                   : blatt::BlattAufgabe{});
         }
         const std::string ziel =
-            liste.Gruppen.size() > 1
+            arbeitsblatt.Gruppen() > 1
                 ? verzeichnis + "/gruppe-" + static_cast<char>('a' + static_cast<int>(g))
                 : verzeichnis;
         if (auto fehler = blatt::SchreibeSvgs(ziel, aufgaben, satz)) {
@@ -172,7 +173,8 @@ int Hauptprogramm(int argc, char** argv) {
         std::cerr << OptionsFehlerMeldung("kalotri-blatt", *fehler);
         return FalscheOption;
     }
-    darstellung.Format.Maske = RundFormatAusText(o.DezimalenText).Maske;
+    darstellung.Stellen = *Dezimalen::Lies(o.DezimalenText);
+    darstellung.Format.Maske = darstellung.Stellen.Maske();
     darstellung.Format.Trennzeichen = o.Trennzeichen;
     darstellung.Einheit = o.Einheit;
     darstellung.Mehr = o.Mehr;
@@ -199,11 +201,27 @@ int Hauptprogramm(int argc, char** argv) {
     // a typo must not reach the pupils.
     const blatt::Blattkopf kopf = Kopf(o);
     int ohneLoesung = 0;
-    const blatt::Vorlauf vorlauf = blatt::VermesseBlatt(
-        liste, darstellung, kopf, [&](const blatt::Quellzeile& zeile, const std::string& grund) {
-            MeldeProblem(liste, zeile, grund);
-            ++ohneLoesung;
-        });
+    const auto problem = [&](const blatt::Quellzeile& zeile, const std::string& grund) {
+        MeldeProblem(liste, zeile, grund);
+        ++ohneLoesung;
+    };
+    std::optional<blatt::Arbeitsblatt> arbeitsblatt;
+    std::optional<blatt::Vorlauf> vorlauf;
+    if (o.Ausgabe.empty() && !o.SvgVerzeichnis) {
+        // A quiz alone keeps no worked sheet: each exercise is worked out as it is checked
+        // and again as its question is written, so that the memory stays that of one
+        // exercise however many there are.
+        for (const std::vector<blatt::Quellzeile>& gruppe : liste.Gruppen) {
+            blatt::LoeseJede(gruppe, [&](const blatt::GeloesteAufgabe& aufgabe, int) {
+                if (const auto grund = blatt::Bearbeite(aufgabe, darstellung).Problem) {
+                    problem(*aufgabe.Zeile, *grund);
+                }
+            });
+        }
+    } else {
+        arbeitsblatt.emplace(liste);
+        vorlauf = blatt::VermesseBlatt(*arbeitsblatt, darstellung, kopf, problem);
+    }
     const int rueckgabe = ohneLoesung > 0 ? FalscheZeile : Fertig;
     if (ohneLoesung > 0 && !o.Trotzdem) {
         std::cerr << "kalotri-blatt: " << ohneLoesung
@@ -223,7 +241,7 @@ int Hauptprogramm(int argc, char** argv) {
                     std::cerr << "kalotri-blatt: Seite " << seite << " von " << seiten << "\n";
                 }
             };
-            blatt::SchreibeBlatt(pdf, liste, darstellung, kopf, vorlauf, fortschritt);
+            blatt::SchreibeBlatt(pdf, *arbeitsblatt, darstellung, kopf, *vorlauf, fortschritt);
         });
     }
     int ausgelassen = 0;
@@ -232,8 +250,18 @@ int Hauptprogramm(int argc, char** argv) {
         // Question by question into the file: the memory stays that of one question.
         const std::string titel = o.Titel == blatt::Optionen().Titel ? "Kalotri" : o.Titel;
         fehler = blatt::SchreibeInSatz(satz, *o.Moodle, [&](QIODevice& datei) {
+            const auto folge = [&](std::size_t g,
+                                   const std::function<void(const blatt::GeloesteAufgabe&)>& tun) {
+                if (arbeitsblatt) {
+                    std::for_each(arbeitsblatt->Gruppe(g).begin(), arbeitsblatt->Gruppe(g).end(),
+                                  tun);
+                } else {
+                    blatt::LoeseJede(liste.Gruppen[g],
+                                     [&](const blatt::GeloesteAufgabe& a, int) { tun(a); });
+                }
+            };
             blatt::SchreibeMoodleQuiz(
-                liste, darstellung, titel, o.Toleranz, ausgelassen,
+                liste.Gruppen.size(), folge, darstellung, titel, o.Toleranz, ausgelassen,
                 [&](const blatt::Quellzeile& zeile, const std::string& grund) {
                     MeldeProblem(liste, zeile, grund);
                     ++unschreibbar;
@@ -255,7 +283,7 @@ int Hauptprogramm(int argc, char** argv) {
                                    " ohne Lösung nicht im Quiz");
     }
     if (!fehler && o.SvgVerzeichnis) {
-        fehler = Svgs(*o.SvgVerzeichnis, liste, darstellung, satz);
+        fehler = Svgs(*o.SvgVerzeichnis, *arbeitsblatt, darstellung, satz);
     }
     if (!fehler) {
         fehler = satz.Uebernimm();

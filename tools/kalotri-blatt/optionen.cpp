@@ -210,8 +210,9 @@ OptionenErgebnis LiesOptionen(const std::vector<std::string>& argumente) {
         e.Fehler = "--toleranz gilt nur mit --moodle";
     } else if (auto dezimalen = DezimalenFehler(o.DezimalenText)) {
         e.Fehler = std::move(dezimalen);
-    } else if (auto toleranz = o.Toleranz ? ToleranzFehler(*o.Toleranz, Dezimalen(o.DezimalenText))
-                                          : std::nullopt) {
+    } else if (auto toleranz = o.Toleranz
+                                   ? ToleranzFehler(*o.Toleranz, *Dezimalen::Lies(o.DezimalenText))
+                                   : std::nullopt) {
         e.Fehler = std::move(toleranz);
     } else if (o.Erzeuge && !o.Dateien.empty()) {
         e.Fehler = "Aufgabendateien und --erzeuge schließen einander aus";
@@ -224,17 +225,6 @@ OptionenErgebnis LiesOptionen(const std::vector<std::string>& argumente) {
         e.Fehler = "SSW-Aufgaben gibt es erst ab --stufe 2";
     }
     return e;
-}
-
-std::string KuerzeText(const std::string& text, std::size_t hoechstens) {
-    if (text.size() <= hoechstens) {
-        return text;
-    }
-    std::size_t ende = hoechstens;
-    while (ende > 0 && (static_cast<unsigned char>(text[ende]) & 0xC0) == 0x80) {
-        --ende;
-    }
-    return text.substr(0, ende) + "…";
 }
 
 } // namespace kalotri::blatt

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "kommandozeile.h"
 
-#include "rundformat.h"
+#include "dezimalen.h"
 #include "sichtbar.h"
 
 #include <algorithm>
@@ -33,27 +33,22 @@ bool NimmWert(const std::vector<std::string>& argumente, std::size_t& i, std::st
 }
 
 std::optional<std::string> DezimalenFehler(std::string_view text) {
-    const RundFormatErgebnis format = RundFormatAusText(text);
-    if (format.Fehler) {
-        return Sichtbar(*format.Fehler);
+    const std::optional<Dezimalen> stellen = Dezimalen::Lies(text);
+    if (!stellen) {
+        return Sichtbar(Dezimalen::FehlerText(text));
     }
     // The options dialog takes a negative count for none; on a command line it is far
     // more likely a slip (a missing value before the next option's minus) than a wish.
-    const std::int32_t anzahl = LiesGanzzahl(text).value_or(0);
-    if (anzahl < 0) {
+    if (stellen->Anzahl() < 0) {
         return "Die Anzahl der Dezimalen muss 0 oder mehr sein, nicht '" + Sichtbar(text) + "'";
     }
     // The window takes more and then fails at every value with "Format-String zu lang";
     // a tool would blame every exercise for what is the option's fault.
-    if (anzahl > HoechsteDezimalen) {
+    if (stellen->Anzahl() > HoechsteDezimalen) {
         return "Das Script zeigt höchstens " + std::to_string(HoechsteDezimalen) +
                " Dezimalen, nicht '" + Sichtbar(text) + "'";
     }
     return std::nullopt;
-}
-
-int Dezimalen(std::string_view text) {
-    return std::max(0, LiesGanzzahl(text).value_or(0));
 }
 
 namespace {
@@ -70,16 +65,16 @@ std::string Kurz(double zahl) {
 
 } // namespace
 
-std::optional<std::string> ToleranzFehler(double toleranz, int dezimalen) {
+std::optional<std::string> ToleranzFehler(double toleranz, const Dezimalen& stellen) {
     if (!std::isfinite(toleranz) || !(toleranz > 0)) {
         return "--toleranz braucht eine Zahl größer als 0, etwa 0.01";
     }
     // A pupil who writes the value rounded as the solution shows it is off by up to half
     // its last decimal; a gap narrower than that marks the right answer wrong.
-    const double halbe = 0.5 * std::pow(10.0, -dezimalen);
+    const double halbe = stellen.HalbeEinheit();
     if (toleranz < halbe * (1 - 1e-12)) {
         return "--toleranz " + Kurz(toleranz) + " ist kleiner als die halbe letzte Stelle von " +
-               std::to_string(dezimalen) + " Dezimalen (" + Kurz(halbe) +
+               std::to_string(stellen.Geschrieben()) + " Dezimalen (" + Kurz(halbe) +
                "); die richtig gerundete Antwort wäre "
                "falsch";
     }

@@ -3,6 +3,8 @@
 
 // Command-line plumbing shared by the batch tools.
 
+#include "dezimalen.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -58,16 +60,13 @@ inline constexpr int HoechsteDezimalen = 222;
 // is no whole number, a count below 0 or above HoechsteDezimalen. Nothing if it is usable.
 std::optional<std::string> DezimalenFehler(std::string_view text);
 
-// The count of a text DezimalenFehler accepts.
-int Dezimalen(std::string_view text);
-
 // The largest tolerance a quiz gap takes.
 inline constexpr double HoechsteToleranz = 1e15;
 
-// The problem with the one tolerance of every gap, with answers shown to `dezimalen`
+// The problem with the one tolerance of every gap, with answers shown to `stellen`
 // decimals: not finite, not above 0, beyond HoechsteToleranz, or below half a unit of the
 // last decimal. Nothing if it is usable.
-std::optional<std::string> ToleranzFehler(double toleranz, int dezimalen);
+std::optional<std::string> ToleranzFehler(double toleranz, const Dezimalen& stellen);
 
 // "Unbekannte Option '…'" with the argument's control characters shown escaped.
 std::string UnbekannteOption(std::string_view argument);
