@@ -21,6 +21,8 @@ OptionenErgebnis LiesOptionen(const std::vector<std::string>& argumente) {
             ergebnis.Werte.Json = true;
         } else if (arg == "--rechenweg") {
             ergebnis.Werte.Rechenweg = true;
+        } else if (arg == "--mehr") {
+            ergebnis.Werte.Mehr = true;
         } else if (arg == "--help" || arg == "-h") {
             ergebnis.Werte.Hilfe = true;
         } else if (arg == "--version") {
@@ -44,7 +46,7 @@ OptionenErgebnis LiesOptionen(const std::vector<std::string>& argumente) {
 }
 
 const char* Hilfetext() {
-    return "Aufruf: kalotri-rechne [--json] [--rechenweg] [--dezimalen ANZAHL]\n"
+    return "Aufruf: kalotri-rechne [--json] [--rechenweg [--mehr]] [--dezimalen ANZAHL]\n"
            "                      [--trennzeichen ZEICHEN] [DATEI ...]\n"
            "       kalotri-rechne --help | --version\n"
            "\n"
@@ -65,6 +67,8 @@ const char* Hilfetext() {
            "  --rechenweg            den Rechenweg (Formel, eingesetzte Zahlen, Ergebnis,\n"
            "                         Begründungen) statt der Zeilen des Scripts; mit --json\n"
            "                         als zusätzliches Feld \"rechenweg\"\n"
+           "  --mehr                 im Rechenweg auch Umfang, Fläche, Höhen, Um- und\n"
+           "                         Inkreisradius\n"
            "  --dezimalen ANZAHL     Dezimalen wie im Dialog \"Optionen\", 0 bis 222\n"
            "                         (Vorgabe 3; mehr kann das Script nicht zeigen)\n"
            "  --trennzeichen ZEICHEN Dezimaltrennzeichen (Vorgabe: das des Gebietsschemas)\n"
