@@ -7,6 +7,7 @@
 #include "eigenefassungen.h"
 #include "moodlequiz.h"
 #include "optionen.h"
+#include "problembericht.h"
 #include "quelle.h"
 #include "satzdatei.h"
 #include "svgausgabe.h"
@@ -16,7 +17,6 @@
 #include "erzeuge.h"
 #include "kalotri_version.h"
 #include "kommandozeile.h"
-#include "loesung.h"
 #include "sichtbar.h"
 
 #include <QGuiApplication>
@@ -93,28 +93,6 @@ blatt::Blattkopf Kopf(const blatt::Optionen& o) {
     kopf.PlatzCm = o.PlatzCm;
     kopf.Form = o.Loesung;
     return kopf;
-}
-
-// One line per exercise that cannot be solved: where it is, what it says (the start of a
-// long line is enough to find it), and why.
-void MeldeProblem(const blatt::Aufgabenliste& liste, const blatt::Quellzeile& zeile,
-                  const std::string& grund) {
-    // A message about one box (a typo, a zero) names that box and its text alone.
-    const Aufgabenzeile aufgabe = blatt::Zerlege(zeile);
-    if (const auto* eingabe = std::get_if<Eingabe>(&aufgabe)) {
-        if (const auto feld = Berechne(*eingabe).Ausgang.Fokus) {
-            Melde("kalotri-blatt", blatt::Fundstelle(liste, zeile) + ", " +
-                                       FeldMitText(*eingabe, *feld) + ": " + grund);
-            return;
-        }
-    }
-    constexpr std::size_t Zitat = 80;
-    std::string text = blatt::Fundstelle(liste, zeile) + ": \"";
-    text += KuerzeText(zeile.Text, Zitat);
-    if (zeile.Text.size() <= Zitat && (zeile.ZuLang || zeile.Felder > 12)) {
-        text += "…";
-    }
-    Melde("kalotri-blatt", text + "\": " + grund);
 }
 
 // The figures as SVG files; with groups, each group in a folder of its own.
@@ -202,7 +180,7 @@ int Hauptprogramm(int argc, char** argv) {
     const blatt::Blattkopf kopf = Kopf(o);
     int ohneLoesung = 0;
     const auto problem = [&](const blatt::Quellzeile& zeile, const std::string& grund) {
-        MeldeProblem(liste, zeile, grund);
+        blatt::MeldeProblem(liste, zeile, grund);
         ++ohneLoesung;
     };
     std::optional<blatt::Arbeitsblatt> arbeitsblatt;
@@ -263,7 +241,7 @@ int Hauptprogramm(int argc, char** argv) {
             blatt::SchreibeMoodleQuiz(
                 liste.Gruppen.size(), folge, darstellung, titel, o.Toleranz, ausgelassen,
                 [&](const blatt::Quellzeile& zeile, const std::string& grund) {
-                    MeldeProblem(liste, zeile, grund);
+                    blatt::MeldeProblem(liste, zeile, grund);
                     ++unschreibbar;
                 },
                 [&datei](std::string_view text) {
