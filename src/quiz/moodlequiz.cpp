@@ -9,7 +9,7 @@ namespace kalotri::blatt {
 
 void SchreibeMoodleQuiz(std::size_t gruppenzahl, const Aufgabenfolge& folge,
                         const Darstellung& darstellung, const std::string& titel,
-                        const std::optional<double>& toleranz, int& ausgelassen,
+                        const std::optional<double>& toleranz, Quizbilanz& bilanz,
                         const Quizmelder& melde, const MoodleSchreiber::Ausgabe& aus) {
     const bool gruppen = gruppenzahl > 1;
     MoodleSchreiber quiz(aus);
@@ -35,9 +35,10 @@ void SchreibeMoodleQuiz(std::size_t gruppenzahl, const Aufgabenfolge& folge,
             std::optional<MoodleFrage> frage =
                 BaueFrage(aufgabe, darstellung, name, datei, toleranz, &grund);
             if (frage) {
+                bilanz.MehrStellen += frage->Dezimalen > darstellung.Stellen.Geschrieben() ? 1 : 0;
                 quiz.Frage(*frage);
             } else {
-                ++ausgelassen;
+                ++bilanz.Ausgelassen;
                 if (!grund.empty()) {
                     melde(*aufgabe.Zeile, grund);
                 }

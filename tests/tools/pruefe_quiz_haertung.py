@@ -5,7 +5,9 @@ tries: letters no XML reader takes, names Moodle's database refuses, numbers no 
 hold, a quiz of thousands of exercises, and options that cannot all be meant. Each case
 once ended in a file that lied about success, an endless loop or a silent choice."""
 
+import math
 import os
+import re
 import subprocess
 import sys
 import tempfile
@@ -72,24 +74,23 @@ class Quiz(unittest.TestCase):
 
     def test_riesenzahlen_enden_und_ergeben_kein_inf(self):
         # The tolerance rounding spun for ever on these; the second wrote a gap of
-        # tolerance "inf", which Moodle refuses, and exit 0.
+        # tolerance "inf", which Moodle refuses, and exit 0. The routes' tolerances hold
+        # them now: a question whose every number Moodle reads back.
         for zeile, argumente in ((b"1.7e308\t1.7e308\t\t89.9999", ["--dezimalen", "0"]),
-                                 (b"8.9e307\t8.9e307\t\t\t\t179.9999", [])):
+                                 (b"8.9e307\t8.9e307\t\t\t\t179.9999", []),
+                                 (b"8.988e307\t8.988e307\t\t\t\t179.9999999", [])):
             with self.subTest(zeile=zeile), tempfile.TemporaryDirectory() as ort:
-                eingabe = AUFGABE + zeile + b"\n"
-                lauf = subprocess.run([BLATT, "--moodle", "q.xml", *argumente], input=eingabe,
-                                      capture_output=True, cwd=ort, timeout=60)
-                self.assertEqual(lauf.returncode, FALSCHE_ZEILE)
-                self.assertIn("Zeile 2: ", lauf.stderr.decode())
-                self.assertIn("zu große Zahlen für ein Quizfeld", lauf.stderr.decode())
-                self.assertEqual(os.listdir(ort), [])
-                lauf = subprocess.run([BLATT, "--moodle", "q.xml", "--trotzdem", *argumente],
-                                      input=eingabe, capture_output=True, cwd=ort, timeout=60)
-                self.assertEqual(lauf.returncode, FALSCHE_ZEILE)
+                lauf = subprocess.run([BLATT, "--moodle", "q.xml", *argumente],
+                                      input=AUFGABE + zeile + b"\n", capture_output=True,
+                                      cwd=ort, timeout=60)
+                self.assertEqual(lauf.returncode, 0, lauf.stderr)
                 with open(os.path.join(ort, "q.xml"), encoding="utf-8") as f:
                     quiz = f.read()
-                self.assertEqual(quiz.count("{1:NUMERICAL:"), 3)
-                self.assertNotIn("inf", quiz)
+                luecken = re.findall(r"\{1:NUMERICAL:([^}]*)\}", quiz)
+                self.assertEqual(len(luecken), 3 + 3)
+                for luecke in luecken:
+                    for zahl in re.findall(r"[=~]=?([^:#~]+):([^#]+)#", "~" + luecke):
+                        self.assertTrue(all(math.isfinite(float(z)) for z in zahl), luecke)
 
     def test_speicher_waechst_nicht_mit_dem_quiz(self):
         # The quiz was built whole: about 140 KB per exercise (3 000 took 450 MB). Written
@@ -110,7 +111,7 @@ class Quiz(unittest.TestCase):
                                        "--moodle", "q.xml", "--trotzdem"], cwd=ort,
                                       stdin=eingabe, capture_output=True, timeout=300)
                 self.assertIn(lauf.returncode, (0, FALSCHE_ZEILE), lauf.stderr)
-                self.assertGreater(os.path.getsize(os.path.join(ort, "q.xml")), anzahl * 10000)
+                self.assertGreater(os.path.getsize(os.path.join(ort, "q.xml")), anzahl * 5000)
                 with open(os.path.join(ort, "spitze")) as f:
                     spitzen.append(int(f.read().split()[-1]))
         self.assertLess(spitzen[1], 60 * 1024, spitzen)

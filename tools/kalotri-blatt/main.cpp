@@ -222,7 +222,7 @@ int Hauptprogramm(int argc, char** argv) {
             blatt::SchreibeBlatt(pdf, *arbeitsblatt, darstellung, kopf, *vorlauf, fortschritt);
         });
     }
-    int ausgelassen = 0;
+    blatt::Quizbilanz bilanz;
     int unschreibbar = 0;
     if (!fehler && o.Moodle) {
         // Question by question into the file: the memory stays that of one question.
@@ -239,7 +239,7 @@ int Hauptprogramm(int argc, char** argv) {
                 }
             };
             blatt::SchreibeMoodleQuiz(
-                liste.Gruppen.size(), folge, darstellung, titel, o.Toleranz, ausgelassen,
+                liste.Gruppen.size(), folge, darstellung, titel, o.Toleranz, bilanz,
                 [&](const blatt::Quellzeile& zeile, const std::string& grund) {
                     blatt::MeldeProblem(liste, zeile, grund);
                     ++unschreibbar;
@@ -256,9 +256,15 @@ int Hauptprogramm(int argc, char** argv) {
                   << " ohne Quizfrage, kein Blatt (mit --trotzdem entsteht es doch)\n";
         return FalscheZeile;
     }
-    if (const int ohne = ausgelassen - unschreibbar; ohne > 0) {
+    if (const int ohne = bilanz.Ausgelassen - unschreibbar; ohne > 0) {
         Melde("kalotri-blatt", std::to_string(ohne) + (ohne == 1 ? " Aufgabe" : " Aufgaben") +
                                    " ohne Lösung nicht im Quiz");
+    }
+    if (bilanz.MehrStellen > 0) {
+        Melde("kalotri-blatt", std::to_string(bilanz.MehrStellen) +
+                                   (bilanz.MehrStellen == 1 ? " Frage" : " Fragen") +
+                                   " im Quiz mit mehr Nachkommastellen als --dezimalen: sonst "
+                                   "ginge ein Fehler von 1 % als richtig durch");
     }
     if (!fehler && o.SvgVerzeichnis) {
         fehler = Svgs(*o.SvgVerzeichnis, *arbeitsblatt, darstellung, satz);

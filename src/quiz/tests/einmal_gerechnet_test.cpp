@@ -53,14 +53,14 @@ TEST(Arbeitsblatt, JedeAufgabeEinmalGerechnet) {
         QPdfWriter pdf(&puffer);
         EXPECT_EQ(SchreibeBlatt(pdf, blatt, d, kopf, vorlauf, [](int, int) {}), vorlauf.Seiten);
     }
-    int ausgelassen = 0;
+    Quizbilanz bilanz;
     std::string quiz;
     SchreibeMoodleQuiz(
         blatt.Gruppen(),
         [&](std::size_t g, const std::function<void(const GeloesteAufgabe&)>& tun) {
             std::for_each(blatt.Gruppe(g).begin(), blatt.Gruppe(g).end(), tun);
         },
-        d, "Probe", std::nullopt, ausgelassen, [](const Quellzeile&, const std::string&) {},
+        d, "Probe", std::nullopt, bilanz, [](const Quellzeile&, const std::string&) {},
         [&](std::string_view text) { quiz += text; });
     for (std::size_t g = 0; g < blatt.Gruppen(); ++g) {
         for (const GeloesteAufgabe& a : blatt.Gruppe(g)) {
@@ -69,7 +69,7 @@ TEST(Arbeitsblatt, JedeAufgabeEinmalGerechnet) {
     }
     EXPECT_EQ(Berechnungen() - vorher, aufgaben - 1);
     EXPECT_EQ(probleme, 1);
-    EXPECT_EQ(ausgelassen, 1);
+    EXPECT_EQ(bilanz.Ausgelassen, 1);
     EXPECT_GT(puffer.size(), 0);
     EXPECT_NE(quiz.find("Gruppe B"), std::string::npos);
 }
