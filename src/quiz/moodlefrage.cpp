@@ -18,10 +18,9 @@ namespace kalotri::blatt {
 
 namespace {
 
-// Pixels per millimetre of the pictures: sharp on a school board's projector, small
-// enough for a quiz of a hundred questions.
-constexpr double PixelProMm = 5;
 constexpr double FigurBreiteMm = 90;
+
+} // namespace
 
 // Figures far taller than wide say nothing a pupil could see; no figure then.
 constexpr double HoechstesSeitenverhaeltnis = 4;
@@ -86,6 +85,8 @@ std::string RechenwegHtml(const Rechenweg& weg) {
     return html;
 }
 
+namespace {
+
 // A gap's numbers go out as doubles; one that is infinite there (or whose tolerance is)
 // makes Moodle's import refuse the whole file.
 bool Schreibbar(const routen::Spielraum& s) {
@@ -144,11 +145,6 @@ bool Endlich(const Loesung& l) {
     }
     return true;
 }
-
-// Moodle reads a point as the decimal point in every language; a comma only where the
-// language has it (in English "7,543" is 7543), and "1.234,5" nowhere as meant.
-constexpr const char* PunktAnweisung =
-    "Tippe Dezimalzahlen mit Punkt und ohne Tausendertrennzeichen, etwa 1234.5.";
 
 // At 0 or 1 decimal an answer 1 % off rounds like a right one: at least 2, and more where
 // a typical wrong answer would still pass. A fixed tolerance is the teacher's own choice.

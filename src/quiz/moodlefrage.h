@@ -3,7 +3,10 @@
 
 #include "arbeitsblatt.h"
 
+#include "rechenweg.h"
+
 #include <QByteArray>
+#include <QImage>
 
 #include <optional>
 #include <string>
@@ -29,8 +32,25 @@ struct MoodleFrage {
     int Dezimalen = 0; // of the answers asked for
 };
 
+// Moodle reads a point as the decimal point in every language; a comma only where the
+// language has it (in English "7,543" is 7543), and "1.234,5" nowhere as meant.
+inline constexpr const char* PunktAnweisung =
+    "Tippe Dezimalzahlen mit Punkt und ohne Tausendertrennzeichen, etwa 1234.5.";
+
 // Answers in the quiz have at least so many decimals, whatever the sheet's count.
 inline constexpr int MindestDezimalen = 2;
+
+// The pieces a question is made of, for the kinds of question built elsewhere.
+// Pixels per millimetre of the pictures: sharp on a school board's projector, small
+// enough for a quiz of a hundred questions.
+inline constexpr double PixelProMm = 5;
+// The solution's figures as one picture, or none where they would say nothing.
+std::optional<QImage> FigurBild(const BlattAufgabe& a);
+// <img> of a picture travelling in the quiz file.
+std::string Bild(const std::string& datei, const QImage& bild, const std::string& alt);
+std::string Verbunden(const std::vector<std::string>& teile, const std::string& zwischen);
+// The worked steps as HTML: headings bold, notes in italics, one equation a line.
+std::string RechenwegHtml(const Rechenweg& weg);
 
 // The exercise as a question, or nothing for one without a solution worth asking for
 // (the check before has told the user about it). datei: the pictures' name stem, plain

@@ -2,6 +2,7 @@
 #include "moodlequiz.h"
 
 #include "moodlexml.h"
+#include "sachfrage.h"
 
 #include <variant>
 
@@ -33,7 +34,10 @@ void SchreibeMoodleQuiz(std::size_t gruppenzahl, const Aufgabenfolge& folge,
                 zahl;
             std::string grund;
             std::optional<MoodleFrage> frage =
-                BaueFrage(aufgabe, darstellung, name, datei, toleranz, &grund);
+                aufgabe.Zeile->Sach
+                    ? BaueSachfrage(*aufgabe.Zeile->Sach, aufgabe, darstellung, name, datei,
+                                    toleranz)
+                    : BaueFrage(aufgabe, darstellung, name, datei, toleranz, &grund);
             if (frage) {
                 bilanz.MehrStellen += frage->Dezimalen > darstellung.Stellen.Geschrieben() ? 1 : 0;
                 quiz.Frage(*frage);

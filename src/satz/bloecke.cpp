@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "bloecke.h"
 
+#include "sachmaler.h"
 #include "skizze.h"
 
 #include <algorithm>
@@ -63,13 +64,24 @@ Aufgabenblock::Aufgabenblock(const BlattAufgabe& a, int nummer, const Satz& satz
     : a_(a), nummer_(nummer), s_(satz), stil_(stil) {}
 
 double Aufgabenblock::Breite() const {
-    const double rechts = SeiteBreite - RandRechts - (stil_.Skizze ? SkizzeBreiteMm + 4 : 0);
-    return s_.Mm(rechts - TextLinks);
+    const double skizze = a_.Sachskizze  ? SachskizzeBreiteMm + 4
+                          : stil_.Skizze ? SkizzeBreiteMm + 4
+                                         : 0;
+    return s_.Mm(SeiteBreite - RandRechts - skizze - TextLinks);
+}
+
+// A word problem's situation is prose; a line of given values may be one long number.
+int Aufgabenblock::Umbruch() const {
+    return a_.Sachskizze ? Qt::TextWordWrap : Qt::TextWrapAnywhere;
+}
+
+const std::string& Aufgabenblock::Auftrag() const {
+    return a_.Auftrag.empty() ? stil_.Auftrag : a_.Auftrag;
 }
 
 std::vector<double> Aufgabenblock::Streifen() const {
-    std::vector<double> h = {s_.Hoehe(s_.Text, a_.Gegeben, Breite()),
-                             s_.Hoehe(s_.Text, stil_.Auftrag, Breite(), Qt::TextWordWrap)};
+    std::vector<double> h = {s_.Hoehe(s_.Text, a_.Gegeben, Breite(), Umbruch()),
+                             s_.Hoehe(s_.Text, Auftrag(), Breite(), Qt::TextWordWrap)};
     if (stil_.PlatzCm > 0) {
         // The room to work starts below the sketch.
         h.push_back(std::max(0.0, Beiwerk() - h[0] - h[1]));
@@ -85,14 +97,18 @@ double Aufgabenblock::Kuerzbar() const {
 }
 
 double Aufgabenblock::Beiwerk() const {
-    return stil_.Skizze ? s_.Mm(SkizzeHoeheMm) : 0;
+    return a_.Sachskizze ? s_.Mm(SachskizzeHoeheMm) : stil_.Skizze ? s_.Mm(SkizzeHoeheMm) : 0;
 }
 
 void Aufgabenblock::Male(QPainter& p, double y, std::size_t von, std::size_t bis) const {
     const std::vector<double> h = Streifen();
     if (von == 0) {
         Nummer(p, s_, nummer_, y);
-        if (stil_.Skizze) {
+        if (a_.Sachskizze) {
+            const QRectF rahmen(s_.Mm(SeiteBreite - RandRechts - SachskizzeBreiteMm), y,
+                                s_.Mm(SachskizzeBreiteMm), s_.Mm(SachskizzeHoeheMm));
+            MaleSachskizze(p, *a_.Sachskizze, rahmen, s_.Z.ProMm, s_.Z.Klein);
+        } else if (stil_.Skizze) {
             const QRectF rahmen(s_.Mm(SeiteBreite - RandRechts - SkizzeBreiteMm), y,
                                 s_.Mm(SkizzeBreiteMm), s_.Mm(SkizzeHoeheMm));
             MaleSkizze(p, a_.Skizze, rahmen, s_.Z.ProMm, s_.Z.Klein);
@@ -104,9 +120,9 @@ void Aufgabenblock::Male(QPainter& p, double y, std::size_t von, std::size_t bis
     for (std::size_t i = von; i < bis; ++i) {
         const QRectF r(x, y, Breite(), h[i]);
         if (i == 0) {
-            p.drawText(r, Qt::TextWrapAnywhere, Q(a_.Gegeben));
+            p.drawText(r, Umbruch(), Q(a_.Gegeben));
         } else if (i == 1) {
-            p.drawText(r, Qt::TextWordWrap, Q(stil_.Auftrag));
+            p.drawText(r, Qt::TextWordWrap, Q(Auftrag()));
         } else if (i == 3) {
             // Squared paper, as in an exercise book.
             p.save();

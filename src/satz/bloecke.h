@@ -69,6 +69,8 @@ class Aufgabenblock : public Block {
 
   private:
     double Breite() const;
+    int Umbruch() const;
+    const std::string& Auftrag() const;
     const BlattAufgabe& a_;
     int nummer_;
     const Satz& s_;

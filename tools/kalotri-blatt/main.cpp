@@ -9,6 +9,7 @@
 #include "optionen.h"
 #include "problembericht.h"
 #include "quelle.h"
+#include "sachblatt.h"
 #include "satzdatei.h"
 #include "svgausgabe.h"
 
@@ -61,12 +62,37 @@ std::uint64_t Seed(const blatt::Optionen& o) {
     return seed;
 }
 
-blatt::Aufgabenliste Erzeugt(const blatt::Optionen& o) {
+// Word problems alone, or taking turns with bare triangles (word problem first).
+blatt::Aufgabenliste SachaufgabenListe(const blatt::Optionen& o, std::uint64_t seed,
+                                       const Erzeugungsregeln& regeln, const Zahlformat& format) {
+    const int anzahl = *o.Erzeuge;
+    const int bloss = o.Gemischt ? anzahl / 2 : 0;
+    Sachregeln sach;
+    sach.Stufe = regeln.Stufe;
+    sach.Fassungen = regeln.Fassungen;
+    sach.Format = format;
+    std::vector<std::vector<Eingabe>> dreiecke;
+    if (bloss > 0) {
+        for (const auto& fassung : ErzeugeFassungen(bloss, o.Typen, seed, regeln)) {
+            std::vector<Eingabe>& felder = dreiecke.emplace_back();
+            for (const ErzeugteAufgabe& a : fassung) {
+                felder.push_back(a.Felder);
+            }
+        }
+    }
+    return blatt::MitSachaufgaben(ErzeugeSachaufgaben(anzahl - bloss, seed, sach, o.Situationen),
+                                  dreiecke);
+}
+
+blatt::Aufgabenliste Erzeugt(const blatt::Optionen& o, const Zahlformat& format) {
     const std::uint64_t seed = Seed(o);
     Erzeugungsregeln regeln;
     regeln.Stufe = o.Stufe.value_or(3);
     regeln.NurLoesbar = o.NurLoesbar;
     regeln.Fassungen = o.Gruppen;
+    if (o.Sachaufgaben) {
+        return SachaufgabenListe(o, seed, regeln, format);
+    }
     std::vector<std::vector<Eingabe>> fassungen;
     for (const auto& fassung : ErzeugeFassungen(*o.Erzeuge, o.Typen, seed, regeln)) {
         std::vector<Eingabe>& felder = fassungen.emplace_back();
@@ -160,7 +186,7 @@ int Hauptprogramm(int argc, char** argv) {
 
     blatt::Aufgabenliste liste;
     if (o.Erzeuge) {
-        liste = Erzeugt(o);
+        liste = Erzeugt(o, darstellung.Format);
     } else {
         liste = blatt::LiesAufgaben(o.Dateien);
         if (liste.Fehler) {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "optionen.h"
 
+#include "sachaufgabe.h"
+
 #include "kommandozeile.h"
 #include "sichtbar.h"
 
@@ -38,6 +40,25 @@ std::optional<std::string> LiesTypen(const std::string& text, std::vector<Aufgab
                    "\" (erlaubt: SSS, SWS, SSW, WSW, SWW)";
         }
         typen.push_back(*typ);
+        if (komma == std::string_view::npos) {
+            return std::nullopt;
+        }
+        rest.remove_prefix(komma + 1);
+    }
+}
+
+std::optional<std::string> LiesSituationen(const std::string& text,
+                                           std::vector<Situation>& situationen) {
+    std::string_view rest = text;
+    while (true) {
+        const auto komma = rest.find(',');
+        const std::string_view teil = rest.substr(0, komma);
+        const auto s = SituationAusKennung(teil);
+        if (!s) {
+            return "Unbekannte Situation: \"" + std::string(teil) +
+                   "\" (erlaubt: turm, fluss, grundstueck, peilung, kraefte)";
+        }
+        situationen.push_back(*s);
         if (komma == std::string_view::npos) {
             return std::nullopt;
         }
@@ -128,6 +149,10 @@ bool WertOption(const std::vector<std::string>& argumente, std::size_t& i, Optio
         if (w) {
             e.Fehler = LiesTypen(*w, o.Typen);
         }
+    } else if (NimmWert(argumente, i, "--situationen", w, e.Fehler)) {
+        if (w) {
+            e.Fehler = LiesSituationen(*w, o.Situationen);
+        }
     } else if (NimmWert(argumente, i, "--gruppen", w, e.Fehler)) {
         const auto n = w ? LiesZahl<int>(*w) : std::nullopt;
         o.Gruppen = n.value_or(1);
@@ -185,6 +210,10 @@ OptionenErgebnis LiesOptionen(const std::vector<std::string>& argumente) {
             o.Skizze = true;
         } else if (arg == "--nur-loesbar") {
             o.NurLoesbar = true;
+        } else if (arg == "--sachaufgaben") {
+            o.Sachaufgaben = true;
+        } else if (arg == "--gemischt") {
+            o.Gemischt = true;
         } else if (WertOption(argumente, i, e) || MoodleOption(argumente, i, e)) {
             if (!e.Fehler) {
                 e.Fehler = MerkeOption(o.Gegeben, name, true);
@@ -223,6 +252,12 @@ OptionenErgebnis LiesOptionen(const std::vector<std::string>& argumente) {
     } else if (o.Stufe && *o.Stufe == 1 &&
                std::find(o.Typen.begin(), o.Typen.end(), Aufgabentyp::SSW) != o.Typen.end()) {
         e.Fehler = "SSW-Aufgaben gibt es erst ab --stufe 2";
+    } else if ((o.Gemischt || !o.Situationen.empty()) && !o.Sachaufgaben) {
+        e.Fehler = "--gemischt und --situationen gelten nur mit --sachaufgaben";
+    } else if (o.Sachaufgaben && !o.Erzeuge) {
+        e.Fehler = "--sachaufgaben gilt nur mit --erzeuge";
+    } else if (o.Sachaufgaben && !o.Gemischt && !o.Typen.empty()) {
+        e.Fehler = "--typen gilt mit --sachaufgaben nur zusammen mit --gemischt";
     }
     return e;
 }

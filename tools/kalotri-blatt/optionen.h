@@ -11,6 +11,10 @@
 #include <string>
 #include <vector>
 
+namespace kalotri {
+enum class Situation; // of the word problems (sachaufgabe.h)
+}
+
 namespace kalotri::blatt {
 
 // The longest texts the sheet's header takes; longer ones are cut, not refused.
@@ -42,6 +46,9 @@ struct Optionen {
     int Gruppen = 1;
     std::optional<int> Stufe;
     bool NurLoesbar = false;
+    bool Sachaufgaben = false; // word problems instead of bare triangles
+    bool Gemischt = false;     // word problems taking turns with bare triangles
+    std::vector<Situation> Situationen;
     std::vector<std::string> Dateien; // exercise files; "-" is standard input
     bool Hilfe = false;
     bool Version = false;

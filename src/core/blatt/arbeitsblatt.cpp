@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "arbeitsblatt.h"
 
+#include "sachblatt.h"
+
 #include <variant>
 
 namespace kalotri::blatt {
@@ -17,6 +19,9 @@ GeloesteAufgabe Loese(const Quellzeile& zeile) {
 }
 
 BlattAufgabe Bearbeite(const GeloesteAufgabe& aufgabe, const Darstellung& darstellung) {
+    if (aufgabe.Zeile->Sach) {
+        return SachBlattAufgabe(*aufgabe.Zeile->Sach, aufgabe.Ergebnis, darstellung);
+    }
     const Aufgabenzeile felder = Zerlege(*aufgabe.Zeile);
     if (const auto* eingabe = std::get_if<Eingabe>(&felder)) {
         return Bearbeite(*eingabe, aufgabe.Ergebnis, darstellung);

@@ -9,9 +9,14 @@
 #include "rechner.h"
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
+
+namespace kalotri {
+struct Sachskizze;
+}
 
 namespace kalotri::blatt {
 
@@ -58,6 +63,10 @@ struct BlattAufgabe {
     std::vector<std::string> Schluessel;
     Skizzenangaben Skizze;
     std::string Einheit; // sets the figures' scale; may be empty
+    // A word problem: Gegeben tells the situation, Auftrag asks its questions, and its own
+    // sketch replaces the triangle's.
+    std::string Auftrag;
+    std::shared_ptr<const kalotri::Sachskizze> Sachskizze;
 };
 
 // Texts typed into the boxes are shown as typed when they are no number; so much of them

@@ -4,9 +4,14 @@
 #include "aufgabenzeile.h"
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
+
+namespace kalotri {
+struct Sachaufgabe;
+}
 
 namespace kalotri::blatt {
 
@@ -18,6 +23,8 @@ struct Quellzeile {
     std::string Text;        // its first twelve fields, TAB between them
     std::size_t Felder = 0;  // how many fields it has
     bool ZuLang = false;     // a field was longer than a box holds, and was cut
+    // A word problem whose triangle the line is.
+    std::shared_ptr<const Sachaufgabe> Sach = nullptr;
 };
 
 struct Aufgabenliste {
