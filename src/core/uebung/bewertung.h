@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "spielraum.h"
+#include "uebungsaufgabe.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kalotri::uebung {
+
+enum class Note {
+    Richtig,
+    NurRundung,  // the unrounded value is right, rounded wrongly or to other decimals
+    Folgefehler, // wrong, but right from the pupil's own earlier wrong value
+    Falsch,
+    Leer, // nothing typed yet
+};
+
+// Points per answer: 2 right, 1 for rounding only or a follow-up error, else 0.
+inline constexpr int PunkteJeFrage = 2;
+int Punkte(Note note);
+const char* NotenText(Note note);
+
+// A pupil's number: decimal comma or point, an optional sign, no exponent or thousands
+// separator; the count of decimals typed.
+struct Antwortzahl {
+    long double Wert = 0;
+    int Dezimalen = 0;
+};
+std::optional<Antwortzahl> LiesAntwort(std::string_view text);
+
+// Where the marking learns which unrounded values a pupil's routes give; the routes are
+// Spielraeume's, and one place to change should another module give them.
+using Spielraumquelle = std::array<std::vector<Spielraum>, 6> (*)(const Bekannte&,
+                                                                   const std::array<long double, 6>&,
+                                                                   int,
+                                                                   const std::vector<std::size_t>&);
+
+// Marks the answers typed so far, one per question in order (missing ones are Leer). An
+// answer is right at `dezimalen` decimals within the routes' ranges; a follow-up error
+// when it is right from the pupil's own earlier answers of the same triangle and one of
+// those was not right.
+std::vector<Note> Bewerte(const Uebungsaufgabe& aufgabe, const std::vector<std::string>& antworten,
+                          int dezimalen = Dezimalen, Spielraumquelle quelle = Spielraeume);
+
+} // namespace kalotri::uebung
