@@ -72,7 +72,10 @@ function zeigeAufgabe(i) {
   nr = i;
   const a = satz.aufgaben[i];
   $("aufgabe").hidden = false;
-  $("aufgabeTitel").textContent = `Aufgabe ${i + 1} von ${satz.aufgaben.length} · Übung ${satz.code}`;
+  const code = document.createElement("span");
+  code.className = "code";
+  code.textContent = satz.code;
+  $("aufgabeTitel").replaceChildren(`Aufgabe ${i + 1} von ${satz.aufgaben.length} · Übung `, code);
   $("aufgabeText").textContent = a.text;
   const reihe = a.fragen.filter((f) => f.art === "wert").map((f) => f.name).join(", ");
   $("anweisung").textContent = `Runde jedes Ergebnis auf ${satz.dezimalen} Dezimalen (Winkel in Grad); `
@@ -84,6 +87,7 @@ function zeigeAufgabe(i) {
   a.fragen.forEach((f, k) => {
     const li = document.createElement("li");
     li.id = "frage" + k;
+    li.className = f.art;
     const label = document.createElement("label");
     label.htmlFor = "antwort" + k;
     label.textContent = f.art === "anzahl" ? "Anzahl der Dreiecke" : f.name + " =";
