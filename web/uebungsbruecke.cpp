@@ -7,8 +7,8 @@
 #include "hinweise.h"
 #include "uebungssatz.h"
 
-#include "zahlform.h"
 #include "rundformat.h"
+#include "zahlform.h"
 
 #include <emscripten/emscripten.h>
 
@@ -82,8 +82,9 @@ std::string Satz(const char* code) {
     w.StartObject();
     const auto wahl = LiesUebungscode(code);
     if (!wahl) {
-        Schluessel(w, "fehler", "Diesen Übungscode gibt es nicht. So sieht einer aus: 3-4711 "
-                                "(Stufe, Nummer), 2-SSW-4711 (mit Typ) oder 3-4711-8 (mit Anzahl).");
+        Schluessel(w, "fehler",
+                   "Diesen Übungscode gibt es nicht. So sieht einer aus: 3-4711 "
+                   "(Stufe, Nummer), 2-SSW-4711 (mit Typ) oder 3-4711-8 (mit Anzahl).");
         w.EndObject();
         return puffer.GetString();
     }

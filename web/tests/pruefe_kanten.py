@@ -5,7 +5,8 @@ box and an engine that has failed both end in a message, and the next calculatio
 the Script keeps a bounded number of calculations; messages show their reason with the
 worked steps; too few values get a hint; copying takes what is on screen; the angles'
 letter lists answer to Latin keys and show no letter twice; "Neue Rechnung" puts the
-focus into the first box; a two-solution SSW's figures are captioned.
+focus into the first box; a two-solution SSW's figures are captioned; on a phone the
+result is scrolled into view.
 
 Usage: pruefe_kanten.py KALOTRI_HTML WORK_DIR"""
 
@@ -88,6 +89,18 @@ class Kanten(seitentest.SeiteBasis):
                 time.sleep(0.05)
         self.assertEqual(self.zeilen(), SSS)
         self.assertLessEqual(len(meldungen), 1)
+
+    def test_auf_dem_telefon_kommt_das_ergebnis_ins_bild(self):
+        self.b.ansicht(360, 640)
+        try:
+            self.tippe(["3", "4", "5", "", "", ""])
+            time.sleep(1)  # the smooth scroll
+            oben = self.d.execute_script(
+                "return document.querySelector('#script .rechnung').getBoundingClientRect().top")
+            self.assertTrue(0 <= oben < 640, oben)
+        finally:
+            self.d.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+            self.d.execute_script("window.scrollTo(0, 0)")
 
     def test_script_haelt_eine_begrenzte_zahl_von_rechnungen(self):
         self.tippe(["3", "4", "5", "", "", ""])

@@ -31,9 +31,10 @@ std::optional<Note> NoteIn(const Antwortzahl& z, const std::vector<Spielraum>& b
         if (z.Dezimalen <= dezimalen && abstand <= Einheit(dezimalen) / 2 + spiel) {
             return Note::Richtig;
         }
-        const L schlupf = z.Dezimalen < dezimalen
-                              ? Einheit(z.Dezimalen) / 2
-                              : std::min(Einheit(z.Dezimalen), RundungHoechstens * std::fabs(naechster));
+        const L schlupf =
+            z.Dezimalen < dezimalen
+                ? Einheit(z.Dezimalen) / 2
+                : std::min(Einheit(z.Dezimalen), RundungHoechstens * std::fabs(naechster));
         if (abstand <= schlupf + spiel) {
             note = Note::NurRundung;
         }
@@ -158,7 +159,8 @@ std::vector<Note> Bewerte(const Uebungsaufgabe& aufgabe, const std::vector<std::
                     frueherFalsch = frueherFalsch || noten[j] != Note::Richtig;
                 }
             }
-            if (frueherFalsch && NoteIn(*z, quelle(eigene, bezug, dezimalen, reihenfolge)[feld], dezimalen)) {
+            if (frueherFalsch &&
+                NoteIn(*z, quelle(eigene, bezug, dezimalen, reihenfolge)[feld], dezimalen)) {
                 note = Note::Folgefehler;
             }
         }

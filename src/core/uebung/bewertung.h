@@ -35,9 +35,9 @@ std::optional<Antwortzahl> LiesAntwort(std::string_view text);
 // Where the marking learns which unrounded values a pupil's routes give; the routes are
 // Spielraeume's, and one place to change should another module give them.
 using Spielraumquelle = std::array<std::vector<Spielraum>, 6> (*)(const Bekannte&,
-                                                                   const std::array<long double, 6>&,
-                                                                   int,
-                                                                   const std::vector<std::size_t>&);
+                                                                  const std::array<long double, 6>&,
+                                                                  int,
+                                                                  const std::vector<std::size_t>&);
 
 // Marks the answers typed so far, one per question in order (missing ones are Leer). An
 // answer is right at `dezimalen` decimals within the routes' ranges; a follow-up error

@@ -13,9 +13,9 @@ namespace kalotri::uebung {
 // are about the whole exercise; the last three about the question being answered.
 enum class Hinweisart { Typ, ErsterSatz, Formel, Zahlen, Schritt };
 inline constexpr std::array<int, 5> HinweisPreis = {1, 1, 1, 1, 2};
-inline constexpr std::array<const char*, 5> HinweisName = {
-    "Typ und warum", "Welcher Satz zuerst", "Die Formel", "Die Formel mit Zahlen",
-    "Der Rechenschritt"};
+inline constexpr std::array<const char*, 5> HinweisName = {"Typ und warum", "Welcher Satz zuerst",
+                                                           "Die Formel", "Die Formel mit Zahlen",
+                                                           "Der Rechenschritt"};
 
 // Texts of the question's hints: the formula, the formula with the numbers put in, the
 // worked step's lines.

@@ -66,9 +66,7 @@ class Rechner {
     const std::array<Werte, 6>& w_;
     const std::array<L, 6>& bezug_;
 
-    bool Da(std::size_t i) const {
-        return !w_[i].empty();
-    }
+    bool Da(std::size_t i) const { return !w_[i].empty(); }
 
     void Seite(std::size_t i, Werte& aus) const {
         const std::size_t j = (i + 1) % Seiten;
@@ -132,7 +130,8 @@ class Rechner {
                             if (q >= -1 && q <= 1) {
                                 const L spitz = Grad(std::asin(q));
                                 const L bezug = bezug_[Seiten + i];
-                                aus.push_back(std::fabs(spitz - bezug) <= std::fabs(180 - spitz - bezug)
+                                aus.push_back(std::fabs(spitz - bezug) <=
+                                                      std::fabs(180 - spitz - bezug)
                                                   ? spitz
                                                   : 180 - spitz);
                             }

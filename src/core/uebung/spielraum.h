@@ -22,10 +22,10 @@ using Bekannte = std::array<std::vector<long double>, 6>;
 // any law that applies (law of sines, law of cosines, angle sum) from what is known or
 // already computed, intermediate results carried on unrounded or rounded to `dezimalen`.
 // An unknown uses only those before it in `reihenfolge`, the order the pupil answers in
-// (any order when empty). `bezug` is the triangle the exercise means: of the two angles a sine allows, a route
-// takes the one nearer to it, so the other SSW solution never counts. Routes that agree
-// up to rounding form one range; values further apart than Luecke (relative) stay apart,
-// so that a route through a pupil's wrong value does not widen the right one.
+// (any order when empty). `bezug` is the triangle the exercise means: of the two angles a sine
+// allows, a route takes the one nearer to it, so the other SSW solution never counts. Routes that
+// agree up to rounding form one range; values further apart than Luecke (relative) stay apart, so
+// that a route through a pupil's wrong value does not widen the right one.
 std::array<std::vector<Spielraum>, 6> Spielraeume(const Bekannte& bekannte,
                                                   const std::array<long double, 6>& bezug,
                                                   int dezimalen,

@@ -41,8 +41,9 @@ struct Uebungsaufgabe {
 // unset); values are asked triangle by triangle in the order the engine computes them,
 // for SSW after the number of triangles. None when the values give the calculator a
 // message or an error, or nothing is left to ask.
-std::optional<Uebungsaufgabe> UebungsaufgabeAus(std::string text, const Eingabe& felder,
-                                                const std::optional<std::vector<Feld>>& gefragt = {});
+std::optional<Uebungsaufgabe>
+UebungsaufgabeAus(std::string text, const Eingabe& felder,
+                  const std::optional<std::vector<Feld>>& gefragt = {});
 
 // The text of a generated exercise: the given values as typed, with letters, and the
 // instruction.

@@ -20,10 +20,10 @@ inline constexpr std::uint32_t GroessteNummer = 99999;
 // What a set is made of; its code says all of it, so that a teacher can write
 // "Übung 3-4711" on the board and every pupil gets the same exercises.
 struct Uebungswahl {
-    int Stufe = 2;                    // 1 to 3, as for the worksheets
-    std::optional<Aufgabentyp> Typ;   // all kinds of the level when unset
-    int Anzahl = UeblicherSatz;       // KleinsterSatz to GroessterSatz
-    std::uint32_t Nummer = 1;         // 1 to GroessteNummer
+    int Stufe = 2;                  // 1 to 3, as for the worksheets
+    std::optional<Aufgabentyp> Typ; // all kinds of the level when unset
+    int Anzahl = UeblicherSatz;     // KleinsterSatz to GroessterSatz
+    std::uint32_t Nummer = 1;       // 1 to GroessteNummer
 };
 
 // "Stufe-Nummer", with the kind after the level and the set size after the number where

@@ -75,7 +75,8 @@ TEST(Bewertung, JedeFrageJederStufeUndArt) {
             const Frage& f = a.Fragen[i];
             SCOPED_TRACE(f.Name);
             if (f.Art == Frageart::Anzahl) {
-                EXPECT_EQ(NoteMit(a, i, std::to_string((a.Ergebnis.Dreiecke.size() + 1) % 3)), Note::Falsch);
+                EXPECT_EQ(NoteMit(a, i, std::to_string((a.Ergebnis.Dreiecke.size() + 1) % 3)),
+                          Note::Falsch);
                 continue;
             }
             const L x = Wert(a, f);
@@ -85,9 +86,9 @@ TEST(Bewertung, JedeFrageJederStufeUndArt) {
             const bool erste = i == 0 || a.Fragen[i - 1].Art == Frageart::Anzahl ||
                                a.Fragen[i - 1].Dreieck != f.Dreieck;
             if (erste) {
-                EXPECT_EQ(NoteMit(a, i, Text(x, 1)), std::fabs(std::round(x * 10) / 10 - x) <= 0.005L
-                                                     ? Note::Richtig
-                                                     : Note::NurRundung)
+                EXPECT_EQ(NoteMit(a, i, Text(x, 1)),
+                          std::fabs(std::round(x * 10) / 10 - x) <= 0.005L ? Note::Richtig
+                                                                           : Note::NurRundung)
                     << "fewer decimals";
             }
             if (erste && std::fabs(abgeschnitten - x) > 0.0051L) {
@@ -100,7 +101,8 @@ TEST(Bewertung, JedeFrageJederStufeUndArt) {
             }
             EXPECT_EQ(NoteMit(a, i, Text(x, 0) + "x"), Note::Falsch) << "not a number";
             if (a.Ergebnis.Dreiecke.size() == 2) {
-                const L andere = a.Ergebnis.Dreiecke[1 - f.Dreieck].Werte[static_cast<std::size_t>(f.Groesse)];
+                const L andere =
+                    a.Ergebnis.Dreiecke[1 - f.Dreieck].Werte[static_cast<std::size_t>(f.Groesse)];
                 if (std::fabs(andere - x) > 0.02L * x) {
                     EXPECT_EQ(NoteMit(a, i, Text(andere, 2)), Note::Falsch) << "other solution";
                 }
@@ -126,7 +128,8 @@ std::optional<L> AusEigenen(const std::array<std::optional<L>, 6>& w, std::size_
     }
     const std::size_t seite = ziel % 3;
     for (std::size_t p = 0; p < 3; ++p) {
-        const bool mitFalsch = falsch == p || falsch == p + 3 || falsch == seite || falsch == seite + 3;
+        const bool mitFalsch =
+            falsch == p || falsch == p + 3 || falsch == seite || falsch == seite + 3;
         if (p == seite || !w[p] || !w[p + 3] || !mitFalsch) {
             continue;
         }
@@ -135,7 +138,8 @@ std::optional<L> AusEigenen(const std::array<std::optional<L>, 6>& w, std::size_
         }
         if (ziel >= 3 && w[seite]) {
             const L spitz = std::asin(*w[seite] * std::sin(*w[p + 3] * Grad) / *w[p]) / Grad;
-            return std::fabs(spitz - richtig) < std::fabs(180 - spitz - richtig) ? spitz : 180 - spitz;
+            return std::fabs(spitz - richtig) < std::fabs(180 - spitz - richtig) ? spitz
+                                                                                 : 180 - spitz;
         }
     }
     return std::nullopt;
@@ -159,14 +163,16 @@ TEST(Bewertung, FolgefehlerAusDerEigenenFalschenZahl) {
                 eigene[static_cast<std::size_t>(g.Groesse)] = g.Wert;
             }
             const Frage& erste = a.Fragen[fragen[0]];
-            eigene[static_cast<std::size_t>(erste.Groesse)] = std::round(Wert(a, erste) * 105) / 100;
+            eigene[static_cast<std::size_t>(erste.Groesse)] =
+                std::round(Wert(a, erste) * 105) / 100;
             antworten[fragen[0]] = Text(*eigene[static_cast<std::size_t>(erste.Groesse)], 2);
             const Frage& zweite = a.Fragen[fragen[1]];
-            eigene[static_cast<std::size_t>(zweite.Groesse)] = std::round(Wert(a, zweite) * 100) / 100;
+            eigene[static_cast<std::size_t>(zweite.Groesse)] =
+                std::round(Wert(a, zweite) * 100) / 100;
             const Frage& letzte = a.Fragen[fragen[2]];
-            const std::optional<L> folge = AusEigenen(eigene, static_cast<std::size_t>(letzte.Groesse),
-                                                      static_cast<std::size_t>(erste.Groesse),
-                                                      Wert(a, letzte));
+            const std::optional<L> folge =
+                AusEigenen(eigene, static_cast<std::size_t>(letzte.Groesse),
+                           static_cast<std::size_t>(erste.Groesse), Wert(a, letzte));
             if (!folge || std::fabs(*folge - Wert(a, letzte)) < 0.02L) {
                 continue; // no law through the wrong value, or one that hardly feels it
             }
@@ -174,7 +180,8 @@ TEST(Bewertung, FolgefehlerAusDerEigenenFalschenZahl) {
             const std::vector<Note> noten = Bewerte(a, antworten);
             EXPECT_EQ(noten[fragen[0]], Note::Falsch);
             EXPECT_EQ(noten[fragen[1]], Note::Richtig);
-            EXPECT_EQ(noten[fragen[2]], Note::Folgefehler) << letzte.Name << " " << antworten[fragen[2]];
+            EXPECT_EQ(noten[fragen[2]], Note::Folgefehler)
+                << letzte.Name << " " << antworten[fragen[2]];
             ++geprueft;
         }
     }

@@ -43,8 +43,10 @@ TEST(Uebungssatz, GleicherCodeGleicherSatzUndFragenInOrdnung) {
     for (std::size_t i = 0; i < 8; ++i) {
         EXPECT_EQ(eins.Aufgaben[i].Text, zwei.Aufgaben[i].Text);
     }
-    EXPECT_NE(ErstelleUebungssatz(*LiesUebungscode("3-4712-8")).Aufgaben[0].Text, eins.Aufgaben[0].Text);
-    EXPECT_NE(ErstelleUebungssatz(*LiesUebungscode("2-4711-8")).Aufgaben[0].Text, eins.Aufgaben[0].Text);
+    EXPECT_NE(ErstelleUebungssatz(*LiesUebungscode("3-4712-8")).Aufgaben[0].Text,
+              eins.Aufgaben[0].Text);
+    EXPECT_NE(ErstelleUebungssatz(*LiesUebungscode("2-4711-8")).Aufgaben[0].Text,
+              eins.Aufgaben[0].Text);
 
     int ssw = 0;
     for (const Uebungsaufgabe& a : ErstelleUebungssatz(*LiesUebungscode("3-SSW-9-10")).Aufgaben) {
