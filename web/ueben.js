@@ -60,8 +60,6 @@ function starte(code) {
   Plattform.melde(0, summe(hoechstens), false);
 }
 
-function einheit(frage) { return frage.winkel ? "°" : ""; }
-
 // SSW: the values are asked once the number of triangles is marked.
 function sichtbar(i, k) {
   const a = satz.aufgaben[i];
@@ -101,7 +99,7 @@ function zeigeAufgabe(i) {
     input.value = stand[i].antworten[k];
     const masz = document.createElement("span");
     masz.className = "einheit";
-    masz.textContent = einheit(f);
+    masz.textContent = f.winkel ? "°" : "";
     masz.setAttribute("aria-hidden", "true");
     const note = document.createElement("output");
     note.id = "note" + k;
@@ -138,8 +136,7 @@ function aktualisiere() {
     + ` · Übung: ${summe(punkte)} von ${summe(hoechstens)}`;
 }
 
-function preisText(p) { return p === 1 ? "kostet 1 Punkt" : `kostet ${p} Punkte`; }
-
+const preisText = (p) => (p === 1 ? "kostet 1 Punkt" : `kostet ${p} Punkte`);
 // The first question still open: the one the hints about formulas are for.
 function offeneFrage() {
   const a = satz.aufgaben[nr];
