@@ -95,8 +95,8 @@ class Seite(seitentest.SeiteBasis):
                         self.assertTrue(offen)
                         self.assertEqual(text, fall["meldung"])
                         self.d.switch_to.active_element.send_keys(Keys.ENTER)
-                        time.sleep(0.05)
-                        self.assertEqual(self.aktiv(), fall["fokus"] or "eGamma")
+                        ziel = fall["fokus"] or "eGamma"
+                        self.assertEqual(self.fokus_nach_meldung(ziel), ziel)
                     else:
                         self.assertFalse(offen)
                     self.assertEqual(self.zeilen(), erwartete_zeilen(fall))
@@ -115,8 +115,7 @@ class Seite(seitentest.SeiteBasis):
         self.assertEqual(text, "Fehlerhafte Eingabe!")
         self.assertEqual(self.aktiv(), "meldungOk")
         self.d.switch_to.active_element.send_keys(Keys.ENTER)
-        time.sleep(0.05)
-        self.assertEqual(self.aktiv(), "eB")
+        self.assertEqual(self.fokus_nach_meldung("eB"), "eB")
         self.assertEqual(self.zeilen(), [], "a message writes nothing")
 
     def test_kopieren_und_loeschen(self):

@@ -75,6 +75,15 @@ class Ueben(unittest.TestCase):
         self.tab_bis(f"antwort{k}")
         self.tasten(text, Keys.ENTER)
 
+    def ansage(self, erwartet):
+        """The live region's words, given time to become `erwartet`."""
+        bis = time.monotonic() + 2
+        while True:
+            text = self.d.execute_script("return document.getElementById('ansage').textContent")
+            if text == erwartet or time.monotonic() > bis:
+                return text
+            time.sleep(0.02)
+
     def text(self, id):
         return self.d.find_element(By.ID, id).text
 
@@ -102,12 +111,12 @@ class Ueben(unittest.TestCase):
         folge = dreieck.grad(dreieck.acos((s[(i + 1) % 3] ** 2 + s[(i + 2) % 3] ** 2 - s[i] ** 2)
                                           / (2 * s[(i + 1) % 3] * s[(i + 2) % 3])))
         self.antworte(1, dreieck.text(folge))
+        erwartet = f"{namen[1]}: Folgefehler."
+        self.assertEqual(self.ansage(erwartet), erwartet, "announced")
         self.antworte(2, dreieck.text(dreiecke[0][namen[2]], 4))
         self.assertEqual([f["note"] for f in self.fragen()],
                          ["falsch", "Folgefehler", "Wert stimmt, Rundung nicht"])
         self.assertEqual(self.aktiv(), "weiter", "all answered: on to the next exercise")
-        self.assertIn("Folgefehler", self.text("ansage") or self.d.execute_script(
-            "return document.getElementById('ansage').textContent"))
         self.assertIn("Punkte in dieser Aufgabe: 2 von 6", self.text("stand"))
         if ARGS.bilder:
             self.b.ansicht(1280, 900)

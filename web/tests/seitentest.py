@@ -47,6 +47,13 @@ class SeiteBasis(unittest.TestCase):
         return self.d.execute_script(
             "return Array.from(document.querySelectorAll('#script .zeile'), z => z.textContent)")
 
+    def fokus_nach_meldung(self, ziel):
+        """The focus the page sets after the browser's own, on a loaded machine too."""
+        bis = time.monotonic() + 3
+        while self.aktiv() != ziel and time.monotonic() < bis:
+            time.sleep(0.02)
+        return self.aktiv()
+
     def aktiv(self):
         return self.d.execute_script("return document.activeElement.id")
 
