@@ -76,8 +76,7 @@ function zeigeAufgabe(i) {
   $("aufgabeTitel").replaceChildren(`Aufgabe ${i + 1} von ${satz.aufgaben.length} · Übung `, code);
   $("aufgabeText").textContent = a.text;
   const reihe = a.fragen.filter((f) => f.art === "wert").map((f) => f.name).join(", ");
-  $("anweisung").textContent = `Runde jedes Ergebnis auf ${satz.dezimalen} Dezimalen (Winkel in Grad); `
-    + "rechne mit deinen gerundeten Ergebnissen oder mit ungerundeten Werten weiter. "
+  $("anweisung").textContent = satz.anweisung + " "
     + (a.fragen[0].art === "anzahl"
       ? "Gib zuerst an, wie viele Dreiecke es gibt, danach die Werte jedes Dreiecks der Reihe nach."
       : `Gib die Werte in dieser Reihenfolge ein: ${reihe}.`);

@@ -97,6 +97,7 @@ std::string Satz(const char* code) {
     w.Uint(wahl->Nummer);
     w.Key("dezimalen");
     w.Int(Dezimalen);
+    Schluessel(w, "anweisung", Rundungsanweisung());
     w.Key("punkteJeFrage");
     w.Int(PunkteJeFrage);
     w.Key("hinweise");

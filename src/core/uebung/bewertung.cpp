@@ -52,6 +52,14 @@ Bekannte Gegebene(const Loesung& l) {
 
 } // namespace
 
+std::string Rundungsanweisung(int dezimalen) {
+    const std::string d = std::to_string(dezimalen);
+    return "Runde jedes Ergebnis auf " + d +
+           " Dezimalen (Winkel in Grad). Frühere Ergebnisse darfst du gerundet oder "
+           "ungerundet weiterverwenden; Zwischenwerte wie einen Sinus runde auf " +
+           std::to_string(dezimalen + 3) + " Dezimalen oder gar nicht.";
+}
+
 int Punkte(Note note) {
     switch (note) {
     case Note::Richtig:

@@ -19,6 +19,9 @@ enum class Note {
     Leer, // nothing typed yet
 };
 
+// What the pupil is told about rounding, German plain text: the marks follow it.
+std::string Rundungsanweisung(int dezimalen = Dezimalen);
+
 // Points per answer: 2 right, 1 for rounding only or a follow-up error, else 0.
 inline constexpr int PunkteJeFrage = 2;
 int Punkte(Note note);

@@ -47,17 +47,22 @@ Werte Verdichtet(Werte werte, int dezimalen) {
     return ergebnis;
 }
 
-// Every value one law gives for quantity `ziel` from the values known so far.
+// Every value one law gives for quantity `ziel` from the values known so far, with the
+// values inside the calculation (a sine, a cosine, a ratio) kept or rounded to `zwischen`.
 class Rechner {
   public:
-    Rechner(const std::array<Werte, 6>& w, const std::array<L, 6>& bezug) : w_(w), bezug_(bezug) {}
+    Rechner(const std::array<Werte, 6>& w, const std::array<L, 6>& bezug, int zwischen)
+        : w_(w), bezug_(bezug), zwischen_(zwischen) {}
 
-    Werte Alle(std::size_t ziel) const {
+    Werte Alle(std::size_t ziel) {
         Werte ergebnis;
-        if (ziel < Seiten) {
-            Seite(ziel, ergebnis);
-        } else {
-            Winkel(ziel - Seiten, ergebnis);
+        for (const bool runden : {false, true}) {
+            runden_ = runden;
+            if (ziel < Seiten) {
+                Seite(ziel, ergebnis);
+            } else {
+                Winkel(ziel - Seiten, ergebnis);
+            }
         }
         return ergebnis;
     }
@@ -65,6 +70,10 @@ class Rechner {
   private:
     const std::array<Werte, 6>& w_;
     const std::array<L, 6>& bezug_;
+    int zwischen_;
+    bool runden_ = false;
+
+    L Z(L x) const { return runden_ ? Gerundet(x, zwischen_) : x; }
 
     bool Da(std::size_t i) const { return !w_[i].empty(); }
 
@@ -75,7 +84,7 @@ class Rechner {
             for (const L s : w_[j]) {
                 for (const L t : w_[k]) {
                     for (const L g : w_[Seiten + i]) {
-                        const L q = s * s + t * t - 2 * s * t * std::cos(Bogen(g));
+                        const L q = s * s + t * t - 2 * s * t * Z(std::cos(Bogen(g)));
                         if (q > 0) {
                             aus.push_back(std::sqrt(q));
                         }
@@ -88,9 +97,9 @@ class Rechner {
                 for (const L s : w_[p]) {
                     for (const L gp : w_[Seiten + p]) {
                         for (const L gi : w_[Seiten + i]) {
-                            const L n = std::sin(Bogen(gp));
+                            const L n = Z(std::sin(Bogen(gp)));
                             if (n > 0) {
-                                aus.push_back(s * std::sin(Bogen(gi)) / n);
+                                aus.push_back(s * Z(std::sin(Bogen(gi))) / n);
                             }
                         }
                     }
@@ -106,7 +115,7 @@ class Rechner {
             for (const L a : w_[i]) {
                 for (const L b : w_[j]) {
                     for (const L c : w_[k]) {
-                        const L q = (b * b + c * c - a * a) / (2 * b * c);
+                        const L q = Z((b * b + c * c - a * a) / (2 * b * c));
                         if (q >= -1 && q <= 1) {
                             aus.push_back(Grad(std::acos(q)));
                         }
@@ -126,7 +135,7 @@ class Rechner {
                 for (const L s : w_[i]) {
                     for (const L t : w_[p]) {
                         for (const L g : w_[Seiten + p]) {
-                            const L q = s * std::sin(Bogen(g)) / t;
+                            const L q = Z(s * Z(std::sin(Bogen(g))) / t);
                             if (q >= -1 && q <= 1) {
                                 const L spitz = Grad(std::asin(q));
                                 const L bezug = bezug_[Seiten + i];
@@ -181,7 +190,7 @@ std::array<std::vector<Spielraum>, 6> Spielraeume(const Bekannte& bekannte,
                     davor[k].clear();
                 }
             }
-            Werte gefunden = Rechner(davor, bezug).Alle(i);
+            Werte gefunden = Rechner(davor, bezug, dezimalen + 3).Alle(i);
             roh[i].insert(roh[i].end(), gefunden.begin(), gefunden.end());
             if (!roh[i].empty()) {
                 neu[i] = Verdichtet(roh[i], dezimalen);

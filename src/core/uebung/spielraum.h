@@ -20,7 +20,8 @@ using Bekannte = std::array<std::vector<long double>, 6>;
 
 // For every unknown the ranges of what the routes a pupil may take give: each unknown by
 // any law that applies (law of sines, law of cosines, angle sum) from what is known or
-// already computed, intermediate results carried on unrounded or rounded to `dezimalen`.
+// already computed, earlier results carried on unrounded or rounded to `dezimalen`, values
+// inside a calculation (a sine, a cosine) unrounded or rounded to `dezimalen` + 3.
 // An unknown uses only those before it in `reihenfolge`, the order the pupil answers in
 // (any order when empty). `bezug` is the triangle the exercise means: of the two angles a sine
 // allows, a route takes the one nearer to it, so the other SSW solution never counts. Routes that
