@@ -2,15 +2,16 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """kalotri-ueben.html in headless Chromium, opened from disk and used by keyboard only: a
 pupil's way through a set (a right value, a rounding slip, a follow-up error, a wrong
-value, hints bought) and the score and summary it gives; SSW asks the number of
+value, hints bought) and the score and summary it gives, printed alone; SSW asks the number of
 triangles first and takes the second solution only in its own place; axe-core finds
 nothing serious; nothing is cut off at 360 px and 1280 px. The right answers come from
 dreieck.py (mpmath), not from the page.
 
-Usage: pruefe_ueben.py KALOTRI_UEBEN_HTML [--axe axe.min.js] [--bilder DIR]"""
+Usage: pruefe_ueben.py KALOTRI_UEBEN_HTML WORK_DIR [--axe axe.min.js] [--bilder DIR]"""
 
 import argparse
 import pathlib
+import subprocess
 import sys
 import time
 import unittest
@@ -154,6 +155,13 @@ class Ueben(unittest.TestCase):
             tr => Array.from(tr.cells, c => c.textContent))""")
         self.assertEqual([z[3] for z in zeilen], ["2 von 6", "3 von 6", "0 von 6", "0 von 6", "0 von 6"])
         self.assertEqual([z[4] for z in zeilen], ["keine", "3 (−3)", "keine", "keine", "keine"])
+        # Printed: the summary alone, on A4.
+        pdf = pathlib.Path(ARGS.arbeit) / "auswertung.pdf"
+        pdf.write_bytes(self.b.pdf())
+        gedruckt = subprocess.run(["pdftotext", pdf, "-"], capture_output=True, text=True).stdout
+        self.assertIn("5 von 30 Punkten", gedruckt)
+        self.assertNotIn("Übung starten", gedruckt)
+        self.assertNotIn("Nochmal mit neuen Zahlen", gedruckt)
         # Again with new numbers: the same level, kind and size, another number.
         self.tab_bis("nochmal")
         self.tasten(Keys.ENTER)
@@ -224,9 +232,11 @@ def main():
     global ARGS
     p = argparse.ArgumentParser()
     p.add_argument("seite")
+    p.add_argument("arbeit")
     p.add_argument("--axe")
     p.add_argument("--bilder")
     ARGS, rest = p.parse_known_args()
+    pathlib.Path(ARGS.arbeit).mkdir(parents=True, exist_ok=True)
     if not browser.vorhanden():
         print("SKIP: chromium or chromedriver missing")
         sys.exit(77)
