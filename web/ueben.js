@@ -76,7 +76,7 @@ function zeigeAufgabe(i) {
   $("aufgabeTitel").replaceChildren(`Aufgabe ${i + 1} von ${satz.aufgaben.length} · Übung `, code);
   $("aufgabeText").textContent = a.text;
   const reihe = a.fragen.filter((f) => f.art === "wert").map((f) => f.name).join(", ");
-  $("anweisung").textContent = satz.anweisung + " "
+  $("anweisung").textContent = a.anweisung + " "
     + (a.fragen[0].art === "anzahl"
       ? "Gib zuerst an, wie viele Dreiecke es gibt, danach die Werte jedes Dreiecks der Reihe nach."
       : `Gib die Werte in dieser Reihenfolge ein: ${reihe}.`);

@@ -40,7 +40,7 @@ std::string Richtig(const Uebungsaufgabe& a, const Frage& f) {
         return std::to_string(a.Ergebnis.Dreiecke.size());
     }
     const double x = a.Ergebnis.Dreiecke[f.Dreieck].Werte[static_cast<std::size_t>(f.Groesse)];
-    return FesteForm(x, MaskeFuerAnzahl(Dezimalen), ",") + (f.Groesse >= Feld::Alpha ? "°" : "");
+    return FesteForm(x, MaskeFuerAnzahl(a.Dezimalen), ",") + (f.Groesse >= Feld::Alpha ? "°" : "");
 }
 
 void Aufgabe(Writer& w, const Uebungsaufgabe& a) {
@@ -50,6 +50,9 @@ void Aufgabe(Writer& w, const Uebungsaufgabe& a) {
     Schluessel(w, "typ", a.Ergebnis.Typ ? TypText(*a.Ergebnis.Typ) : "");
     Schluessel(w, "hinweisTyp", h.Typ);
     Schluessel(w, "hinweisSatz", h.ErsterSatz);
+    w.Key("dezimalen");
+    w.Int(a.Dezimalen);
+    Schluessel(w, "anweisung", Rundungsanweisung(a.Dezimalen));
     w.Key("fragen");
     w.StartArray();
     for (std::size_t i = 0; i < a.Fragen.size(); ++i) {
@@ -95,9 +98,6 @@ std::string Satz(const char* code) {
     Schluessel(w, "typ", wahl->Typ ? TypText(*wahl->Typ) : "");
     w.Key("nummer");
     w.Uint(wahl->Nummer);
-    w.Key("dezimalen");
-    w.Int(Dezimalen);
-    Schluessel(w, "anweisung", Rundungsanweisung());
     w.Key("punkteJeFrage");
     w.Int(PunkteJeFrage);
     w.Key("hinweise");

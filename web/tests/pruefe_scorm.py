@@ -12,6 +12,7 @@ import argparse
 import functools
 import http.server
 import pathlib
+import re
 import shutil
 import subprocess
 import sys
@@ -143,10 +144,12 @@ class Scorm(unittest.TestCase):
     def loese_aufgabe(self, richtig=True):
         text = self.d.find_element(By.ID, "aufgabeText").text
         dreiecke = dreieck.loese(dreieck.gegeben(text))
+        anweisung = self.d.find_element(By.ID, "anweisung").text
+        dezimalen = int(re.search(r"auf (\d+) Nachkommastellen", anweisung).group(1))
         for k, li in enumerate(self.d.find_elements(By.CSS_SELECTOR, ".fragen li")):
             name = li.find_element(By.TAG_NAME, "label").text.removesuffix(" =")
             wert = dreieck.wert(dreiecke, name) * (1 if richtig else 2)
-            li.find_element(By.TAG_NAME, "input").send_keys(dreieck.text(wert))
+            li.find_element(By.TAG_NAME, "input").send_keys(dreieck.text(wert, dezimalen))
         self.d.find_element(By.ID, "pruefen").click()
         self.d.find_element(By.ID, "weiter").click()
 

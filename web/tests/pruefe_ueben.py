@@ -11,6 +11,7 @@ Usage: pruefe_ueben.py KALOTRI_UEBEN_HTML WORK_DIR [--axe axe.min.js] [--bilder 
 
 import argparse
 import pathlib
+import re
 import subprocess
 import sys
 import time
@@ -85,6 +86,10 @@ class Ueben(unittest.TestCase):
                 return text
             time.sleep(0.02)
 
+    def dezimalen(self):
+        """The decimals the exercise asks for, as its instruction says."""
+        return int(re.search(r"auf (\d+) Nachkommastellen", self.text("anweisung")).group(1))
+
     def text(self, id):
         return self.d.find_element(By.ID, id).text
 
@@ -104,17 +109,18 @@ class Ueben(unittest.TestCase):
         # right but with four decimals.
         w = {n: dreiecke[0][n] for n in dreieck.SEITEN + dreieck.WINKEL}
         falsch = w[namen[0]] * dreieck.mpf("1.05")
-        self.antworte(0, dreieck.text(falsch))
+        d = self.dezimalen()
+        self.antworte(0, dreieck.text(falsch, d))
         self.assertEqual(self.aktiv(), "antwort1", "on to the next open question")
-        w[namen[0]] = dreieck.mpf(dreieck.text(falsch).replace(",", "."))
+        w[namen[0]] = dreieck.mpf(dreieck.text(falsch, d).replace(",", "."))
         i = dreieck.WINKEL.index(namen[1])
         s = [w[n] for n in dreieck.SEITEN]
         folge = dreieck.grad(dreieck.acos((s[(i + 1) % 3] ** 2 + s[(i + 2) % 3] ** 2 - s[i] ** 2)
                                           / (2 * s[(i + 1) % 3] * s[(i + 2) % 3])))
-        self.antworte(1, dreieck.text(folge))
+        self.antworte(1, dreieck.text(folge, d))
         erwartet = f"{namen[1]}: Folgefehler."
         self.assertEqual(self.ansage(erwartet), erwartet, "announced")
-        self.antworte(2, dreieck.text(dreiecke[0][namen[2]], 4))
+        self.antworte(2, dreieck.text(dreiecke[0][namen[2]], d + 2))
         self.assertEqual([f["note"] for f in self.fragen()],
                          ["falsch", "Folgefehler", "Wert stimmt, Rundung nicht"])
         self.assertEqual(self.aktiv(), "weiter", "all answered: on to the next exercise")
@@ -140,7 +146,7 @@ class Ueben(unittest.TestCase):
         if ARGS.bilder:
             self.d.save_screenshot(str(pathlib.Path(ARGS.bilder) / "ueben-hinweis.png"))
         for k, f in enumerate(self.fragen()):
-            self.antworte(k, dreieck.text(dreieck.wert(dreiecke, f["name"])))
+            self.antworte(k, dreieck.text(dreieck.wert(dreiecke, f["name"]), self.dezimalen()))
         self.assertEqual([f["note"] for f in self.fragen()], ["richtig"] * 3)
         self.assertIn("Punkte in dieser Aufgabe: 3 von 6 (Hinweise: −3)", self.text("stand"))
         for _ in range(3):  # exercises 3 to 5 left unanswered
@@ -187,7 +193,7 @@ class Ueben(unittest.TestCase):
         for k, f in enumerate(fragen[1:], start=1):
             nummer = 0 if f["name"].endswith("₂") and k == 4 else None
             wert = dreiecke[nummer][f["name"][:-1]] if nummer is not None else dreieck.wert(dreiecke, f["name"])
-            self.antworte(k, dreieck.text(wert))
+            self.antworte(k, dreieck.text(wert, self.dezimalen()))
         noten = [f["note"] for f in self.fragen()]
         self.assertEqual(noten[:4], ["richtig"] * 4)
         self.assertEqual(noten[4], "falsch", "the other solution")

@@ -28,14 +28,18 @@ std::optional<Note> NoteIn(const Antwortzahl& z, const std::vector<Spielraum>& b
         const L naechster = std::clamp(z.Wert, s.Unten, s.Oben);
         const L abstand = std::fabs(z.Wert - naechster);
         const L spiel = 1e-9L * std::max(L{1}, std::fabs(naechster));
-        if (z.Dezimalen <= dezimalen && abstand <= Einheit(dezimalen) / 2 + spiel) {
+        if (z.Dezimalen <= dezimalen &&
+            abstand <= Einheit(dezimalen) / 2 - s.Eingerechnet + spiel) {
             return Note::Richtig;
         }
         const L schlupf =
             z.Dezimalen < dezimalen
                 ? Einheit(z.Dezimalen) / 2
                 : std::min(Einheit(z.Dezimalen), RundungHoechstens * std::fabs(naechster));
-        if (abstand <= schlupf + spiel) {
+        // A range of rounded answers already reaches half a unit further; a slip at the
+        // asked decimals is then measured from the exact value.
+        const bool vomGenauen = s.Eingerechnet > 0 && z.Dezimalen == dezimalen;
+        if ((vomGenauen ? std::fabs(z.Wert - s.Genau) : abstand) <= schlupf + spiel) {
             note = Note::NurRundung;
         }
     }
@@ -50,15 +54,48 @@ Bekannte Gegebene(const Loesung& l) {
     return b;
 }
 
+std::vector<std::size_t> Reihenfolge(const Uebungsaufgabe& aufgabe, std::size_t dreieck) {
+    std::vector<std::size_t> reihenfolge;
+    for (const Frage& g : aufgabe.Fragen) {
+        if (g.Art == Frageart::Wert && g.Dreieck == dreieck) {
+            reihenfolge.push_back(static_cast<std::size_t>(g.Groesse));
+        }
+    }
+    return reihenfolge;
+}
+
+std::array<L, 6> Bezug(const Loesung& l, std::size_t dreieck) {
+    std::array<L, 6> bezug{};
+    for (std::size_t k = 0; k < 6; ++k) {
+        bezug[k] = l.Dreiecke[dreieck].Werte[k];
+    }
+    return bezug;
+}
+
 } // namespace
 
-std::string Rundungsanweisung(int dezimalen) {
-    const std::string d = std::to_string(dezimalen);
-    return "Runde jedes Ergebnis auf " + d +
-           " Dezimalen (Winkel in Grad). Frühere Ergebnisse darfst du gerundet oder "
-           "ungerundet weiterverwenden; Zwischenwerte wie einen Sinus runde auf " +
-           std::to_string(dezimalen + 3) + " Dezimalen oder gar nicht.";
+std::array<std::vector<Spielraum>, 6> EigeneBereiche(const Uebungsaufgabe& aufgabe,
+                                                     std::size_t dreieck, int dezimalen) {
+    return Spielraeume(Gegebene(aufgabe.Ergebnis), Bezug(aufgabe.Ergebnis, dreieck), dezimalen,
+                       Reihenfolge(aufgabe, dreieck));
 }
+
+#ifndef KALOTRI_MIT_ROUTEN
+const Bereichsquelle StandardBereiche = EigeneBereiche;
+
+// The own routes keep the stated order, which keeps them narrow enough at Dezimalen.
+int AntwortDezimalen(const Loesung&) {
+    return Dezimalen;
+}
+
+std::string Rundungsanweisung(int dezimalen) {
+    return "Runde jedes Ergebnis auf " + std::to_string(dezimalen) +
+           " Nachkommastellen. Rechne mit deinen gerundeten Ergebnissen oder mit den "
+           "ungerundeten Werten des Taschenrechners weiter; Zwischenwerte wie einen Sinus oder "
+           "Kosinus rundest du auf " +
+           std::to_string(dezimalen + 3) + " Nachkommastellen oder gar nicht.";
+}
+#endif
 
 int Punkte(Note note) {
     switch (note) {
@@ -120,8 +157,9 @@ std::optional<Antwortzahl> LiesAntwort(std::string_view text) {
 }
 
 std::vector<Note> Bewerte(const Uebungsaufgabe& aufgabe, const std::vector<std::string>& antworten,
-                          int dezimalen, Spielraumquelle quelle) {
+                          Bereichsquelle quelle) {
     const Loesung& l = aufgabe.Ergebnis;
+    const int dezimalen = aufgabe.Dezimalen;
     const Bekannte gegeben = Gegebene(l);
     std::vector<Note> noten;
     for (std::size_t i = 0; i < aufgabe.Fragen.size(); ++i) {
@@ -142,19 +180,9 @@ std::vector<Note> Bewerte(const Uebungsaufgabe& aufgabe, const std::vector<std::
                                 : Note::Falsch);
             continue;
         }
-        std::array<L, 6> bezug{};
-        for (std::size_t k = 0; k < 6; ++k) {
-            bezug[k] = l.Dreiecke[f.Dreieck].Werte[k];
-        }
         const auto feld = static_cast<std::size_t>(f.Groesse);
-        std::vector<std::size_t> reihenfolge;
-        for (const Frage& g : aufgabe.Fragen) {
-            if (g.Art == Frageart::Wert && g.Dreieck == f.Dreieck) {
-                reihenfolge.push_back(static_cast<std::size_t>(g.Groesse));
-            }
-        }
         std::optional<Note> note =
-            NoteIn(*z, quelle(gegeben, bezug, dezimalen, reihenfolge)[feld], dezimalen);
+            NoteIn(*z, quelle(aufgabe, f.Dreieck, dezimalen)[feld], dezimalen);
         if (!note) {
             // The pupil's own earlier answers for this triangle, as typed.
             Bekannte eigene = gegeben;
@@ -167,8 +195,9 @@ std::vector<Note> Bewerte(const Uebungsaufgabe& aufgabe, const std::vector<std::
                     frueherFalsch = frueherFalsch || noten[j] != Note::Richtig;
                 }
             }
-            if (frueherFalsch &&
-                NoteIn(*z, quelle(eigene, bezug, dezimalen, reihenfolge)[feld], dezimalen)) {
+            const auto folge = Spielraeume(eigene, Bezug(l, f.Dreieck), dezimalen,
+                                           Reihenfolge(aufgabe, f.Dreieck));
+            if (frueherFalsch && NoteIn(*z, folge[feld], dezimalen)) {
                 note = Note::Folgefehler;
             }
         }

@@ -20,7 +20,7 @@ enum class Note {
 };
 
 // What the pupil is told about rounding, German plain text: the marks follow it.
-std::string Rundungsanweisung(int dezimalen = Dezimalen);
+std::string Rundungsanweisung(int dezimalen);
 
 // Points per answer: 2 right, 1 for rounding only or a follow-up error, else 0.
 inline constexpr int PunkteJeFrage = 2;
@@ -35,18 +35,22 @@ struct Antwortzahl {
 };
 std::optional<Antwortzahl> LiesAntwort(std::string_view text);
 
-// Where the marking learns which unrounded values a pupil's routes give; the routes are
-// Spielraeume's, and one place to change should another module give them.
-using Spielraumquelle = std::array<std::vector<Spielraum>, 6> (*)(const Bekannte&,
-                                                                  const std::array<long double, 6>&,
-                                                                  int,
-                                                                  const std::vector<std::size_t>&);
+// The ranges of the right answers for the unknowns of one triangle, by box, before the
+// last rounding: the marking's one door to whatever knows a pupil's routes. The module
+// `routen` when it is built in, else EigeneBereiche (Spielraeume over the givens, in the
+// stated order).
+using Bereichsquelle = std::array<std::vector<Spielraum>, 6> (*)(const Uebungsaufgabe&,
+                                                                 std::size_t dreieck,
+                                                                 int dezimalen);
+std::array<std::vector<Spielraum>, 6> EigeneBereiche(const Uebungsaufgabe& aufgabe,
+                                                     std::size_t dreieck, int dezimalen);
+extern const Bereichsquelle StandardBereiche;
 
 // Marks the answers typed so far, one per question in order (missing ones are Leer). An
-// answer is right at `dezimalen` decimals within the routes' ranges; a follow-up error
-// when it is right from the pupil's own earlier answers of the same triangle and one of
-// those was not right.
+// answer is right at the exercise's decimals within the routes' ranges; a follow-up error
+// when it is right from the pupil's own earlier answers of the same triangle (Spielraeume
+// with those answers as known values) and one of those was not right.
 std::vector<Note> Bewerte(const Uebungsaufgabe& aufgabe, const std::vector<std::string>& antworten,
-                          int dezimalen = Dezimalen, Spielraumquelle quelle = Spielraeume);
+                          Bereichsquelle quelle = StandardBereiche);
 
 } // namespace kalotri::uebung

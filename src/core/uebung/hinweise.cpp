@@ -63,7 +63,7 @@ FragenHinweise FuerAnzahl(const Rechenweg& weg) {
 
 Hinweise HinweiseFuer(const Uebungsaufgabe& aufgabe) {
     Zahlformat format;
-    format.Maske = MaskeFuerAnzahl(Dezimalen);
+    format.Maske = MaskeFuerAnzahl(aufgabe.Dezimalen);
     format.Trennzeichen = ",";
     const Rechenweg weg = ErstelleRechenweg(aufgabe.Ergebnis, format);
     Hinweise h;

@@ -11,6 +11,10 @@ namespace kalotri::uebung {
 struct Spielraum {
     long double Unten = 0;
     long double Oben = 0;
+    // How much of the last rounding the range already holds: 0 here; half a unit of the
+    // answer's last digit where the range is one of rounded answers widened by it.
+    long double Eingerechnet = 0;
+    long double Genau = 0; // with Eingerechnet: the calculation's own value
 };
 
 // What is known of one triangle, by box (a, b, c, alpha, beta, gamma; angles in degrees):

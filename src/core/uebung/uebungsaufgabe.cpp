@@ -45,6 +45,7 @@ std::optional<Uebungsaufgabe> UebungsaufgabeAus(std::string text, const Eingabe&
     if (a.Fragen.empty()) {
         return std::nullopt;
     }
+    a.Dezimalen = AntwortDezimalen(l);
     return a;
 }
 

@@ -11,8 +11,12 @@
 
 namespace kalotri::uebung {
 
-// Answers are asked for at this many decimals; the tolerances follow from it.
+// Answers are asked for at this many decimals at least; the tolerances follow from them.
 inline constexpr int Dezimalen = 2;
+
+// The decimals an exercise asks for: Dezimalen, or more where the routes a pupil may take
+// at Dezimalen would let a typical wrong answer (1 % off, the other SSW solution) pass.
+int AntwortDezimalen(const Loesung& loesung);
 
 enum class Frageart {
     Anzahl, // SSW: how many triangles there are (0, 1 or 2)
@@ -34,6 +38,7 @@ struct Uebungsaufgabe {
     Eingabe Felder;
     Loesung Ergebnis;
     std::vector<Frage> Fragen;
+    int Dezimalen = uebung::Dezimalen; // AntwortDezimalen
 };
 
 // Any exercise becomes a practice exercise here: a word problem with its own text as well

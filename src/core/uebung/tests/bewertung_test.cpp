@@ -36,7 +36,7 @@ std::vector<std::string> Richtige(const Uebungsaufgabe& a) {
     std::vector<std::string> antworten;
     for (const Frage& f : a.Fragen) {
         antworten.push_back(f.Art == Frageart::Anzahl ? std::to_string(a.Ergebnis.Dreiecke.size())
-                                                      : Text(Wert(a, f), Dezimalen));
+                                                      : Text(Wert(a, f), a.Dezimalen));
     }
     return antworten;
 }
@@ -80,32 +80,36 @@ TEST(Bewertung, JedeFrageJederStufeUndArt) {
                 continue;
             }
             const L x = Wert(a, f);
-            const L abgeschnitten = std::trunc(x * 100) / 100;
-            EXPECT_EQ(NoteMit(a, i, Text(x, 4)), Note::NurRundung) << "more decimals";
+            const int d = a.Dezimalen;
+            const L einheit = std::pow(10.0L, static_cast<L>(-d));
+            const L abgeschnitten = std::trunc(x / einheit) * einheit;
+            EXPECT_EQ(NoteMit(a, i, Text(x, d + 2)), Note::NurRundung) << "more decimals";
             // Later values may come from rounded earlier ones, which moves their last digit;
-            // a sine rounded to five decimals moves even the first a little.
-            const bool erste = i == 0 || a.Fragen[i - 1].Art == Frageart::Anzahl ||
-                               a.Fragen[i - 1].Dreieck != f.Dreieck;
+            // a sine rounded to five decimals moves even the first a little. With the routes
+            // module every order of the unknowns counts, so no value is first.
+            const bool erste = (i == 0 || a.Fragen[i - 1].Art == Frageart::Anzahl ||
+                                a.Fragen[i - 1].Dreieck != f.Dreieck) &&
+                               StandardBereiche == &EigeneBereiche;
             if (erste) {
-                EXPECT_EQ(NoteMit(a, i, Text(x, 1)),
-                          std::fabs(std::round(x * 10) / 10 - x) <= 0.005L ? Note::Richtig
-                                                                           : Note::NurRundung)
+                const L grober = std::round(x / einheit / 10) * einheit * 10;
+                EXPECT_EQ(NoteMit(a, i, Text(x, d - 1)),
+                          std::fabs(grober - x) <= einheit / 2 ? Note::Richtig : Note::NurRundung)
                     << "fewer decimals";
             }
-            if (erste && std::fabs(abgeschnitten - x) > 0.0065L) {
-                EXPECT_EQ(NoteMit(a, i, Text(abgeschnitten, 2)), Note::NurRundung) << "cut off";
+            if (erste && std::fabs(abgeschnitten - x) > 0.65L * einheit) {
+                EXPECT_EQ(NoteMit(a, i, Text(abgeschnitten, d)), Note::NurRundung) << "cut off";
             }
-            // Below 2, 1 % is less than two units of the second decimal: rounding hides it.
-            if (x > 2) {
-                EXPECT_EQ(NoteMit(a, i, Text(x * 1.01L, 2)), Note::Falsch) << "1 % off";
-                EXPECT_EQ(NoteMit(a, i, Text(x * 0.99L, 2)), Note::Falsch) << "1 % off";
+            // Where 1 % is less than two units of the last decimal, rounding hides it.
+            if (x / 100 > 2 * einheit) {
+                EXPECT_EQ(NoteMit(a, i, Text(x * 1.01L, d)), Note::Falsch) << "1 % off";
+                EXPECT_EQ(NoteMit(a, i, Text(x * 0.99L, d)), Note::Falsch) << "1 % off";
             }
             EXPECT_EQ(NoteMit(a, i, Text(x, 0) + "x"), Note::Falsch) << "not a number";
             if (a.Ergebnis.Dreiecke.size() == 2) {
                 const L andere =
                     a.Ergebnis.Dreiecke[1 - f.Dreieck].Werte[static_cast<std::size_t>(f.Groesse)];
                 if (std::fabs(andere - x) > 0.02L * x) {
-                    EXPECT_EQ(NoteMit(a, i, Text(andere, 2)), Note::Falsch) << "other solution";
+                    EXPECT_EQ(NoteMit(a, i, Text(andere, d)), Note::Falsch) << "other solution";
                 }
             }
             ++geprueft;
@@ -163,13 +167,15 @@ TEST(Bewertung, FolgefehlerAusDerEigenenFalschenZahl) {
             for (const GegebeneGroesse& g : a.Ergebnis.Gegeben) {
                 eigene[static_cast<std::size_t>(g.Groesse)] = g.Wert;
             }
+            const L einheit = std::pow(10.0L, static_cast<L>(-a.Dezimalen));
             const Frage& erste = a.Fragen[fragen[0]];
             eigene[static_cast<std::size_t>(erste.Groesse)] =
-                std::round(Wert(a, erste) * 105) / 100;
-            antworten[fragen[0]] = Text(*eigene[static_cast<std::size_t>(erste.Groesse)], 2);
+                std::round(Wert(a, erste) * 1.05L / einheit) * einheit;
+            antworten[fragen[0]] =
+                Text(*eigene[static_cast<std::size_t>(erste.Groesse)], a.Dezimalen);
             const Frage& zweite = a.Fragen[fragen[1]];
             eigene[static_cast<std::size_t>(zweite.Groesse)] =
-                std::round(Wert(a, zweite) * 100) / 100;
+                std::round(Wert(a, zweite) / einheit) * einheit;
             const Frage& letzte = a.Fragen[fragen[2]];
             const std::optional<L> folge =
                 AusEigenen(eigene, static_cast<std::size_t>(letzte.Groesse),
@@ -177,7 +183,7 @@ TEST(Bewertung, FolgefehlerAusDerEigenenFalschenZahl) {
             if (!folge || std::fabs(*folge - Wert(a, letzte)) < 0.02L) {
                 continue; // no law through the wrong value, or one that hardly feels it
             }
-            antworten[fragen[2]] = Text(*folge, 2);
+            antworten[fragen[2]] = Text(*folge, a.Dezimalen);
             const std::vector<Note> noten = Bewerte(a, antworten);
             EXPECT_EQ(noten[fragen[0]], Note::Falsch);
             EXPECT_EQ(noten[fragen[1]], Note::Richtig);
@@ -205,8 +211,9 @@ TEST(Bewertung, EinzelneRouten) {
     ASSERT_EQ(ssw->Ergebnis.Dreiecke.size(), 2U);
     const L sinus = std::round(10.15L * std::sin(80 * Grad) / 10 * 1e5L) / 1e5L;
     const L beta = std::asin(sinus) / Grad;
-    EXPECT_EQ(Bewerte(*ssw, {"2", Text(beta, 2)})[1], Note::Richtig) << Text(beta, 4);
-    EXPECT_EQ(Bewerte(*ssw, {"2", Text(180 - beta, 2)})[1], Note::Falsch) << "the other solution";
+    const int d = ssw->Dezimalen;
+    EXPECT_EQ(Bewerte(*ssw, {"2", Text(beta, d)})[1], Note::Richtig) << Text(beta, 4);
+    EXPECT_EQ(Bewerte(*ssw, {"2", Text(180 - beta, d)})[1], Note::Falsch) << "the other solution";
 }
 
 } // namespace
