@@ -43,7 +43,8 @@ function summe(f) { return satz.aufgaben.reduce((z, _, i) => z + f(i), 0); }
 
 function starte(code) {
   if (!modul) return;
-  const antwort = engine("kalotri_uebung_satz", ["string"], [code]);
+  // Codes and answers are short; whatever a link puts there is cut before the engine.
+  const antwort = engine("kalotri_uebung_satz", ["string"], [String(code).slice(0, 40)]);
   if (antwort.fehler) {
     $("codeHilfe").textContent = antwort.fehler;
     $("codeHilfe").classList.add("fehler");
@@ -194,7 +195,7 @@ function pruefe() {
   const a = satz.aufgaben[nr];
   const s = stand[nr];
   a.fragen.forEach((_, k) => {
-    if (s.noten[k] === null) s.antworten[k] = $("antwort" + k).value.replace(/\t/g, " ").trim();
+    if (s.noten[k] === null) s.antworten[k] = $("antwort" + k).value.replace(/\t/g, " ").trim().slice(0, 40);
   });
   const antwort = engine("kalotri_uebung_bewerte", ["string", "number", "string"],
     [satz.code, nr, s.antworten.join("\t")]);
