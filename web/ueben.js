@@ -101,7 +101,8 @@ function zeigeAufgabe(i) {
     masz.className = "einheit";
     masz.textContent = f.winkel ? "°" : "";
     masz.setAttribute("aria-hidden", "true");
-    const note = document.createElement("output");
+    // Not an <output>: that would be a live region of its own beside the one announcement.
+    const note = document.createElement("span");
     note.id = "note" + k;
     note.className = "note";
     li.append(label, input, masz, note);

@@ -70,7 +70,7 @@ class Ueben(unittest.TestCase):
     def fragen(self):
         return self.d.execute_script("""return Array.from(document.querySelectorAll('.fragen li'),
             li => ({name: li.querySelector('label').textContent.replace(/ =$/, ''),
-                    sichtbar: !li.hidden, note: li.querySelector('output').textContent}))""")
+                    sichtbar: !li.hidden, note: li.querySelector('.note').textContent}))""")
 
     def antworte(self, k, text):
         """Types into question k (reached by Tab) and checks with Enter."""
