@@ -167,13 +167,14 @@ function zeigeHinweis(text) {
 function rechne() {
   if (!modul) return;
   zeigeHinweis("");
-  const texte = BOXEN.map((id) => $(id).value.slice(0, BOX_HOECHSTENS));
-  const buchstaben = WAEHLER.map((id) => $(id).value.slice(0, BUCHSTABE_HOECHSTENS));
-  const zusatz = ($("zFigur").checked || $("zGroessen").checked ? 1 : 0)
-    + ($("zRechenweg").checked ? 2 : 0);
-  const antwort = rufeEngine("kalotri_rechne",
-    Array(12).fill("string").concat(["number", "string", "number"]),
-    texte.concat(buchstaben, [dezimalen(), trennzeichen(), zusatz]));
+  const anfrage = {
+    texte: BOXEN.map((id) => $(id).value.slice(0, BOX_HOECHSTENS)),
+    buchstaben: WAEHLER.map((id) => $(id).value.slice(0, BUCHSTABE_HOECHSTENS)),
+    dezimalen: dezimalen(), trennzeichen: trennzeichen(),
+    figuren: $("zFigur").checked || $("zGroessen").checked,
+    rechenweg: $("zRechenweg").checked,
+  };
+  const antwort = rufeEngine("kalotri_rechne", ["string"], [JSON.stringify(anfrage)]);
   if (antwort === null) {
     zeigeMeldung("Die Rechnung ist abgebrochen. Kalotri wurde neu gestartet; bitte noch einmal rechnen.",
       true, BOXEN[0]);

@@ -2,6 +2,7 @@
 // The page's one way into the engine: one calculation in, its result as JSON out. The page
 // only shows what this returns; it neither reads numbers nor writes them.
 
+#include "anfrage.h"
 #include "figurjson.h"
 #include "jsonausgabe.h"
 
@@ -9,10 +10,8 @@
 #include "fehler.h"
 #include "kalotri_version.h"
 #include "loesung.h"
-#include "loesungen.h"
 #include "rechenweg.h"
 #include "rechner.h"
-#include "rundformat.h"
 #include "scriptausgabe.h"
 #include "scriptprotokoll.h"
 #include "symbol.h"
@@ -27,10 +26,6 @@
 namespace {
 
 using namespace kalotri;
-
-// The decimal counts the page offers; anything else is the page's mistake.
-constexpr int DezimalenMin = 1;
-constexpr int DezimalenMax = 10;
 
 // The lines as the page shows them: an angle's letter in the face "Symbol" becomes the
 // Greek letter it stands for, so that copying and printing carry the same text.
@@ -62,62 +57,46 @@ std::string Zusatz(const Loesung& loesung, const Eingabe& eingabe, const Zahlfor
     return web::FigurenJson(figuren);
 }
 
-// What the page asks for beyond the Script, as bits of one number.
-enum Zusaetze : int { MitFiguren = 1, MitRechenweg = 2 };
-
-std::string Rechne(const char* const* texte, const char* const* buchstaben, int dezimalen,
-                   const char* trennzeichen, int zusaetze) {
-    Eingabe eingabe;
-    for (std::size_t i = 0; i < 6; ++i) {
-        eingabe.Texte[i] = texte[i];
-        eingabe.Buchstaben[i] = buchstaben[i];
-    }
+std::string Rechne(const web::Anfrage& anfrage) {
     Zahlformat format;
-    const int anzahl = dezimalen < DezimalenMin   ? DezimalenMin
-                       : dezimalen > DezimalenMax ? DezimalenMax
-                                                  : dezimalen;
-    format.Maske = MaskeFuerAnzahl(anzahl);
-    format.Trennzeichen = trennzeichen;
+    format.Maske = anfrage.Stellen.Maske();
+    format.Trennzeichen = anfrage.Trennzeichen;
 
     // Computed once; the Script lines, the batch tool's data and the extras render it.
-    const Loesung loesung = Berechne(eingabe);
+    const Loesung loesung = Berechne(anfrage.Felder);
     ScriptProtokoll script;
     Ausgang ausgang = SchreibeScript(loesung, format, script);
     const bool geloest = !ausgang.Fehler && !ausgang.Meldung;
     const std::string figuren =
-        (zusaetze & MitFiguren) != 0 && geloest ? Zusatz(loesung, eingabe, format) : "[]";
+        anfrage.Figuren && geloest ? Zusatz(loesung, anfrage.Felder, format) : "[]";
     std::optional<Rechenweg> weg;
-    if ((zusaetze & MitRechenweg) != 0) {
+    if (anfrage.Rechenweg) {
         weg = ErstelleRechenweg(loesung, format);
     }
     if (ausgang.Fehler) {
         *ausgang.Fehler = FehlerAnzeigeText(*ausgang.Fehler); // as the window shows it
     }
-    std::string json = R"({"script":)";
-    rechne::JsonAusgabe().HaengeAn(json, Anzeige(script), ausgang, &loesung, weg ? &*weg : nullptr);
-    json.pop_back(); // the batch tool's line break
-    json += R"(,"figuren":)" + figuren + "}";
-    return json;
+    std::string zeile;
+    rechne::JsonAusgabe().HaengeAn(zeile, Anzeige(script), ausgang, &loesung,
+                                   weg ? &*weg : nullptr);
+    // The batch tool ends its line; the value is the object before it.
+    return web::Antwort(std::string_view(zeile).substr(0, zeile.find_last_not_of('\n') + 1),
+                        figuren);
 }
 
 } // namespace
 
 extern "C" {
 
-// The six box texts, then the six letters, each UTF-8; the count of decimals (1 to 10);
-// the decimal separator; the extras as bits: 1 figures and derived quantities, 2 the
-// worked steps. Returns {"script": the batch tool's JSON result (with "rechenweg" on
-// request), "figuren": FigurenJson}, valid until the next call.
-EMSCRIPTEN_KEEPALIVE const char*
-kalotri_rechne(const char* a, const char* b, const char* c, const char* alpha, const char* beta,
-               const char* gamma, const char* la, const char* lb, const char* lc,
-               const char* lalpha, const char* lbeta, const char* lgamma, int dezimalen,
-               const char* trennzeichen, int zusatz) {
+// One request object as JSON (see web::Anfrage), one answer object as JSON (see
+// web::Antwort), valid until the next call.
+EMSCRIPTEN_KEEPALIVE const char* kalotri_rechne(const char* anfrage) {
     static std::string ergebnis;
-    const char* const texte[] = {a, b, c, alpha, beta, gamma};
-    const char* const buchstaben[] = {la, lb, lc, lalpha, lbeta, lgamma};
     try {
-        ergebnis = Rechne(texte, buchstaben, dezimalen, trennzeichen, zusatz);
+        const std::optional<web::Anfrage> a = web::LiesAnfrage(anfrage);
+        ergebnis = a ? Rechne(*a)
+                     : R"({"script":{"zeilen":[],"meldung":null,"fokus":null,)"
+                       R"("fehler":"Interner Fehler."},"figuren":[]})";
     } catch (const std::bad_alloc&) {
         ergebnis = R"({"script":{"zeilen":[],"meldung":null,"fokus":null,)"
                    R"("fehler":"Zu wenig Speicher."},"figuren":[]})";

@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "opt_u.h"
 
+#include "dezimalen.h"
 #include "glob_u.h"
 #include "meldungen.h"
-#include "rundformat.h"
 
 #include <utility>
 
 TOptionenDlg::TOptionenDlg(QWidget* parent) : TFesterDialog(parent) {
     setupUi(this);
 
-    udD->setRange(1, 10);
+    udD->setRange(kalotri::Dezimalen::Mindestens, kalotri::Dezimalen::Hoechstens);
     udD->setPosition(3);
     udD->setBuddy(eD);
 
@@ -25,16 +25,17 @@ TOptionenDlg::TOptionenDlg(QWidget* parent) : TFesterDialog(parent) {
 }
 
 void TOptionenDlg::eDChange() {
-    kalotri::RundFormatErgebnis ergebnis = kalotri::RundFormatAusText(eD->text().toStdString());
-    RundFormat = std::move(ergebnis.Maske);
+    const std::string text = eD->text().toStdString();
+    const std::optional<kalotri::Dezimalen> stellen = kalotri::Dezimalen::Lies(text);
+    RundFormat = stellen ? stellen->Maske() : "0.";
     // The box is modal and runs its own event loop; an input method committing its preedit
     // on the focus change could change the text again meanwhile. That change still rebuilds
     // the mask above, but one box at a time is enough: the user is already being told the
     // count is not valid.
-    if (!ergebnis.Fehler || zeigtFehler_) {
+    if (stellen || zeigtFehler_) {
         return;
     }
     zeigtFehler_ = true;
-    ZeigeFehler(QString::fromStdString(*ergebnis.Fehler));
+    ZeigeFehler(QString::fromStdString(kalotri::Dezimalen::FehlerText(text)));
     zeigtFehler_ = false;
 }

@@ -21,6 +21,8 @@ void Blatt(benchmark::State& state) {
     const bool mehr = state.range(1) != 0;
     // Everything a teacher may add: sketches, room to work, the answer table.
     const bool alles = state.range(2) != 0;
+    // 0: no solution pages, 1: the Script's lines, 2: the worked steps.
+    const auto loesung = state.range(3);
     int seiten = 0;
     qint64 bytes = 0;
     for (auto _ : state) {
@@ -29,19 +31,24 @@ void Blatt(benchmark::State& state) {
             eingaben.push_back(a.Felder);
         }
         const blatt::Aufgabenliste liste = blatt::AusErzeugten({eingaben});
-        const blatt::Darstellung darstellung{{}, "cm", mehr};
+        const blatt::Loesungsform form =
+            loesung == 2 ? blatt::Loesungsform::Rechenweg : blatt::Loesungsform::Script;
+        const blatt::Darstellung darstellung{{}, "cm", mehr, form};
         blatt::Blattkopf kopf;
         kopf.Titel = "Blatt";
-        kopf.Form = blatt::Loesungsform::Script;
+        kopf.Form = form;
+        kopf.MitLoesungen = loesung != 0;
         kopf.Skizze = kopf.Schluessel = alles;
         kopf.PlatzCm = alles ? 3 : 0;
+        const blatt::Arbeitsblatt geloest(liste);
         const blatt::Vorlauf vorlauf =
-            blatt::VermesseBlatt(liste, darstellung, kopf, [](const auto&, const auto&) {});
+            blatt::VermesseBlatt(geloest, darstellung, kopf, [](const auto&, const auto&) {});
         QBuffer puffer;
         puffer.open(QIODevice::WriteOnly);
         {
             QPdfWriter pdf(&puffer);
-            seiten = blatt::SchreibeBlatt(pdf, liste, darstellung, kopf, vorlauf, [](int, int) {});
+            seiten =
+                blatt::SchreibeBlatt(pdf, geloest, darstellung, kopf, vorlauf, [](int, int) {});
         }
         bytes = puffer.size();
     }
@@ -50,10 +57,13 @@ void Blatt(benchmark::State& state) {
 }
 
 BENCHMARK(Blatt)
-    ->Args({12, 0, 0})
-    ->Args({200, 0, 0})
-    ->Args({200, 1, 0})
-    ->Args({200, 1, 1})
+    ->Args({12, 0, 0, 1})
+    ->Args({200, 0, 0, 1})
+    ->Args({200, 1, 0, 1})
+    ->Args({200, 1, 1, 1})
+    // The worked steps against the same sheet without solutions.
+    ->Args({200, 0, 0, 0})
+    ->Args({200, 0, 0, 2})
     ->Unit(benchmark::kMillisecond);
 
 } // namespace

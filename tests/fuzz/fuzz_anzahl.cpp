@@ -3,6 +3,7 @@
 // regular expression written from its syntax and strtoll for the value: a valid text
 // gives the mask of its count, any other the error text and the mask "0.".
 
+#include "dezimalen.h"
 #include "rundformat.h"
 #include "zahlform.h"
 
@@ -30,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
         return 0;
     }
     const std::string text(reinterpret_cast<const char*>(daten), groesse);
-    const RundFormatErgebnis ergebnis = RundFormatAusText(text);
+    const std::optional<Dezimalen> stellen = Dezimalen::Lies(text);
 
     static const std::regex muster(R"(^ *([+-]?)(?:(?:\$|0x|0X|x|X)([0-9a-fA-F]+)|([0-9]+))$)");
     std::smatch teile;
@@ -45,12 +46,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     }
     Erwarte(LiesGanzzahl(text) == (gueltig ? std::optional<std::int32_t>(anzahl) : std::nullopt));
     if (!gueltig) {
-        Erwarte(ergebnis.Maske == "0." &&
-                ergebnis.Fehler == "'" + text + "' ist kein gültiger Integerwert");
+        Erwarte(!stellen &&
+                Dezimalen::FehlerText(text) == "'" + text + "' ist kein gültiger Integerwert");
         return 0;
     }
     // Counts beyond what a mask may hold need only be too long, not gigabytes long.
     const std::size_t nullen = anzahl <= 0 ? 0 : std::min<long long>(anzahl, MaskeMaxLaenge - 1);
-    Erwarte(!ergebnis.Fehler && ergebnis.Maske == "0." + std::string(nullen, '0'));
+    Erwarte(stellen && stellen->Maske() == "0." + std::string(nullen, '0') &&
+            stellen->Geschrieben() == static_cast<int>(nullen));
     return 0;
 }

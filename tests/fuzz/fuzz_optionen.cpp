@@ -4,7 +4,7 @@
 // options keep a usable separator and a count text taken from the arguments.
 
 #include "optionen.h"
-#include "rundformat.h"
+#include "dezimalen.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -63,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
             return a == o.DezimalenText || a == "--dezimalen=" + o.DezimalenText;
         });
     Erwarte(ausArgument);
-    const RundFormatErgebnis maske = RundFormatAusText(o.DezimalenText);
-    Erwarte(maske.Maske.starts_with("0."));
+    const std::optional<Dezimalen> stellen = Dezimalen::Lies(o.DezimalenText);
+    Erwarte(!stellen || stellen->Maske().starts_with("0."));
     return 0;
 }

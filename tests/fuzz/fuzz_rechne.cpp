@@ -87,13 +87,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
         // focus, and they always do.
         Erwarte(!ausgang.Fehler && zeilen.empty());
         const bool mitFokus =
-            EinesVon(*ausgang.Meldung, {MeldungFehlerhaft, MeldungNull, MeldungNegativ});
+            EinesVon(*ausgang.Meldung,
+                     {CodeText(Code::Fehlerhaft), CodeText(Code::Null), CodeText(Code::Negativ)});
         Erwarte(mitFokus == ausgang.Fokus.has_value());
         Erwarte(mitFokus ||
                 EinesVon(*ausgang.Meldung,
-                         {MeldungUeberbestimmt, MeldungUeberbestimmtSSSW, MeldungUeberbestimmtSSWW,
-                          MeldungUeberbestimmtSWWW, MeldungUnvollstaendig, MeldungKeinDreieck,
-                          MeldungWinkelZuGross, MeldungWinkelsumme}));
+                         {CodeText(Code::Ueberbestimmt), CodeText(Code::UeberbestimmtSSSW),
+                          CodeText(Code::UeberbestimmtSSWW), CodeText(Code::UeberbestimmtSWWW),
+                          CodeText(Code::Unvollstaendig), CodeText(Code::KeinDreieck),
+                          CodeText(Code::WinkelZuGross), CodeText(Code::Winkelsumme)}));
         return 0;
     }
     Erwarte(!ausgang.Fokus);
@@ -104,7 +106,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     // A solution, finished or ended by a floating-point error, starts with its type line.
     Erwarte(EinesVon(zeilen[0].Text, {"Typ: SSS", "Typ: SWS", "Typ: SSW", "Typ: WSW", "Typ: SWW"}));
     Erwarte(!ausgang.Fehler ||
-            EinesVon(*ausgang.Fehler, {FehlerUngueltig, FehlerDivision, FehlerUeberlauf}));
+            EinesVon(*ausgang.Fehler, {CodeText(Code::Ungueltig), CodeText(Code::Division),
+                                       CodeText(Code::Ueberlauf)}));
     if (!ausgang.Fehler) {
         Erwarte(zeilen.size() >= 3 && zeilen[1].Text == "Gegeben:");
     }

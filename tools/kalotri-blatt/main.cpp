@@ -2,7 +2,7 @@
 // kalotri-blatt: a printable worksheet of triangle exercises with worked solutions and
 // figures to scale, written as a PDF.
 
-#include "blattaufgabe.h"
+#include "arbeitsblatt.h"
 #include "blattpdf.h"
 #include "moodlequiz.h"
 #include "optionen.h"
@@ -11,10 +11,10 @@
 #include "svgausgabe.h"
 
 #include "ausgabesatz.h"
+#include "dezimalen.h"
 #include "erzeuge.h"
 #include "kalotri_version.h"
 #include "kommandozeile.h"
-#include "rundformat.h"
 #include "sichtbar.h"
 
 #include <QGuiApplication>
@@ -94,7 +94,7 @@ void MeldeProblem(const blatt::Aufgabenliste& liste, const blatt::Quellzeile& ze
                   const std::string& grund) {
     constexpr std::size_t Zitat = 80;
     std::string text = blatt::Fundstelle(liste, zeile) + ": \"";
-    text += blatt::KuerzeText(zeile.Text, Zitat);
+    text += KuerzeText(zeile.Text, Zitat);
     if (zeile.Text.size() <= Zitat && (zeile.ZuLang || zeile.Felder > 12)) {
         text += "…";
     }
@@ -102,18 +102,17 @@ void MeldeProblem(const blatt::Aufgabenliste& liste, const blatt::Quellzeile& ze
 }
 
 // The figures as SVG files; with groups, each group in a folder of its own.
-std::optional<std::string> Svgs(const std::string& verzeichnis, const blatt::Aufgabenliste& liste,
+std::optional<std::string> Svgs(const std::string& verzeichnis,
+                                const blatt::Arbeitsblatt& arbeitsblatt,
                                 const blatt::Darstellung& darstellung, Ausgabesatz& satz) {
-    for (std::size_t g = 0; g < liste.Gruppen.size(); ++g) {
+    for (std::size_t g = 0; g < arbeitsblatt.Gruppen(); ++g) {
         std::vector<blatt::BlattAufgabe> aufgaben;
-        for (const blatt::Quellzeile& q : liste.Gruppen[g]) {
-            const Aufgabenzeile zeile = blatt::Zerlege(q);
-            const auto* eingabe = std::get_if<Eingabe>(&zeile);
-            aufgaben.push_back(eingabe != nullptr ? blatt::Bearbeite(*eingabe, darstellung)
+        for (const blatt::GeloesteAufgabe& geloest : arbeitsblatt.Gruppe(g)) {
+            aufgaben.push_back(geloest.IstAufgabe ? blatt::Bearbeite(geloest, darstellung)
                                                   : blatt::BlattAufgabe{});
         }
         const std::string ziel =
-            liste.Gruppen.size() > 1
+            arbeitsblatt.Gruppen() > 1
                 ? verzeichnis + "/gruppe-" + static_cast<char>('a' + static_cast<int>(g))
                 : verzeichnis;
         if (auto fehler = blatt::SchreibeSvgs(ziel, aufgaben, satz)) {
@@ -155,7 +154,8 @@ int Hauptprogramm(int argc, char** argv) {
         std::cerr << OptionsFehlerMeldung("kalotri-blatt", *fehler);
         return FalscheOption;
     }
-    darstellung.Format.Maske = RundFormatAusText(o.DezimalenText).Maske;
+    darstellung.Stellen = *Dezimalen::Lies(o.DezimalenText);
+    darstellung.Format.Maske = darstellung.Stellen.Maske();
     darstellung.Format.Trennzeichen = o.Trennzeichen;
     darstellung.Einheit = o.Einheit;
     darstellung.Mehr = o.Mehr;
@@ -178,12 +178,14 @@ int Hauptprogramm(int argc, char** argv) {
     // Every exercise is worked out, and the sheet laid out, before anything is written:
     // a typo must not reach the pupils.
     const blatt::Blattkopf kopf = Kopf(o);
+    const blatt::Arbeitsblatt arbeitsblatt(liste);
     int ohneLoesung = 0;
-    const blatt::Vorlauf vorlauf = blatt::VermesseBlatt(
-        liste, darstellung, kopf, [&](const blatt::Quellzeile& zeile, const std::string& grund) {
-            MeldeProblem(liste, zeile, grund);
-            ++ohneLoesung;
-        });
+    const blatt::Vorlauf vorlauf =
+        blatt::VermesseBlatt(arbeitsblatt, darstellung, kopf,
+                             [&](const blatt::Quellzeile& zeile, const std::string& grund) {
+                                 MeldeProblem(liste, zeile, grund);
+                                 ++ohneLoesung;
+                             });
     const int rueckgabe = ohneLoesung > 0 ? FalscheZeile : Fertig;
     if (ohneLoesung > 0 && !o.Trotzdem) {
         std::cerr << "kalotri-blatt: " << ohneLoesung
@@ -197,7 +199,7 @@ int Hauptprogramm(int argc, char** argv) {
     if (o.Moodle) {
         int ausgelassen = 0;
         const std::string titel = o.Titel == blatt::Optionen().Titel ? "Kalotri" : o.Titel;
-        quiz = blatt::MoodleQuizAus(liste, darstellung, titel, o.Toleranz, ausgelassen);
+        quiz = blatt::MoodleQuizAus(arbeitsblatt, darstellung, titel, o.Toleranz, ausgelassen);
         if (ausgelassen > 0) {
             Melde("kalotri-blatt", std::to_string(ausgelassen) +
                                        (ausgelassen == 1 ? " Aufgabe" : " Aufgaben") +
@@ -216,7 +218,7 @@ int Hauptprogramm(int argc, char** argv) {
                     std::cerr << "kalotri-blatt: Seite " << seite << " von " << seiten << "\n";
                 }
             };
-            blatt::SchreibeBlatt(pdf, liste, darstellung, kopf, vorlauf, fortschritt);
+            blatt::SchreibeBlatt(pdf, arbeitsblatt, darstellung, kopf, vorlauf, fortschritt);
         });
     }
     if (!fehler && o.Moodle) {
@@ -225,7 +227,7 @@ int Hauptprogramm(int argc, char** argv) {
         });
     }
     if (!fehler && o.SvgVerzeichnis) {
-        fehler = Svgs(*o.SvgVerzeichnis, liste, darstellung, satz);
+        fehler = Svgs(*o.SvgVerzeichnis, arbeitsblatt, darstellung, satz);
     }
     if (!fehler) {
         fehler = satz.Uebernimm();

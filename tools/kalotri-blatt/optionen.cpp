@@ -210,15 +210,4 @@ OptionenErgebnis LiesOptionen(const std::vector<std::string>& argumente) {
     return e;
 }
 
-std::string KuerzeText(const std::string& text, std::size_t hoechstens) {
-    if (text.size() <= hoechstens) {
-        return text;
-    }
-    std::size_t ende = hoechstens;
-    while (ende > 0 && (static_cast<unsigned char>(text[ende]) & 0xC0) == 0x80) {
-        --ende;
-    }
-    return text.substr(0, ende) + "…";
-}
-
 } // namespace kalotri::blatt

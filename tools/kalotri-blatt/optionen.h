@@ -4,6 +4,7 @@
 #include "kommandozeile.h"
 
 #include "erzeuge.h"
+#include "loesungsform.h"
 
 #include <cstdint>
 #include <optional>
@@ -11,13 +12,6 @@
 #include <vector>
 
 namespace kalotri::blatt {
-
-// What the solution pages show of each exercise.
-enum class Loesungsform {
-    Rechenweg,  // the worked steps with formulas and numbers
-    Script,     // the Script's lines, as the program writes them
-    Schluessel, // only the values sought
-};
 
 // The longest texts the sheet's header takes; longer ones are cut, not refused.
 inline constexpr std::size_t KopftextMax = 300;
@@ -57,9 +51,6 @@ using OptionenErgebnis = kalotri::OptionenErgebnis<Optionen>;
 
 // Accepts "--name WERT" and "--name=WERT"; the first problem ends the reading.
 OptionenErgebnis LiesOptionen(const std::vector<std::string>& argumente);
-
-// At most `hoechstens` bytes of the text, cut at a character's start, with "…" where cut.
-std::string KuerzeText(const std::string& text, std::size_t hoechstens);
 
 // The German usage text of --help.
 const char* Hilfetext();

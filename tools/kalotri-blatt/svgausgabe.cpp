@@ -1,24 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "svgausgabe.h"
 
-#include "figurmaler.h"
+#include "figurensvg.h"
 #include "satzdatei.h"
 
-#include <QPainter>
-#include <QSvgGenerator>
-
-#include <algorithm>
-#include <cmath>
-
 namespace kalotri::blatt {
-
-namespace {
-
-constexpr int Aufloesung = 96; // SVG user units per inch, as browsers take them
-// No column is this high; the bound keeps the conversion to whole units defined.
-constexpr double HoechstensMm = 100000;
-
-} // namespace
 
 std::optional<std::string> SchreibeSvgs(const std::string& verzeichnis,
                                         const std::vector<BlattAufgabe>& aufgaben,
@@ -33,24 +19,8 @@ std::optional<std::string> SchreibeSvgs(const std::string& verzeichnis,
         const std::string name =
             verzeichnis + "/" +
             QString("aufgabe-%1.svg").arg(i + 1, 3, 10, QChar('0')).toStdString();
-        const auto fehler = SchreibeInSatz(satz, name, [&](QIODevice& datei) {
-            // Measured on the generator itself, so labels fit the text it writes.
-            QSvgGenerator svg;
-            svg.setResolution(Aufloesung);
-            svg.setOutputDevice(&datei);
-            svg.setTitle(QString("Aufgabe %1").arg(i + 1));
-            const Zeichenflaeche z = Zeichenflaeche::Fuer(&svg);
-            // Whole user units, so that width and height in mm and the viewBox agree
-            // exactly and a millimetre in the file is a millimetre on paper.
-            const double breite = std::ceil(z.Mm(FigurRahmenBreite));
-            const double hoehe = std::ceil(
-                std::clamp(FigurenHoehe(aufgaben[i], breite, z), 1.0, z.Mm(HoechstensMm)));
-            const QSize groesse(static_cast<int>(breite), static_cast<int>(hoehe));
-            svg.setSize(groesse);
-            svg.setViewBox(QRect(QPoint(0, 0), groesse));
-            QPainter p(&svg);
-            MaleFiguren(p, aufgaben[i], QRectF(0, 0, breite, hoehe), z);
-        });
+        const QByteArray svg = FigurenSvg(aufgaben[i], static_cast<int>(i + 1));
+        const auto fehler = SchreibeInSatz(satz, name, [&](QIODevice& datei) { datei.write(svg); });
         if (fehler) {
             return fehler;
         }

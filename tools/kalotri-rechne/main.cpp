@@ -11,10 +11,10 @@
 #include "zeilenleser.h"
 
 #include "aufgabenzeile.h"
+#include "dezimalen.h"
 #include "kalotri_version.h"
 #include "loesung.h"
 #include "rechenweg.h"
-#include "rundformat.h"
 #include "scriptausgabe.h"
 #include "scriptprotokoll.h"
 
@@ -165,7 +165,7 @@ int Hauptprogramm(int argc, char** argv) {
         return std::fflush(stdout) == 0 ? 0 : Schreibfehler;
     }
     Zahlformat format;
-    format.Maske = RundFormatAusText(optionen.Werte.DezimalenText).Maske;
+    format.Maske = Dezimalen::Lies(optionen.Werte.DezimalenText)->Maske();
     format.Trennzeichen = optionen.Werte.Trennzeichen.value_or(TrennzeichenDesGebietsschemas());
     return RechneAlle(format, optionen.Werte);
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "kommandozeile.h"
 
-#include "rundformat.h"
+#include "dezimalen.h"
 #include "sichtbar.h"
 
 namespace kalotri {
@@ -26,13 +26,13 @@ bool NimmWert(const std::vector<std::string>& argumente, std::size_t& i, std::st
 }
 
 std::optional<std::string> DezimalenFehler(std::string_view text) {
-    const RundFormatErgebnis format = RundFormatAusText(text);
-    if (format.Fehler) {
-        return Sichtbar(*format.Fehler);
+    const std::optional<Dezimalen> stellen = Dezimalen::Lies(text);
+    if (!stellen) {
+        return Sichtbar(Dezimalen::FehlerText(text));
     }
     // The options dialog takes a negative count for none; on a command line it is far
     // more likely a slip (a missing value before the next option's minus) than a wish.
-    if (LiesGanzzahl(text).value_or(0) < 0) {
+    if (stellen->Anzahl() < 0) {
         return "Die Anzahl der Dezimalen muss 0 oder mehr sein, nicht '" + Sichtbar(text) + "'";
     }
     return std::nullopt;

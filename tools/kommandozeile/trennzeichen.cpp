@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "kommandozeile.h"
 #include "sichtbar.h"
+#include "utf8.h"
 
 #include <locale.h>
 #include <wctype.h>
@@ -81,12 +82,13 @@ std::optional<std::string> TrennzeichenFehler(std::string_view text) {
     if (text.empty()) {
         return "Das Dezimaltrennzeichen darf nicht leer sein";
     }
-    const std::size_t laenge = Utf8Laenge(text, 0);
+    const Utf8Stueck stueck = LiesUtf8(text, 0);
+    const std::size_t laenge = stueck.Gueltig ? stueck.Laenge : 0;
     if (laenge != text.size()) {
         return "Das Dezimaltrennzeichen muss genau ein Zeichen sein, nicht '" + Sichtbar(text) +
                "'";
     }
-    if (!Taugt(Utf8Zeichen(text, 0, laenge))) {
+    if (!Taugt(stueck.Zeichen)) {
         return "Das Dezimaltrennzeichen darf keine Ziffer, kein Vorzeichen, kein Buchstabe und "
                "kein Leerzeichen sein und muss sichtbar sein, nicht '" +
                Sichtbar(text) + "'";

@@ -163,11 +163,4 @@ Figur LegeFigur(const Groessen& g, const Rechteck& rahmen, const FigurEtiketten&
     return f;
 }
 
-Figur LegeFigur(const Dreieck& d, const Rechteck& rahmen, const FigurEtiketten& e) {
-    const Groessen g = BerechneGroessen(d);
-    Figur f = LegeFigur(g, rahmen, e, PassenderMassstab(g, rahmen, e));
-    Verschiebe(f, {0, rahmen.Mitte().y - Umriss(f).Mitte().y});
-    return f;
-}
-
 } // namespace kalotri

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "dreieck.h"
 #include "ebene.h"
 #include "groessen.h"
 
@@ -60,9 +59,6 @@ long double PassenderMassstab(const Groessen& dreieck, const Rechteck& rahmen,
 // is scaled, so no coordinate can overflow whatever the lengths.
 Figur LegeFigur(const Groessen& dreieck, const Rechteck& rahmen, const FigurEtiketten& etiketten,
                 long double massstab);
-
-// At the passing scale, centred in the frame.
-Figur LegeFigur(const Dreieck& dreieck, const Rechteck& rahmen, const FigurEtiketten& etiketten);
 
 // The smallest rectangle holding the figure's lines and labels.
 Rechteck Umriss(const Figur& figur);

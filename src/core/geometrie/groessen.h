@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "dreieck.h"
 #include "loesung.h"
 #include "zahlform.h"
 
@@ -32,10 +31,6 @@ struct Groessen {
 // values the exercise gives (as typed, not as stored), with the formula that is best
 // conditioned for its kind of problem; lengths from 10^-300 to 10^300 stay finite.
 Groessen BerechneGroessen(const Loesung& loesung, const Eingabe& eingabe, std::size_t dreieck);
-
-// From the sides alone (Heron in its stable ordering), for a triangle known only by its
-// values; a flat triangle has area 0 exactly.
-Groessen BerechneGroessen(const Dreieck& dreieck);
 
 // The quantities as text lines, numbers in the Script's fixed form with the format's mask
 // and separator. seitenNamen are the letters of the sides a, b, c; einheit (may be empty)

@@ -14,9 +14,10 @@ namespace {
 
 using intern::Lauf;
 
-void Melde(Loesung& l, const char* text, std::optional<Feld> fokus = std::nullopt) {
-    l.Ausgangscode = CodeFuerText(text);
-    l.Ausgang.Meldung = text;
+void Melde(Loesung& l, Code code, std::optional<Feld> fokus = std::nullopt) {
+    l.Ausgangscode = code;
+    l.Ausgang.Art = code;
+    l.Ausgang.Meldung = CodeText(code);
     l.Ausgang.Fokus = fokus;
 }
 
@@ -28,15 +29,15 @@ bool LiesBoxen(Lauf& lauf, const Eingabe& eingabe) {
         p = LiesWert(eingabe.Texte[i]);
         const auto feld = static_cast<Feld>(i);
         if (p.Status == StatusFehlerhaft) {
-            Melde(lauf.Ergebnis, MeldungFehlerhaft, feld);
+            Melde(lauf.Ergebnis, Code::Fehlerhaft, feld);
             return false;
         }
         if (p.Status == StatusGegeben && p.Wert == 0) { // -0 too
-            Melde(lauf.Ergebnis, MeldungNull, feld);
+            Melde(lauf.Ergebnis, Code::Null, feld);
             return false;
         }
         if (p.Status == StatusGegeben && p.Wert < 0) {
-            Melde(lauf.Ergebnis, MeldungNegativ, feld);
+            Melde(lauf.Ergebnis, Code::Negativ, feld);
             return false;
         }
     }
@@ -44,19 +45,20 @@ bool LiesBoxen(Lauf& lauf, const Eingabe& eingabe) {
 }
 
 // Too many quantities, or three angles: the first matching check wins.
-const char* AnzahlMeldung(int anzahl, int seiten) {
+std::optional<Code> AnzahlMeldung(int anzahl, int seiten) {
     if (anzahl > 4) {
-        return MeldungUeberbestimmt;
+        return Code::Ueberbestimmt;
     }
     if (anzahl == 4) {
-        constexpr const char* Vier[] = {nullptr, MeldungUeberbestimmtSWWW, MeldungUeberbestimmtSSWW,
-                                        MeldungUeberbestimmtSSSW};
+        // Four values hold at least one side: three boxes are angles.
+        constexpr Code Vier[] = {Code::Geloest, Code::UeberbestimmtSWWW, Code::UeberbestimmtSSWW,
+                                 Code::UeberbestimmtSSSW};
         return Vier[seiten];
     }
     if (anzahl == 3 && seiten == 0) {
-        return MeldungUnvollstaendig;
+        return Code::Unvollstaendig;
     }
-    return nullptr;
+    return std::nullopt;
 }
 
 // For WSW and SWW: the empty angle and the two given ones, in the order they are
@@ -82,7 +84,7 @@ void Ordne(Lauf& lauf, int seiten, int winkel) {
         const std::array<bool, 3> zuLang = {fabs(a) >= fabs(b + c), fabs(b) >= fabs(a + c),
                                             fabs(c) >= fabs(a + b)};
         if (zuLang[0] || zuLang[1] || zuLang[2]) {
-            Melde(l, MeldungKeinDreieck);
+            Melde(l, Code::KeinDreieck);
             l.Anlass = zuLang[0] ? Feld::A : zuLang[1] ? Feld::B : Feld::C;
             return;
         }
@@ -94,7 +96,7 @@ void Ordne(Lauf& lauf, int seiten, int winkel) {
         if (FindeDrehung(SWSDrehungen, lauf.Groessen) != nullptr) {
             for (const Feld w : {Feld::Alpha, Feld::Beta, Feld::Gamma}) {
                 if (lauf.Gegeben(w) && lauf.Groesse(w).Wert > 180) {
-                    Melde(l, MeldungWinkelZuGross);
+                    Melde(l, Code::WinkelZuGross);
                     l.Anlass = w;
                     return;
                 }
@@ -116,7 +118,7 @@ void Ordne(Lauf& lauf, int seiten, int winkel) {
         const double w1 = lauf.Groesse(andere[0]).Wert;
         const double w2 = lauf.Groesse(andere[1]).Wert;
         if (Lang{w1} + w2 > 180) {
-            Melde(l, MeldungWinkelsumme);
+            Melde(l, Code::Winkelsumme);
             l.Anlass = leer;
             return;
         }
@@ -134,7 +136,16 @@ void Ordne(Lauf& lauf, int seiten, int winkel) {
 
 } // namespace
 
+namespace {
+thread_local std::uint64_t berechnungen = 0;
+} // namespace
+
+std::uint64_t Berechnungen() {
+    return berechnungen;
+}
+
 Loesung BerechneMit(const Eingabe& eingabe, std::array<TPruef, 6>& groessen) {
+    ++berechnungen;
     Loesung l;
     l.Buchstaben = eingabe.Buchstaben;
     Lauf lauf{groessen, l};
@@ -150,8 +161,8 @@ Loesung BerechneMit(const Eingabe& eingabe, std::array<TPruef, 6>& groessen) {
                 seiten += i < 3 ? 1 : 0;
             }
         }
-        if (const char* text = AnzahlMeldung(anzahl, seiten)) {
-            Melde(l, text);
+        if (const std::optional<Code> code = AnzahlMeldung(anzahl, seiten)) {
+            Melde(l, *code);
             return l;
         }
         // Letters are taken as they stand, even empty or repeated.
@@ -165,7 +176,8 @@ Loesung BerechneMit(const Eingabe& eingabe, std::array<TPruef, 6>& groessen) {
     } catch (const KalotriFehler& fehler) {
         // What was computed before the fault stays in the result, as it does in the Script.
         l.Ausgang.Fehler = fehler.what();
-        l.Ausgangscode = CodeFuerText(fehler.what());
+        l.Ausgang.Art = fehler.Wert();
+        l.Ausgangscode = fehler.Wert();
     }
     return l;
 }
@@ -178,13 +190,6 @@ Loesung Berechne(const Eingabe& eingabe) {
 std::string Anzeigebuchstabe(const Loesung& loesung, Feld feld) {
     const std::string& b = loesung.Buchstaben[static_cast<std::size_t>(feld)];
     return feld >= Feld::Alpha ? SymbolZuUnicode(b) : b;
-}
-
-Code CodeVon(const Ausgang& ausgang) {
-    if (ausgang.Meldung) {
-        return CodeFuerText(*ausgang.Meldung);
-    }
-    return ausgang.Fehler ? CodeFuerText(*ausgang.Fehler) : Code::Geloest;
 }
 
 } // namespace kalotri

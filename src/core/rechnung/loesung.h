@@ -6,6 +6,7 @@
 #include "rechner.h"
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -115,8 +116,9 @@ Loesung Berechne(const Eingabe& eingabe);
 // leaves the window's.
 Loesung BerechneMit(const Eingabe& eingabe, std::array<TPruef, 6>& groessen);
 
-// The code of a finished command's outcome, display errors included.
-Code CodeVon(const Ausgang& ausgang);
+// How many calculations this thread has run: how a test sees that a sheet with all its
+// outputs calculates each exercise once.
+std::uint64_t Berechnungen();
 
 // The letter as the window shows it: sides as typed, angles through the Symbol face
 // (Latin "a" is shown as "α"), UTF-8.

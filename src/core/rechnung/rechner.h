@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "fehler.h"
 #include "pruef.h"
 #include "scriptsink.h"
 #include "zahlform.h"
@@ -22,6 +23,7 @@ struct Eingabe {
 
 // How a calculation ended. At most one of Meldung and Fehler is set.
 struct Ausgang {
+    Code Art = Code::Geloest;           // the code of the message or error below
     std::optional<std::string> Meldung; // message box text about the input
     std::optional<Feld> Fokus;          // box that gets the focus after the message
     std::optional<std::string> Fehler;  // error text, without the display's full stop

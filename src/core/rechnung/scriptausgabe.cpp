@@ -101,6 +101,7 @@ Ausgang SchreibeScript(const Loesung& loesung, const Zahlformat& format, ScriptS
         // Whatever was written before the fault stays in the Script.
         Ausgang aus;
         aus.Fehler = fehler.what();
+        aus.Art = fehler.Wert();
         return aus;
     }
     return loesung.Ausgang;

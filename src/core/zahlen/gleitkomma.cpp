@@ -18,7 +18,7 @@ using std::sqrt;
 
 void PruefeEndlich(Lang x) {
     if (!isfinite(x)) {
-        throw KalotriFehler(FehlerUngueltig);
+        throw KalotriFehler(Code::Ungueltig);
     }
 }
 
@@ -27,7 +27,7 @@ void PruefeEndlich(Lang x) {
 Lang Wurzel(Lang x) {
     PruefeEndlich(x);
     if (x < 0) {
-        throw KalotriFehler(FehlerUngueltig);
+        throw KalotriFehler(Code::Ungueltig);
     }
     return sqrt(x);
 }
@@ -36,11 +36,11 @@ Lang Teile(Lang zaehler, Lang nenner) {
     PruefeEndlich(zaehler);
     PruefeEndlich(nenner);
     if (nenner == 0) {
-        throw KalotriFehler(zaehler == 0 ? FehlerUngueltig : FehlerDivision);
+        throw KalotriFehler(zaehler == 0 ? Code::Ungueltig : Code::Division);
     }
     const Lang quotient = zaehler / nenner;
     if (isinf(quotient)) {
-        throw KalotriFehler(FehlerUeberlauf);
+        throw KalotriFehler(Code::Ueberlauf);
     }
     return quotient;
 }
@@ -49,7 +49,7 @@ double Speichere(Lang x) {
     PruefeEndlich(x);
     const auto gespeichert = static_cast<double>(x);
     if (std::isinf(gespeichert)) {
-        throw KalotriFehler(FehlerUeberlauf);
+        throw KalotriFehler(Code::Ueberlauf);
     }
     return gespeichert;
 }

@@ -74,12 +74,4 @@ std::string MaskeFuerAnzahl(std::int32_t anzahl) {
     return maske;
 }
 
-RundFormatErgebnis RundFormatAusText(std::string_view text) {
-    const auto anzahl = LiesGanzzahl(text);
-    if (!anzahl) {
-        return {"0.", "'" + std::string(text) + "' ist kein gültiger Integerwert"};
-    }
-    return {MaskeFuerAnzahl(*anzahl), std::nullopt};
-}
-
 } // namespace kalotri

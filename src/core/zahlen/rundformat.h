@@ -18,12 +18,4 @@ std::optional<std::int32_t> LiesGanzzahl(std::string_view text);
 // rather than one of gigabytes.
 std::string MaskeFuerAnzahl(std::int32_t anzahl);
 
-// The count box's text read into a mask. An invalid text gives the mask "0." and the
-// error text "'<text>' ist kein gültiger Integerwert"; a valid one the completed mask.
-struct RundFormatErgebnis {
-    std::string Maske;
-    std::optional<std::string> Fehler;
-};
-RundFormatErgebnis RundFormatAusText(std::string_view text);
-
 } // namespace kalotri

@@ -40,7 +40,7 @@ Ziffern18 Zerlege18(double betrag) {
 
 std::string FesteForm(double x, std::string_view maske, std::string_view trennzeichen) {
     if (maske.size() > MaskeMaxLaenge) {
-        throw KalotriFehler(FehlerFormatZuLang);
+        throw KalotriFehler(Code::FormatZuLang);
     }
     if (!std::isfinite(x) || std::fabs(x) >= 1e18) {
         return AllgemeineForm(x, trennzeichen);

@@ -16,7 +16,7 @@ struct Zahlformat {
 inline constexpr std::size_t MaskeMaxLaenge = 224;
 
 // Fixed form: mask "0." followed by N times "0"; N decimals, ties away from zero on the
-// 18-digit expansion. Throws KalotriFehler(FehlerFormatZuLang) for masks over 224 chars.
+// 18-digit expansion. Throws KalotriFehler(Code::FormatZuLang) for masks over 224 chars.
 // The separator is UTF-8 text (normally "," or ".").
 std::string FesteForm(double x, std::string_view maske, std::string_view trennzeichen);
 

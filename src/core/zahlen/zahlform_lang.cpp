@@ -55,7 +55,7 @@ std::string Allgemein(long double x, std::string_view trennzeichen) {
 
 std::string FesteFormLang(long double x, std::string_view maske, std::string_view trennzeichen) {
     if (maske.size() > MaskeMaxLaenge) {
-        throw KalotriFehler(FehlerFormatZuLang);
+        throw KalotriFehler(Code::FormatZuLang);
     }
     if (!std::isfinite(x)) {
         return FesteForm(static_cast<double>(x), maske, trennzeichen);

@@ -203,7 +203,7 @@ class OptionenDlgTest : public QObject {
             QCOMPARE(text.size(), std::size_t(2 + anzahl.toInt()));
         } catch (const kalotri::KalotriFehler& fehler) {
             QVERIFY(zuLang);
-            QCOMPARE(fehler.what(), kalotri::FehlerFormatZuLang);
+            QCOMPARE(fehler.what(), kalotri::CodeText(kalotri::Code::FormatZuLang));
         }
         dlg->eD->setText(QStringLiteral("2"));
         QCOMPARE(kalotri::FesteForm(0.25, RundFormat, ","), std::string("0,25"));

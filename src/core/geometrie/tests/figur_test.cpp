@@ -4,7 +4,7 @@
 
 #include "figur.h"
 
-#include "dreieck_testhilfe.h"
+#include "gerechnet.h"
 
 #include <gtest/gtest.h>
 
@@ -28,6 +28,11 @@ const Rechteck Rahmen{10, 20, 80, 55};
 const Rechteck Innen{Rahmen.x - 1e-9, Rahmen.y - 1e-9, Rahmen.Breite + 2e-9, Rahmen.Hoehe + 2e-9};
 
 // Whether the rectangle covers any point of the triangle (its inside or its sides).
+// At the passing scale, as the sheet lays its figures out.
+Figur Gelegt(const Groessen& g) {
+    return LegeFigur(g, Rahmen, Etiketten(), PassenderMassstab(g, Rahmen, Etiketten()));
+}
+
 bool BeruehrtDreieck(const Rechteck& r, const std::array<Punkt, 3>& p) {
     // Separating axes: the rectangle's two axes and the three sides' normals.
     const auto trennt = [&](Punkt n) {
@@ -56,7 +61,7 @@ bool BeruehrtDreieck(const Rechteck& r, const std::array<Punkt, 3>& p) {
 
 int aussen = 0; // angle labels that found no room inside their corner
 
-void PruefeFigur(const Dreieck& d, const Figur& f) {
+void PruefeFigur(const Groessen& d, const Figur& f) {
     const auto& p = f.Ecken;
     for (std::size_t i = 0; i < 3; ++i) {
         const double laenge = Laenge(p[(i + 1) % 3] - p[(i + 2) % 3]);
@@ -105,8 +110,8 @@ TEST(Figur, ZufallsdreieckeMassstaeblichUndUeberschneidungsfrei) {
             continue;
         }
         const long double beta = std::uniform_real_distribution<double>(10, 170 - alpha)(rng);
-        const Dreieck d = AusWinkeln(seite(rng), alpha, beta);
-        const Figur f = LegeFigur(d, Rahmen, Etiketten());
+        const Groessen d = AusWinkeln(seite(rng), alpha, beta);
+        const Figur f = Gelegt(d);
         ASSERT_FALSE(f.Flach);
         const int vorher = aussen;
         PruefeFigur(d, f);
@@ -122,16 +127,19 @@ TEST(Figur, ZufallsdreieckeMassstaeblichUndUeberschneidungsfrei) {
 
 TEST(Figur, AngleLabelFallsBackToTheLetterInNarrowCorners) {
     // A needle: the 10-degree apex has no room for "α = 10°" but does for "α".
-    const Dreieck d = AusWinkeln(3, 10, 85);
-    const Figur f = LegeFigur(d, Rahmen, Etiketten());
+    const Groessen d = AusWinkeln(3, 10, 85);
+    const Figur f = Gelegt(d);
     PruefeFigur(d, f);
     EXPECT_EQ(f.WinkelVariante[0], 1);
     EXPECT_GT(f.BogenRadius[0], 0);
 }
 
 TEST(Figur, FlachesDreieckAlsStrecke) {
-    for (const Dreieck& d : {Dreieck{{3, 4, 7}, {0, 0, 180}}, Dreieck{{5, 5, 0}, {30, 150, 0}}}) {
-        const Figur f = LegeFigur(d, Rahmen, Etiketten());
+    // SWS 3, 4 and 180 degrees; the second SSW solution of 5, 5 and 30 degrees.
+    for (const Groessen& d :
+         {Gerechnet(test::Boxen({{Feld::A, "3"}, {Feld::B, "4"}, {Feld::Gamma, "180"}})),
+          Gerechnet(test::Boxen({{Feld::A, "5"}, {Feld::B, "5"}, {Feld::Alpha, "30"}}), 1)}) {
+        const Figur f = Gelegt(d);
         EXPECT_TRUE(f.Flach);
         for (const Punkt& q : f.Ecken) {
             EXPECT_NEAR(q.y, f.Ecken[0].y, 1e-9);

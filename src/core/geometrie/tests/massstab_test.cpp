@@ -4,7 +4,7 @@
 
 #include "massstab.h"
 
-#include "dreieck_testhilfe.h"
+#include "gerechnet.h"
 
 #include <gtest/gtest.h>
 
@@ -34,11 +34,11 @@ TEST(Massstab, EinerFuerAlleDreieckeEinerAufgabe) {
     e.Abstand = 1;
     const Rechteck rahmen{0, 0, 75, 55};
     // 3, 4, 5 cm: 50 mm fit at 1 : 1; a second, larger triangle takes both to 1 : 2.
-    const Groessen klein = BerechneGroessen(AusWinkeln(3, 36.87L, 53.13L));
+    const Groessen klein = AusWinkeln(3, 36.87L, 53.13L);
     const Massstabswahl eins = WaehleMassstab({klein}, {e}, rahmen, "cm");
     EXPECT_EQ(eins.MmJeLaenge, 10);
     EXPECT_EQ(eins.Text, "Maßstab 1 : 1");
-    const Groessen gross = BerechneGroessen(AusWinkeln(9, 36.87L, 53.13L));
+    const Groessen gross = AusWinkeln(9, 36.87L, 53.13L);
     const Massstabswahl beide = WaehleMassstab({klein, gross}, {e, e}, rahmen, "cm");
     EXPECT_EQ(beide.Text, "Maßstab 1 : 5");
     // Without a unit the fitted scale of the larger one, no text.

@@ -112,7 +112,7 @@ TEST(Loesung, CodeUndAnlassJederArtZuEnden) {
         EXPECT_EQ(l.Ausgangscode, f.Erwartet) << CodeName(f.Erwartet);
         EXPECT_EQ(l.Anlass, f.Anlass) << CodeName(f.Erwartet);
         // The window's outcome and the code tell the same story.
-        EXPECT_EQ(CodeVon(l.Ausgang), f.Erwartet) << CodeName(f.Erwartet);
+        EXPECT_EQ(l.Ausgang.Art, f.Erwartet) << CodeName(f.Erwartet);
     }
 }
 

@@ -26,7 +26,7 @@ Eingabe AusTexten(const Texte& texte) {
 struct MeldungsFall {
     const char* name;
     Texte texte;
-    const char* meldung;
+    Code meldung;
     std::optional<Feld> fokus;
 };
 
@@ -36,7 +36,8 @@ TEST_P(Meldungen, ZeigtMeldungSchreibtNichts) {
     const MeldungsFall& f = GetParam();
     Lauf lauf(AusTexten(f.texte));
     ASSERT_TRUE(lauf.ausgang.Meldung.has_value());
-    EXPECT_EQ(*lauf.ausgang.Meldung, f.meldung);
+    EXPECT_EQ(*lauf.ausgang.Meldung, CodeText(f.meldung));
+    EXPECT_EQ(lauf.ausgang.Art, f.meldung);
     EXPECT_EQ(lauf.ausgang.Fokus, f.fokus);
     EXPECT_FALSE(lauf.ausgang.Fehler.has_value());
     EXPECT_TRUE(lauf.script.Zeilen().empty());
@@ -46,58 +47,57 @@ INSTANTIATE_TEST_SUITE_P(
     Eingabe, Meldungen,
     ::testing::Values(
         // Step 1: the first failing box decides and takes the focus.
-        MeldungsFall{"NullInA", {"0", "4", "5", "", "", ""}, MeldungNull, Feld::A},
-        MeldungsFall{"NullMitKomma", {"0,0", "", "", "", "", ""}, MeldungNull, Feld::A},
-        MeldungsFall{"MinusNullIstNull", {"-0", "4", "5", "", "", ""}, MeldungNull, Feld::A},
-        MeldungsFall{"EinzelnerPunktIstNull", {".", "", "", "", "", ""}, MeldungNull, Feld::A},
-        MeldungsFall{"UnterlaufIstNull", {"1e-400", "", "", "", "", ""}, MeldungNull, Feld::A},
-        MeldungsFall{"UnlesbarVorNull", {"x", "0", "", "", "", ""}, MeldungFehlerhaft, Feld::A},
-        MeldungsFall{"UnlesbarInB", {"3", "x", "", "", "", ""}, MeldungFehlerhaft, Feld::B},
-        MeldungsFall{"NurLeerzeichen", {"   ", "", "", "", "", ""}, MeldungFehlerhaft, Feld::A},
+        MeldungsFall{"NullInA", {"0", "4", "5", "", "", ""}, Code::Null, Feld::A},
+        MeldungsFall{"NullMitKomma", {"0,0", "", "", "", "", ""}, Code::Null, Feld::A},
+        MeldungsFall{"MinusNullIstNull", {"-0", "4", "5", "", "", ""}, Code::Null, Feld::A},
+        MeldungsFall{"EinzelnerPunktIstNull", {".", "", "", "", "", ""}, Code::Null, Feld::A},
+        MeldungsFall{"UnterlaufIstNull", {"1e-400", "", "", "", "", ""}, Code::Null, Feld::A},
+        MeldungsFall{"UnlesbarVorNull", {"x", "0", "", "", "", ""}, Code::Fehlerhaft, Feld::A},
+        MeldungsFall{"UnlesbarInB", {"3", "x", "", "", "", ""}, Code::Fehlerhaft, Feld::B},
+        MeldungsFall{"NurLeerzeichen", {"   ", "", "", "", "", ""}, Code::Fehlerhaft, Feld::A},
         MeldungsFall{
-            "EingabeVorAnzahl", {"3", "4", "5", "30", "60", "x"}, MeldungFehlerhaft, Feld::Gamma},
-        MeldungsFall{"NegativeSeite", {"-3", "4", "5", "", "", ""}, MeldungNegativ, Feld::A},
-        MeldungsFall{"DreiNegativeSeiten", {"-3", "-4", "-5", "", "", ""}, MeldungNegativ, Feld::A},
-        MeldungsFall{"NegativerWinkel", {"3", "4", "", "", "", "-90"}, MeldungNegativ, Feld::Gamma},
-        MeldungsFall{"NegativVorNull", {"-3", "0", "", "", "", ""}, MeldungNegativ, Feld::A},
-        MeldungsFall{"NullVorNegativ", {"3", "0", "-5", "", "", ""}, MeldungNull, Feld::B},
-        MeldungsFall{"NegativVorUnlesbar", {"3", "-4", "x", "", "", ""}, MeldungNegativ, Feld::B},
+            "EingabeVorAnzahl", {"3", "4", "5", "30", "60", "x"}, Code::Fehlerhaft, Feld::Gamma},
+        MeldungsFall{"NegativeSeite", {"-3", "4", "5", "", "", ""}, Code::Negativ, Feld::A},
+        MeldungsFall{"DreiNegativeSeiten", {"-3", "-4", "-5", "", "", ""}, Code::Negativ, Feld::A},
+        MeldungsFall{"NegativerWinkel", {"3", "4", "", "", "", "-90"}, Code::Negativ, Feld::Gamma},
+        MeldungsFall{"NegativVorNull", {"-3", "0", "", "", "", ""}, Code::Negativ, Feld::A},
+        MeldungsFall{"NullVorNegativ", {"3", "0", "-5", "", "", ""}, Code::Null, Feld::B},
+        MeldungsFall{"NegativVorUnlesbar", {"3", "-4", "x", "", "", ""}, Code::Negativ, Feld::B},
         MeldungsFall{
-            "NegativVorAnzahl", {"3", "4", "5", "30", "60", "-70"}, MeldungNegativ, Feld::Gamma},
+            "NegativVorAnzahl", {"3", "4", "5", "30", "60", "-70"}, Code::Negativ, Feld::Gamma},
         // Step 2: counts, without focus.
-        MeldungsFall{
-            "Sechs", {"3", "4", "5", "30", "60", "90"}, MeldungUeberbestimmt, std::nullopt},
-        MeldungsFall{"Fuenf", {"3", "4", "5", "30", "60", ""}, MeldungUeberbestimmt, std::nullopt},
+        MeldungsFall{"Sechs", {"3", "4", "5", "30", "60", "90"}, Code::Ueberbestimmt, std::nullopt},
+        MeldungsFall{"Fuenf", {"3", "4", "5", "30", "60", ""}, Code::Ueberbestimmt, std::nullopt},
         MeldungsFall{"DreiSeitenEinWinkel",
                      {"3", "4", "5", "", "", "90"},
-                     MeldungUeberbestimmtSSSW,
+                     Code::UeberbestimmtSSSW,
                      std::nullopt},
         MeldungsFall{"ZweiSeitenZweiWinkel",
                      {"3", "", "5", "30", "", "90"},
-                     MeldungUeberbestimmtSSWW,
+                     Code::UeberbestimmtSSWW,
                      std::nullopt},
         MeldungsFall{"EineSeiteDreiWinkel",
                      {"", "4", "", "30", "60", "90"},
-                     MeldungUeberbestimmtSWWW,
+                     Code::UeberbestimmtSWWW,
                      std::nullopt},
         MeldungsFall{
-            "DreiWinkel", {"", "", "", "30", "60", "90"}, MeldungUnvollstaendig, std::nullopt},
+            "DreiWinkel", {"", "", "", "30", "60", "90"}, Code::Unvollstaendig, std::nullopt},
         // Step 4: the check of each kind.
         MeldungsFall{
-            "FlachCGleichAPlusB", {"3", "4", "7", "", "", ""}, MeldungKeinDreieck, std::nullopt},
-        MeldungsFall{"AZuLang", {"7", "3", "4", "", "", ""}, MeldungKeinDreieck, std::nullopt},
-        MeldungsFall{"BZuLang", {"3", "8", "4", "", "", ""}, MeldungKeinDreieck, std::nullopt},
+            "FlachCGleichAPlusB", {"3", "4", "7", "", "", ""}, Code::KeinDreieck, std::nullopt},
+        MeldungsFall{"AZuLang", {"7", "3", "4", "", "", ""}, Code::KeinDreieck, std::nullopt},
+        MeldungsFall{"BZuLang", {"3", "8", "4", "", "", ""}, Code::KeinDreieck, std::nullopt},
         MeldungsFall{"SWSWinkelUeber180",
                      {"3", "4", "", "", "", "180.0001"},
-                     MeldungWinkelZuGross,
+                     Code::WinkelZuGross,
                      std::nullopt},
         MeldungsFall{"WinkelsummeUeber180",
                      {"", "", "5", "90", "90.5", ""},
-                     MeldungWinkelsumme,
+                     Code::Winkelsumme,
                      std::nullopt},
         MeldungsFall{"SWWWinkelsummeUeber180",
                      {"5", "", "", "100", "", "81"},
-                     MeldungWinkelsumme,
+                     Code::Winkelsumme,
                      std::nullopt}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -225,7 +225,7 @@ TEST(Rechne, FormatUndBuchstabenWieGegeben) {
 TEST(Rechne, ZuLangeMaskeBeendetBeimErstenWert) {
     const Eingabe e = Boxen({{Feld::A, "3"}, {Feld::B, "4"}, {Feld::C, "5"}});
     Lauf zuLang(e, Zahlformat{"0." + std::string(223, '0'), ","});
-    EXPECT_EQ(zuLang.ausgang.Fehler, std::optional<std::string>(FehlerFormatZuLang));
+    EXPECT_EQ(zuLang.ausgang.Fehler, std::optional<std::string>(CodeText(Code::FormatZuLang)));
     EXPECT_FALSE(zuLang.ausgang.Meldung.has_value());
     EXPECT_EQ(zuLang.Texte(), (std::vector<std::string>{"Typ: SSS", "Gegeben:", "a:"}));
 

@@ -109,7 +109,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Fall{"Ueberlauf",
                            Boxen({{F::A, "1e308"}, {F::B, "1e308"}, {F::Gamma, "180"}}),
                            {},
-                           FehlerUeberlauf}),
+                           CodeText(Code::Ueberlauf)}),
     Name);
 
 INSTANTIATE_TEST_SUITE_P(
@@ -196,7 +196,7 @@ INSTANTIATE_TEST_SUITE_P(
         Fall{"DivisionDurchNull",
              Boxen({{F::Alpha, "100"}, {F::Beta, "80"}, {F::C, "5"}}),
              {},
-             FehlerDivision}),
+             CodeText(Code::Division)}),
     Name);
 
 INSTANTIATE_TEST_SUITE_P(

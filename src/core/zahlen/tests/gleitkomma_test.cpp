@@ -25,14 +25,15 @@ template <typename F> std::string FehlerVon(F&& f) {
 TEST(Gleitkomma, FehlerTexte) {
     const Lang inf = std::numeric_limits<Lang>::infinity();
     const Lang nan = std::numeric_limits<Lang>::quiet_NaN();
-    EXPECT_EQ(FehlerVon([] { Wurzel(-1e-30L); }), FehlerUngueltig);
-    EXPECT_EQ(FehlerVon([&] { Wurzel(nan); }), FehlerUngueltig);
-    EXPECT_EQ(FehlerVon([] { Teile(1, 0); }), FehlerDivision);
-    EXPECT_EQ(FehlerVon([] { Teile(-1, -0.0L); }), FehlerDivision);
-    EXPECT_EQ(FehlerVon([] { Teile(0, 0); }), FehlerUngueltig);
-    EXPECT_EQ(FehlerVon([&] { Teile(inf, 2); }), FehlerUngueltig);
-    EXPECT_EQ(FehlerVon([] { Speichere(static_cast<Lang>(DBL_MAX) * 2); }), FehlerUeberlauf);
-    EXPECT_EQ(FehlerVon([&] { Speichere(-inf); }), FehlerUngueltig);
+    EXPECT_EQ(FehlerVon([] { Wurzel(-1e-30L); }), CodeText(Code::Ungueltig));
+    EXPECT_EQ(FehlerVon([&] { Wurzel(nan); }), CodeText(Code::Ungueltig));
+    EXPECT_EQ(FehlerVon([] { Teile(1, 0); }), CodeText(Code::Division));
+    EXPECT_EQ(FehlerVon([] { Teile(-1, -0.0L); }), CodeText(Code::Division));
+    EXPECT_EQ(FehlerVon([] { Teile(0, 0); }), CodeText(Code::Ungueltig));
+    EXPECT_EQ(FehlerVon([&] { Teile(inf, 2); }), CodeText(Code::Ungueltig));
+    EXPECT_EQ(FehlerVon([] { Speichere(static_cast<Lang>(DBL_MAX) * 2); }),
+              CodeText(Code::Ueberlauf));
+    EXPECT_EQ(FehlerVon([&] { Speichere(-inf); }), CodeText(Code::Ungueltig));
 }
 
 TEST(Gleitkomma, GueltigeSchritte) {
@@ -71,17 +72,17 @@ TEST(Winkel, HinUndZurueck) {
 }
 
 TEST(Winkel, AusserhalbDesDefinitionsbereichs) {
-    EXPECT_EQ(FehlerVon([] { ArcSinus(1.5); }), FehlerUngueltig);
-    EXPECT_EQ(FehlerVon([] { ArcSinus(-1.0000000000000002); }), FehlerUngueltig);
-    EXPECT_EQ(FehlerVon([] { ArcCosinus(-2); }), FehlerUngueltig);
-    EXPECT_EQ(FehlerVon([] { BogenZuGrad(DBL_MAX); }), FehlerUeberlauf);
+    EXPECT_EQ(FehlerVon([] { ArcSinus(1.5); }), CodeText(Code::Ungueltig));
+    EXPECT_EQ(FehlerVon([] { ArcSinus(-1.0000000000000002); }), CodeText(Code::Ungueltig));
+    EXPECT_EQ(FehlerVon([] { ArcCosinus(-2); }), CodeText(Code::Ungueltig));
+    EXPECT_EQ(FehlerVon([] { BogenZuGrad(DBL_MAX); }), CodeText(Code::Ueberlauf));
 }
 
 TEST(FehlerAnzeige, PunktNurWennNoetig) {
     EXPECT_EQ(FehlerAnzeigeText("Kein Dreieck!"), "Kein Dreieck!");
     EXPECT_EQ(FehlerAnzeigeText("Ende."), "Ende.");
     EXPECT_EQ(FehlerAnzeigeText("Komma,"), "Komma,");
-    EXPECT_EQ(FehlerAnzeigeText(FehlerUeberlauf), "Gleitkommaüberlauf.");
+    EXPECT_EQ(FehlerAnzeigeText(CodeText(Code::Ueberlauf)), "Gleitkommaüberlauf.");
     EXPECT_EQ(FehlerAnzeigeText("'' ist kein gültiger Integerwert"),
               "'' ist kein gültiger Integerwert.");
     EXPECT_EQ(FehlerAnzeigeText("Ende/"), "Ende/.");

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "dezimalen.h"
 #include "rundformat.h"
 
 #include <gtest/gtest.h>
@@ -58,18 +59,23 @@ TEST(MaskeFuerAnzahl, NullenNachDemPunkt) {
     EXPECT_EQ(MaskeFuerAnzahl(2147483647).size(), 225u);
 }
 
-TEST(RundFormatAusText, GueltigerText) {
-    EXPECT_EQ(RundFormatAusText("12").Maske, "0.000000000000");
-    EXPECT_EQ(RundFormatAusText("-2").Maske, "0.");
-    EXPECT_FALSE(RundFormatAusText("-2").Fehler.has_value());
-}
-
-TEST(RundFormatAusText, UngueltigerTextGibtNullPunkt) {
+TEST(Dezimalen, TextBereichMaskeUndHalbeEinheit) {
+    EXPECT_EQ(Dezimalen::Lies("12")->Maske(), "0.000000000000");
+    EXPECT_EQ(Dezimalen::Lies("$A")->Anzahl(), 10);
+    // Typed into the window's box a negative count means none.
+    EXPECT_EQ(Dezimalen::Lies("-2")->Maske(), "0.");
+    EXPECT_EQ(Dezimalen::Lies("-2")->Geschrieben(), 0);
+    EXPECT_EQ(Dezimalen::Lies("-2")->HalbeEinheit(), 0.5);
     for (const std::string text : {"", "3.5", "%s%n"}) {
-        const RundFormatErgebnis ergebnis = RundFormatAusText(text);
-        EXPECT_EQ(ergebnis.Fehler, "'" + text + "' ist kein gültiger Integerwert");
-        EXPECT_EQ(ergebnis.Maske, "0.");
+        EXPECT_FALSE(Dezimalen::Lies(text)) << text;
+        EXPECT_EQ(Dezimalen::FehlerText(text), "'" + text + "' ist kein gültiger Integerwert");
     }
+    EXPECT_EQ(Dezimalen::Begrenzt(0).Anzahl(), 1);
+    EXPECT_EQ(Dezimalen::Begrenzt(7).Anzahl(), 7);
+    EXPECT_EQ(Dezimalen::Begrenzt(2147483647).Anzahl(), 10);
+    EXPECT_DOUBLE_EQ(Dezimalen(3).HalbeEinheit(), 0.0005);
+    // As many as a mask holds, however many were asked for.
+    EXPECT_EQ(Dezimalen(2147483647).Geschrieben(), 223);
 }
 
 } // namespace

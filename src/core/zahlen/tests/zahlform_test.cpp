@@ -88,7 +88,7 @@ TEST(FesteForm, MaskenLaenge) {
         FesteForm(1, Maske(223), ",");
         FAIL() << "225 Zeichen lange Maske angenommen";
     } catch (const KalotriFehler& e) {
-        EXPECT_STREQ(e.what(), FehlerFormatZuLang);
+        EXPECT_STREQ(e.what(), CodeText(Code::FormatZuLang));
     }
 }
 

@@ -1,0 +1,205 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "moodlefrage.h"
+
+#include "cloze.h"
+#include "figurmaler.h"
+#include "rechenweg.h"
+#include "skizze.h"
+#include "toleranz.h"
+
+#include <QBuffer>
+#include <QImage>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace kalotri::blatt {
+
+namespace {
+
+// Pixels per millimetre of the pictures: sharp on a school board's projector, small
+// enough for a quiz of a hundred questions.
+constexpr double PixelProMm = 5;
+constexpr double FigurBreiteMm = 90;
+
+QByteArray Png(const QImage& bild) {
+    QByteArray daten;
+    QBuffer puffer(&daten);
+    puffer.open(QIODevice::WriteOnly);
+    bild.save(&puffer, "PNG");
+    return daten;
+}
+
+// Figures far taller than wide say nothing a pupil could see; no figure then.
+constexpr double HoechstesSeitenverhaeltnis = 4;
+
+std::optional<QImage> FigurBild(const BlattAufgabe& a) {
+    QImage mass(1, 1, QImage::Format_RGB32);
+    const int dpm = static_cast<int>(std::lround(PixelProMm * 1000));
+    mass.setDotsPerMeterX(dpm);
+    mass.setDotsPerMeterY(dpm);
+    const double breite = FigurBreiteMm * PixelProMm;
+    const double hoehe = FigurenHoehe(a, breite, Zeichenflaeche::Fuer(&mass));
+    if (!(hoehe > 0 && hoehe <= HoechstesSeitenverhaeltnis * breite)) {
+        return std::nullopt;
+    }
+    QImage bild(static_cast<int>(std::ceil(breite)), static_cast<int>(std::ceil(hoehe)) + 1,
+                QImage::Format_RGB32);
+    bild.setDotsPerMeterX(dpm);
+    bild.setDotsPerMeterY(dpm);
+    bild.fill(Qt::white);
+    QPainter p(&bild);
+    p.setRenderHint(QPainter::Antialiasing);
+    MaleFiguren(p, a, QRectF(0, 0, breite, hoehe), Zeichenflaeche::Fuer(&bild));
+    return bild;
+}
+
+std::string Bild(const std::string& datei, const QImage& bild, const std::string& alt) {
+    return "<img src=\"@@PLUGINFILE@@/" + datei + "\" alt=\"" + ClozeHtml(alt) + "\" width=\"" +
+           std::to_string(bild.width()) + "\" height=\"" + std::to_string(bild.height()) + "\">";
+}
+
+std::string Verbunden(const std::vector<std::string>& teile, const std::string& zwischen) {
+    std::string text;
+    for (const std::string& teil : teile) {
+        text += (text.empty() ? "" : zwischen) + teil;
+    }
+    return text;
+}
+
+// The worked steps as HTML: headings bold, notes in italics, a calculation's equations
+// one per line.
+std::string RechenwegHtml(const Rechenweg& weg) {
+    std::string html;
+    for (const Rechenschritt& schritt : weg) {
+        std::vector<std::string> zeilen;
+        for (const std::string& zeile : SchrittZeilen(schritt)) {
+            zeilen.push_back(ClozeHtml(zeile));
+        }
+        const std::string inhalt = Verbunden(zeilen, "<br>");
+        switch (schritt.Art) {
+        case SchrittArt::Ueberschrift:
+            html += "<p><strong>" + inhalt + "</strong></p>\n";
+            break;
+        case SchrittArt::Hinweis:
+            html += "<p><em>" + inhalt + "</em></p>\n";
+            break;
+        case SchrittArt::Rechnung:
+        case SchrittArt::Begruendung:
+            html += "<p>" + inhalt + "</p>\n";
+            break;
+        }
+    }
+    return html;
+}
+
+struct Luecken {
+    const Loesung& L;
+    const Darstellung& D;
+    const std::optional<double>& FesteToleranz;
+    int Anzahl = 0;
+
+    // The unknowns of one triangle in box order, each with its gap and unit.
+    std::string Reihe(std::size_t dreieck) {
+        const LoesungsDreieck& d = L.Dreiecke[dreieck];
+        const auto toleranzen = Toleranzen(d, D.Stellen.HalbeEinheit());
+        std::vector<std::string> felder;
+        for (std::size_t f = 0; f < 6; ++f) {
+            if (d.Wege[f] == Herkunft::Gegeben) {
+                continue;
+            }
+            const std::string buchstabe = Anzeigebuchstabe(L, static_cast<Feld>(f));
+            // Below a few units of the double's last place no typed number could hit it.
+            const double toleranz = AufgerundeteToleranz(
+                std::max(FesteToleranz.value_or(toleranzen[f]),
+                         std::abs(d.Werte[f]) * 4 * std::numeric_limits<double>::epsilon()));
+            std::string einheit = f >= 3 ? "°" : D.Einheit.empty() ? "" : " " + D.Einheit;
+            felder.push_back(ClozeHtml(buchstabe) + " = " +
+                             NumerischeLuecke(d.Werte[f], toleranz, "Richtig.",
+                                              buchstabe + " stimmt nicht – rechne nach.") +
+                             ClozeHtml(einheit));
+            ++Anzahl;
+        }
+        return Verbunden(felder, "<br>\n");
+    }
+};
+
+bool Endlich(const Loesung& l) {
+    for (const LoesungsDreieck& d : l.Dreiecke) {
+        for (const double w : d.Werte) {
+            if (!std::isfinite(w)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+std::optional<MoodleFrage> BaueFrage(const GeloesteAufgabe& aufgabe, const Darstellung& darstellung,
+                                     const std::string& name, const std::string& datei,
+                                     const std::optional<double>& toleranz) {
+    if (!aufgabe.IstAufgabe) {
+        return std::nullopt;
+    }
+    const BlattAufgabe a = Bearbeite(aufgabe, darstellung);
+    const Loesung& l = aufgabe.Ergebnis;
+    const bool ssw = l.Typ == Aufgabentyp::SSW && l.SSW;
+    if (a.Problem || !l.Typ || (!ssw && l.Dreiecke.empty()) || !Endlich(l)) {
+        return std::nullopt;
+    }
+    MoodleFrage f;
+    f.Name = name;
+    const QImage skizze = SkizzenBild(a.Skizze, PixelProMm);
+    f.FrageBilder.push_back({datei + "-skizze.png", Png(skizze)});
+
+    const int dezimalen = darstellung.Stellen.Geschrieben();
+    const std::string runden = dezimalen == 0 ? "auf ganze Zahlen"
+                               : dezimalen == 1
+                                   ? "auf 1 Nachkommastelle"
+                                   : "auf " + std::to_string(dezimalen) + " Nachkommastellen";
+    std::string& t = f.Fragetext;
+    t += "<p>Gegeben: " + ClozeHtml(a.Gegeben) + "</p>\n";
+    t += "<p>" +
+         Bild(f.FrageBilder.back().Name, skizze,
+              std::string(SkizzenUnterschrift) + " mit " + a.Gegeben) +
+         "</p>\n";
+    t += "<p>Berechne die fehlenden Größen und runde " + runden +
+         ". Schreibe Dezimalzahlen mit Komma, etwa 12,5.</p>\n";
+    Luecken luecken{l, darstellung, toleranz};
+    if (ssw) {
+        const std::string winkel = ClozeHtml(Anzeigebuchstabe(l, l.SSW->SinusWinkel));
+        t += "<p>Wie viele Dreiecke passen zu den Angaben? " +
+             AuswahlLuecke({"0", "1", "2"}, l.Dreiecke.size(), "Richtig.") + "</p>\n";
+        ++luecken.Anzahl;
+        if (l.Dreiecke.size() == 2) {
+            t += "<p>Trage zuerst die Lösung mit spitzem Winkel " + winkel +
+                 " ein, dann die mit stumpfem.</p>\n";
+        }
+        for (std::size_t i = 0; i < l.Dreiecke.size(); ++i) {
+            const std::string kopf = l.Dreiecke.size() == 1
+                                         ? "Lösung"
+                                         : std::to_string(i + 1) + ". Lösung (" + winkel +
+                                               (i == 0 ? " spitz" : " stumpf") + ")";
+            t += "<p><strong>" + kopf + ":</strong><br>\n" + luecken.Reihe(i) + "</p>\n";
+        }
+    } else {
+        t += "<p>" + luecken.Reihe(0) + "</p>\n";
+    }
+    f.Luecken = luecken.Anzahl;
+
+    f.Rueckmeldung = RechenwegHtml(ErstelleRechenweg(l, darstellung.Format));
+    const std::optional<QImage> figur = a.Figuren.empty() ? std::nullopt : FigurBild(a);
+    if (figur) {
+        f.RueckmeldungsBilder.push_back({datei + "-figur.png", Png(*figur)});
+        f.Rueckmeldung += "<p>" +
+                          Bild(f.RueckmeldungsBilder.back().Name, *figur,
+                               "Figur, maßstäblich: " + Verbunden(a.Schluessel, "; ")) +
+                          "</p>\n";
+    }
+    return f;
+}
+
+} // namespace kalotri::blatt

@@ -1,0 +1,265 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "bloecke.h"
+
+#include "skizze.h"
+
+#include <algorithm>
+
+namespace kalotri::blatt {
+
+using namespace mass;
+
+namespace {
+
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+void Nummer(QPainter& p, const Satz& s, int nummer, double y) {
+    p.setPen(Qt::black);
+    p.setFont(s.Z.Fett);
+    p.drawText(QPointF(s.Mm(RandLinks), y + s.Text.ascent()), QString("%1.").arg(nummer));
+}
+
+} // namespace
+
+namespace {
+QFont Schraeg(QFont f) {
+    f.setItalic(true);
+    return f;
+}
+} // namespace
+
+Satz::Satz(QPaintDevice* geraet)
+    : Z(Zeichenflaeche::Fuer(geraet)), Text(Z.Text, geraet), Klein(Z.Klein, geraet),
+      Titel(Z.Titel, geraet), Kursiv(Schraeg(Z.Text)), Fett(Z.Fett, geraet),
+      KursivMass(Kursiv, geraet) {}
+
+const QFont& Satz::Schrift(Wegzeile::Stil stil) const {
+    return stil == Wegzeile::Stil::Fett ? Z.Fett : stil == Wegzeile::Stil::Kursiv ? Kursiv : Z.Text;
+}
+
+const QFontMetricsF& Satz::Mass(Wegzeile::Stil stil) const {
+    return stil == Wegzeile::Stil::Fett ? Fett : stil == Wegzeile::Stil::Kursiv ? KursivMass : Text;
+}
+
+Satz::Gesetzt Satz::Setze(const QFontMetricsF& fm, const std::string& text, double breite) const {
+    // Between words where every word fits, else anywhere (a number of many digits). The
+    // word-wrapped measure decides and, where it is taken, is the height too.
+    const QRectF r = fm.boundingRect(QRectF(0, 0, breite, 1e9), Qt::TextWordWrap, Q(text));
+    if (r.width() <= breite + 0.5) {
+        return {Qt::TextWordWrap, std::max(r.height(), fm.lineSpacing())};
+    }
+    return {Qt::TextWrapAnywhere, Hoehe(fm, text, breite, Qt::TextWrapAnywhere)};
+}
+
+double Satz::Hoehe(const QFontMetricsF& fm, const std::string& text, double breite,
+                   int umbruch) const {
+    const QRectF r = fm.boundingRect(QRectF(0, 0, breite, 1e9), umbruch, Q(text));
+    return std::max(r.height(), fm.lineSpacing());
+}
+
+Aufgabenblock::Aufgabenblock(const BlattAufgabe& a, int nummer, const Satz& satz, const Stil& stil)
+    : a_(a), nummer_(nummer), s_(satz), stil_(stil) {}
+
+double Aufgabenblock::Breite() const {
+    const double rechts = SeiteBreite - RandRechts - (stil_.Skizze ? SkizzeBreiteMm + 4 : 0);
+    return s_.Mm(rechts - TextLinks);
+}
+
+std::vector<double> Aufgabenblock::Streifen() const {
+    std::vector<double> h = {s_.Hoehe(s_.Text, a_.Gegeben, Breite()),
+                             s_.Hoehe(s_.Text, stil_.Auftrag, Breite(), Qt::TextWordWrap)};
+    if (stil_.PlatzCm > 0) {
+        // The room to work starts below the sketch.
+        h.push_back(std::max(0.0, Beiwerk() - h[0] - h[1]));
+        h.push_back(s_.Mm(3 + 10.0 * stil_.PlatzCm));
+    }
+    return h;
+}
+
+double Aufgabenblock::Beiwerk() const {
+    return stil_.Skizze ? s_.Mm(SkizzeHoeheMm) : 0;
+}
+
+void Aufgabenblock::Male(QPainter& p, double y, std::size_t von, std::size_t bis) const {
+    const std::vector<double> h = Streifen();
+    if (von == 0) {
+        Nummer(p, s_, nummer_, y);
+        if (stil_.Skizze) {
+            const QRectF rahmen(s_.Mm(SeiteBreite - RandRechts - SkizzeBreiteMm), y,
+                                s_.Mm(SkizzeBreiteMm), s_.Mm(SkizzeHoeheMm));
+            MaleSkizze(p, a_.Skizze, rahmen, s_.Z.ProMm, s_.Z.Klein);
+        }
+    }
+    p.setPen(Qt::black);
+    p.setFont(s_.Z.Text);
+    const double x = s_.Mm(TextLinks);
+    for (std::size_t i = von; i < bis; ++i) {
+        const QRectF r(x, y, Breite(), h[i]);
+        if (i == 0) {
+            p.drawText(r, Qt::TextWrapAnywhere, Q(a_.Gegeben));
+        } else if (i == 1) {
+            p.drawText(r, Qt::TextWordWrap, Q(stil_.Auftrag));
+        } else if (i == 3) {
+            // Squared paper, as in an exercise book.
+            p.save();
+            p.setPen(QPen(QColor(200, 200, 200), s_.Mm(0.1)));
+            const QRectF feld(x, y + s_.Mm(3), s_.Mm(SeiteBreite - RandRechts - TextLinks),
+                              h[i] - s_.Mm(3));
+            for (double u = feld.left(); u <= feld.right() + 1; u += s_.Mm(5)) {
+                p.drawLine(QPointF(u, feld.top()), QPointF(u, feld.bottom()));
+            }
+            for (double v = feld.top(); v <= feld.bottom() + 1; v += s_.Mm(5)) {
+                p.drawLine(QPointF(feld.left(), v), QPointF(feld.right(), v));
+            }
+            p.restore();
+        }
+        y += h[i];
+    }
+}
+
+Loesungsblock::Loesungsblock(const BlattAufgabe& a, int nummer, const Satz& satz,
+                             std::vector<Wegzeile> zeilen, bool figuren,
+                             const Loesungssatz* gesetzt)
+    : a_(a), nummer_(nummer), s_(satz), zeilen_(std::move(zeilen)),
+      figuren_(figuren && !a.Figuren.empty()) {
+    if (gesetzt != nullptr && gesetzt->Zeilen.size() == zeilen_.size()) {
+        breite_ = gesetzt->Breite;
+        gesetzt_ = gesetzt->Zeilen;
+        figurenHoehe_ = gesetzt->FigurenHoehe;
+        return;
+    }
+    // At least the column's width, wider for long lines, but never beyond the page, and
+    // with figures never so wide that they lose their column: long lines wrap instead.
+    constexpr double FigurenMindestens = 70; // mm
+    const double hoechstens =
+        SeiteBreite - RandRechts - TextLinks - (figuren_ ? Spaltenabstand + FigurenMindestens : 0);
+    breite_ = s_.Mm(TextBreite);
+    for (const Wegzeile& zeile : zeilen_) {
+        breite_ = std::max(breite_, s_.Mass(zeile.Art).horizontalAdvance(Q(zeile.Text)));
+    }
+    breite_ = std::min(breite_, s_.Mm(std::max(hoechstens, TextBreite)));
+    gesetzt_.reserve(zeilen_.size());
+    for (const Wegzeile& zeile : zeilen_) {
+        gesetzt_.push_back(s_.Setze(s_.Mass(zeile.Art), zeile.Text, breite_));
+    }
+}
+
+std::vector<double> Loesungsblock::Streifen() const {
+    std::vector<double> h;
+    h.reserve(zeilen_.size());
+    for (const Satz::Gesetzt& g : gesetzt_) {
+        h.push_back(g.Hoehe);
+    }
+    if (!figuren_ && !h.empty()) {
+        h.back() += s_.Mm(2.5);
+    }
+    return h;
+}
+
+// The figures take the room right of the text, if there is enough for one.
+QRectF Loesungsblock::FigurenSpalte(double y) const {
+    const double links = s_.Mm(TextLinks) + breite_ + s_.Mm(Spaltenabstand);
+    const double breite = s_.Mm(SeiteBreite - RandRechts) - links;
+    if (!figuren_ || breite < s_.Mm(30)) {
+        return {};
+    }
+    if (!figurenHoehe_) {
+        figurenHoehe_ = FigurenHoehe(a_, breite, s_.Z);
+    }
+    return {links, y, breite, *figurenHoehe_};
+}
+
+double Loesungsblock::Beiwerk() const {
+    return FigurenSpalte(0).height();
+}
+
+void Loesungsblock::Male(QPainter& p, double y, std::size_t von, std::size_t bis) const {
+    if (von == 0) {
+        Nummer(p, s_, nummer_, y);
+        const QRectF spalte = FigurenSpalte(y);
+        if (!spalte.isEmpty()) {
+            MaleFiguren(p, a_, spalte, s_.Z);
+        }
+    }
+    p.setPen(Qt::black);
+    for (std::size_t i = von; i < bis; ++i) {
+        const Wegzeile& zeile = zeilen_[i];
+        const Satz::Gesetzt& g = gesetzt_[i];
+        p.setFont(s_.Schrift(zeile.Art));
+        p.drawText(QRectF(s_.Mm(TextLinks), y, breite_, g.Hoehe), g.Umbruch, Q(zeile.Text));
+        y += g.Hoehe;
+    }
+}
+
+namespace {
+constexpr double AnzahlBreite = 22; // mm, the column of the number of solutions
+double WerteBreite(const Satz& s) {
+    return s.Mm(SeiteBreite - RandRechts - AnzahlBreite - TextLinks - 2);
+}
+} // namespace
+
+Schluesselblock::Schluesselblock(const BlattAufgabe& a, int nummer, const Satz& satz)
+    : nummer_(nummer), s_(satz) {
+    if (a.Problem) {
+        werte_ = ProblemZeilen(a).front();
+        anzahl_ = "–";
+        return;
+    }
+    for (std::size_t i = 0; i < a.Schluessel.size(); ++i) {
+        if (a.Schluessel.size() > 1) {
+            werte_ += (i > 0 ? "\n" : "") + std::to_string(i + 1) + ". Lösung: ";
+        }
+        werte_ += a.Schluessel[i];
+    }
+    anzahl_ = std::to_string(a.Figuren.size());
+}
+
+std::vector<double> Schluesselblock::Streifen() const {
+    return {s_.Hoehe(s_.Text, werte_, WerteBreite(s_)) + s_.Mm(2.5)};
+}
+
+void Schluesselblock::Male(QPainter& p, double y, std::size_t, std::size_t) const {
+    Nummer(p, s_, nummer_, y);
+    p.setFont(s_.Z.Text);
+    const double hoehe = s_.Hoehe(s_.Text, werte_, WerteBreite(s_));
+    p.drawText(QRectF(s_.Mm(TextLinks), y, WerteBreite(s_), hoehe), Qt::TextWrapAnywhere,
+               Q(werte_));
+    p.drawText(QRectF(s_.Mm(SeiteBreite - RandRechts - AnzahlBreite), y, s_.Mm(AnzahlBreite),
+                      s_.Text.lineSpacing()),
+               Qt::AlignRight | Qt::AlignTop, Q(anzahl_));
+    p.setPen(QPen(QColor(190, 190, 190), s_.Mm(0.1)));
+    const double unten = y + hoehe + s_.Mm(0.75);
+    p.drawLine(QPointF(s_.Mm(RandLinks), unten), QPointF(s_.Mm(SeiteBreite - RandRechts), unten));
+}
+
+double Schluesselblock::Spaltenkoepfe(QPainter* p, double y, const Satz& s) {
+    if (p != nullptr) {
+        p->setPen(Qt::black);
+        p->setFont(s.Z.Fett);
+        const double grund = y + s.Text.ascent();
+        p->drawText(QPointF(s.Mm(RandLinks), grund), "Nr.");
+        p->drawText(QPointF(s.Mm(TextLinks), grund), "Gesuchte Größen");
+        p->drawText(QRectF(s.Mm(SeiteBreite - RandRechts - AnzahlBreite), y, s.Mm(AnzahlBreite),
+                           s.Text.lineSpacing()),
+                    Qt::AlignRight | Qt::AlignTop, "Lösungen");
+        p->setPen(QPen(Qt::black, s.Mm(0.2)));
+        const double unten = y + s.Text.lineSpacing() + s.Mm(0.75);
+        p->drawLine(QPointF(s.Mm(RandLinks), unten),
+                    QPointF(s.Mm(SeiteBreite - RandRechts), unten));
+    }
+    return s.Text.lineSpacing() + s.Mm(2.5);
+}
+
+std::vector<double> Zwischentitel::Streifen() const {
+    return {s_.Text.lineSpacing() + s_.Mm(4)};
+}
+
+void Zwischentitel::Male(QPainter& p, double y, std::size_t, std::size_t) const {
+    p.setPen(Qt::black);
+    p.setFont(s_.Z.Fett);
+    p.drawText(QPointF(s_.Mm(RandLinks), y + s_.Text.ascent() + s_.Mm(2)), Q(text_));
+}
+
+} // namespace kalotri::blatt

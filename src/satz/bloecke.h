@@ -1,0 +1,144 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "blattaufgabe.h"
+#include "figurmaler.h"
+#include "seitenfluss.h"
+
+#include <QFontMetricsF>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kalotri::blatt {
+
+// Page geometry in millimetres.
+namespace mass {
+inline constexpr double SeiteBreite = 210;
+inline constexpr double SeiteHoehe = 297;
+inline constexpr double RandLinks = 20;
+inline constexpr double RandRechts = 15;
+inline constexpr double RandOben = 15;
+inline constexpr double RandUnten = 18;
+inline constexpr double Spaltenabstand = 6;
+inline constexpr double Blockabstand = 7;
+// The text of exercises and solutions starts here; their numbers stand left of it.
+inline constexpr double TextLinks = 30;
+inline constexpr double TextBreite = 82; // at least, for solutions; the figures follow
+} // namespace mass
+
+// The faces of a sheet measured on its device.
+struct Satz {
+    explicit Satz(QPaintDevice* geraet);
+    Zeichenflaeche Z;
+    QFontMetricsF Text;
+    QFontMetricsF Klein;
+    QFontMetricsF Titel;
+    QFont Kursiv;
+    QFontMetricsF Fett;
+    QFontMetricsF KursivMass;
+    const QFont& Schrift(Wegzeile::Stil stil) const;
+    const QFontMetricsF& Mass(Wegzeile::Stil stil) const;
+    double Mm(double mm) const { return Z.Mm(mm); }
+    // How a text wraps into the width and how tall it then is, at least one line.
+    struct Gesetzt {
+        int Umbruch = Qt::TextWordWrap;
+        double Hoehe = 0;
+    };
+    Gesetzt Setze(const QFontMetricsF& fm, const std::string& text, double breite) const;
+    // Height of a text wrapped into the width, at least one line.
+    double Hoehe(const QFontMetricsF& fm, const std::string& text, double breite,
+                 int umbruch = Qt::TextWrapAnywhere) const;
+};
+
+// An exercise: number, given values, task; the sketch beside it, room to work below.
+class Aufgabenblock : public Block {
+  public:
+    struct Stil {
+        bool Skizze = false;
+        int PlatzCm = 0;
+        std::string Auftrag; // "Berechne die fehlenden Größen."
+    };
+    Aufgabenblock(const BlattAufgabe& a, int nummer, const Satz& satz, const Stil& stil);
+    std::vector<double> Streifen() const override;
+    double Beiwerk() const override;
+    void Male(QPainter& p, double y, std::size_t von, std::size_t bis) const override;
+    std::string Name() const override { return "Aufgabe " + std::to_string(nummer_); }
+
+  private:
+    double Breite() const;
+    const BlattAufgabe& a_;
+    int nummer_;
+    const Satz& s_;
+    const Stil& stil_;
+};
+
+// How a solution was set when it was measured: its text column's width, each line, the
+// figures' height. A few numbers per line, kept from the measuring run for the painting.
+struct Loesungssatz {
+    double Breite = 0;
+    std::vector<Satz::Gesetzt> Zeilen;
+    std::optional<double> FigurenHoehe;
+};
+
+// A solution: number, its lines, and the figures right of them.
+class Loesungsblock : public Block {
+  public:
+    // Set anew, or as `gesetzt` says it was set before.
+    Loesungsblock(const BlattAufgabe& a, int nummer, const Satz& satz, std::vector<Wegzeile> zeilen,
+                  bool figuren, const Loesungssatz* gesetzt = nullptr);
+    Loesungssatz Gesetzt() const { return {breite_, gesetzt_, figurenHoehe_}; }
+    std::vector<double> Streifen() const override;
+    double Beiwerk() const override;
+    void Male(QPainter& p, double y, std::size_t von, std::size_t bis) const override;
+    std::string Name() const override { return "Lösung " + std::to_string(nummer_); }
+    // Without figures the solutions follow one another closely, as in a key.
+    bool Zeile() const override { return !figuren_; }
+
+  private:
+    QRectF FigurenSpalte(double y) const;
+    const BlattAufgabe& a_;
+    int nummer_;
+    const Satz& s_;
+    std::vector<Wegzeile> zeilen_;
+    std::vector<Satz::Gesetzt> gesetzt_; // each line, set once for measuring and painting
+    bool figuren_;
+    double breite_ = 0;
+    mutable std::optional<double> figurenHoehe_;
+};
+
+// A row of the answer table: number, the values sought, the number of solutions.
+class Schluesselblock : public Block {
+  public:
+    Schluesselblock(const BlattAufgabe& a, int nummer, const Satz& satz);
+    std::vector<double> Streifen() const override;
+    void Male(QPainter& p, double y, std::size_t von, std::size_t bis) const override;
+    std::string Name() const override { return "Zeile " + std::to_string(nummer_); }
+    bool Zeile() const override { return true; }
+
+    // The table's column heads, painted at y when a painter is given; their height.
+    static double Spaltenkoepfe(QPainter* p, double y, const Satz& satz);
+
+  private:
+    int nummer_;
+    const Satz& s_;
+    std::string werte_;
+    std::string anzahl_;
+};
+
+// A bold line between blocks ("Gruppe A" in the answer table).
+class Zwischentitel : public Block {
+  public:
+    Zwischentitel(std::string text, const Satz& satz) : text_(std::move(text)), s_(satz) {}
+    std::vector<double> Streifen() const override;
+    void Male(QPainter& p, double y, std::size_t von, std::size_t bis) const override;
+    std::string Name() const override { return text_; }
+    bool Zeile() const override { return true; }
+
+  private:
+    std::string text_;
+    const Satz& s_;
+};
+
+} // namespace kalotri::blatt
