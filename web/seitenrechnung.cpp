@@ -8,6 +8,7 @@
 
 #include "blattaufgabe.h"
 #include "fehler.h"
+#include "groessen.h"
 #include "kalotri_version.h"
 #include "loesung.h"
 #include "rechenweg.h"
@@ -49,6 +50,9 @@ std::string Zusatz(const Loesung& loesung, const Eingabe& eingabe, const Zahlfor
     darstellung.Mehr = true;
     try {
         for (std::size_t i = 0; i < loesung.Dreiecke.size(); ++i) {
+            if (!loesung.Dreiecke[i].Zaehlt) {
+                continue; // a flat figure is no triangle
+            }
             figuren.push_back(blatt::Figurtexte(loesung, i, eingabe, darstellung));
         }
     } catch (const KalotriFehler&) {
@@ -71,7 +75,12 @@ std::string Rechne(const web::Anfrage& anfrage) {
         anfrage.Figuren && geloest ? Zusatz(loesung, anfrage.Felder, format) : "[]";
     std::optional<Rechenweg> weg;
     if (anfrage.Rechenweg) {
-        weg = ErstelleRechenweg(loesung, format);
+        // With the figures come the derived quantities, and their steps with them.
+        weg = ErstelleRechenweg(loesung, format,
+                                anfrage.Figuren && geloest
+                                    ? WeitereAngaben(loesung, anfrage.Felder, "")
+                                    : Wegangaben{});
+        MitRundungsHinweis(*weg, format);
     }
     if (ausgang.Fehler) {
         *ausgang.Fehler = FehlerAnzeigeText(*ausgang.Fehler); // as the window shows it

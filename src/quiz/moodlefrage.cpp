@@ -171,26 +171,35 @@ std::optional<MoodleFrage> BaueFrage(const GeloesteAufgabe& aufgabe, const Darst
     Luecken luecken{l, darstellung, toleranz};
     if (ssw) {
         const std::string winkel = ClozeHtml(Anzeigebuchstabe(l, l.SSW->SinusWinkel));
+        // A flat figure is the calculation's answer but no triangle.
+        std::vector<std::size_t> echte;
+        for (std::size_t i = 0; i < l.Dreiecke.size(); ++i) {
+            if (l.Dreiecke[i].Zaehlt) {
+                echte.push_back(i);
+            }
+        }
         t += "<p>Wie viele Dreiecke passen zu den Angaben? " +
-             AuswahlLuecke({"0", "1", "2"}, l.Dreiecke.size(), "Richtig.") + "</p>\n";
+             AuswahlLuecke({"0", "1", "2"}, echte.size(), "Richtig.") + "</p>\n";
         ++luecken.Anzahl;
-        if (l.Dreiecke.size() == 2) {
+        if (echte.size() == 2) {
             t += "<p>Trage zuerst die Lösung mit spitzem Winkel " + winkel +
                  " ein, dann die mit stumpfem.</p>\n";
         }
-        for (std::size_t i = 0; i < l.Dreiecke.size(); ++i) {
-            const std::string kopf = l.Dreiecke.size() == 1
+        for (std::size_t i = 0; i < echte.size(); ++i) {
+            const std::string kopf = echte.size() == 1
                                          ? "Lösung"
                                          : std::to_string(i + 1) + ". Lösung (" + winkel +
                                                (i == 0 ? " spitz" : " stumpf") + ")";
-            t += "<p><strong>" + kopf + ":</strong><br>\n" + luecken.Reihe(i) + "</p>\n";
+            t += "<p><strong>" + kopf + ":</strong><br>\n" + luecken.Reihe(echte[i]) + "</p>\n";
         }
     } else {
         t += "<p>" + luecken.Reihe(0) + "</p>\n";
     }
     f.Luecken = luecken.Anzahl;
 
-    f.Rueckmeldung = RechenwegHtml(ErstelleRechenweg(l, darstellung.Format));
+    Rechenweg weg = ErstelleRechenweg(l, darstellung.Format, {darstellung.Einheit, {}});
+    MitRundungsHinweis(weg, darstellung.Format); // each question stands alone
+    f.Rueckmeldung = RechenwegHtml(weg);
     const std::optional<QImage> figur = a.Figuren.empty() ? std::nullopt : FigurBild(a);
     if (figur) {
         f.RueckmeldungsBilder.push_back({datei + "-figur.png", Png(*figur)});

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "blattpdf.h"
 
+#include "hinweisblock.h"
+#include "rechenweg.h"
+
 #include <QBuffer>
 #include <QPageLayout>
 #include <QPageSize>
@@ -127,6 +130,9 @@ class Setzer {
                                       return Ueberschrift(p, seite, titel, false);
                                   },
                                   Teilname(g, "Lösungen")});
+            if (kopf_.Form == Loesungsform::Rechenweg) {
+                fluss.Setze(Hinweisblock(RundungsHinweis(d_.Format), s_)); // once, not per exercise
+            }
             Jede(g, [&](const Quellzeile&, const BlattAufgabe& a, int nummer) {
                 const Loesungsblock block(a, nummer, s_, LoesungsZeilen(a, kopf_.Form),
                                           kopf_.Form != Loesungsform::Schluessel,

@@ -203,35 +203,49 @@ double WerteBreite(const Satz& s) {
 Schluesselblock::Schluesselblock(const BlattAufgabe& a, int nummer, const Satz& satz)
     : nummer_(nummer), s_(satz) {
     if (a.Problem) {
-        werte_ = ProblemZeilen(a).front();
+        zeilen_ = {ProblemZeilen(a).front()};
         anzahl_ = "–";
         return;
     }
     for (std::size_t i = 0; i < a.Schluessel.size(); ++i) {
-        if (a.Schluessel.size() > 1) {
-            werte_ += (i > 0 ? "\n" : "") + std::to_string(i + 1) + ". Lösung: ";
-        }
-        werte_ += a.Schluessel[i];
+        zeilen_.push_back(
+            (a.Schluessel.size() > 1 ? std::to_string(i + 1) + ". Lösung: " : std::string()) +
+            a.Schluessel[i]);
     }
     anzahl_ = std::to_string(a.Figuren.size());
 }
 
+// One strip per solution, so that a row of many long values can go on over a page.
 std::vector<double> Schluesselblock::Streifen() const {
-    return {s_.Hoehe(s_.Text, werte_, WerteBreite(s_)) + s_.Mm(2.5)};
+    std::vector<double> streifen;
+    for (const std::string& zeile : zeilen_) {
+        streifen.push_back(s_.Hoehe(s_.Text, zeile, WerteBreite(s_)));
+    }
+    streifen.back() += s_.Mm(2.5);
+    return streifen;
 }
 
-void Schluesselblock::Male(QPainter& p, double y, std::size_t, std::size_t) const {
-    Nummer(p, s_, nummer_, y);
+void Schluesselblock::Male(QPainter& p, double y, std::size_t von, std::size_t bis) const {
+    if (von == 0) {
+        Nummer(p, s_, nummer_, y);
+        p.setFont(s_.Z.Text);
+        p.drawText(QRectF(s_.Mm(SeiteBreite - RandRechts - AnzahlBreite), y, s_.Mm(AnzahlBreite),
+                          s_.Text.lineSpacing()),
+                   Qt::AlignRight | Qt::AlignTop, Q(anzahl_));
+    }
     p.setFont(s_.Z.Text);
-    const double hoehe = s_.Hoehe(s_.Text, werte_, WerteBreite(s_));
-    p.drawText(QRectF(s_.Mm(TextLinks), y, WerteBreite(s_), hoehe), Qt::TextWrapAnywhere,
-               Q(werte_));
-    p.drawText(QRectF(s_.Mm(SeiteBreite - RandRechts - AnzahlBreite), y, s_.Mm(AnzahlBreite),
-                      s_.Text.lineSpacing()),
-               Qt::AlignRight | Qt::AlignTop, Q(anzahl_));
-    p.setPen(QPen(QColor(190, 190, 190), s_.Mm(0.1)));
-    const double unten = y + hoehe + s_.Mm(0.75);
-    p.drawLine(QPointF(s_.Mm(RandLinks), unten), QPointF(s_.Mm(SeiteBreite - RandRechts), unten));
+    for (std::size_t i = von; i < bis; ++i) {
+        const double hoehe = s_.Hoehe(s_.Text, zeilen_[i], WerteBreite(s_));
+        p.drawText(QRectF(s_.Mm(TextLinks), y, WerteBreite(s_), hoehe), Qt::TextWrapAnywhere,
+                   Q(zeilen_[i]));
+        y += hoehe;
+    }
+    if (bis == zeilen_.size()) {
+        p.setPen(QPen(QColor(190, 190, 190), s_.Mm(0.1)));
+        const double unten = y + s_.Mm(0.75);
+        p.drawLine(QPointF(s_.Mm(RandLinks), unten),
+                   QPointF(s_.Mm(SeiteBreite - RandRechts), unten));
+    }
 }
 
 double Schluesselblock::Spaltenkoepfe(QPainter* p, double y, const Satz& s) {

@@ -123,7 +123,7 @@ class Schluesselblock : public Block {
   private:
     int nummer_;
     const Satz& s_;
-    std::string werte_;
+    std::vector<std::string> zeilen_; // one per solution
     std::string anzahl_;
 };
 

@@ -33,7 +33,7 @@ void Blatt(benchmark::State& state) {
         const blatt::Aufgabenliste liste = blatt::AusErzeugten({eingaben});
         const blatt::Loesungsform form =
             loesung == 2 ? blatt::Loesungsform::Rechenweg : blatt::Loesungsform::Script;
-        const blatt::Darstellung darstellung{{}, "cm", mehr, form};
+        const blatt::Darstellung darstellung{{}, "cm", mehr, form, Dezimalen()};
         blatt::Blattkopf kopf;
         kopf.Titel = "Blatt";
         kopf.Form = form;

@@ -123,6 +123,8 @@ class Loesungstext(unittest.TestCase):
             self.assertEqual(lauf.returncode, 1, lauf.stderr)
             erwartet = subprocess.run([RECHNE, "--rechenweg", "--trennzeichen", ","],
                                       input=aufgaben.encode(), capture_output=True).stdout.decode()
+            # The note on rounding stands once, at the top of each.
+            self.assertEqual(erwartet.count("So wird gerundet: "), 1)
             text = []
             for _, w in loesungsseiten(pdf):
                 text += zeilen(textspalte(w))

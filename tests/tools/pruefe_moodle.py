@@ -195,6 +195,40 @@ class Feindlich(unittest.TestCase):
         self.assertEqual(fragen(daten)[0].find("category/text").text, "$course$/top/ //a// ")
 
 
+class Loesungszahl(unittest.TestCase):
+    def test_flache_figur_zaehlt_weder_im_quiz_noch_im_schluessel(self):
+        # Two equal sides: isosceles or no triangle; the Script's flat second "solution"
+        # is no triangle. Sheet key, figures and quiz read the same count.
+        faelle = (("5\t5\t\t40", 1), ("5\t5\t\t90", 0), ("5\t5\t\t120", 0),
+                  ("7\t5\t\t120", 1), ("5\t7\t\t40", 2))
+        eingabe = "".join(z + "\n" for z, _ in faelle).encode()
+        with tempfile.TemporaryDirectory() as ordner:
+            pdf, ziel = os.path.join(ordner, "blatt.pdf"), os.path.join(ordner, "quiz.xml")
+            lauf = starte("-o", pdf, "--schluessel", "--mehr", "--moodle", ziel, "--svg", ordner,
+                          eingabe=eingabe)
+            self.assertEqual(lauf.returncode, 0, lauf.stderr)
+            with open(ziel, "rb") as f:
+                cloze = [q for q in fragen(f.read()) if q.get("type") == "cloze"]
+            schluessel = subprocess.run(["pdftotext", "-layout", pdf, "-"], capture_output=True,
+                                        text=True, check=True).stdout.split("Lösungsschlüssel")[1]
+            figuren = sorted(n for n in os.listdir(ordner) if n.endswith(".svg"))
+        self.assertEqual(len(cloze), len(faelle))
+        # With --mehr the key names the derived quantities of the one isosceles triangle.
+        # (The count column's digit may stand inside a wrapped row's text.)
+        self.assertIn("γ=100,000°,U=17,660,A=12,310,h_a=4,924,h_b=4,924",
+                      "".join(schluessel.split()))
+        for nummer, ((zeile, zahl), q) in enumerate(zip(faelle, cloze), 1):
+            with self.subTest(zeile=zeile):
+                gaps, _ = luecken(q.find("questiontext/text").text)
+                richtig = [a[1] for a in gaps[0]["alternativen"] if a[0] == "="]
+                self.assertEqual(richtig, [str(zahl)])
+                self.assertEqual(len(gaps), 1 + 3 * zahl)
+                reihe = re.search(rf"^{nummer}\.\s.*?(\d)\s*$", schluessel, re.M)
+                self.assertEqual(reihe.group(1), str(zahl), schluessel)
+                self.assertEqual(len([n for n in figuren if f"-{nummer:03d}" in n]),
+                                 min(zahl, 1), figuren)
+
+
 class Kommandozeile(unittest.TestCase):
     def test_nichts_geschrieben_bei_aufgaben_ohne_loesung(self):
         with tempfile.TemporaryDirectory() as ordner:

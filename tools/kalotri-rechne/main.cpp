@@ -12,6 +12,7 @@
 
 #include "aufgabenzeile.h"
 #include "dezimalen.h"
+#include "groessen.h"
 #include "kalotri_version.h"
 #include "loesung.h"
 #include "rechenweg.h"
@@ -53,10 +54,12 @@ std::string TrennzeichenDesGebietsschemas() {
 
 struct Lauf {
     Lauf(const Zahlformat& format, const rechne::Optionen& optionen)
-        : Format(format), Json(optionen.Json), Rechenweg(optionen.Rechenweg) {}
+        : Format(format), Json(optionen.Json), Rechenweg(optionen.Rechenweg), Mehr(optionen.Mehr) {}
     const Zahlformat& Format;
     bool Json;
     bool Rechenweg;
+    bool Mehr;
+    bool HinweisGeschrieben = false;
     rechne::Schreiber Ausgabe{STDOUT_FILENO};
     ScriptProtokoll Script;
     rechne::JsonAusgabe JsonAusgabe;
@@ -101,7 +104,16 @@ bool RechneDatei(Lauf& lauf, int eingabe, const std::string& name) {
         }
         std::optional<kalotri::Rechenweg> weg;
         if (lauf.Rechenweg) {
-            weg = loesung ? ErstelleRechenweg(*loesung, lauf.Format) : kalotri::Rechenweg{};
+            const auto* e = std::get_if<Eingabe>(&aufgabe);
+            weg = loesung ? ErstelleRechenweg(*loesung, lauf.Format,
+                                              lauf.Mehr && e ? WeitereAngaben(*loesung, *e, "")
+                                                             : Wegangaben{})
+                          : kalotri::Rechenweg{};
+        }
+        if (weg && !lauf.Json && !lauf.HinweisGeschrieben) {
+            // Said once for the whole output, not with every exercise.
+            lauf.Ausgabe.Puffer().append(RundungsHinweis(lauf.Format)).append("\n\n");
+            lauf.HinweisGeschrieben = true;
         }
         if (lauf.Json) {
             lauf.JsonAusgabe.HaengeAn(lauf.Ausgabe.Puffer(), lauf.Script, ausgang,

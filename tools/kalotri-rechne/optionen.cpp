@@ -16,6 +16,8 @@ OptionenErgebnis LiesOptionen(const std::vector<std::string>& argumente) {
             ergebnis.Werte.Json = true;
         } else if (arg == "--rechenweg") {
             ergebnis.Werte.Rechenweg = true;
+        } else if (arg == "--mehr") {
+            ergebnis.Werte.Mehr = true;
         } else if (arg == "--help" || arg == "-h") {
             ergebnis.Werte.Hilfe = true;
         } else if (arg == "--version") {
@@ -39,7 +41,7 @@ OptionenErgebnis LiesOptionen(const std::vector<std::string>& argumente) {
 }
 
 const char* Hilfetext() {
-    return "Aufruf: kalotri-rechne [--json] [--rechenweg] [--dezimalen ANZAHL]\n"
+    return "Aufruf: kalotri-rechne [--json] [--rechenweg [--mehr]] [--dezimalen ANZAHL]\n"
            "                      [--trennzeichen ZEICHEN] [DATEI ...]\n"
            "       kalotri-rechne --help | --version\n"
            "\n"
@@ -59,6 +61,8 @@ const char* Hilfetext() {
            "  --rechenweg            den Rechenweg (Formel, eingesetzte Zahlen, Ergebnis,\n"
            "                         Begründungen) statt der Zeilen des Scripts; mit --json\n"
            "                         als zusätzliches Feld \"rechenweg\"\n"
+           "  --mehr                 im Rechenweg auch Umfang, Fläche, Höhen, Um- und\n"
+           "                         Inkreisradius\n"
            "  --dezimalen ANZAHL     Dezimalen wie im Dialog \"Optionen\", ab 0 (Vorgabe 3)\n"
            "  --trennzeichen ZEICHEN Dezimaltrennzeichen (Vorgabe: das des Gebietsschemas)\n"
            "  --help                 diese Hilfe\n"

@@ -14,6 +14,7 @@ namespace kalotri::rechne {
 struct Optionen {
     bool Json = false;
     bool Rechenweg = false; // the worked steps: instead of the Script lines, or as a JSON key
+    bool Mehr = false;      // the worked steps go on to perimeter, area, heights and radii
     bool Hilfe = false;
     bool Version = false;
     std::string DezimalenText = "3";

@@ -12,6 +12,7 @@
 #include "sichtbar.h"
 #include "symbol.h"
 #include "zahlform.h"
+#include "zahlform_lang.h"
 
 namespace kalotri::blatt {
 
@@ -74,15 +75,15 @@ Loesungsfigur Figurtexte(const Loesung& l, std::size_t nummer, const Eingabe& e,
 
 namespace {
 
-// The worked steps, headings bold, notes and reasons in italics; a side's result carries
-// the unit.
-std::vector<Wegzeile> WegZeilen(const Loesung& loesung, const Darstellung& d) {
+// The worked steps, headings bold, notes and reasons in italics; lengths carry the unit.
+std::vector<Wegzeile> WegZeilen(const Loesung& loesung, const Eingabe& e, const Darstellung& d) {
     std::vector<Wegzeile> zeilen;
-    for (Rechenschritt schritt : ErstelleRechenweg(loesung, d.Format)) {
-        const bool seite = schritt.Groesse && static_cast<int>(*schritt.Groesse) < 3;
-        if (schritt.Art == SchrittArt::Rechnung && seite && !d.Einheit.empty()) {
-            schritt.Ergebnis += " " + d.Einheit;
-        }
+    Wegangaben angaben;
+    angaben.Einheit = d.Einheit;
+    if (d.Mehr) {
+        angaben = WeitereAngaben(loesung, e, d.Einheit);
+    }
+    for (const Rechenschritt& schritt : ErstelleRechenweg(loesung, d.Format, angaben)) {
         const Wegzeile::Stil stil = schritt.Art == SchrittArt::Ueberschrift ? Wegzeile::Stil::Fett
                                     : schritt.Art == SchrittArt::Rechnung   ? Wegzeile::Stil::Normal
                                                                           : Wegzeile::Stil::Kursiv;
@@ -108,6 +109,25 @@ std::string SchluesselZeile(const LoesungsDreieck& dreieck, const Eingabe& e,
         zeile += (zeile.empty() ? "" : ", ") + Name(e, i) + " = " + wert;
     }
     return zeile;
+}
+
+// With Mehr: the derived quantities, named as in the worked steps, with the figure's values.
+std::string SchluesselGroessen(const Groessen& g, const Eingabe& e, const Darstellung& d) {
+    const std::string laenge = d.Einheit.empty() ? "" : " " + d.Einheit;
+    const auto wert = [&d](long double x) {
+        return FesteFormLang(x, d.Format.Maske, d.Format.Trennzeichen);
+    };
+    std::string zeile = ", U = " + wert(g.Umfang) + laenge + ", A = " + wert(g.Flaeche) +
+                        (laenge.empty() ? "" : laenge + "²");
+    for (std::size_t i = 0; i < 3; ++i) {
+        if (g.Hoehen[i]) {
+            zeile += ", h_" + e.Buchstaben[i] + " = " + wert(*g.Hoehen[i]) + laenge;
+        }
+    }
+    if (g.Umkreisradius) {
+        zeile += ", R = " + wert(*g.Umkreisradius) + laenge;
+    }
+    return zeile + ", r = " + wert(g.Inkreisradius) + laenge;
 }
 
 } // namespace
@@ -159,7 +179,7 @@ BlattAufgabe Bearbeite(const Eingabe& eingabe, const Loesung& loesung,
     const Ausgang ausgang = SchreibeScript(loesung, darstellung.Format, script);
     a.Loesungsweg = SichtbareZeilen(script, ausgang);
     if (darstellung.Form == Loesungsform::Rechenweg) {
-        a.Rechenweg = WegZeilen(loesung, darstellung);
+        a.Rechenweg = WegZeilen(loesung, eingabe, darstellung);
     }
     if (ausgang.Meldung) {
         a.Problem = *ausgang.Meldung;
@@ -177,8 +197,15 @@ BlattAufgabe Bearbeite(const Eingabe& eingabe, const Loesung& loesung,
     try {
         if (!loesung.Ausgang.Meldung && !loesung.Ausgang.Fehler) {
             for (std::size_t i = 0; i < loesung.Dreiecke.size(); ++i) {
+                if (!loesung.Dreiecke[i].Zaehlt) {
+                    continue; // a flat figure, no triangle: no solution of the sheet
+                }
                 a.Figuren.push_back(Figurtexte(loesung, i, eingabe, darstellung));
                 a.Schluessel.push_back(SchluesselZeile(loesung.Dreiecke[i], eingabe, darstellung));
+                if (darstellung.Mehr && !loesung.Dreiecke[i].Flach) {
+                    a.Schluessel.back() +=
+                        SchluesselGroessen(a.Figuren.back().Form, eingabe, darstellung);
+                }
             }
         }
     } catch (const KalotriFehler&) {

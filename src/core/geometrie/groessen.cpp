@@ -34,4 +34,19 @@ std::vector<std::string> GroessenZeilen(const Groessen& groessen,
     return zeilen;
 }
 
+Wegangaben WeitereAngaben(const Loesung& loesung, const Eingabe& eingabe,
+                          const std::string& einheit) {
+    Wegangaben angaben;
+    angaben.Einheit = einheit;
+    for (std::size_t i = 0; i < loesung.Dreiecke.size(); ++i) {
+        std::optional<WeitereGroessen>& mehr = angaben.Mehr.emplace_back();
+        if (!loesung.Dreiecke[i].Zaehlt || loesung.Dreiecke[i].Flach) {
+            continue;
+        }
+        const Groessen g = BerechneGroessen(loesung, eingabe, i);
+        mehr = WeitereGroessen{g.Umfang, g.Flaeche, g.Hoehen, g.Umkreisradius, g.Inkreisradius};
+    }
+    return angaben;
+}
+
 } // namespace kalotri

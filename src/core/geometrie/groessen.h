@@ -2,6 +2,7 @@
 #pragma once
 
 #include "loesung.h"
+#include "rechenweg.h"
 #include "zahlform.h"
 
 #include <array>
@@ -39,5 +40,10 @@ Groessen BerechneGroessen(const Loesung& loesung, const Eingabe& eingabe, std::s
 std::vector<std::string> GroessenZeilen(const Groessen& groessen,
                                         const std::array<std::string, 3>& seitenNamen,
                                         const Zahlformat& format, std::string_view einheit);
+
+// The derived quantities of every triangle that counts as a solution, for the worked steps
+// to arrive at; einheit follows every length there.
+Wegangaben WeitereAngaben(const Loesung& loesung, const Eingabe& eingabe,
+                          const std::string& einheit);
 
 } // namespace kalotri

@@ -146,6 +146,8 @@ void JsonAusgabe::Zustand::Schritte(const Rechenweg& weg) {
         Text(s.Formel);
         writer.Key("einsetzung");
         Text(s.Einsetzung);
+        writer.Key("zwischenwert");
+        Text(s.Zwischenwert);
         writer.Key("ergebnis");
         Text(s.Ergebnis);
         writer.Key("text");

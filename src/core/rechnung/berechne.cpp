@@ -169,7 +169,8 @@ Loesung BerechneMit(const Eingabe& eingabe, std::array<TPruef, 6>& groessen) {
         for (std::size_t i = 0; i < groessen.size(); ++i) {
             groessen[i].Name = eingabe.Buchstaben[i];
             if (groessen[i].Status == StatusGegeben) {
-                l.Gegeben.push_back({static_cast<Feld>(i), groessen[i].Name, groessen[i].Wert});
+                l.Gegeben.push_back(
+                    {static_cast<Feld>(i), groessen[i].Name, groessen[i].Wert, eingabe.Texte[i]});
             }
         }
         Ordne(lauf, seiten, anzahl - seiten);
@@ -190,6 +191,14 @@ Loesung Berechne(const Eingabe& eingabe) {
 std::string Anzeigebuchstabe(const Loesung& loesung, Feld feld) {
     const std::string& b = loesung.Buchstaben[static_cast<std::size_t>(feld)];
     return feld >= Feld::Alpha ? SymbolZuUnicode(b) : b;
+}
+
+std::size_t Loesung::Loesungszahl() const {
+    std::size_t n = 0;
+    for (const LoesungsDreieck& d : Dreiecke) {
+        n += d.Zaehlt ? 1 : 0;
+    }
+    return n;
 }
 
 } // namespace kalotri

@@ -110,6 +110,7 @@ void FallSSW(Lauf& lauf) {
         Trage(dreieck, befund.SummenWinkel, k.SummenWinkel, Herkunft::Winkelsumme);
         Trage(dreieck, befund.Seite, k.Seite, Herkunft::Cosinussatz);
         dreieck.Flach = k.Art == Art::Flach;
+        dreieck.Zaehlt = !dreieck.Flach;
     }
 }
 

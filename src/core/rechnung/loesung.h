@@ -39,6 +39,10 @@ struct LoesungsDreieck {
     // An angle came out 0 within the calculation's tolerance (an SSW solution of two equal
     // sides, for instance); nothing else calls a triangle flat.
     bool Flach = false;
+    // Whether it counts as a solution. A flat SSW candidate is the calculation's answer,
+    // and the Script lists it, but a figure of no area is no triangle: the worked steps,
+    // answer key, sheet, quiz and page leave it out.
+    bool Zaehlt = true;
 };
 
 // SSW: what the worked steps need to explain the number of solutions. Side s faces the
@@ -74,11 +78,13 @@ struct SSWBefund {
     std::vector<Kandidat> Kandidaten;
 };
 
-// A given quantity: its box, the exercise's letter for it, the value as stored.
+// A given quantity: its box, the exercise's letter for it, the value as stored, and the
+// box's text as typed (the worked steps show the pupil's own digits).
 struct GegebeneGroesse {
     Feld Groesse = Feld::A;
     std::string Buchstabe;
     double Wert = 0;
+    std::string Text;
 };
 
 // Everything one calculation found, before any of it is written anywhere. The Script, the
@@ -106,6 +112,9 @@ struct Loesung {
     // "Kein Dreieck!": the side that is not shorter than the other two together.
     // "Winkel zu groß!": the angle over 180°. "Winkelsumme …": the empty angle.
     std::optional<Feld> Anlass;
+
+    // The triangles that count as solutions (see LoesungsDreieck::Zaehlt).
+    std::size_t Loesungszahl() const;
 };
 
 // Runs the calculation on the input; writes nothing. Floating-point faults end up in

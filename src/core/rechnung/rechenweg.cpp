@@ -3,6 +3,7 @@
 
 #include "fehler.h"
 #include "rechenweg_schreiber.h"
+#include "ziffern.h"
 
 #include <algorithm>
 
@@ -65,7 +66,9 @@ void Berechnete(Schreiber& s) {
             s.Berechnet(b, t, d);
         }
         if (l.Dreiecke[d].Flach && l.Ausgangscode == Code::Geloest) {
-            s.FlachBegruendung(d);
+            s.FlachBegruendung();
+        } else if (l.Ausgangscode == Code::Geloest) {
+            s.Weitere(t, d, 0);
         }
     }
 }
@@ -95,34 +98,83 @@ void Schritte(Schreiber& s) {
     }
 }
 
-} // namespace
+// Rounds of writing the steps: each gives the numbers that fell short one digit more.
+// Two or three suffice for ordinary exercises; a ratio a hair below 1 may need ten.
+constexpr int MaxRunden = 24;
+constexpr int MaxMehrStellen = 12;
 
-Rechenweg ErstelleRechenweg(const Loesung& loesung, const Zahlformat& format) {
-    Schreiber s(loesung, format);
+Rechenweg Einmal(const Loesung& loesung, const Zahlformat& format, const Wegangaben& angaben,
+                 weg::Stellenplan& plan, bool& fertig) {
+    Schreiber s(loesung, format, angaben, plan);
     try {
         Schritte(s);
     } catch (const KalotriFehler& fehler) {
         // A mask too long for the fixed form. The Script ends with the same error, but a
         // message, which shows no number, is still a message.
+        fertig = true;
+        s.Weg.clear();
         if (IstMeldung(loesung.Ausgangscode) && loesung.Ausgang.Meldung) {
-            s.Weg.clear();
             s.Hinweis(*loesung.Ausgang.Meldung);
         } else {
             s.Hinweis(FehlerAnzeigeText(fehler.what()));
         }
+        return std::move(s.Weg);
     }
-    // Iterators rather than ranges: the browser build's libc++ has no ranges algorithms.
-    const bool gerechnet = std::any_of(s.Weg.begin(), s.Weg.end(), [](const Rechenschritt& r) {
-        return r.Art == SchrittArt::Rechnung;
-    });
-    if (gerechnet) {
-        s.Weg.insert(s.Weg.begin(),
-                     weg::Satz(SchrittArt::Hinweis,
-                               "Gerechnet wird mit den ungerundeten Werten; wer mit den gezeigten "
-                               "Zahlen nachrechnet, kann in der letzten Stelle abweichen."));
+    fertig = true;
+    for (const std::string& schluessel : s.Mehr) {
+        int& mehr = plan[schluessel];
+        if (mehr < MaxMehrStellen) {
+            ++mehr;
+            fertig = false;
+        }
     }
     return std::move(s.Weg);
 }
+
+} // namespace
+
+Rechenweg ErstelleRechenweg(const Loesung& loesung, const Zahlformat& format,
+                            const Wegangaben& angaben) {
+    weg::Stellenplan plan;
+    bool fertig = false;
+    Rechenweg weg;
+    for (int runde = 0; runde < MaxRunden && !fertig; ++runde) {
+        weg = Einmal(loesung, format, angaben, plan, fertig);
+    }
+    return weg;
+}
+
+std::string RundungsHinweis(const Zahlformat& format) {
+    const int n = DezimalenAusMaske(format.Maske);
+    const std::string stellen = n == 0   ? "auf ganze Zahlen gerundet"
+                                : n == 1 ? "mit 1 Dezimale"
+                                         : "mit " + std::to_string(n) + " Dezimalen";
+    return "So wird gerundet: Gegebene Werte stehen, wie sie gegeben sind, Ergebnisse " + stellen +
+           ". Zahlen, mit denen weitergerechnet wird, haben so viele Stellen mehr, dass jede "
+           "Zeile aus den gezeigten Zahlen folgt. „≈“ steht, wo gerundet ist, „=“, wo es genau "
+           "stimmt.";
+}
+
+void MitRundungsHinweis(Rechenweg& weg, const Zahlformat& format) {
+    // Iterators rather than ranges: the browser build's libc++ has no ranges algorithms.
+    const bool gerechnet = std::any_of(weg.begin(), weg.end(), [](const Rechenschritt& r) {
+        return r.Art == SchrittArt::Rechnung;
+    });
+    if (gerechnet) {
+        weg.insert(weg.begin(), weg::Satz(SchrittArt::Hinweis, RundungsHinweis(format)));
+    }
+}
+
+namespace {
+
+// Where an equation's left side ends: at its " = " or " ≈ ".
+std::size_t Relation(const std::string& gleichung) {
+    const auto gleich = gleichung.find(" = ");
+    const auto ungefaehr = gleichung.find(" ≈ ");
+    return std::min(gleich, ungefaehr);
+}
+
+} // namespace
 
 std::vector<std::string> SchrittZeilen(const Rechenschritt& schritt) {
     if (schritt.Art != SchrittArt::Rechnung) {
@@ -130,11 +182,12 @@ std::vector<std::string> SchrittZeilen(const Rechenschritt& schritt) {
     }
     std::vector<std::string> zeilen;
     std::string links; // the left side of the line so far
-    for (const std::string* gleichung : {&schritt.Formel, &schritt.Einsetzung, &schritt.Ergebnis}) {
+    for (const std::string* gleichung :
+         {&schritt.Formel, &schritt.Einsetzung, &schritt.Zwischenwert, &schritt.Ergebnis}) {
         if (gleichung->empty()) {
             continue;
         }
-        const auto gleich = gleichung->find(" = ");
+        const auto gleich = Relation(*gleichung);
         const std::string seite = gleichung->substr(0, gleich);
         if (!zeilen.empty() && gleich != std::string::npos && seite == links) {
             zeilen.back() += gleichung->substr(gleich);

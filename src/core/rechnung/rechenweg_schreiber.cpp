@@ -1,6 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "rechenweg_schreiber.h"
 
+#include "zahlform.h"
+#include "zahlform_lang.h"
+#include "ziffern.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
 #include <utility>
 
 namespace kalotri::weg {
@@ -9,25 +16,26 @@ namespace {
 
 constexpr std::array<const char*, 6> UeblicheBuchstaben = {"a", "b", "c", "α", "β", "γ"};
 
-// A negative number in a formula stands in brackets. Given values never are negative; a
-// flat angle may come out a hair below 0.
-std::string Einsetzbar(const std::string& zahl) {
-    return !zahl.empty() && zahl.front() == '-' ? "(" + zahl + ")" : zahl;
-}
+// Significant digits long double computes reliably.
+constexpr int SichereStellen = 15;
 
-const char* GesetzName(Herkunft weg) {
-    switch (weg) {
-    case Herkunft::Sinussatz:
-        return "Sinussatz";
-    case Herkunft::Cosinussatz:
-        return "Cosinussatz";
-    case Herkunft::Winkelsumme:
-    case Herkunft::WinkelsummeBesserCosinussatz:
-        return "Winkelsumme";
-    case Herkunft::Gegeben:
-        break;
+// The decimals after which zaehler / nenner ends, if it does: only a denominator of twos
+// and fives makes a decimal that ends. Decided on whole numbers, the same on every machine.
+std::optional<int> Endet(std::int64_t zaehler, std::int64_t nenner) {
+    if (nenner == 0) {
+        return std::nullopt;
     }
-    return "";
+    nenner /= std::gcd(zaehler, nenner);
+    nenner = nenner < 0 ? -nenner : nenner;
+    int zweien = 0;
+    int fuenfen = 0;
+    for (; nenner % 2 == 0; nenner /= 2) {
+        ++zweien;
+    }
+    for (; nenner % 5 == 0; nenner /= 5) {
+        ++fuenfen;
+    }
+    return nenner == 1 ? std::optional<int>(std::max(zweien, fuenfen)) : std::nullopt;
 }
 
 } // namespace
@@ -36,23 +44,46 @@ std::string Tiefgestellt(int nummer) {
     return nummer == 1 ? "₁" : nummer == 2 ? "₂" : "";
 }
 
+std::string Angezeigt(const std::string& zahl) {
+    return !zahl.empty() && zahl.front() == '-' ? "−" + zahl.substr(1) : zahl;
+}
+
+std::string Eingesetzt(const Zahl& z, bool winkel) {
+    const std::string text = Angezeigt(z.Text) + (winkel ? "°" : "");
+    // Given values never are negative; a cosine may be, a flat angle a hair below 0.
+    return !z.Text.empty() && z.Text.front() == '-' ? "(" + text + ")" : text;
+}
+
 std::string Schreiber::Buchstabe(Feld f) const {
     std::string b = Anzeigebuchstabe(L, f);
     return b.empty() ? UeblicheBuchstaben[Index(f)] : b;
 }
 
-std::string Schreiber::Zahl(double x) const {
-    return FesteForm(x, format_.Maske, format_.Trennzeichen);
+int Schreiber::Dezimalen() const {
+    return DezimalenAusMaske(format_.Maske);
 }
 
-std::string Schreiber::WertText(Feld f, double wert, Herkunft weg) const {
+std::string Schreiber::Einheit(Feld f) const {
+    if (IstWinkel(f)) {
+        return "°";
+    }
+    return A.Einheit.empty() ? "" : " " + A.Einheit;
+}
+
+Ziel Schreiber::ScriptZiel(double wert, Herkunft weg) const {
     const bool allgemein = weg == Herkunft::Winkelsumme && L.Typ &&
                            (*L.Typ == Aufgabentyp::WSW || *L.Typ == Aufgabentyp::SWW);
-    std::string text = allgemein ? AllgemeineForm(wert, format_.Trennzeichen) : Zahl(wert);
-    if (IstWinkel(f)) {
-        text += "°";
+    if (allgemein) {
+        const Zahl z = Allgemein(wert, format_.Trennzeichen);
+        return {z.Text, z.Wert, false};
     }
-    return text;
+    const std::string text = FesteForm(wert, format_.Maske, format_.Trennzeichen);
+    return {text, Gelesen(text, format_.Trennzeichen).Wert, true};
+}
+
+Ziel Schreiber::LangZiel(long double wert) const {
+    const std::string text = FesteFormLang(wert, format_.Maske, format_.Trennzeichen);
+    return {text, Gelesen(text, format_.Trennzeichen).Wert, true};
 }
 
 Tafel Schreiber::GegebeneTafel() const {
@@ -61,19 +92,20 @@ Tafel Schreiber::GegebeneTafel() const {
         t.Name[i] = Buchstabe(static_cast<Feld>(i));
     }
     for (const GegebeneGroesse& g : L.Gegeben) {
-        t.Text[Index(g.Groesse)] = WertText(g.Groesse, g.Wert, Herkunft::Gegeben);
+        t.Wert[Index(g.Groesse)] = Getippt(g.Text, g.Wert, format_.Trennzeichen);
     }
     return t;
 }
 
 void Schreiber::GegebenZeile() {
+    const Tafel t = GegebeneTafel();
     std::string zeile = "Gegeben:";
     const char* trenner = " ";
     for (const GegebeneGroesse& g : L.Gegeben) {
         zeile.append(trenner)
             .append(Buchstabe(g.Groesse))
             .append(" = ")
-            .append(WertText(g.Groesse, g.Wert, Herkunft::Gegeben));
+            .append(t.Wert[Index(g.Groesse)]->Text + Einheit(g.Groesse));
         trenner = "; ";
     }
     Ueberschrift(std::move(zeile));
@@ -107,84 +139,75 @@ Rechenschritt& Schreiber::Rechnung(std::string gesetz, std::string formel, std::
     return r;
 }
 
-void Schreiber::Berechnet(const Berechnung& b, Tafel& t, std::size_t dreieck) {
-    const Feld f = b.Groesse;
-    const std::string wert = WertText(f, b.Wert, b.Weg);
-    const auto bekannt = [&t](std::initializer_list<Feld> felder) {
-        for (const Feld g : felder) {
-            if (!t.Text[Index(g)]) {
-                return false;
-            }
-        }
-        return true;
-    };
-    const auto n = [&t](Feld g) { return t.Name[Index(g)]; };
-    const auto v = [&t](Feld g) { return Einsetzbar(*t.Text[Index(g)]); };
-    std::string formel;
-    std::string einsetzung;
-
-    if (b.Weg == Herkunft::Cosinussatz && IstWinkel(f)) {
-        const Feld x = Gegenueber(f);
-        const auto [y, z] = Andere(x);
-        if (bekannt({x, y, z})) {
-            formel = "cos " + n(f) + " = (" + n(y) + "² + " + n(z) + "² − " + n(x) + "²) / (2·" +
-                     n(y) + "·" + n(z) + ")";
-            einsetzung = "cos " + n(f) + " = (" + v(y) + "² + " + v(z) + "² − " + v(x) +
-                         "²) / (2·" + v(y) + "·" + v(z) + ")";
-        }
-    } else if (b.Weg == Herkunft::Cosinussatz) {
-        const Feld w = Gegenueber(f);
-        const auto [y, z] = Andere(f);
-        if (bekannt({w, y, z})) {
-            formel = n(f) + "² = " + n(y) + "² + " + n(z) + "² − 2·" + n(y) + "·" + n(z) + "·cos " +
-                     n(w);
-            einsetzung = n(f) + " = √(" + v(y) + "² + " + v(z) + "² − 2·" + v(y) + "·" + v(z) +
-                         "·cos " + v(w) + ")";
-        }
-    } else if (b.Weg == Herkunft::Sinussatz && !IstWinkel(f)) {
-        // WSW and SWW: from the one given side and the angle facing it.
-        for (const GegebeneGroesse& g : L.Gegeben) {
-            const Feld s = g.Groesse;
-            if (IstWinkel(s) || !bekannt({s, Gegenueber(s), Gegenueber(f)})) {
-                continue;
-            }
-            formel =
-                n(f) + " = " + n(s) + "·sin " + n(Gegenueber(f)) + " / sin " + n(Gegenueber(s));
-            einsetzung =
-                n(f) + " = " + v(s) + "·sin " + v(Gegenueber(f)) + " / sin " + v(Gegenueber(s));
-            break;
-        }
-    } else if (b.Weg == Herkunft::Winkelsumme || b.Weg == Herkunft::WinkelsummeBesserCosinussatz) {
-        const auto [y, z] = Andere(f);
-        if (bekannt({y, z})) {
-            formel = n(f) + " = 180° − " + n(y) + " − " + n(z);
-            einsetzung = n(f) + " = 180° − " + v(y) + " − " + v(z);
-        }
-    }
-
-    Rechenschritt& schritt =
-        Rechnung(GesetzName(b.Weg), std::move(formel), std::move(einsetzung), n(f) + " = " + wert);
-    schritt.Groesse = f;
-    schritt.Dreieck = dreieck;
-    t.Text[Index(f)] = wert;
-    if (b.Weg == Herkunft::WinkelsummeBesserCosinussatz) {
-        const auto [y, z] = Andere(f);
-        Begruendung("Besser wäre auch hier der Cosinussatz: Er braucht nur die gegebenen "
-                    "Seiten, die Winkelsumme dagegen übernimmt jeden Fehler in " +
-                    n(y) + " und " + n(z) + ".");
-    }
+void Schreiber::MehrStellen(const std::string& schluessel) {
+    Mehr.insert(schluessel);
+    Mehr.insert(quellen_[schluessel].begin(), quellen_[schluessel].end());
 }
 
-void Schreiber::FlachBegruendung(std::size_t dreieck) {
-    if (L.SSW && L.SSW->SGegenT == SSWBefund::Vergleich::Gleich) {
-        const char* wo = L.Dreiecke.size() < 2 ? ""
-                         : dreieck == 0        ? "in der ersten Lösung "
-                                               : "in der zweiten Lösung ";
-        Begruendung("Weil " + Buchstabe(L.SSW->S) + " und " + Buchstabe(L.SSW->T) +
-                    " gleich lang sind, liegen sie " + wo + "aufeinander: Das Dreieck ist flach.");
-    } else {
-        Begruendung("Das Dreieck ist flach: Seine Ecken liegen auf einer Geraden.");
+Zahl Schreiber::Ergebnis(std::string gesetz, const std::string& name, const std::string& schluessel,
+                         const Ausdruck& a, const std::string& einheit,
+                         const std::optional<Ziel>& ziel, int mehrStellen) {
+    std::set<std::string>& oben = quellen_[schluessel];
+    for (const std::string& q : a.Quellen) {
+        oben.insert(q);
+        const std::set<std::string>& weiter = quellen_[q];
+        oben.insert(weiter.begin(), weiter.end());
     }
+    const auto plan = plan_.find(schluessel);
+    // Digits beyond what long double carries would be noise, not precision.
+    const int hoch = a.Wert != 0 && std::isfinite(a.Wert)
+                         ? static_cast<int>(std::floor(std::log10(std::fabs(a.Wert))))
+                         : 0;
+    const int stellen = std::max(
+        Dezimalen(), std::min(Dezimalen() + mehrStellen + (plan == plan_.end() ? 0 : plan->second),
+                              SichereStellen - 1 - hoch));
+
+    Zahl w;
+    bool genau = a.Genau && a.Dezimalen >= 0;
+    if (genau) {
+        w = Gerundet(a.Wert, a.Dezimalen, Trenner());
+    } else {
+        w = Gerundet(a.Wert, stellen, Trenner());
+        if (const std::optional<int> ende = Endet(a.Zaehler, a.Nenner); ende && *ende <= stellen) {
+            w = Gerundet(a.Wert, *ende, Trenner());
+            genau = true;
+        }
+    }
+    if (ziel && ziel->Fest && Dezimalen() + hoch + 1 > SichereStellen) {
+        // The output's digits alone ask more than long double computes alike everywhere:
+        // the Script's number stands, there is nothing more exact to show.
+        w = Gelesen(ziel->Text, Trenner());
+        genau = false;
+    }
+    if (ziel && ziel->Fest && w.Wert == ziel->Wert) {
+        // The same number in the output's digits: "7,000" rather than "7" or "7,0000".
+        w = Gelesen(ziel->Text, Trenner());
+    }
+    const std::string wert = name + (genau ? " = " : " ≈ ") + Angezeigt(w.Text) + einheit;
+    Rechenschritt& r = Rechnung(std::move(gesetz), a.Formel, a.Einsetzung, wert);
+    // The general form of the Script's angle sum may show the double's last bits
+    // (8,64999999999998 for 180 − 129,83 − 41,52): the exact sum is what it means.
+    const bool gleich =
+        ziel && (w.Wert == ziel->Wert ||
+                 (!ziel->Fest && genau &&
+                  std::fabs(w.Wert - ziel->Wert) <= 1e-12L * std::max(1.0L, std::fabs(w.Wert))));
+    if (ziel && !gleich) {
+        // The reader rounds the number shown to the output's digits and must arrive at
+        // the value the Script (or the figure's line) states.
+        const bool passt =
+            ziel->Fest && Gerundet(w.Wert, Dezimalen(), Trenner()).Text == ziel->Text;
+        if (!passt) {
+            MehrStellen(schluessel);
+        }
+        r.Zwischenwert = wert;
+        r.Ergebnis = name + " ≈ " + Angezeigt(ziel->Text) + einheit;
+    }
+    return w;
+}
+
+void Schreiber::FlachBegruendung() {
+    // SSW's flat candidates are named where they drop out; this is any other flat result.
+    Begruendung("Das Dreieck ist flach: Seine Ecken liegen auf einer Geraden.");
 }
 
 } // namespace kalotri::weg

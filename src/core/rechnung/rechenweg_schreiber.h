@@ -1,16 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// Inside the worked steps: the letters, the numbers as the Script prints them, and one
-// step per law. Not for the front ends; they read Rechenweg.
+// Inside the worked steps: the letters, the numbers a pupil reads, and one step per law.
+// Not for the front ends; they read Rechenweg.
 
 #include "rechenweg.h"
+#include "rechenweg_zahl.h"
 
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <cstdint>
+#include <map>
 #include <optional>
+#include <set>
 #include <string>
+#include <vector>
 
 namespace kalotri::weg {
 
@@ -40,30 +45,75 @@ Rechenschritt Satz(SchrittArt art, std::string text);
 // "₁" or "₂" for the solution with this number (1 or 2), nothing for 0.
 std::string Tiefgestellt(int nummer);
 
+// A number as the steps show it: a minus sign rather than a hyphen.
+std::string Angezeigt(const std::string& zahl);
+
+// A number in a formula: with the degree sign for an angle, a negative one in brackets.
+std::string Eingesetzt(const Zahl& z, bool winkel);
+
 // What one triangle's steps refer to: each box's name in the formulas (with the number of
-// its solution, where there are two) and its value as the Script prints it, once known.
+// its solution, where there are two), the number shown for it once known, and the key of
+// its digits (empty for a given value).
 struct Tafel {
     std::array<std::string, 6> Name;
-    std::array<std::optional<std::string>, 6> Text;
+    std::array<std::optional<Zahl>, 6> Wert;
+    std::array<std::string, 6> Schluessel;
 };
+
+// A value worked out from numbers already shown.
+struct Ausdruck {
+    std::string Formel;     // in letters; may be empty
+    std::string Einsetzung; // the same with the numbers shown
+    long double Wert = 0;   // computed from those numbers
+    // Exact decimal arithmetic (an angle sum): the result has Dezimalen decimals and "=".
+    bool Genau = false;
+    int Dezimalen = 0;
+    // A ratio of whole numbers (a cosine from typed sides): "=" where its decimals end
+    // within the digits shown. Nenner 0: none.
+    std::int64_t Zaehler = 0;
+    std::int64_t Nenner = 0;
+    std::vector<std::string> Quellen; // digit keys of the computed numbers put in
+};
+
+// The value a step must arrive at, in the digits of the output: the Script's text, or
+// the text of a derived quantity's line.
+struct Ziel {
+    std::string Text;
+    long double Wert = 0;
+    bool Fest = true; // the fixed form with the output's decimals, else the general form
+};
+
+// How many more digits than the output each computed number shows. Grows from one
+// writing of the steps to the next until every step follows from its numbers.
+using Stellenplan = std::map<std::string, int>;
 
 class Schreiber {
   public:
-    Schreiber(const Loesung& loesung, const Zahlformat& format) : L(loesung), format_(format) {}
+    Schreiber(const Loesung& loesung, const Zahlformat& format, const Wegangaben& angaben,
+              const Stellenplan& plan)
+        : L(loesung), A(angaben), format_(format), plan_(plan) {}
 
     const Loesung& L;
+    const Wegangaben& A;
     Rechenweg Weg;
+    // Keys that need more digits before the steps follow from their numbers.
+    std::set<std::string> Mehr;
 
     // The exercise's letter as the window shows it; the usual one where it was left empty,
     // since a formula cannot do without.
     std::string Buchstabe(Feld f) const;
-    std::string Zahl(double x) const;
-    // A value as the Script prints it, with the degree sign for an angle: the angle sum of
-    // WSW and SWW in the general form, everything else in the fixed form.
-    std::string WertText(Feld f, double wert, Herkunft weg) const;
+    int Dezimalen() const;
+    const std::string& Trenner() const { return format_.Trennzeichen; }
+    // " cm" after a length, "°" after an angle.
+    std::string Einheit(Feld f) const;
+    // The Script's value of a computed box: the angle sum of WSW and SWW in the general
+    // form, everything else in the fixed form.
+    Ziel ScriptZiel(double wert, Herkunft weg) const;
+    Ziel LangZiel(long double wert) const;
+
     // The given values, under their letters.
     Tafel GegebeneTafel() const;
-    // "Gegeben: a = 3,000; b = 4,000; c = 5,000"
+    // "Gegeben: a = 7,1; b = 5; α = 40°"
     void GegebenZeile();
 
     void Hinweis(std::string text);
@@ -72,14 +122,29 @@ class Schreiber {
     Rechenschritt& Rechnung(std::string gesetz, std::string formel, std::string einsetzung,
                             std::string ergebnis);
 
+    // The step that shows a computed value: `name` for its left side, `schluessel` for its
+    // digits, `einheit` after it; with a Ziel, a value the reader is to see as given there.
+    // Returns the number later steps put in.
+    Zahl Ergebnis(std::string gesetz, const std::string& name, const std::string& schluessel,
+                  const Ausdruck& a, const std::string& einheit, const std::optional<Ziel>& ziel,
+                  int mehrStellen = 0);
+    // The step of the last value made; unset before the first.
+    Rechenschritt* Letzter() { return Weg.empty() ? nullptr : &Weg.back(); }
+
     // One computed value, by the law it came from; enters it into the table. The step is
     // the one that explains the Script's value of f in triangle `dreieck`.
     void Berechnet(const Berechnung& b, Tafel& t, std::size_t dreieck);
     // The sentence after a flat triangle.
-    void FlachBegruendung(std::size_t dreieck);
+    void FlachBegruendung();
+    // Perimeter, area, heights and radii of triangle `dreieck`, where asked for.
+    void Weitere(const Tafel& t, std::size_t dreieck, int nummer);
+    // Asks for more digits of this number and of every number it came from.
+    void MehrStellen(const std::string& schluessel);
 
   private:
     const Zahlformat& format_;
+    const Stellenplan& plan_;
+    std::map<std::string, std::set<std::string>> quellen_; // every key's upstream keys
 };
 
 // The steps of SSW, from the sine to the last solution.
