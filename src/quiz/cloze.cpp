@@ -3,9 +3,11 @@
 
 #include "zahlform.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <string>
 
 namespace kalotri::blatt {
@@ -108,6 +110,40 @@ std::string NumerischeLuecke(double wert, double toleranz, std::string_view rich
                              std::string_view falsch) {
     return "{1:NUMERICAL:=" + ClozeZahl(wert) + ":" + ClozeZahl(toleranz) + "#" +
            ClozeRueckmeldung(richtig) + "~*#" + ClozeRueckmeldung(falsch) + "}";
+}
+
+std::string ClozeDezimal(long double wert, int stellen) {
+    std::string text(80 + static_cast<std::size_t>(std::max(stellen, 0)), '\0');
+    const auto [ende, fehler] = std::to_chars(text.data(), text.data() + text.size(), wert,
+                                              std::chars_format::fixed, std::max(stellen, 0));
+    if (fehler != std::errc()) {
+        return RundreiseForm(static_cast<double>(wert));
+    }
+    text.resize(static_cast<std::size_t>(ende - text.data()));
+    return text;
+}
+
+std::string SpielraumLuecke(const routen::Spielraum& spielraum, int dezimalen,
+                            std::string_view richtig, std::string_view falsch) {
+    // Below a few units of the double's last place no typed number could hit it.
+    const long double boden =
+        std::abs(spielraum.Genau) * 4 * std::numeric_limits<double>::epsilon();
+    const auto alternative = [&](const std::string& wert, long double toleranz) {
+        const std::string t = toleranz >= boden
+                                  ? ClozeDezimal(toleranz, dezimalen + 1)
+                                  : ClozeZahl(AufgerundeteToleranz(static_cast<double>(boden)));
+        return "=" + wert + ":" + t + "#" + ClozeRueckmeldung(richtig);
+    };
+    const long double halbeEinheit = 0.5L * std::pow(10.0L, static_cast<long double>(-dezimalen));
+    std::string luecke =
+        "{1:NUMERICAL:" + alternative(ClozeDezimal(spielraum.Gerundet, dezimalen), halbeEinheit);
+    if (spielraum.Unten < spielraum.Gerundet - halbeEinheit ||
+        spielraum.Oben > spielraum.Gerundet + halbeEinheit) {
+        luecke +=
+            "~" + alternative(ClozeDezimal((spielraum.Unten + spielraum.Oben) / 2, dezimalen + 1),
+                              (spielraum.Oben - spielraum.Unten) / 2);
+    }
+    return luecke + "~*#" + ClozeRueckmeldung(falsch) + "}";
 }
 
 std::string AuswahlLuecke(const std::vector<std::string>& wahl, std::size_t richtig,

@@ -3,11 +3,11 @@
 
 #include "cloze.h"
 #include "figurmaler.h"
+#include "kompaktpng.h"
 #include "rechenweg.h"
+#include "routen.h"
 #include "skizze.h"
-#include "toleranz.h"
 
-#include <QBuffer>
 #include <QImage>
 
 #include <algorithm>
@@ -22,14 +22,6 @@ namespace {
 // enough for a quiz of a hundred questions.
 constexpr double PixelProMm = 5;
 constexpr double FigurBreiteMm = 90;
-
-QByteArray Png(const QImage& bild) {
-    QByteArray daten;
-    QBuffer puffer(&daten);
-    puffer.open(QIODevice::WriteOnly);
-    bild.save(&puffer, "PNG");
-    return daten;
-}
 
 // Figures far taller than wide say nothing a pupil could see; no figure then.
 constexpr double HoechstesSeitenverhaeltnis = 4;
@@ -98,27 +90,30 @@ struct Luecken {
     const Loesung& L;
     const Darstellung& D;
     const std::optional<double>& FesteToleranz;
+    int Dezimalen = 3; // of the answers
     int Anzahl = 0;
 
     // The unknowns of one triangle in box order, each with its gap and unit.
     std::string Reihe(std::size_t dreieck) {
         const LoesungsDreieck& d = L.Dreiecke[dreieck];
-        const auto toleranzen = Toleranzen(d, D.Stellen.HalbeEinheit());
         std::vector<std::string> felder;
-        for (std::size_t f = 0; f < 6; ++f) {
-            if (d.Wege[f] == Herkunft::Gegeben) {
-                continue;
-            }
-            const std::string buchstabe = Anzeigebuchstabe(L, static_cast<Feld>(f));
+        for (const routen::Spielraum& s :
+             routen::Spielraeume(L, dreieck, routen::RundungFuer(Dezimalen))) {
+            const auto f = static_cast<std::size_t>(s.Groesse);
+            const std::string buchstabe = Anzeigebuchstabe(L, s.Groesse);
+            const std::string falsch = buchstabe + " stimmt nicht – rechne nach.";
             // Below a few units of the double's last place no typed number could hit it.
-            const double toleranz = AufgerundeteToleranz(
-                std::max(FesteToleranz.value_or(toleranzen[f]),
-                         std::abs(d.Werte[f]) * 4 * std::numeric_limits<double>::epsilon()));
+            const std::string luecke =
+                FesteToleranz
+                    ? NumerischeLuecke(
+                          d.Werte[f],
+                          AufgerundeteToleranz(
+                              std::max(*FesteToleranz, std::abs(d.Werte[f]) * 4 *
+                                                           std::numeric_limits<double>::epsilon())),
+                          "Richtig.", falsch)
+                    : SpielraumLuecke(s, Dezimalen, "Richtig.", falsch);
             std::string einheit = f >= 3 ? "°" : D.Einheit.empty() ? "" : " " + D.Einheit;
-            felder.push_back(ClozeHtml(buchstabe) + " = " +
-                             NumerischeLuecke(d.Werte[f], toleranz, "Richtig.",
-                                              buchstabe + " stimmt nicht – rechne nach.") +
-                             ClozeHtml(einheit));
+            felder.push_back(ClozeHtml(buchstabe) + " = " + luecke + ClozeHtml(einheit));
             ++Anzahl;
         }
         return Verbunden(felder, "<br>\n");
@@ -136,6 +131,23 @@ bool Endlich(const Loesung& l) {
     return true;
 }
 
+// Moodle reads a point as the decimal point in every language; a comma only where the
+// language has it (in English "7,543" is 7543), and "1.234,5" nowhere as meant.
+constexpr const char* PunktAnweisung =
+    "Tippe Dezimalzahlen mit Punkt und ohne Tausendertrennzeichen, etwa 1234.5.";
+
+// At 0 or 1 decimal an answer 1 % off rounds like a right one: at least 2, and more where
+// a typical wrong answer would still pass. A fixed tolerance is the teacher's own choice.
+int AntwortDezimalen(const Loesung& l, const Darstellung& d,
+                     const std::optional<double>& toleranz) {
+    const int gewuenscht = d.Stellen.Geschrieben();
+    if (toleranz || !Endlich(l)) {
+        return gewuenscht;
+    }
+    const int ab = std::max(gewuenscht, MindestDezimalen);
+    return routen::TrennscharfeDezimalen(l, ab, ab + 3);
+}
+
 } // namespace
 
 std::optional<MoodleFrage> BaueFrage(const GeloesteAufgabe& aufgabe, const Darstellung& darstellung,
@@ -144,31 +156,33 @@ std::optional<MoodleFrage> BaueFrage(const GeloesteAufgabe& aufgabe, const Darst
     if (!aufgabe.IstAufgabe) {
         return std::nullopt;
     }
-    const BlattAufgabe a = Bearbeite(aufgabe, darstellung);
     const Loesung& l = aufgabe.Ergebnis;
+    const int dezimalen = AntwortDezimalen(l, darstellung, toleranz);
+    // The whole question at the answers' decimals: givens, steps and figure alike.
+    Darstellung frage = darstellung;
+    frage.Stellen = Dezimalen(dezimalen);
+    frage.Format.Maske = frage.Stellen.Maske();
+    const BlattAufgabe a = Bearbeite(aufgabe, frage);
     const bool ssw = l.Typ == Aufgabentyp::SSW && l.SSW;
     if (a.Problem || !l.Typ || (!ssw && l.Dreiecke.empty()) || !Endlich(l)) {
         return std::nullopt;
     }
     MoodleFrage f;
     f.Name = name;
+    f.Dezimalen = dezimalen;
     const QImage skizze = SkizzenBild(a.Skizze, PixelProMm);
-    f.FrageBilder.push_back({datei + "-skizze.png", Png(skizze)});
+    f.FrageBilder.push_back({datei + "-skizze.png", KompaktesPng(skizze)});
 
-    const int dezimalen = darstellung.Stellen.Geschrieben();
-    const std::string runden = dezimalen == 0 ? "auf ganze Zahlen"
-                               : dezimalen == 1
-                                   ? "auf 1 Nachkommastelle"
-                                   : "auf " + std::to_string(dezimalen) + " Nachkommastellen";
     std::string& t = f.Fragetext;
     t += "<p>Gegeben: " + ClozeHtml(a.Gegeben) + "</p>\n";
     t += "<p>" +
          Bild(f.FrageBilder.back().Name, skizze,
               std::string(SkizzenUnterschrift) + " mit " + a.Gegeben) +
          "</p>\n";
-    t += "<p>Berechne die fehlenden Größen und runde " + runden +
-         ". Schreibe Dezimalzahlen mit Komma, etwa 12,5.</p>\n";
-    Luecken luecken{l, darstellung, toleranz};
+    t += "<p>Berechne die fehlenden Größen. " +
+         ClozeHtml(routen::Rundungsanweisung(routen::RundungFuer(dezimalen))) + "</p>\n";
+    t += "<p>" + ClozeHtml(PunktAnweisung) + "</p>\n";
+    Luecken luecken{l, frage, toleranz, dezimalen};
     if (ssw) {
         const std::string winkel = ClozeHtml(Anzeigebuchstabe(l, l.SSW->SinusWinkel));
         // A flat figure is the calculation's answer but no triangle.
@@ -197,12 +211,14 @@ std::optional<MoodleFrage> BaueFrage(const GeloesteAufgabe& aufgabe, const Darst
     }
     f.Luecken = luecken.Anzahl;
 
-    Rechenweg weg = ErstelleRechenweg(l, darstellung.Format, {darstellung.Einheit, {}});
-    MitRundungsHinweis(weg, darstellung.Format); // each question stands alone
+    // The steps at the question's decimals, with the rounding note: each question stands
+    // alone.
+    Rechenweg weg = ErstelleRechenweg(l, frage.Format, {frage.Einheit, {}});
+    MitRundungsHinweis(weg, frage.Format);
     f.Rueckmeldung = RechenwegHtml(weg);
     const std::optional<QImage> figur = a.Figuren.empty() ? std::nullopt : FigurBild(a);
     if (figur) {
-        f.RueckmeldungsBilder.push_back({datei + "-figur.png", Png(*figur)});
+        f.RueckmeldungsBilder.push_back({datei + "-figur.png", KompaktesPng(*figur)});
         f.Rueckmeldung += "<p>" +
                           Bild(f.RueckmeldungsBilder.back().Name, *figur,
                                "Figur, maßstäblich: " + Verbunden(a.Schluessel, "; ")) +

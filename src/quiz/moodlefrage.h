@@ -26,7 +26,11 @@ struct MoodleFrage {
     std::string Rueckmeldung; // general feedback: the worked steps and the figure to scale
     std::vector<Bilddatei> RueckmeldungsBilder;
     int Luecken = 0;
+    int Dezimalen = 0; // of the answers asked for
 };
+
+// Answers in the quiz have at least so many decimals, whatever the sheet's count.
+inline constexpr int MindestDezimalen = 2;
 
 // The exercise as a question, or nothing for one without a solution worth asking for
 // (the check before has told the user about it). datei: the pictures' name stem, plain

@@ -9,7 +9,7 @@ namespace kalotri::blatt {
 
 std::string MoodleQuizAus(const Arbeitsblatt& blatt, const Darstellung& darstellung,
                           const std::string& titel, const std::optional<double>& toleranz,
-                          int& ausgelassen) {
+                          Quizbilanz& bilanz) {
     const bool gruppen = blatt.Gruppen() > 1;
     std::vector<Fragenkategorie> kategorien;
     for (std::size_t g = 0; g < blatt.Gruppen(); ++g) {
@@ -33,9 +33,10 @@ std::string MoodleQuizAus(const Arbeitsblatt& blatt, const Darstellung& darstell
             std::optional<MoodleFrage> frage =
                 BaueFrage(aufgabe, darstellung, name, datei, toleranz);
             if (frage) {
+                bilanz.MehrStellen += frage->Dezimalen > darstellung.Stellen.Geschrieben() ? 1 : 0;
                 k.Fragen.push_back(std::move(*frage));
             } else {
-                ++ausgelassen;
+                ++bilanz.Ausgelassen;
             }
         }
     }

@@ -1,12 +1,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Reading a Moodle XML quiz as Moodle's import does: the embedded-answer (Cloze) gaps by
-a parser written from the pattern of Moodle's importer, the questions' pictures, and a
-pupil's way through an exercise with the rounded numbers the worked steps show.
+a parser written from the pattern of Moodle's importer, and the questions' pictures.
 """
 
 import html
 import json
-import math
 import re
 import struct
 import subprocess
@@ -108,54 +106,3 @@ def zeichnet_etwas(png):
         i += 12 + laenge
     roh = zlib.decompress(daten)
     return roh.count(b"\xff") < len(roh) * 0.99
-
-
-# A pupil's way to each unknown by the law the solver names: givens exact, earlier results
-# rounded as shown, the sine of the law of sines rounded too. Every choice of a known pair.
-def schuelerwerte(dreieck, dezimalen):
-    gerundet = lambda x: round(x, dezimalen)
-    bekannt = {i: dreieck[f]["wert"] for i, f in enumerate(FELDER)
-               if dreieck[f]["herkunft"] == "gegeben"}
-    gegeben = set(bekannt)
-    offen = {i for i in range(6) if i not in bekannt}
-    ergebnisse = {}
-    while offen:
-        neu = {}
-        for i in offen:
-            herkunft = dreieck[FELDER[i]]["herkunft"]
-            genau = dreieck[FELDER[i]]["wert"]
-            wege = list(wege_zu(i, herkunft, bekannt, gegeben, gerundet, genau))
-            if wege:
-                neu[i] = wege
-        assert neu, (dreieck, bekannt)
-        for i, wege in neu.items():
-            ergebnisse[i] = wege
-            bekannt[i] = gerundet(dreieck[FELDER[i]]["wert"])
-            offen.discard(i)
-    return ergebnisse
-
-
-def wege_zu(i, herkunft, b, gegeben, gerundet, genau):
-    rad = math.radians
-    s = i % 3
-    j, k = (s + 1) % 3, (s + 2) % 3
-    if i >= 3 and herkunft.startswith("winkelsumme") and {3 + j, 3 + k} <= b.keys():
-        yield 180 - b[3 + j] - b[3 + k]
-    if herkunft in ("cosinussatz", "winkelsumme_besser_cosinussatz"):
-        if i < 3 and {j, k, 3 + s} <= b.keys():
-            yield math.sqrt(b[j] ** 2 + b[k] ** 2 - 2 * b[j] * b[k] * math.cos(rad(b[3 + s])))
-        if i >= 3 and {0, 1, 2} <= b.keys():
-            yield math.degrees(math.acos((b[j] ** 2 + b[k] ** 2 - b[s] ** 2) / (2 * b[j] * b[k])))
-    if herkunft == "sinussatz":
-        # The steps take a given side with its given opposite angle where there is one.
-        paare = [p for p in (j, k) if {p, 3 + p} <= gegeben] or [j, k]
-        for p in paare:
-            if i < 3 and {p, 3 + p, 3 + s} <= b.keys():
-                yield b[p] * math.sin(rad(b[3 + s])) / math.sin(rad(b[3 + p]))
-            if i >= 3 and {p, 3 + p, s} <= b.keys():
-                sinus = gerundet(b[s] * math.sin(rad(b[3 + p])) / b[p])
-                spitz = math.degrees(math.asin(min(1.0, sinus)))
-                # The branch of the steps: acute or obtuse as the solution is.
-                yield spitz if abs(spitz - genau) < abs(180 - spitz - genau) else 180 - spitz
-
-

@@ -8,6 +8,7 @@ shown rounded numbers stays inside each tolerance.
 
 import base64
 import html
+from decimal import ROUND_HALF_UP, Decimal
 import itertools
 import os
 import re
@@ -18,7 +19,7 @@ import tempfile
 import unittest
 
 from moodle_quiz import (FELDER, erwartete_reihen, fragen, gegeben_zeile, luecken,
-                         numerisch, schuelerwerte, unbekannte, zeichnet_etwas)
+                         numerisch, unbekannte, zeichnet_etwas)
 import moodle_quiz
 
 BLATT = None
@@ -89,7 +90,9 @@ class Quiz(unittest.TestCase):
                 self.assertEqual(richtig[0][1], str(len(ergebnis["dreiecke"])))
             reihen = erwartete_reihen(ergebnis)
             werte = [numerisch(g)[0] for g in gaps]
-            self.assertEqual(werte, [w for reihe in reihen for w in reihe], q.find("name/text").text)
+            # Moodle shows the first alternative as the right answer: rounded as asked.
+            self.assertEqual(werte, [float(Decimal(w).quantize(Decimal("0.001"), ROUND_HALF_UP))
+                                     for reihe in reihen for w in reihe], q.find("name/text").text)
             # Each gap stands after its letter.
             namen = [ergebnis["dreiecke"][0][f]["buchstabe"] for f in unbekannte(ergebnis["dreiecke"][0])] \
                 if reihen else []
@@ -131,10 +134,10 @@ class Quiz(unittest.TestCase):
 
 
 class Eigenschaften(unittest.TestCase):
-    """Generated exercises of every level and decimal count."""
+    """Generated exercises of every level and decimal count (the tolerances themselves:
+    pruefe_routen.py)."""
 
-    def test_nachgerechnet_innerhalb_der_toleranz_und_ssw_reihenfolge(self):
-        geprueft = 0
+    def test_ssw_anzahl_und_reihenfolge_der_loesungen(self):
         for seed, dezimalen in itertools.product((1, 2, 7), (1, 2, 3)):
             daten = quiz("--erzeuge", "40", "--seed", str(seed), "--dezimalen", str(dezimalen))
             cloze = [q for q in fragen(daten) if q.get("type") == "cloze"]
@@ -148,19 +151,7 @@ class Eigenschaften(unittest.TestCase):
                     winkel = [d[sinuswinkel[0]]["wert"] for d in ergebnis["dreiecke"]]
                     self.assertTrue(all(w < 90 for w in winkel[:1]), winkel)
                     self.assertTrue(all(w > 90 for w in winkel[1:]), winkel)
-                for d in ergebnis["dreiecke"]:
-                    wege = schuelerwerte(d, dezimalen)
-                    for f in unbekannte(d):
-                        wert, toleranz = numerisch(gaps.pop(0))
-                        self.assertEqual(wert, d[f]["wert"])
-                        self.assertGreaterEqual(toleranz, 0.5 * 10 ** -dezimalen)
-                        for x in wege[FELDER.index(f)]:
-                            self.assertLessEqual(abs(round(x, dezimalen) - wert),
-                                                 toleranz * (1 + 1e-9),
-                                                 (q.find("name/text").text, f, x, wert))
-                            geprueft += 1
-                self.assertEqual(gaps, [])
-        self.assertGreater(geprueft, 1000)
+                self.assertEqual(len(gaps), sum(len(unbekannte(d)) for d in ergebnis["dreiecke"]))
 
 
 class Feindlich(unittest.TestCase):
@@ -182,7 +173,7 @@ class Feindlich(unittest.TestCase):
         sichtbar = html.unescape(rest)
         self.assertIn("Gegeben: <&\"'x = 7, ]]> = 5, \u200fγ = 40°", sichtbar)
         self.assertIn(self.SEITEN[2] + " = {#1}", sichtbar)
-        falsch = gaps[0]["alternativen"][1]
+        falsch = gaps[0]["alternativen"][-1]
         self.assertEqual(falsch[:2], (None, "*"))
         self.assertEqual(html.unescape(falsch[2]), self.SEITEN[2] + " stimmt nicht – rechne nach.")
         self.assertIn("\U0001F642 = {#3}°", sichtbar)

@@ -197,13 +197,20 @@ int Hauptprogramm(int argc, char** argv) {
     // The quiz is made whole before the output set is begun.
     std::string quiz;
     if (o.Moodle) {
-        int ausgelassen = 0;
+        blatt::Quizbilanz bilanz;
         const std::string titel = o.Titel == blatt::Optionen().Titel ? "Kalotri" : o.Titel;
-        quiz = blatt::MoodleQuizAus(arbeitsblatt, darstellung, titel, o.Toleranz, ausgelassen);
-        if (ausgelassen > 0) {
-            Melde("kalotri-blatt", std::to_string(ausgelassen) +
-                                       (ausgelassen == 1 ? " Aufgabe" : " Aufgaben") +
+        quiz = blatt::MoodleQuizAus(arbeitsblatt, darstellung, titel, o.Toleranz, bilanz);
+        if (bilanz.Ausgelassen > 0) {
+            Melde("kalotri-blatt", std::to_string(bilanz.Ausgelassen) +
+                                       (bilanz.Ausgelassen == 1 ? " Aufgabe" : " Aufgaben") +
                                        " ohne Lösung nicht im Quiz");
+        }
+        if (bilanz.MehrStellen > 0) {
+            Melde("kalotri-blatt",
+                  std::to_string(bilanz.MehrStellen) +
+                      (bilanz.MehrStellen == 1 ? " Frage" : " Fragen") +
+                      " im Quiz mit mehr Nachkommastellen als --dezimalen: sonst ginge ein "
+                      "Fehler von 1 % als richtig durch");
         }
     }
 

@@ -5,7 +5,6 @@
 #include "cloze.h"
 #include "loesung.h"
 #include "rechner_testhilfe.h"
-#include "toleranz.h"
 
 #include <gtest/gtest.h>
 
@@ -46,29 +45,6 @@ TEST(Cloze, LueckenUndIhreZahlen) {
     EXPECT_EQ(luecke.rfind("{1:NUMERICAL:=7.5:0.01#", 0), 0u) << luecke;
     EXPECT_EQ(luecke.find("{x}"), std::string::npos) << luecke;
     EXPECT_EQ(luecke.back(), '}');
-}
-
-TEST(Toleranz, RaenderDerToleranzen) {
-    // Given values need no gap; every computed one at least half a unit, and a value
-    // computed from an earlier result more than that result's own.
-    const Loesung l = Berechne(test::Boxen({{Feld::A, "5"}, {Feld::B, "7"}, {Feld::Alpha, "40"}}));
-    ASSERT_EQ(l.Dreiecke.size(), 2u);
-    for (const LoesungsDreieck& d : l.Dreiecke) {
-        for (const double h : {0.5, 0.0005, 0.5e-10}) {
-            const auto t = Toleranzen(d, h);
-            for (std::size_t f = 0; f < 6; ++f) {
-                if (d.Wege[f] == Herkunft::Gegeben) {
-                    EXPECT_EQ(t[f], 0);
-                } else {
-                    EXPECT_GE(t[f], h);
-                    EXPECT_TRUE(std::isfinite(t[f]));
-                }
-            }
-            // The side comes last, from the angles before it.
-            const auto seite = static_cast<std::size_t>(d.Schritte.back().Groesse);
-            EXPECT_GT(t[seite], h);
-        }
-    }
 }
 
 } // namespace

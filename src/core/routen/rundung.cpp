@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "routen.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace kalotri::routen {
+
+namespace {
+
+std::string Stellen(int dezimalen) {
+    return dezimalen == 1 ? "1 Nachkommastelle" : std::to_string(dezimalen) + " Nachkommastellen";
+}
+
+} // namespace
+
+Rundung RundungFuer(int dezimalen) {
+    const int d = dezimalen < 0 ? 0 : dezimalen;
+    return {d, d + 3};
+}
+
+std::string Rundungsanweisung(const Rundung& rundung) {
+    const std::string ergebnis =
+        rundung.Ergebnis == 0 ? "auf ganze Zahlen" : "auf " + Stellen(rundung.Ergebnis);
+    return "Runde jedes Ergebnis " + ergebnis +
+           ". Rechne mit deinen gerundeten Ergebnissen (gern mit einer Stelle mehr) oder mit den "
+           "ungerundeten Werten des Taschenrechners weiter; Zwischenwerte wie einen Sinus oder "
+           "Kosinus rundest du auf " +
+           Stellen(rundung.Zwischen) + " oder gar nicht.";
+}
+
+long double RundeAuf(long double x, int dezimalen, long double massstab) {
+    // Past what a long double holds the scaled value is a whole number already; so far
+    // the scale itself must not overflow.
+    if (dezimalen > 4000 || !std::isfinite(x)) {
+        return x;
+    }
+    const long double skala = std::pow(10.0L, static_cast<long double>(dezimalen));
+    // A pupil's numbers are decimals, so exact halves come up (17 · 0.934248 / 16 =
+    // 0.9926385; 180 − 31.788 − 137.367 = 10.845), and in binary they land a few units of
+    // the last place either side. Within that they count as halves and go up, as on paper;
+    // no wider, or a sine rounded to 13 decimals would go up where it should not.
+    const long double naehe =
+        8 * std::numeric_limits<long double>::epsilon() * std::max(std::abs(x), massstab);
+    const long double skaliert = (x + std::copysign(naehe, x)) * skala;
+    if (!std::isfinite(skaliert)) {
+        return x;
+    }
+    return std::round(skaliert) / skala;
+}
+
+} // namespace kalotri::routen
