@@ -80,23 +80,6 @@ std::array<std::vector<Spielraum>, 6> EigeneBereiche(const Uebungsaufgabe& aufga
                        Reihenfolge(aufgabe, dreieck));
 }
 
-#ifndef KALOTRI_MIT_ROUTEN
-const Bereichsquelle StandardBereiche = EigeneBereiche;
-
-// The own routes keep the stated order, which keeps them narrow enough at Dezimalen.
-int AntwortDezimalen(const Loesung&) {
-    return Dezimalen;
-}
-
-std::string Rundungsanweisung(int dezimalen) {
-    return "Runde jedes Ergebnis auf " + std::to_string(dezimalen) +
-           " Nachkommastellen. Rechne mit deinen gerundeten Ergebnissen oder mit den "
-           "ungerundeten Werten des Taschenrechners weiter; Zwischenwerte wie einen Sinus oder "
-           "Kosinus rundest du auf " +
-           std::to_string(dezimalen + 3) + " Nachkommastellen oder gar nicht.";
-}
-#endif
-
 int Punkte(Note note) {
     switch (note) {
     case Note::Richtig:

@@ -35,10 +35,10 @@ struct Antwortzahl {
 };
 std::optional<Antwortzahl> LiesAntwort(std::string_view text);
 
-// The ranges of the right answers for the unknowns of one triangle, by box, before the
-// last rounding: the marking's one door to whatever knows a pupil's routes. The module
-// `routen` when it is built in, else EigeneBereiche (Spielraeume over the givens, in the
-// stated order).
+// The ranges of the right answers for the unknowns of one triangle, by box: the marking's
+// one door to whatever knows a pupil's routes. StandardBereiche asks the module `routen`,
+// as the quiz does; EigeneBereiche are Spielraeume over the givens in the stated order
+// (narrower: no other order counts), which also judge follow-up errors.
 using Bereichsquelle = std::array<std::vector<Spielraum>, 6> (*)(const Uebungsaufgabe&,
                                                                  std::size_t dreieck,
                                                                  int dezimalen);

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The marking with the module that enumerates a pupil's routes, where it is built in: the
-// right answers' ranges and the instruction come from there, so that the practice page and
-// the quiz judge alike. Follow-up errors stay with Spielraeume, which takes a pupil's own
-// values.
+// The marking with the module that enumerates a pupil's routes: the right answers' ranges,
+// the decimals and the instruction come from there, so that the practice page and the quiz
+// judge alike. Follow-up errors stay with Spielraeume, which takes a pupil's own values.
 #include "bewertung.h"
 
 #include "routen.h"

@@ -41,10 +41,11 @@ std::vector<std::string> Richtige(const Uebungsaufgabe& a) {
     return antworten;
 }
 
-Note NoteMit(const Uebungsaufgabe& a, std::size_t i, const std::string& antwort) {
+Note NoteMit(const Uebungsaufgabe& a, std::size_t i, const std::string& antwort,
+             Bereichsquelle quelle = StandardBereiche) {
     std::vector<std::string> antworten = Richtige(a);
     antworten[i] = antwort;
-    return Bewerte(a, antworten)[i];
+    return Bewerte(a, antworten, quelle)[i];
 }
 
 std::vector<Uebungsaufgabe> Aufgaben() {
@@ -84,20 +85,20 @@ TEST(Bewertung, JedeFrageJederStufeUndArt) {
             const L einheit = std::pow(10.0L, static_cast<L>(-d));
             const L abgeschnitten = std::trunc(x / einheit) * einheit;
             EXPECT_EQ(NoteMit(a, i, Text(x, d + 2)), Note::NurRundung) << "more decimals";
-            // Later values may come from rounded earlier ones, which moves their last digit;
-            // a sine rounded to five decimals moves even the first a little. With the routes
-            // module every order of the unknowns counts, so no value is first.
-            const bool erste = (i == 0 || a.Fragen[i - 1].Art == Frageart::Anzahl ||
-                                a.Fragen[i - 1].Dreieck != f.Dreieck) &&
-                               StandardBereiche == &EigeneBereiche;
+            // The first value of a triangle in the stated order, where only a sine rounded to
+            // five decimals moves it a little (with every order, as the routes module counts,
+            // rounded earlier values move any value by a few units of the last digit).
+            const bool erste = i == 0 || a.Fragen[i - 1].Art == Frageart::Anzahl ||
+                               a.Fragen[i - 1].Dreieck != f.Dreieck;
             if (erste) {
                 const L grober = std::round(x / einheit / 10) * einheit * 10;
-                EXPECT_EQ(NoteMit(a, i, Text(x, d - 1)),
+                EXPECT_EQ(NoteMit(a, i, Text(x, d - 1), EigeneBereiche),
                           std::fabs(grober - x) <= einheit / 2 ? Note::Richtig : Note::NurRundung)
                     << "fewer decimals";
             }
             if (erste && std::fabs(abgeschnitten - x) > 0.65L * einheit) {
-                EXPECT_EQ(NoteMit(a, i, Text(abgeschnitten, d)), Note::NurRundung) << "cut off";
+                EXPECT_EQ(NoteMit(a, i, Text(abgeschnitten, d), EigeneBereiche), Note::NurRundung)
+                    << "cut off";
             }
             // Where 1 % is less than two units of the last decimal, rounding hides it.
             if (x / 100 > 2 * einheit) {
