@@ -134,6 +134,47 @@ void TScript::Kopieren() {
     verticalScrollBar()->setValue(verticalScrollBar()->minimum());
 }
 
+void TScript::insertFromMimeData(const QMimeData* quelle) {
+    const QTextCursor cursor = textCursor();
+    const int platz =
+        ScriptKapazitaet - Laenge() + (cursor.selectionEnd() - cursor.selectionStart());
+    if (quelle == nullptr || platz <= 0) {
+        return;
+    }
+    // Laying out megabytes of text took minutes and a gigabyte, only for the next
+    // calculation to find the Script full: the text is cut before it reaches the document.
+    // Markup is parsed only while it can hold no more than fits (each character takes at
+    // least one byte of it); a larger one goes in as its plain text.
+    QTextDocumentFragment stueck;
+    if (acceptRichText() && quelle->hasHtml() && quelle->html().size() <= 16 * ScriptKapazitaet) {
+        stueck = QTextDocumentFragment::fromHtml(quelle->html(), document());
+    } else if (quelle->hasText()) {
+        const QString text = quelle->text();
+        // Never half a character of two UTF-16 units.
+        const bool halb = platz < text.size() && text.at(platz - 1).isHighSurrogate();
+        stueck = QTextDocumentFragment::fromPlainText(text.left(platz - (halb ? 1 : 0)));
+    } else if (quelle->hasHtml()) {
+        stueck =
+            QTextDocumentFragment::fromHtml(quelle->html().left(16 * ScriptKapazitaet), document());
+    } else {
+        QTextEdit::insertFromMimeData(quelle);
+        return;
+    }
+    if (stueck.toPlainText().size() > platz) {
+        QTextDocument gekuerzt;
+        QTextCursor schneide(&gekuerzt);
+        schneide.insertFragment(stueck);
+        schneide.setPosition(platz);
+        schneide.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+        schneide.removeSelectedText();
+        stueck = QTextDocumentFragment(&gekuerzt);
+    }
+    QTextCursor einfuegen = textCursor();
+    einfuegen.insertFragment(stueck);
+    setTextCursor(einfuegen);
+    ensureCursorVisible();
+}
+
 QMimeData* TScript::createMimeDataFromSelection() const {
     const QTextDocumentFragment auswahl = textCursor().selection();
     auto dokument = std::make_unique<QTextDocument>();

@@ -51,6 +51,9 @@ class TScript : public QTextEdit, public kalotri::ScriptSink {
 
   protected:
     QMimeData* createMimeDataFromSelection() const override;
+    // A paste or drop takes only what still fits the capacity, as the calculation's lines
+    // do; the rest is cut off.
+    void insertFromMimeData(const QMimeData* quelle) override;
 
   private:
     void AenderungBeenden();

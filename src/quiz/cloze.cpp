@@ -83,10 +83,13 @@ std::string ClozeZahl(double wert) {
 
 namespace {
 
+// What a gap's reader makes of the text; beyond the largest double, infinity (from_chars
+// would leave the number untouched, and the rounding below would never end).
 double Gelesen(const std::string& text) {
     double y = 0;
-    std::from_chars(text.data(), text.data() + text.size(), y);
-    return y;
+    const auto ergebnis = std::from_chars(text.data(), text.data() + text.size(), y);
+    return ergebnis.ec == std::errc::result_out_of_range ? std::numeric_limits<double>::infinity()
+                                                         : y;
 }
 
 } // namespace
@@ -100,10 +103,11 @@ double AufgerundeteToleranz(double toleranz) {
     const int exponent = static_cast<int>(std::floor(std::log10(toleranz))) - 1;
     auto ziffern = static_cast<long long>(std::ceil(toleranz / std::pow(10.0, exponent)));
     double wert = Gelesen(std::to_string(ziffern) + "e" + std::to_string(exponent));
-    while (wert < toleranz) {
+    // The text is within a unit of its last digit from the number; a step or two is enough.
+    for (int schritt = 0; wert < toleranz && schritt < 100; ++schritt) {
         wert = Gelesen(std::to_string(++ziffern) + "e" + std::to_string(exponent));
     }
-    return wert;
+    return wert >= toleranz ? wert : std::numeric_limits<double>::infinity();
 }
 
 std::string NumerischeLuecke(double wert, double toleranz, std::string_view richtig,

@@ -27,7 +27,8 @@ std::string ClozeRueckmeldung(std::string_view text);
 std::string ClozeZahl(double wert);
 
 // The tolerance as written: at most two significant digits, rounded up, so that the
-// written tolerance is never below the one computed.
+// written tolerance is never below the one computed. Infinity where no such number is
+// finite (a tolerance near the largest double): no gap can be written with it.
 double AufgerundeteToleranz(double toleranz);
 
 // {1:NUMERICAL:=wert:toleranz#richtig~*#falsch}: one mark, any other answer gets the

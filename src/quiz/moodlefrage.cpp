@@ -86,12 +86,23 @@ std::string RechenwegHtml(const Rechenweg& weg) {
     return html;
 }
 
+// A gap's numbers go out as doubles; one that is infinite there (or whose tolerance is)
+// makes Moodle's import refuse the whole file.
+bool Schreibbar(const routen::Spielraum& s) {
+    const auto endlich = [](long double x) { return std::isfinite(static_cast<double>(x)); };
+    const long double boden = std::abs(s.Genau) * 4 * std::numeric_limits<double>::epsilon();
+    return endlich(s.Genau) && endlich(s.Gerundet) && endlich(s.Unten) && endlich(s.Oben) &&
+           endlich((s.Oben - s.Unten) / 2) &&
+           std::isfinite(AufgerundeteToleranz(static_cast<double>(boden)));
+}
+
 struct Luecken {
     const Loesung& L;
     const Darstellung& D;
     const std::optional<double>& FesteToleranz;
     int Dezimalen = 3; // of the answers
     int Anzahl = 0;
+    bool Unschreibbar = false; // a tolerance or value Moodle could not read back
 
     // The unknowns of one triangle in box order, each with its gap and unit.
     std::string Reihe(std::size_t dreieck) {
@@ -103,15 +114,18 @@ struct Luecken {
             const std::string buchstabe = Anzeigebuchstabe(L, s.Groesse);
             const std::string falsch = buchstabe + " stimmt nicht – rechne nach.";
             // Below a few units of the double's last place no typed number could hit it.
-            const std::string luecke =
-                FesteToleranz
-                    ? NumerischeLuecke(
-                          d.Werte[f],
-                          AufgerundeteToleranz(
-                              std::max(*FesteToleranz, std::abs(d.Werte[f]) * 4 *
-                                                           std::numeric_limits<double>::epsilon())),
-                          "Richtig.", falsch)
-                    : SpielraumLuecke(s, Dezimalen, "Richtig.", falsch);
+            std::string luecke;
+            if (FesteToleranz) {
+                const double toleranz = AufgerundeteToleranz(
+                    std::max(*FesteToleranz,
+                             std::abs(d.Werte[f]) * 4 * std::numeric_limits<double>::epsilon()));
+                Unschreibbar =
+                    Unschreibbar || !std::isfinite(toleranz) || !std::isfinite(d.Werte[f]);
+                luecke = NumerischeLuecke(d.Werte[f], toleranz, "Richtig.", falsch);
+            } else {
+                Unschreibbar = Unschreibbar || !Schreibbar(s);
+                luecke = SpielraumLuecke(s, Dezimalen, "Richtig.", falsch);
+            }
             std::string einheit = f >= 3 ? "°" : D.Einheit.empty() ? "" : " " + D.Einheit;
             felder.push_back(ClozeHtml(buchstabe) + " = " + luecke + ClozeHtml(einheit));
             ++Anzahl;
@@ -152,7 +166,7 @@ int AntwortDezimalen(const Loesung& l, const Darstellung& d,
 
 std::optional<MoodleFrage> BaueFrage(const GeloesteAufgabe& aufgabe, const Darstellung& darstellung,
                                      const std::string& name, const std::string& datei,
-                                     const std::optional<double>& toleranz) {
+                                     const std::optional<double>& toleranz, std::string* grund) {
     if (!aufgabe.IstAufgabe) {
         return std::nullopt;
     }
@@ -210,6 +224,14 @@ std::optional<MoodleFrage> BaueFrage(const GeloesteAufgabe& aufgabe, const Darst
         t += "<p>" + luecken.Reihe(0) + "</p>\n";
     }
     f.Luecken = luecken.Anzahl;
+    if (luecken.Unschreibbar) {
+        // A gap of tolerance "inf" is refused by Moodle's import: no question rather than
+        // one that breaks the file.
+        if (grund != nullptr) {
+            *grund = "zu große Zahlen für ein Quizfeld (die Toleranz fasst keine Zahl)";
+        }
+        return std::nullopt;
+    }
 
     // The steps at the question's decimals, with the rounding note: each question stands
     // alone.

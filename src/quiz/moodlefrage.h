@@ -35,9 +35,12 @@ inline constexpr int MindestDezimalen = 2;
 // The exercise as a question, or nothing for one without a solution worth asking for
 // (the check before has told the user about it). datei: the pictures' name stem, plain
 // ASCII. toleranz: the same absolute tolerance
-// for every gap instead of the one the worked steps allow.
+// for every gap instead of the one the worked steps allow. An exercise the check before
+// let through but whose numbers no gap can hold (a tolerance beyond the largest double)
+// also gives nothing, with the reason in `grund`.
 std::optional<MoodleFrage> BaueFrage(const GeloesteAufgabe& aufgabe, const Darstellung& darstellung,
                                      const std::string& name, const std::string& datei,
-                                     const std::optional<double>& toleranz);
+                                     const std::optional<double>& toleranz,
+                                     std::string* grund = nullptr);
 
 } // namespace kalotri::blatt

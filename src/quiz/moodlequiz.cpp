@@ -7,20 +7,21 @@
 
 namespace kalotri::blatt {
 
-std::string MoodleQuizAus(const Arbeitsblatt& blatt, const Darstellung& darstellung,
-                          const std::string& titel, const std::optional<double>& toleranz,
-                          Quizbilanz& bilanz) {
-    const bool gruppen = blatt.Gruppen() > 1;
-    std::vector<Fragenkategorie> kategorien;
-    for (std::size_t g = 0; g < blatt.Gruppen(); ++g) {
+void SchreibeMoodleQuiz(std::size_t gruppenzahl, const Aufgabenfolge& folge,
+                        const Darstellung& darstellung, const std::string& titel,
+                        const std::optional<double>& toleranz, Quizbilanz& bilanz,
+                        const Quizmelder& melde, const MoodleSchreiber::Ausgabe& aus) {
+    const bool gruppen = gruppenzahl > 1;
+    MoodleSchreiber quiz(aus);
+    for (std::size_t g = 0; g < gruppenzahl; ++g) {
         const char buchstabe = static_cast<char>('A' + static_cast<int>(g));
-        Fragenkategorie& k = kategorien.emplace_back();
-        k.Pfad = {titel.empty() ? std::string("Kalotri") : titel};
+        std::vector<std::string> pfad = {titel.empty() ? std::string("Kalotri") : titel};
         if (gruppen) {
-            k.Pfad.push_back(std::string("Gruppe ") + buchstabe);
+            pfad.push_back(std::string("Gruppe ") + buchstabe);
         }
+        quiz.Kategorie(pfad);
         int nummer = 0;
-        for (const GeloesteAufgabe& aufgabe : blatt.Gruppe(g)) {
+        folge(g, [&](const GeloesteAufgabe& aufgabe) {
             ++nummer;
             const std::string zahl = (nummer < 10 ? "0" : "") + std::to_string(nummer);
             const std::string name =
@@ -30,17 +31,21 @@ std::string MoodleQuizAus(const Arbeitsblatt& blatt, const Darstellung& darstell
                 std::string("aufgabe-") +
                 (gruppen ? std::string(1, static_cast<char>(buchstabe - 'A' + 'a')) + "-" : "") +
                 zahl;
+            std::string grund;
             std::optional<MoodleFrage> frage =
-                BaueFrage(aufgabe, darstellung, name, datei, toleranz);
+                BaueFrage(aufgabe, darstellung, name, datei, toleranz, &grund);
             if (frage) {
                 bilanz.MehrStellen += frage->Dezimalen > darstellung.Stellen.Geschrieben() ? 1 : 0;
-                k.Fragen.push_back(std::move(*frage));
+                quiz.Frage(*frage);
             } else {
                 ++bilanz.Ausgelassen;
+                if (!grund.empty()) {
+                    melde(*aufgabe.Zeile, grund);
+                }
             }
-        }
+        });
     }
-    return MoodleQuiz(kategorien);
+    quiz.Ende();
 }
 
 } // namespace kalotri::blatt

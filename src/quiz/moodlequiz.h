@@ -2,7 +2,9 @@
 #pragma once
 
 #include "arbeitsblatt.h"
+#include "moodlexml.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -15,10 +17,22 @@ struct Quizbilanz {
     int MehrStellen = 0;
 };
 
-// The exercises as a Moodle XML quiz: a category named after the title (one subcategory
-// per group when there are groups), one Cloze question per exercise.
-std::string MoodleQuizAus(const Arbeitsblatt& blatt, const Darstellung& darstellung,
-                          const std::string& titel, const std::optional<double>& toleranz,
-                          Quizbilanz& bilanz);
+// Why an exercise the sheet can show is left out of the quiz (German, no full stop).
+using Quizmelder = std::function<void(const Quellzeile&, const std::string&)>;
+
+// Hands each exercise of group g in turn, worked out, to its second argument: from a
+// worked sheet, or worked out one at a time (LoeseJede) so that none is kept.
+using Aufgabenfolge =
+    std::function<void(std::size_t g, const std::function<void(const GeloesteAufgabe&)>&)>;
+
+// The exercises as a Moodle XML quiz, written question by question into `aus`: a
+// category named after the title (one subcategory per group when there are groups), one
+// Cloze question per exercise. Exercises without a solution to ask for are left out and
+// counted in bilanz.Ausgelassen; those whose numbers no gap can hold are also told to
+// `melde`. Questions asking for more decimals than the sheet has count in MehrStellen.
+void SchreibeMoodleQuiz(std::size_t gruppen, const Aufgabenfolge& folge,
+                        const Darstellung& darstellung, const std::string& titel,
+                        const std::optional<double>& toleranz, Quizbilanz& bilanz,
+                        const Quizmelder& melde, const MoodleSchreiber::Ausgabe& aus);
 
 } // namespace kalotri::blatt

@@ -1,25 +1,38 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "moodlexml.h"
 
-#include "utf8.h"
+#include "xmlzeichen.h"
 
 #include <cstdint>
-#include <set>
 
 namespace kalotri::blatt {
 
 namespace {
 
-constexpr std::string_view Ersatz = "\xEF\xBF\xBD"; // U+FFFD
+// Moodle stores a category's or question's name in 255 characters and its import
+// inserts a longer one as it is, which the database refuses: longer names are cut to 254
+// characters and "…" (a category's by two more, for the blanks that may pad it).
+constexpr std::size_t NameMax = 255;
 
-bool XmlErlaubt(std::uint32_t z) {
-    return z == 0x9 || z == 0xA || z == 0xD || (z >= 0x20 && z <= 0xD7FF) ||
-           (z >= 0xE000 && z <= 0xFFFD) || (z >= 0x10000 && z <= 0x10FFFF);
+std::string Gekuerzt(const std::string& name, std::size_t hoechstens = NameMax) {
+    std::size_t zeichen = 0;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        if ((static_cast<unsigned char>(name[i]) & 0xC0) != 0x80 && ++zeichen == hoechstens) {
+            // The last character allowed starts here: does anything follow it?
+            std::size_t ende = i + 1;
+            while (ende < name.size() && (static_cast<unsigned char>(name[ende]) & 0xC0) == 0x80) {
+                ++ende;
+            }
+            return ende < name.size() ? name.substr(0, i) + "…" : name;
+        }
+    }
+    return name;
 }
 
 // Moodle names a category by its path; a "/" inside a name is written twice, and a blank
 // keeps one at either end from merging with the path's own (Moodle trims it off again).
-std::string Kategoriename(const std::string& name) {
+std::string Kategoriename(const std::string& voll) {
+    const std::string name = Gekuerzt(XmlZeichen(voll), NameMax - 2);
     std::string text;
     for (const char c : name) {
         text += c == '/' ? std::string("//") : std::string(1, c);
@@ -44,7 +57,7 @@ std::string Dateien(const std::vector<Bilddatei>& bilder) {
 
 std::string Frage(const MoodleFrage& f) {
     std::string xml = "<question type=\"cloze\">\n";
-    xml += "  <name><text>" + XmlText(f.Name) + "</text></name>\n";
+    xml += "  <name><text>" + XmlText(Gekuerzt(XmlZeichen(f.Name))) + "</text></name>\n";
     xml += "  <questiontext format=\"html\">\n    <text>" + CData(f.Fragetext) + "</text>\n" +
            Dateien(f.FrageBilder) + "  </questiontext>\n";
     xml += "  <generalfeedback format=\"html\">\n    <text>" + CData(f.Rueckmeldung) + "</text>\n" +
@@ -57,21 +70,6 @@ std::string Frage(const MoodleFrage& f) {
 }
 
 } // namespace
-
-std::string XmlZeichen(std::string_view text) {
-    std::string aus;
-    aus.reserve(text.size());
-    for (std::size_t i = 0; i < text.size();) {
-        const Utf8Stueck s = LiesUtf8(text, i);
-        if (s.Gueltig && XmlErlaubt(s.Zeichen)) {
-            aus.append(text.substr(i, s.Laenge));
-        } else {
-            aus += Ersatz;
-        }
-        i += s.Laenge;
-    }
-    return aus;
-}
 
 std::string XmlText(std::string_view text) {
     std::string aus;
@@ -111,29 +109,33 @@ std::string CData(std::string_view text) {
     return aus + "]]>";
 }
 
-std::string MoodleQuiz(const std::vector<Fragenkategorie>& kategorien) {
-    std::string xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<quiz>\n";
-    const auto kategorie = [&xml](const std::string& pfad) {
-        xml += "<question type=\"category\">\n  <category><text>" + XmlText(pfad) +
-               "</text></category>\n</question>\n";
+MoodleSchreiber::MoodleSchreiber(Ausgabe aus) : aus_(std::move(aus)) {
+    aus_("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<quiz>\n");
+}
+
+void MoodleSchreiber::Kategorie(const std::vector<std::string>& namen) {
+    const auto kategorie = [this](const std::string& pfad) {
+        aus_("<question type=\"category\">\n  <category><text>" + XmlText(pfad) +
+             "</text></category>\n</question>\n");
     };
-    std::set<std::string> genannt;
-    for (const Fragenkategorie& k : kategorien) {
-        std::string pfad = "$course$/top";
-        for (const std::string& name : k.Pfad) {
-            pfad += "/" + Kategoriename(name);
-            // The categories above the questions' own are named too, once each, so that
-            // the file opens with the one named after the title.
-            if (&name != &k.Pfad.back() && genannt.insert(pfad).second) {
-                kategorie(pfad);
-            }
-        }
-        kategorie(pfad);
-        for (const MoodleFrage& f : k.Fragen) {
-            xml += Frage(f);
+    std::string pfad = "$course$/top";
+    for (const std::string& name : namen) {
+        pfad += "/" + Kategoriename(name);
+        // The categories above the questions' own are named too, once each, so that the
+        // file opens with the one named after the title.
+        if (&name != &namen.back() && genannt_.insert(pfad).second) {
+            kategorie(pfad);
         }
     }
-    return xml + "</quiz>\n";
+    kategorie(pfad);
+}
+
+void MoodleSchreiber::Frage(const MoodleFrage& frage) {
+    aus_(blatt::Frage(frage));
+}
+
+void MoodleSchreiber::Ende() {
+    aus_("</quiz>\n");
 }
 
 } // namespace kalotri::blatt

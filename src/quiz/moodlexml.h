@@ -2,19 +2,16 @@
 #pragma once
 
 #include "moodlefrage.h"
+#include "xmlzeichen.h"
 
+#include <functional>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace kalotri::blatt {
-
-// Text that XML 1.0 takes as it is: each ill-formed part of the UTF-8 (read as the JSON
-// reads it, see LiesUtf8) and each character XML forbids (control
-// characters, surrogates, U+FFFE/U+FFFF) become U+FFFD; everything else is kept, right-to-
-// left marks and emoji too.
-std::string XmlZeichen(std::string_view text);
 
 // Character data with & < > " as entities.
 std::string XmlText(std::string_view text);
@@ -22,13 +19,23 @@ std::string XmlText(std::string_view text);
 // A CDATA section holding any text: each "]]>" is split across two sections.
 std::string CData(std::string_view text);
 
-// One category of the quiz and the questions in it.
-struct Fragenkategorie {
-    std::vector<std::string> Pfad; // below the course's top category: {"Kalotri", "Gruppe A"}
-    std::vector<MoodleFrage> Fragen;
-};
+// The quiz file written piece by piece as its questions are made, so that no more than
+// one question is held at a time however long the quiz.
+class MoodleSchreiber {
+  public:
+    using Ausgabe = std::function<void(std::string_view)>;
+    // Writes the XML declaration and opens the quiz.
+    explicit MoodleSchreiber(Ausgabe aus);
+    // The category the following questions go in, by its path below the course's top
+    // ({"Kalotri", "Gruppe A"}); the categories above it are named too, once each.
+    void Kategorie(const std::vector<std::string>& pfad);
+    void Frage(const MoodleFrage& frage);
+    // Closes the quiz.
+    void Ende();
 
-// The whole quiz file: for each category a category entry, then its questions.
-std::string MoodleQuiz(const std::vector<Fragenkategorie>& kategorien);
+  private:
+    Ausgabe aus_;
+    std::set<std::string> genannt_;
+};
 
 } // namespace kalotri::blatt

@@ -73,9 +73,15 @@ std::vector<double> Aufgabenblock::Streifen() const {
     if (stil_.PlatzCm > 0) {
         // The room to work starts below the sketch.
         h.push_back(std::max(0.0, Beiwerk() - h[0] - h[1]));
-        h.push_back(s_.Mm(3 + 10.0 * stil_.PlatzCm));
+        h.push_back(s_.Mm(3 + 10.0 * stil_.PlatzCm) - kuerzung_);
     }
     return h;
+}
+
+double Aufgabenblock::Kuerzbar() const {
+    // A page too short for the whole room gives two thirds of it at least; a larger room
+    // than a page holds is cut to the page instead of leaving the exercise alone on one.
+    return stil_.PlatzCm > 0 ? s_.Mm(10.0 * stil_.PlatzCm) / 3 : 0;
 }
 
 double Aufgabenblock::Beiwerk() const {

@@ -65,6 +65,7 @@ class Aufgabenblock : public Block {
     double Beiwerk() const override;
     void Male(QPainter& p, double y, std::size_t von, std::size_t bis) const override;
     std::string Name() const override { return "Aufgabe " + std::to_string(nummer_); }
+    double Kuerzbar() const override;
 
   private:
     double Breite() const;

@@ -2,6 +2,7 @@
 #include "figurensvg.h"
 
 #include "figurmaler.h"
+#include "xmlzeichen.h"
 
 #include <QBuffer>
 #include <QPainter>
@@ -18,9 +19,27 @@ constexpr int Aufloesung = 96; // SVG user units per inch, as browsers take them
 // No column is this high; the bound keeps the conversion to whole units defined.
 constexpr double HoechstensMm = 100000;
 
+// Qt's SVG writer escapes & < > but passes control characters, U+FFFE and the like on,
+// which no XML reader takes: every text of the figure goes through the quiz's policy.
+BlattAufgabe XmlTauglich(BlattAufgabe a) {
+    const auto sauber = [](std::string& text) { text = XmlZeichen(text); };
+    for (Loesungsfigur& lf : a.Figuren) {
+        for (std::size_t i = 0; i < 3; ++i) {
+            sauber(lf.Ecken[i]);
+            std::for_each(lf.Seiten[i].begin(), lf.Seiten[i].end(), sauber);
+            std::for_each(lf.Winkel[i].begin(), lf.Winkel[i].end(), sauber);
+        }
+        std::for_each(lf.Groessen.begin(), lf.Groessen.end(), sauber);
+    }
+    std::for_each(a.Schluessel.begin(), a.Schluessel.end(), sauber);
+    sauber(a.Einheit);
+    return a;
+}
+
 } // namespace
 
-QByteArray FigurenSvg(const BlattAufgabe& aufgabe, int nummer) {
+QByteArray FigurenSvg(const BlattAufgabe& roh, int nummer) {
+    const BlattAufgabe aufgabe = XmlTauglich(roh);
     QByteArray bytes;
     if (aufgabe.Figuren.empty()) {
         return bytes;

@@ -71,16 +71,28 @@ void Seitenfluss::Vermerk(double y, const QString& text, Qt::Alignment ausrichtu
 }
 
 void Seitenfluss::Setze(const Block& block) {
-    const std::vector<double> streifen = block.Streifen();
+    block.Kuerze(0);
+    std::vector<double> streifen = block.Streifen();
     const double beiwerk = block.Beiwerk();
-    const double summe = std::accumulate(streifen.begin(), streifen.end(), 0.0);
-    const double ganz = std::max(summe, beiwerk);
+    double summe = std::accumulate(streifen.begin(), streifen.end(), 0.0);
+    const double kuerzbar =
+        streifen.empty() ? 0.0 : std::clamp(block.Kuerzbar(), 0.0, streifen.back());
     const double frisch =
         mass_.Oben + (abschnitt_.Kopf ? abschnitt_.Kopf(nullptr, seiteImAbschnitt_ + 1) : 0);
     const bool leer = !beschrieben_;
-    if (y_ + ganz > mass_.Unten && !leer && frisch + ganz <= mass_.Unten) {
+    // The block goes to a new page only if it fits there, at least when shortened.
+    const auto passt = [&](double oben) {
+        return oben + std::max(summe - kuerzbar, beiwerk) <= mass_.Unten;
+    };
+    if (y_ + std::max(summe, beiwerk) > mass_.Unten && !passt(y_) && !leer && passt(frisch)) {
         NeueSeite();
     }
+    if (kuerzbar > 0 && y_ + std::max(summe, beiwerk) > mass_.Unten && passt(y_)) {
+        block.Kuerze(y_ + summe - mass_.Unten);
+        streifen = block.Streifen();
+        summe = std::accumulate(streifen.begin(), streifen.end(), 0.0);
+    }
+    const double ganz = std::max(summe, beiwerk);
     if (y_ + ganz <= mass_.Unten) {
         if (p_ != nullptr) {
             block.Male(*p_, y_, 0, streifen.size());

@@ -24,6 +24,14 @@ class Block {
     virtual bool Zeile() const { return false; }
     // How the continuation mark names the block ("Aufgabe 7").
     virtual std::string Name() const = 0;
+    // How much the last strip may lose where a page cannot hold the block whole: room to
+    // work is better a little shorter than on a page of its own.
+    virtual double Kuerzbar() const { return 0; }
+    // What the flow took off the last strip; Streifen() and Male() follow it.
+    void Kuerze(double um) const { kuerzung_ = um; }
+
+  protected:
+    mutable double kuerzung_ = 0;
 };
 
 // Where the content of a page goes, in device units, and how the flow writes on it.

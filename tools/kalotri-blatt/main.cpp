@@ -4,8 +4,10 @@
 
 #include "arbeitsblatt.h"
 #include "blattpdf.h"
+#include "eigenefassungen.h"
 #include "moodlequiz.h"
 #include "optionen.h"
+#include "problembericht.h"
 #include "quelle.h"
 #include "satzdatei.h"
 #include "svgausgabe.h"
@@ -20,7 +22,9 @@
 #include <QGuiApplication>
 #include <QPdfWriter>
 
+#include <algorithm>
 #include <chrono>
+#include <functional>
 #include <iostream>
 #include <new>
 
@@ -44,18 +48,21 @@ int Abbruch(const std::string& text, Rueckgabe rueckgabe) {
     return rueckgabe;
 }
 
-blatt::Aufgabenliste Erzeugt(const blatt::Optionen& o) {
-    std::uint64_t seed = 0;
+std::uint64_t Seed(const blatt::Optionen& o) {
     if (o.Seed) {
-        seed = *o.Seed;
-    } else {
-        // A new sheet each time; the seed is told so that it can be made again.
-        seed = static_cast<std::uint64_t>(
-                   std::chrono::system_clock::now().time_since_epoch().count()) %
-               1000000;
-        std::cerr << "kalotri-blatt: Seed " << seed << " (mit --seed " << seed
-                  << " entsteht dasselbe Blatt)\n";
+        return *o.Seed;
     }
+    // A new sheet each time; the seed is told so that it can be made again.
+    const auto seed =
+        static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()) %
+        1000000;
+    std::cerr << "kalotri-blatt: Seed " << seed << " (mit --seed " << seed
+              << " entsteht dasselbe Blatt)\n";
+    return seed;
+}
+
+blatt::Aufgabenliste Erzeugt(const blatt::Optionen& o) {
+    const std::uint64_t seed = Seed(o);
     Erzeugungsregeln regeln;
     regeln.Stufe = o.Stufe.value_or(3);
     regeln.NurLoesbar = o.NurLoesbar;
@@ -86,19 +93,6 @@ blatt::Blattkopf Kopf(const blatt::Optionen& o) {
     kopf.PlatzCm = o.PlatzCm;
     kopf.Form = o.Loesung;
     return kopf;
-}
-
-// One line per exercise that cannot be solved: where it is, what it says (the start of a
-// long line is enough to find it), and why.
-void MeldeProblem(const blatt::Aufgabenliste& liste, const blatt::Quellzeile& zeile,
-                  const std::string& grund) {
-    constexpr std::size_t Zitat = 80;
-    std::string text = blatt::Fundstelle(liste, zeile) + ": \"";
-    text += KuerzeText(zeile.Text, Zitat);
-    if (zeile.Text.size() <= Zitat && (zeile.ZuLang || zeile.Felder > 12)) {
-        text += "…";
-    }
-    Melde("kalotri-blatt", text + "\": " + grund);
 }
 
 // The figures as SVG files; with groups, each group in a folder of its own.
@@ -139,6 +133,9 @@ int Hauptprogramm(int argc, char** argv) {
         std::cerr << OptionsFehlerMeldung("kalotri-blatt", *optionen.Fehler);
         return FalscheOption;
     }
+    for (const std::string& warnung : optionen.Warnungen) {
+        Melde("kalotri-blatt", warnung);
+    }
     const blatt::Optionen& o = optionen.Werte;
     if (o.Hilfe) {
         std::cout << blatt::Hilfetext();
@@ -169,6 +166,9 @@ int Hauptprogramm(int argc, char** argv) {
         if (liste.Fehler) {
             return Abbruch(*liste.Fehler, Lesefehler);
         }
+        if (o.Gruppen > 1 && !liste.Gruppen.front().empty()) {
+            blatt::HaengeFassungenAn(liste, o.Gruppen, Seed(o));
+        }
     }
     if (liste.Gruppen.front().empty()) {
         Melde("kalotri-blatt", "keine Aufgaben, kein Blatt");
@@ -178,40 +178,34 @@ int Hauptprogramm(int argc, char** argv) {
     // Every exercise is worked out, and the sheet laid out, before anything is written:
     // a typo must not reach the pupils.
     const blatt::Blattkopf kopf = Kopf(o);
-    const blatt::Arbeitsblatt arbeitsblatt(liste);
     int ohneLoesung = 0;
-    const blatt::Vorlauf vorlauf =
-        blatt::VermesseBlatt(arbeitsblatt, darstellung, kopf,
-                             [&](const blatt::Quellzeile& zeile, const std::string& grund) {
-                                 MeldeProblem(liste, zeile, grund);
-                                 ++ohneLoesung;
-                             });
+    const auto problem = [&](const blatt::Quellzeile& zeile, const std::string& grund) {
+        blatt::MeldeProblem(liste, zeile, grund);
+        ++ohneLoesung;
+    };
+    std::optional<blatt::Arbeitsblatt> arbeitsblatt;
+    std::optional<blatt::Vorlauf> vorlauf;
+    if (o.Ausgabe.empty() && !o.SvgVerzeichnis) {
+        // A quiz alone keeps no worked sheet: each exercise is worked out as it is checked
+        // and again as its question is written, so that the memory stays that of one
+        // exercise however many there are.
+        for (const std::vector<blatt::Quellzeile>& gruppe : liste.Gruppen) {
+            blatt::LoeseJede(gruppe, [&](const blatt::GeloesteAufgabe& aufgabe, int) {
+                if (const auto grund = blatt::Bearbeite(aufgabe, darstellung).Problem) {
+                    problem(*aufgabe.Zeile, *grund);
+                }
+            });
+        }
+    } else {
+        arbeitsblatt.emplace(liste);
+        vorlauf = blatt::VermesseBlatt(*arbeitsblatt, darstellung, kopf, problem);
+    }
     const int rueckgabe = ohneLoesung > 0 ? FalscheZeile : Fertig;
     if (ohneLoesung > 0 && !o.Trotzdem) {
         std::cerr << "kalotri-blatt: " << ohneLoesung
                   << (ohneLoesung == 1 ? " Aufgabe" : " Aufgaben")
                   << " ohne Lösung, kein Blatt (mit --trotzdem entsteht es doch)\n";
         return rueckgabe;
-    }
-
-    // The quiz is made whole before the output set is begun.
-    std::string quiz;
-    if (o.Moodle) {
-        blatt::Quizbilanz bilanz;
-        const std::string titel = o.Titel == blatt::Optionen().Titel ? "Kalotri" : o.Titel;
-        quiz = blatt::MoodleQuizAus(arbeitsblatt, darstellung, titel, o.Toleranz, bilanz);
-        if (bilanz.Ausgelassen > 0) {
-            Melde("kalotri-blatt", std::to_string(bilanz.Ausgelassen) +
-                                       (bilanz.Ausgelassen == 1 ? " Aufgabe" : " Aufgaben") +
-                                       " ohne Lösung nicht im Quiz");
-        }
-        if (bilanz.MehrStellen > 0) {
-            Melde("kalotri-blatt",
-                  std::to_string(bilanz.MehrStellen) +
-                      (bilanz.MehrStellen == 1 ? " Frage" : " Fragen") +
-                      " im Quiz mit mehr Nachkommastellen als --dezimalen: sonst ginge ein "
-                      "Fehler von 1 % als richtig durch");
-        }
     }
 
     // The sheet, its figures and the quiz appear together, once all of them are complete.
@@ -225,16 +219,55 @@ int Hauptprogramm(int argc, char** argv) {
                     std::cerr << "kalotri-blatt: Seite " << seite << " von " << seiten << "\n";
                 }
             };
-            blatt::SchreibeBlatt(pdf, arbeitsblatt, darstellung, kopf, vorlauf, fortschritt);
+            blatt::SchreibeBlatt(pdf, *arbeitsblatt, darstellung, kopf, *vorlauf, fortschritt);
         });
     }
+    blatt::Quizbilanz bilanz;
+    int unschreibbar = 0;
     if (!fehler && o.Moodle) {
+        // Question by question into the file: the memory stays that of one question.
+        const std::string titel = o.Titel == blatt::Optionen().Titel ? "Kalotri" : o.Titel;
         fehler = blatt::SchreibeInSatz(satz, *o.Moodle, [&](QIODevice& datei) {
-            datei.write(quiz.data(), static_cast<qint64>(quiz.size()));
+            const auto folge = [&](std::size_t g,
+                                   const std::function<void(const blatt::GeloesteAufgabe&)>& tun) {
+                if (arbeitsblatt) {
+                    std::for_each(arbeitsblatt->Gruppe(g).begin(), arbeitsblatt->Gruppe(g).end(),
+                                  tun);
+                } else {
+                    blatt::LoeseJede(liste.Gruppen[g],
+                                     [&](const blatt::GeloesteAufgabe& a, int) { tun(a); });
+                }
+            };
+            blatt::SchreibeMoodleQuiz(
+                liste.Gruppen.size(), folge, darstellung, titel, o.Toleranz, bilanz,
+                [&](const blatt::Quellzeile& zeile, const std::string& grund) {
+                    blatt::MeldeProblem(liste, zeile, grund);
+                    ++unschreibbar;
+                },
+                [&datei](std::string_view text) {
+                    datei.write(text.data(), static_cast<qint64>(text.size()));
+                });
         });
+    }
+    if (!fehler && unschreibbar > 0 && !o.Trotzdem) {
+        // As with any exercise without a solution: nothing is made (the set unwinds).
+        std::cerr << "kalotri-blatt: " << unschreibbar
+                  << (unschreibbar == 1 ? " Aufgabe" : " Aufgaben")
+                  << " ohne Quizfrage, kein Blatt (mit --trotzdem entsteht es doch)\n";
+        return FalscheZeile;
+    }
+    if (const int ohne = bilanz.Ausgelassen - unschreibbar; ohne > 0) {
+        Melde("kalotri-blatt", std::to_string(ohne) + (ohne == 1 ? " Aufgabe" : " Aufgaben") +
+                                   " ohne Lösung nicht im Quiz");
+    }
+    if (bilanz.MehrStellen > 0) {
+        Melde("kalotri-blatt", std::to_string(bilanz.MehrStellen) +
+                                   (bilanz.MehrStellen == 1 ? " Frage" : " Fragen") +
+                                   " im Quiz mit mehr Nachkommastellen als --dezimalen: sonst "
+                                   "ginge ein Fehler von 1 % als richtig durch");
     }
     if (!fehler && o.SvgVerzeichnis) {
-        fehler = Svgs(*o.SvgVerzeichnis, arbeitsblatt, darstellung, satz);
+        fehler = Svgs(*o.SvgVerzeichnis, *arbeitsblatt, darstellung, satz);
     }
     if (!fehler) {
         fehler = satz.Uebernimm();
@@ -242,7 +275,7 @@ int Hauptprogramm(int argc, char** argv) {
     if (fehler) {
         return Abbruch(*fehler, Schreibfehler);
     }
-    return rueckgabe;
+    return unschreibbar > 0 ? FalscheZeile : rueckgabe;
 }
 
 int main(int argc, char** argv) {

@@ -168,6 +168,7 @@ OptionenErgebnis LiesOptionen(const std::vector<std::string>& argumente) {
     Optionen& o = e.Werte;
     for (std::size_t i = 0; i < argumente.size() && !e.Fehler; ++i) {
         const std::string& arg = argumente[i];
+        const std::string name = OptionsName(arg) == "--ausgabe" ? "-o" : OptionsName(arg);
         if (arg == "--help" || arg == "-h") {
             o.Hilfe = true;
         } else if (arg == "--version") {
@@ -185,24 +186,40 @@ OptionenErgebnis LiesOptionen(const std::vector<std::string>& argumente) {
         } else if (arg == "--nur-loesbar") {
             o.NurLoesbar = true;
         } else if (WertOption(argumente, i, e) || MoodleOption(argumente, i, e)) {
+            if (!e.Fehler) {
+                e.Fehler = MerkeOption(o.Gegeben, name, true);
+            }
+            continue;
         } else if (arg.size() > 1 && arg[0] == '-') {
             e.Fehler = UnbekannteOption(arg);
         } else {
             o.Dateien.push_back(arg);
         }
+        if (arg.size() > 1 && arg[0] == '-' && !e.Fehler) {
+            MerkeOption(o.Gegeben, name, false);
+        }
     }
     if (e.Fehler || o.Hilfe || o.Version) {
         return e;
     }
-    if (o.Ausgabe.empty() && !o.Moodle) {
-        e.Fehler = "Die Ausgabedatei fehlt (-o DATEI.pdf oder --moodle QUIZ.xml)";
-    } else if (o.Toleranz && !o.Moodle) {
+    PruefeZusammenspiel(e);
+    if (e.Fehler) {
+        return e;
+    }
+    if (o.Toleranz && !o.Moodle) {
         e.Fehler = "--toleranz gilt nur mit --moodle";
+    } else if (auto dezimalen = DezimalenFehler(o.DezimalenText)) {
+        e.Fehler = std::move(dezimalen);
+    } else if (auto toleranz = o.Toleranz
+                                   ? ToleranzFehler(*o.Toleranz, *Dezimalen::Lies(o.DezimalenText))
+                                   : std::nullopt) {
+        e.Fehler = std::move(toleranz);
     } else if (o.Erzeuge && !o.Dateien.empty()) {
         e.Fehler = "Aufgabendateien und --erzeuge schließen einander aus";
-    } else if (!o.Erzeuge &&
-               (!o.Typen.empty() || o.Seed || o.Gruppen > 1 || o.Stufe || o.NurLoesbar)) {
-        e.Fehler = "--typen, --seed, --gruppen, --stufe und --nur-loesbar gelten nur mit --erzeuge";
+    } else if (!o.Erzeuge && (!o.Typen.empty() || o.Stufe || o.NurLoesbar)) {
+        e.Fehler = "--typen, --stufe und --nur-loesbar gelten nur mit --erzeuge";
+    } else if (!o.Erzeuge && o.Seed && o.Gruppen < 2) {
+        e.Fehler = "--seed gilt nur mit --erzeuge oder --gruppen";
     } else if (o.Stufe && *o.Stufe == 1 &&
                std::find(o.Typen.begin(), o.Typen.end(), Aufgabentyp::SSW) != o.Typen.end()) {
         e.Fehler = "SSW-Aufgaben gibt es erst ab --stufe 2";

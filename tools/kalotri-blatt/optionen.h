@@ -45,12 +45,18 @@ struct Optionen {
     std::vector<std::string> Dateien; // exercise files; "-" is standard input
     bool Hilfe = false;
     bool Version = false;
+    std::vector<std::string> Gegeben; // the options given, by name ("-o" for --ausgabe)
 };
 
 using OptionenErgebnis = kalotri::OptionenErgebnis<Optionen>;
 
 // Accepts "--name WERT" and "--name=WERT"; the first problem ends the reading.
 OptionenErgebnis LiesOptionen(const std::vector<std::string>& argumente);
+
+// The options read, checked against each other: a missing or empty target, two outputs to
+// one target, options that contradict each other (an error naming both), and options that
+// plainly have nothing to act on (a warning).
+void PruefeZusammenspiel(OptionenErgebnis& e);
 
 // The German usage text of --help.
 const char* Hilfetext();

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "satzdatei.h"
 
-#include <QFile>
+#include "deskriptorgeraet.h"
+
+#include <cstring>
 
 namespace kalotri::blatt {
 
@@ -10,16 +12,13 @@ std::optional<std::string> SchreibeInSatz(Ausgabesatz& satz, const std::string& 
     if (auto fehler = satz.Beginne(ziel)) {
         return fehler;
     }
-    QFile datei;
-    if (!datei.open(satz.Deskriptor(), QIODevice::WriteOnly, QFileDevice::DontCloseHandle)) {
-        return "\"" + ziel + "\" lässt sich nicht schreiben: " + datei.errorString().toStdString();
-    }
+    Deskriptorgeraet datei(satz.Deskriptor());
     schreibe(datei);
-    datei.flush();
-    if (datei.error() != QFileDevice::NoError) {
-        return "\"" + ziel + "\" lässt sich nicht schreiben: " + datei.errorString().toStdString();
+    datei.Leere();
+    if (datei.Fehlernummer() != 0) {
+        return "\"" + ziel +
+               "\" lässt sich nicht schreiben: " + std::strerror(datei.Fehlernummer());
     }
-    datei.close();
     return satz.Beende();
 }
 

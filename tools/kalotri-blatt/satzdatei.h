@@ -11,8 +11,9 @@
 
 namespace kalotri::blatt {
 
-// Writes one file of the set through Qt: `schreibe` paints into the device it is given.
-// Qt's writers do not report write errors themselves; the device's error is checked here.
+// Writes one file of the set through Qt: `schreibe` paints or writes into the device it
+// is given. Qt's writers do not report write errors themselves; the device counts every
+// byte and keeps the system's reason for the first that did not go out.
 std::optional<std::string> SchreibeInSatz(Ausgabesatz& satz, const std::string& ziel,
                                           const std::function<void(QIODevice&)>& schreibe);
 

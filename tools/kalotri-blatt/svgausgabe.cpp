@@ -9,7 +9,7 @@ namespace kalotri::blatt {
 std::optional<std::string> SchreibeSvgs(const std::string& verzeichnis,
                                         const std::vector<BlattAufgabe>& aufgaben,
                                         Ausgabesatz& satz) {
-    if (auto fehler = LegeVerzeichnisAn(verzeichnis)) {
+    if (auto fehler = satz.LegeVerzeichnisAn(verzeichnis)) {
         return fehler;
     }
     for (std::size_t i = 0; i < aufgaben.size(); ++i) {

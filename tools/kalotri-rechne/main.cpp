@@ -15,6 +15,7 @@
 #include "groessen.h"
 #include "kalotri_version.h"
 #include "loesung.h"
+#include "pruef.h"
 #include "rechenweg.h"
 #include "scriptausgabe.h"
 #include "scriptprotokoll.h"
@@ -68,7 +69,10 @@ struct Lauf {
 
 // Reads every line of one input, writes its results; false after a read or write error.
 bool RechneDatei(Lauf& lauf, int eingabe, const std::string& name) {
-    Zeilenleser leser(eingabe);
+    // A box holds no more than this (a longer text is unreadable all the same) and a
+    // letter far less, so a field is cut while it is read: a line costs at most twelve
+    // such fields however long it is. Three bytes more for a byte order mark.
+    Zeilenleser leser(eingabe, MaxTextLaenge + 1 + 3);
     // Standard input keeps the bare "Zeile N" it always had.
     const std::string vorsatz = name == "-" ? "" : name + ", ";
     for (long nummer = 1;; ++nummer) {

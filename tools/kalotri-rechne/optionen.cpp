@@ -9,10 +9,15 @@ namespace kalotri::rechne {
 
 OptionenErgebnis LiesOptionen(const std::vector<std::string>& argumente) {
     OptionenErgebnis ergebnis;
+    std::vector<std::string> gegeben;
     for (std::size_t i = 0; i < argumente.size() && !ergebnis.Fehler; ++i) {
         const std::string& arg = argumente[i];
         std::optional<std::string> wert;
-        if (arg == "--json") {
+        if (arg.rfind("--dezimalen", 0) == 0 || arg.rfind("--trennzeichen", 0) == 0) {
+            ergebnis.Fehler = MerkeOption(gegeben, OptionsName(arg), true);
+        }
+        if (ergebnis.Fehler) {
+        } else if (arg == "--json") {
             ergebnis.Werte.Json = true;
         } else if (arg == "--rechenweg") {
             ergebnis.Werte.Rechenweg = true;
@@ -53,8 +58,9 @@ const char* Hilfetext() {
            "getrennt. Felder 1 bis 6: die Texte der Eingabefelder a, b, c, alpha, beta,\n"
            "gamma, wie getippt (fehlende Felder am Ende sind leer). Felder 7 bis 12, nur\n"
            "wenn alle zwölf Felder da sind: die Buchstaben der sechs Größen, sonst\n"
-           "a, b, c, a, b, g. Eine Zeile mit 7 bis 11 oder mehr als 12 Feldern wird nicht\n"
-           "gerechnet; sie ergibt einen Fehler für diese Zeile.\n"
+           "a, b, c, a, b, g. Eine Zeile mit 7 bis 11 oder mehr als 12 Feldern oder mit\n"
+           "einem Buchstaben über 160 Bytes wird nicht gerechnet; sie ergibt einen Fehler\n"
+           "für diese Zeile. Ein Feld über 1000 Bytes ist wie im Fenster unlesbar.\n"
            "\n"
            "Optionen:\n"
            "  --json                 eine JSON-Zeile je Aufgabe statt Text\n"
@@ -63,7 +69,8 @@ const char* Hilfetext() {
            "                         als zusätzliches Feld \"rechenweg\"\n"
            "  --mehr                 im Rechenweg auch Umfang, Fläche, Höhen, Um- und\n"
            "                         Inkreisradius\n"
-           "  --dezimalen ANZAHL     Dezimalen wie im Dialog \"Optionen\", ab 0 (Vorgabe 3)\n"
+           "  --dezimalen ANZAHL     Dezimalen wie im Dialog \"Optionen\", 0 bis 222\n"
+           "                         (Vorgabe 3; mehr kann das Script nicht zeigen)\n"
            "  --trennzeichen ZEICHEN Dezimaltrennzeichen (Vorgabe: das des Gebietsschemas)\n"
            "  --help                 diese Hilfe\n"
            "  --version              die Version des Programms\n"
@@ -73,8 +80,8 @@ const char* Hilfetext() {
            "\n"
            "Rückgabewert:\n"
            "  0  alle Zeilen gerechnet (Meldungen und Fehler sind Ergebnisse)\n"
-           "  1  mindestens eine Zeile mit falscher Felderzahl\n"
-           "  2  falsche Optionen\n"
+           "  1  mindestens eine Zeile nicht gerechnet (Felderzahl, Buchstabe zu lang)\n"
+           "  2  falsche Optionen (auch eine Option mit Wert zweimal)\n"
            "  3  eine Datei oder die Eingabe ließ sich nicht lesen\n"
            "  4  Fehler beim Schreiben der Ausgabe\n"
            "  5  zu wenig Speicher\n";

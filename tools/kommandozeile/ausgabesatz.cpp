@@ -25,9 +25,18 @@ std::vector<std::string>& Offen() {
     return *offen;
 }
 
+// The directories a set created, innermost last; removed after the files.
+std::vector<std::string>& Angelegt() {
+    static auto* angelegt = new std::vector<std::string>;
+    return *angelegt;
+}
+
 extern "C" void RaeumeAufUndEnde(int signal) {
     for (const std::string& name : Offen()) {
         ::unlink(name.c_str());
+    }
+    for (auto it = Angelegt().rbegin(); it != Angelegt().rend(); ++it) {
+        ::rmdir(it->c_str());
     }
     std::signal(signal, SIG_DFL);
     std::raise(signal);
@@ -132,9 +141,20 @@ Ausgabesatz::~Ausgabesatz() {
     if (deskriptor_ > STDERR_FILENO) {
         ::close(deskriptor_);
     }
+    const Signalsperre sperre;
+    for (auto it = verzeichnisse_.rbegin(); it != verzeichnisse_.rend(); ++it) {
+        ::rmdir(it->c_str());
+        std::erase(Angelegt(), *it);
+    }
 }
 
 std::optional<std::string> Ausgabesatz::Beginne(const std::string& ziel) {
+    for (const Datei& d : dateien_) {
+        if (d.Ziel == ziel) {
+            // The second would replace the first, or run into it on standard output.
+            return "\"" + ziel + "\" ist schon eine Ausgabe dieses Laufs";
+        }
+    }
     if (ziel == "-") {
         dateien_.push_back({ziel, {}});
         deskriptor_ = STDOUT_FILENO;
@@ -222,14 +242,23 @@ std::optional<std::string> Ausgabesatz::Uebernimm() {
     }
     if (!fehler) {
         uebernommen_ = true;
+        const Signalsperre sperre;
+        for (const std::string& v : verzeichnisse_) {
+            std::erase(Angelegt(), v);
+        }
     }
     return fehler;
 }
 
-std::optional<std::string> LegeVerzeichnisAn(const std::string& pfad) {
+std::optional<std::string> Ausgabesatz::LegeVerzeichnisAn(const std::string& pfad) {
+    FangeSignale();
     for (std::size_t ende = pfad.find('/', 1);; ende = pfad.find('/', ende + 1)) {
         const std::string teil = pfad.substr(0, ende);
-        if (::mkdir(teil.c_str(), 0777) != 0 && errno != EEXIST) {
+        const Signalsperre sperre;
+        if (::mkdir(teil.c_str(), 0777) == 0) {
+            verzeichnisse_.push_back(teil);
+            Angelegt().push_back(teil);
+        } else if (errno != EEXIST) {
             return "Das Verzeichnis \"" + teil +
                    "\" lässt sich nicht anlegen: " + std::strerror(errno);
         }

@@ -12,7 +12,7 @@ namespace kalotri {
 // only when every file of the set is complete are they renamed over their targets, with
 // the usual signals held back so that an interruption cannot leave half a set. A set
 // given up, by an error, an exception or SIGINT/SIGTERM/SIGHUP/SIGABRT, leaves nothing
-// behind.
+// behind, not even the directories it created. A target may belong to one file only.
 //
 // Path names are used byte for byte as given. "-" is standard output, written directly
 // (a pipe cannot be replaced). An existing target must be a regular file, or a symbolic
@@ -35,6 +35,9 @@ class Ausgabesatz {
     std::optional<std::string> Beende();
     // Renames every finished file over its target.
     std::optional<std::string> Uebernimm();
+    // Creates the directory and those above it that are missing ("mkdir -p"); a set given
+    // up removes again those it created.
+    std::optional<std::string> LegeVerzeichnisAn(const std::string& pfad);
 
   private:
     struct Datei {
@@ -42,11 +45,9 @@ class Ausgabesatz {
         std::string Temporaer; // empty for standard output
     };
     std::vector<Datei> dateien_;
+    std::vector<std::string> verzeichnisse_; // created by this set, outermost first
     int deskriptor_ = -1;
     bool uebernommen_ = false;
 };
-
-// Creates the directory and those above it that are missing ("mkdir -p").
-std::optional<std::string> LegeVerzeichnisAn(const std::string& pfad);
 
 } // namespace kalotri

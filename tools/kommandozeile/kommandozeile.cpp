@@ -4,6 +4,13 @@
 #include "dezimalen.h"
 #include "sichtbar.h"
 
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <filesystem>
+#include <sys/stat.h>
+
 namespace kalotri {
 
 bool NimmWert(const std::vector<std::string>& argumente, std::size_t& i, std::string_view name,
@@ -35,7 +42,85 @@ std::optional<std::string> DezimalenFehler(std::string_view text) {
     if (stellen->Anzahl() < 0) {
         return "Die Anzahl der Dezimalen muss 0 oder mehr sein, nicht '" + Sichtbar(text) + "'";
     }
+    // The window takes more and then fails at every value with "Format-String zu lang";
+    // a tool would blame every exercise for what is the option's fault.
+    if (stellen->Anzahl() > HoechsteDezimalen) {
+        return "Das Script zeigt höchstens " + std::to_string(HoechsteDezimalen) +
+               " Dezimalen, nicht '" + Sichtbar(text) + "'";
+    }
     return std::nullopt;
+}
+
+namespace {
+
+// The shortest text that reads back as the number: 0.0005 rather than 5e-04.
+std::string Kurz(double zahl) {
+    std::array<char, 32> text{};
+    const bool fest = std::abs(zahl) >= 1e-6 && std::abs(zahl) < 1e15;
+    const auto ergebnis =
+        fest ? std::to_chars(text.data(), text.data() + text.size(), zahl, std::chars_format::fixed)
+             : std::to_chars(text.data(), text.data() + text.size(), zahl);
+    return std::string(text.data(), ergebnis.ptr);
+}
+
+} // namespace
+
+std::optional<std::string> ToleranzFehler(double toleranz, const Dezimalen& stellen) {
+    if (!std::isfinite(toleranz) || !(toleranz > 0)) {
+        return "--toleranz braucht eine Zahl größer als 0, etwa 0.01";
+    }
+    // A pupil who writes the value rounded as the solution shows it is off by up to half
+    // its last decimal; a gap narrower than that marks the right answer wrong.
+    const double halbe = stellen.HalbeEinheit();
+    if (toleranz < halbe * (1 - 1e-12)) {
+        return "--toleranz " + Kurz(toleranz) + " ist kleiner als die halbe letzte Stelle von " +
+               std::to_string(stellen.Geschrieben()) + " Dezimalen (" + Kurz(halbe) +
+               "); die richtig gerundete Antwort wäre "
+               "falsch";
+    }
+    // Far beyond any value of an exercise, and still written back exactly in a gap.
+    if (toleranz > HoechsteToleranz) {
+        return "--toleranz braucht eine Zahl bis 1e15, nicht " + Kurz(toleranz);
+    }
+    return std::nullopt;
+}
+
+std::string OptionsName(std::string_view argument) {
+    return std::string(argument.substr(0, argument.find('=')));
+}
+
+std::optional<std::string> MerkeOption(std::vector<std::string>& gegeben, const std::string& name,
+                                       bool einWert) {
+    const bool schon = std::find(gegeben.begin(), gegeben.end(), name) != gegeben.end();
+    if (schon && einWert) {
+        return "Die Option " + name + " ist mehrfach angegeben; sie nimmt nur einen Wert";
+    }
+    if (!schon) {
+        gegeben.push_back(name);
+    }
+    return std::nullopt;
+}
+
+bool GleichesZiel(const std::string& a, const std::string& b) {
+    if (a == b) {
+        return true;
+    }
+    if (a == "-" || b == "-") {
+        return false;
+    }
+    struct stat sa {
+    }, sb{};
+    if (::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0) {
+        return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+    }
+    // Not both there yet: the paths as they would be resolved.
+    const auto aufgeloest = [](const std::string& pfad) {
+        std::error_code fehler;
+        auto weg =
+            std::filesystem::weakly_canonical(std::filesystem::absolute(pfad, fehler), fehler);
+        return fehler ? std::filesystem::path(pfad) : weg;
+    };
+    return aufgeloest(a) == aufgeloest(b);
 }
 
 std::string UnbekannteOption(std::string_view argument) {

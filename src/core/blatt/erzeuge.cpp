@@ -16,6 +16,7 @@ namespace {
 
 using L = long double;
 constexpr L KleinsterWinkel = 10;
+constexpr L HoechsterSpitzer = 89.5L;
 
 // mt19937_64's sequence is fixed by the standard; the distributions of <random> are not,
 // so the ranges are taken by hand to give the same sheet everywhere.
@@ -35,6 +36,16 @@ class Zufall {
     }
     int Winkel(int bis = 150) { return Zahl(10, stufe_ < 3 ? std::min(bis, 89) : bis); }
     bool StumpfErlaubt() const { return stufe_ >= 3; }
+    // On Stufe 1 the results too are what a beginner expects: every angle acute (and far
+    // enough from 90 that no rounding shows 90), every side at least 1.
+    bool Einfach(std::initializer_list<L> winkel, std::initializer_list<L> seiten) const {
+        if (stufe_ != 1) {
+            return true;
+        }
+        return std::all_of(winkel.begin(), winkel.end(),
+                           [](L w) { return w < HoechsterSpitzer; }) &&
+               std::all_of(seiten.begin(), seiten.end(), [](L s) { return s >= 1; });
+    }
 
   private:
     std::mt19937_64 rng_;
@@ -66,7 +77,9 @@ std::optional<Entwurf> SSS(Zufall& z) {
     if (x + y <= w || x + w <= y || y + w <= x) {
         return std::nullopt;
     }
-    if (!Spitz({WinkelAusSeiten(x, y, w), WinkelAusSeiten(y, x, w), WinkelAusSeiten(w, x, y)})) {
+    const L alpha = WinkelAusSeiten(x, y, w), beta = WinkelAusSeiten(y, x, w),
+            gamma = WinkelAusSeiten(w, x, y);
+    if (!Spitz({alpha, beta, gamma}) || !z.Einfach({alpha, beta, gamma}, {})) {
         return std::nullopt;
     }
     return Entwurf{{a, b, c}, {}};
@@ -77,7 +90,7 @@ std::optional<Entwurf> SWS(Zufall& z) {
     const L x = s1 / L{10}, y = s2 / L{10};
     const L dritte = std::sqrt(x * x + y * y - 2 * x * y * std::cos(w * EinGrad));
     const L w1 = WinkelAusSeiten(x, y, dritte);
-    if (!Spitz({w1, 180 - w - w1})) {
+    if (!Spitz({w1, 180 - w - w1}) || !z.Einfach({w1, 180 - w - w1}, {dritte})) {
         return std::nullopt;
     }
     const int fehlt = z.Zahl(0, 2); // the side opposite the given angle
@@ -121,7 +134,16 @@ std::optional<Entwurf> SSW(Zufall& z, int loesungen) {
 // Two angles and a side; the side lies between them (WSW) or opposite the second (SWW).
 std::optional<Entwurf> WinkelUndSeite(Zufall& z, bool zwischen) {
     const int w1 = z.Winkel(), w2 = z.Winkel(), s = z.Seite();
-    if (180 - w1 - w2 < KleinsterWinkel) {
+    const int w3 = 180 - w1 - w2;
+    if (w3 < KleinsterWinkel) {
+        return std::nullopt;
+    }
+    // The other two sides by the law of sines, over the sine of the angle facing s.
+    const L gegenueber = std::sin((zwischen ? w3 : w2) * EinGrad);
+    const L seite = s / L{10};
+    const L erste = seite * std::sin(w1 * EinGrad) / gegenueber;
+    const L zweite = seite * std::sin((zwischen ? w2 : w3) * EinGrad) / gegenueber;
+    if (!z.Einfach({L(w3)}, {erste, zweite})) {
         return std::nullopt;
     }
     const int k = z.Zahl(0, 2);
@@ -153,7 +175,45 @@ std::optional<Entwurf> Entwirf(Zufall& z, Aufgabentyp typ, int loesungen) {
     return std::nullopt;
 }
 
+// A new exercise of the kind, with as many triangles, that is not yet in `gesehen`.
+std::optional<ErzeugteAufgabe> Neue(Zufall& zufall, Aufgabentyp typ, int loesungen,
+                                    std::set<std::array<std::string, 6>>& gesehen) {
+    ErzeugteAufgabe a;
+    a.Typ = typ;
+    a.Loesungen = loesungen;
+    // Drafts are cheap; a kind whose exercises are used up gives none.
+    for (int versuch = 0; versuch < 20000; ++versuch) {
+        const std::optional<Entwurf> e = Entwirf(zufall, typ, loesungen);
+        if (!e) {
+            continue;
+        }
+        for (std::size_t j = 0; j < 3; ++j) {
+            a.Felder.Texte[j] = e->Seiten[j] != 0 ? SeitenText(e->Seiten[j]) : "";
+            a.Felder.Texte[3 + j] = e->Winkel[j] != 0 ? std::to_string(e->Winkel[j]) : "";
+        }
+        if (gesehen.insert(a.Felder.Texte).second) {
+            return a;
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace
+
+std::vector<std::vector<std::optional<ErzeugteAufgabe>>>
+ErzeugeGleiche(const std::vector<std::optional<Aufgabenmuster>>& muster, std::uint64_t seed,
+               int fassungen) {
+    std::vector<std::vector<std::optional<ErzeugteAufgabe>>> aufgaben(
+        static_cast<std::size_t>(std::max(fassungen, 0)));
+    std::set<std::array<std::string, 6>> gesehen;
+    for (std::size_t f = 0; f < aufgaben.size(); ++f) {
+        Zufall zufall(seed + 0x9E3779B97F4A7C15ULL * (f + 1), 3);
+        for (const std::optional<Aufgabenmuster>& m : muster) {
+            aufgaben[f].push_back(m ? Neue(zufall, m->Typ, m->Loesungen, gesehen) : std::nullopt);
+        }
+    }
+    return aufgaben;
+}
 
 std::vector<ErzeugteAufgabe> Erzeuge(int anzahl, const std::vector<Aufgabentyp>& typen,
                                      std::uint64_t seed) {
@@ -190,26 +250,15 @@ std::vector<std::vector<ErzeugteAufgabe>> ErzeugeFassungen(int anzahl,
             a.Loesungen = reihe[(erstesSSW + sswBisher++) % reihe.size()];
         }
         for (std::size_t f = 0; f < fassungen; ++f) {
-            // Drafts are cheap; a kind whose exercises are used up ends the sheet early.
-            bool gefunden = false;
-            for (int versuch = 0; versuch < 20000 && !gefunden; ++versuch) {
-                const std::optional<Entwurf> e = Entwirf(zufall[f], a.Typ, a.Loesungen);
-                if (!e) {
-                    continue;
-                }
-                for (std::size_t j = 0; j < 3; ++j) {
-                    a.Felder.Texte[j] = e->Seiten[j] != 0 ? SeitenText(e->Seiten[j]) : "";
-                    a.Felder.Texte[3 + j] = e->Winkel[j] != 0 ? std::to_string(e->Winkel[j]) : "";
-                }
-                gefunden = gesehen.insert(a.Felder.Texte).second;
-            }
-            if (!gefunden) {
+            // A kind whose exercises are used up ends the sheet early.
+            const auto neu = Neue(zufall[f], a.Typ, a.Loesungen, gesehen);
+            if (!neu) {
                 for (auto& fassung : aufgaben) {
                     fassung.resize(static_cast<std::size_t>(i));
                 }
                 return aufgaben;
             }
-            aufgaben[f].push_back(a);
+            aufgaben[f].push_back(*neu);
         }
     }
     return aufgaben;

@@ -19,7 +19,8 @@ struct ErzeugteAufgabe {
     int Loesungen = 1;
 };
 
-// How hard the exercises may be. Stufe 1: whole-number sides, no SSW, given angles acute;
+// How hard the exercises may be. Stufe 1: whole-number sides, no SSW, every angle of the
+// triangle acute (below 89.5 degrees) and every side, computed ones too, at least 1;
 // 2: sides with at most one decimal, SSW with one or two solutions, given angles acute;
 // 3: everything, SSW also without solution and with an obtuse given angle.
 struct Erzeugungsregeln {
@@ -39,12 +40,26 @@ struct Erzeugungsregeln {
 std::vector<ErzeugteAufgabe> Erzeuge(int anzahl, const std::vector<Aufgabentyp>& typen,
                                      std::uint64_t seed);
 
-// The versions of one sheet (typen empty: all kinds of the level): the same kinds in the same order, SSW exercises with the same
-// number of solutions, other numbers. Version 0 is the sheet Erzeuge makes from the seed;
-// all versions have the same length.
+// The versions of one sheet (typen empty: all kinds of the level): the same kinds in the same
+// order, SSW exercises with the same number of solutions, other numbers. Version 0 is the sheet
+// Erzeuge makes from the seed; all versions have the same length.
 std::vector<std::vector<ErzeugteAufgabe>> ErzeugeFassungen(int anzahl,
                                                            const std::vector<Aufgabentyp>& typen,
                                                            std::uint64_t seed,
                                                            const Erzeugungsregeln& regeln);
+
+// What a version of an exercise must keep: its kind and its number of triangles.
+struct Aufgabenmuster {
+    Aufgabentyp Typ = Aufgabentyp::SSS;
+    int Loesungen = 1;
+};
+
+// Versions of a sheet of one's own exercises: for each pattern, in each of `fassungen`
+// versions, a new exercise of that kind with as many triangles (the rules of Stufe 3),
+// none repeating another; std::nullopt where there is no pattern (a line that is no
+// exercise) or where the kind allows no further exercise.
+std::vector<std::vector<std::optional<ErzeugteAufgabe>>>
+ErzeugeGleiche(const std::vector<std::optional<Aufgabenmuster>>& muster, std::uint64_t seed,
+               int fassungen);
 
 } // namespace kalotri

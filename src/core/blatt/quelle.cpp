@@ -125,16 +125,8 @@ Aufgabenzeile Zerlege(const Quellzeile& zeile) {
         felder[i] = std::string(rest.substr(0, tab));
         rest.remove_prefix(tab == std::string_view::npos ? rest.size() : tab + 1);
     }
-    Aufgabenzeile ergebnis = AusFeldern(felder, zeile.Felder);
-    if (const auto* eingabe = std::get_if<Eingabe>(&ergebnis)) {
-        for (std::size_t i = 0; i < 6; ++i) {
-            if (eingabe->Buchstaben[i].size() > BuchstabeMax) {
-                return "Buchstabe " + std::to_string(i + 1) + " ist länger als " +
-                       std::to_string(BuchstabeMax) + " Bytes";
-            }
-        }
-    }
-    return ergebnis;
+    // A letter over BuchstabeMax bytes is refused there, as in kalotri-rechne.
+    return AusFeldern(felder, zeile.Felder);
 }
 
 std::string Fundstelle(const Aufgabenliste& liste, const Quellzeile& zeile) {

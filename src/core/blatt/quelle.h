@@ -10,10 +10,6 @@
 
 namespace kalotri::blatt {
 
-// A box text is read up to what a box holds (MaxTextLaenge); a letter of the choosers
-// needs far less, and a longer one is refused too.
-inline constexpr std::size_t BuchstabeMax = 160; // bytes
-
 // One exercise line as read, kept as text: the sheet needs an exercise twice (to check it
 // and to draw it) and keeps nothing bigger of it in between.
 struct Quellzeile {

@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace kalotri::blatt {
 namespace {
 
@@ -52,7 +54,14 @@ TEST(Arbeitsblatt, JedeAufgabeEinmalGerechnet) {
         EXPECT_EQ(SchreibeBlatt(pdf, blatt, d, kopf, vorlauf, [](int, int) {}), vorlauf.Seiten);
     }
     Quizbilanz bilanz;
-    const std::string quiz = MoodleQuizAus(blatt, d, "Probe", std::nullopt, bilanz);
+    std::string quiz;
+    SchreibeMoodleQuiz(
+        blatt.Gruppen(),
+        [&](std::size_t g, const std::function<void(const GeloesteAufgabe&)>& tun) {
+            std::for_each(blatt.Gruppe(g).begin(), blatt.Gruppe(g).end(), tun);
+        },
+        d, "Probe", std::nullopt, bilanz, [](const Quellzeile&, const std::string&) {},
+        [&](std::string_view text) { quiz += text; });
     for (std::size_t g = 0; g < blatt.Gruppen(); ++g) {
         for (const GeloesteAufgabe& a : blatt.Gruppe(g)) {
             (void)Bearbeite(a, d); // what the SVG figures are drawn from

@@ -132,6 +132,16 @@ TEST(Erzeuge, FassungenUndStufenHaltenIhreZusagen) {
                             EXPECT_LT(LiesWert(t).Wert, 90) << t;
                         }
                     }
+                    // Stufe 1 promises the results too: sides of 1 or more, acute angles
+                    // that no rounding shows as 90.
+                    for (std::size_t j = 0; j < 6 && fall.Stufe == 1; ++j) {
+                        const double wert = lauf.rechner.Groessen[j].Wert;
+                        if (j < 3) {
+                            EXPECT_GE(wert, 1) << "seed " << seed << ", Aufgabe " << i;
+                        } else {
+                            EXPECT_LT(wert, 89.5) << "seed " << seed << ", Aufgabe " << i;
+                        }
+                    }
                 }
             }
             EXPECT_EQ(verschieden.size(), 30U) << "seed " << seed;

@@ -1,0 +1,76 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// How the options of a sheet go together. Each rule names every option it is about, so
+// that the user sees which of two to drop.
+#include "optionen.h"
+
+#include <algorithm>
+
+namespace kalotri::blatt {
+
+namespace {
+
+bool Gegeben(const Optionen& o, const std::string& name) {
+    return std::find(o.Gegeben.begin(), o.Gegeben.end(), name) != o.Gegeben.end();
+}
+
+// What only the PDF shows; with a quiz alone it would be taken without a word and do
+// nothing.
+constexpr const char* NurImPdf[] = {"--ohne-loesungen", "--loesung", "--schluessel", "--skizze",
+                                    "--platz",          "--schule",  "--klasse",     "--datum"};
+
+std::optional<std::string> Ziele(const Optionen& o) {
+    if (Gegeben(o, "-o") && o.Ausgabe.empty()) {
+        return "-o braucht einen Dateinamen (Standardausgabe: -o -)";
+    }
+    if (o.SvgVerzeichnis && o.SvgVerzeichnis->empty()) {
+        return "--svg braucht ein Verzeichnis";
+    }
+    if (o.Ausgabe.empty() && !o.Moodle) {
+        return "Die Ausgabedatei fehlt (-o DATEI.pdf oder --moodle QUIZ.xml)";
+    }
+    // Checked before anything is written: the second output would replace the first, or
+    // on standard output run into it.
+    if (!o.Ausgabe.empty() && o.Moodle && GleichesZiel(o.Ausgabe, *o.Moodle)) {
+        return o.Ausgabe == "-" ? "-o - und --moodle - schrieben beide auf die Standardausgabe"
+                                : "-o und --moodle nennen dasselbe Ziel \"" + o.Ausgabe + "\"";
+    }
+    if (o.SvgVerzeichnis && *o.SvgVerzeichnis == "-") {
+        return "--svg braucht ein Verzeichnis, nicht die Standardausgabe";
+    }
+    for (const auto& [name, ziel] :
+         {std::pair{"-o", o.Ausgabe}, std::pair{"--moodle", o.Moodle.value_or("")}}) {
+        if (o.SvgVerzeichnis && !ziel.empty() && GleichesZiel(ziel, *o.SvgVerzeichnis)) {
+            return std::string(name) + " und --svg nennen dasselbe Ziel \"" + ziel + "\"";
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+void PruefeZusammenspiel(OptionenErgebnis& e) {
+    const Optionen& o = e.Werte;
+    if ((e.Fehler = Ziele(o))) {
+        return;
+    }
+    if (o.OhneLoesungen) {
+        // The key is the solutions too, and would reach the pupils on their sheet.
+        for (const char* mit : {"--schluessel", "--loesung"}) {
+            if (Gegeben(o, mit)) {
+                e.Fehler = std::string("--ohne-loesungen und ") + mit +
+                           " widersprechen einander; bitte nur eins davon";
+                return;
+            }
+        }
+    }
+    if (o.Ausgabe.empty()) {
+        for (const char* name : NurImPdf) {
+            if (Gegeben(o, name)) {
+                e.Warnungen.push_back(std::string(name) +
+                                      " gilt nur für das PDF (-o) und bleibt ohne Wirkung");
+            }
+        }
+    }
+}
+
+} // namespace kalotri::blatt
