@@ -80,6 +80,8 @@ done
 # The browser edition, whenever it was built before the package.
 if [ -f build-web/web/kalotri.html ]; then
   cmp build-web/web/kalotri.html /usr/share/kalotri/web/kalotri.html
+  cmp build-web/web/kalotri-ueben.html /usr/share/kalotri/web/kalotri-ueben.html
+  cmp build-web/web/kalotri-ueben-scorm.zip /usr/share/kalotri/web/kalotri-ueben-scorm.zip
 fi
 desktop-file-validate /usr/share/applications/de.kalotri.Kalotri.desktop
 appstreamcli validate --no-net /usr/share/metainfo/de.kalotri.Kalotri.metainfo.xml >/dev/null

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Builds the browser edition (build-web/web/kalotri.html, preset web, Debian's emscripten)
-# and runs its tests: the WebAssembly kalotri-rechne under node against the native one
+# Builds the browser edition (build-web/web/kalotri.html, the practice page
+# kalotri-ueben.html and its SCORM package kalotri-ueben-scorm.zip; preset web, Debian's
+# emscripten) and runs its tests: the WebAssembly kalotri-rechne under node against the native one
 # (build/ must be built first), and the page in headless Chromium with the axe-core audit.
 # axe-core is fetched from npm into build-web/npm once.
 # Usage: scripts/web.sh [--bilder]   --bilder also renews the screenshots in docs/
@@ -22,4 +23,7 @@ ctest --preset web
 if [ "${1:-}" = "--bilder" ]; then
   /usr/bin/python3 web/tests/pruefe_seite.py build-web/web/kalotri.html build-web/web/browsertest \
     --axe "$axe" --bilder docs Seite.test_layout_schmal_breit_und_zoom
+  /usr/bin/python3 web/tests/pruefe_ueben.py build-web/web/kalotri-ueben.html \
+    build-web/web/browsertest --axe "$axe" \
+    --bilder docs
 fi

@@ -16,14 +16,14 @@ def main():
     p.add_argument("--aus", required=True)
     p.add_argument("seite")
     p.add_argument("stil")
-    p.add_argument("skript")
+    p.add_argument("skript", nargs="+", help="scripts, joined in this order")
     a = p.parse_args()
 
     def lies(pfad):
         with open(pfad, encoding="utf-8") as f:
             return f.read()
 
-    modul, skript = lies(a.modul), lies(a.skript)
+    modul, skript = lies(a.modul), "\n".join(lies(s) for s in a.skript)
     for name, text in (("module", modul), ("script", skript)):
         # Inside <script> only this sequence could end the element early.
         if "</script" in text.lower():

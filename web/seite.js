@@ -11,6 +11,16 @@ const SPEICHER = { dezimalen: "kalotri.dezimalen", trennzeichen: "kalotri.trennz
 // The extras beyond the window, each off until switched on; remembered like the options.
 const ZUSAETZE = ["zFigur", "zGroessen", "zRechenweg"];
 const SVG = "http://www.w3.org/2000/svg";
+// As the window's boxes: one character more than the engine reads, so that an over-long
+// text is refused with a message rather than cut silently.
+const BOX_HOECHSTENS = 1001;
+// As the worksheet tool caps a letter.
+const BUCHSTABE_HOECHSTENS = 160;
+// The Script keeps this many calculations; older ones leave, so that a long session stays
+// as quick as a short one.
+const SCRIPT_HOECHSTENS = 200;
+// The angles' letters whose Greek form repeats another's (ϕ beside φ, ϖ beside π).
+const DOPPELT = new Set(["j", "v"]);
 
 const $ = (id) => document.getElementById(id);
 let modul = null;
@@ -67,6 +77,7 @@ function waehlerFuellen() {
     const waehler = $(id);
     for (let c = 97; c <= 122; ++c) {
       const buchstabe = String.fromCharCode(c);
+      if (i >= 3 && DOPPELT.has(buchstabe)) continue;
       const option = document.createElement("option");
       option.value = buchstabe;
       option.textContent = i < 3 ? buchstabe
@@ -74,6 +85,26 @@ function waehlerFuellen() {
       waehler.append(option);
     }
     waehler.value = VORGABE[i];
+    // The Greek list answers to the Latin key of its letter: "d" chooses δ.
+    if (i >= 3) {
+      waehler.addEventListener("keydown", (e) => {
+        const option = /^[a-z]$/i.test(e.key) && !e.ctrlKey && !e.altKey && !e.metaKey
+          ? waehler.querySelector(`option[value="${e.key.toLowerCase()}"]`) : null;
+        if (!option) return;
+        e.preventDefault();
+        waehler.value = option.value;
+        waehler.dispatchEvent(new Event("change"));
+      });
+    }
+    // One Tab goes from value to value; the letter is one key away from its box.
+    waehler.tabIndex = -1;
+    $(BOXEN[i]).setAttribute("aria-describedby", "buchstabenHilfe");
+    $(BOXEN[i]).addEventListener("keydown", (e) => {
+      if ((e.altKey && e.key === "ArrowDown") || e.key === "F4") {
+        e.preventDefault();
+        waehler.focus();
+      }
+    });
   });
 }
 
@@ -94,74 +125,10 @@ $("meldung").addEventListener("close", () => {
   if (ziel) setTimeout(() => ziel.focus(), 0);
 });
 
-// --- The Script
-function svgElement(name, attribute) {
-  const e = document.createElementNS(SVG, name);
-  for (const [k, v] of Object.entries(attribute)) e.setAttribute(k, v);
-  return e;
-}
-
-// A triangle to scale as the engine laid it out: only drawn, nothing measured here.
-function zeichneFigur(figur) {
-  const svg = svgElement("svg", { viewBox: figur.ansicht, class: "figur", role: "img",
-    "aria-label": "Figur: " + figur.texte.map((t) => t.text).join(", ") });
-  svg.append(svgElement("polygon", { points: figur.ecken, class: figur.flach ? "flach" : "" }));
-  for (const d of figur.boegen) svg.append(svgElement("path", { d, class: "bogen" }));
-  for (const p of figur.punkte) svg.append(svgElement("circle", { cx: p.x, cy: p.y, r: p.r }));
-  for (const t of figur.texte) {
-    const text = svgElement("text", { x: t.x, y: t.y, "text-anchor": "middle",
-      "dominant-baseline": "central" });
-    text.textContent = t.text;
-    svg.append(text);
-  }
-  return svg;
-}
-
-function schreibeZusatz(rechnung, figuren) {
-  for (const figur of figuren) {
-    const block = document.createElement("div");
-    block.className = "zusatz-block";
-    if ($("zFigur").checked) {
-      block.append(zeichneFigur(figur));
-      if (figur.legende.length > 0) {
-        const legende = document.createElement("p");
-        legende.className = "legende";
-        legende.textContent = figur.legende.join(", ");
-        block.append(legende);
-      }
-    }
-    if ($("zGroessen").checked && figur.groessen.length > 0) {
-      const liste = document.createElement("ul");
-      liste.className = "groessen";
-      for (const zeile of figur.groessen) {
-        const li = document.createElement("li");
-        li.textContent = zeile;
-        liste.append(li);
-      }
-      block.append(liste);
-    }
-    rechnung.append(block);
-  }
-}
-
-// The worked steps as the engine words them, one line each; headings stand out.
-function schreibeRechenweg(rechnung, schritte) {
-  if (!schritte || schritte.length === 0) return;
-  const block = document.createElement("div");
-  block.className = "rechenweg";
-  for (const schritt of schritte) {
-    for (const zeile of schritt.zeilen) {
-      const div = document.createElement("div");
-      div.className = "schritt schritt-" + schritt.art;
-      div.textContent = zeile;
-      block.append(div);
-    }
-  }
-  rechnung.append(block);
-}
-
+// --- The Script (figures and worked steps: seite_figur.js)
 function schreibeRechnung(zeilen, figuren, schritte) {
-  if (zeilen.length === 0) return;
+  // A message writes no line, but with "Rechenweg" on its reason is shown.
+  if (zeilen.length === 0 && (!schritte || schritte.length === 0)) return null;
   const rechnung = document.createElement("div");
   rechnung.className = "rechnung";
   for (const zeile of zeilen) {
@@ -175,31 +142,64 @@ function schreibeRechnung(zeilen, figuren, schritte) {
   schreibeZusatz(rechnung, figuren);
   const script = $("script");
   script.append(rechnung);
+  while (script.childElementCount > SCRIPT_HOECHSTENS) script.firstElementChild.remove();
   script.scrollTop = script.scrollHeight;
+  return rechnung;
+}
+
+// A fault of the engine (a trap, memory) ends in a message and a fresh engine, so that the
+// next calculation works; the page holds no state of the engine's.
+function rufeEngine(name, typen, werte) {
+  try {
+    return JSON.parse(modul.ccall(name, "string", typen, werte));
+  } catch (fehler) {
+    modul = null;
+    $("rechne").disabled = true;
+    KalotriModul().then((m) => { modul = m; $("rechne").disabled = false; });
+    return null;
+  }
+}
+
+function zeigeHinweis(text) {
+  $("hinweisZeile").textContent = text;
 }
 
 function rechne() {
   if (!modul) return;
-  const texte = BOXEN.map((id) => $(id).value);
-  const buchstaben = WAEHLER.map((id) => $(id).value);
+  zeigeHinweis("");
   const anfrage = {
-    texte, buchstaben, dezimalen: dezimalen(), trennzeichen: trennzeichen(),
+    texte: BOXEN.map((id) => $(id).value.slice(0, BOX_HOECHSTENS)),
+    buchstaben: WAEHLER.map((id) => $(id).value.slice(0, BUCHSTABE_HOECHSTENS)),
+    dezimalen: dezimalen(), trennzeichen: trennzeichen(),
     figuren: $("zFigur").checked || $("zGroessen").checked,
     rechenweg: $("zRechenweg").checked,
   };
-  const json = modul.ccall("kalotri_rechne", "string", ["string"], [JSON.stringify(anfrage)]);
-  const antwort = JSON.parse(json);
+  const antwort = rufeEngine("kalotri_rechne", ["string"], [JSON.stringify(anfrage)]);
+  if (antwort === null) {
+    zeigeMeldung("Die Rechnung ist abgebrochen. Kalotri wurde neu gestartet; bitte noch einmal rechnen.",
+      true, BOXEN[0]);
+    return;
+  }
   const ergebnis = antwort.script;
-  schreibeRechnung(ergebnis.zeilen, antwort.figuren, ergebnis.rechenweg);
+  const rechnung = schreibeRechnung(ergebnis.zeilen, antwort.figuren, ergebnis.rechenweg);
   if (ergebnis.meldung !== null) {
     zeigeMeldung(ergebnis.meldung, false, ergebnis.fokus);
   } else if (ergebnis.fehler !== null) {
     zeigeMeldung(ergebnis.fehler, true, null);
+  } else if (ergebnis.zeilen.length === 0) {
+    zeigeHinweis("Zum Rechnen braucht es drei Größen, darunter mindestens eine Seite.");
+  }
+  // On a phone the Script is below the boxes: bring the result into view.
+  if (rechnung && window.matchMedia("(max-width: 44rem)").matches) {
+    rechnung.scrollIntoView({ block: "start", behavior: "smooth" });
   }
 }
 
+// Everything the Script shows, in its order: lines, worked steps, captions, legends and
+// derived quantities (figures are pictures and stay behind).
 function scriptZeilen() {
-  return Array.from($("script").querySelectorAll(".zeile"), (z) => z.textContent);
+  return Array.from($("script").querySelectorAll(".zeile, .schritt, figcaption, .legende, .groessen li"),
+    (z) => z.textContent);
 }
 
 // Copying goes through the copy event, which gives both plain text and HTML and works
@@ -225,8 +225,12 @@ function kopiere() {
 }
 
 $("eingabe").addEventListener("submit", (e) => { e.preventDefault(); rechne(); });
-$("neu").addEventListener("click", () => { for (const id of BOXEN) $(id).value = ""; });
-$("loeschen").addEventListener("click", () => { $("script").replaceChildren(); });
+$("neu").addEventListener("click", () => {
+  for (const id of BOXEN) $(id).value = "";
+  zeigeHinweis("");
+  $(BOXEN[0]).focus();
+});
+$("loeschen").addEventListener("click", () => { $("script").replaceChildren(); zeigeHinweis(""); });
 $("kopieren").addEventListener("click", kopiere);
 $("drucken").addEventListener("click", () => window.print());
 

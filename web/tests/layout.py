@@ -20,8 +20,8 @@ return {
 """
 
 
-def probleme(driver, breite):
-    m = driver.execute_script(SKRIPT, TEILE)
+def probleme(driver, breite, teile=TEILE):
+    m = driver.execute_script(SKRIPT, teile)
     funde = []
     if m["ueberlauf"] > m["breite"]:
         funde.append(f"page scrolls sideways: {m['ueberlauf']} > {m['breite']}")

@@ -25,6 +25,7 @@ try:
     from selenium.webdriver.common.keys import Keys
     import browser
     import layout
+    import seitentest
     from pruefe_faelle import lies_faelle
 except ImportError as fehler:  # python3-selenium missing: nothing to run
     print(f"SKIP: {fehler}")
@@ -52,56 +53,7 @@ def erwartete_zeilen(fall):
     return zeilen
 
 
-class Seite(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        cls.b = browser.Browser()
-        cls.d = cls.b.driver
-        cls.url = pathlib.Path(ARGS.seite).resolve().as_uri()
-        cls.oeffne()
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.b.schliessen()
-
-    @classmethod
-    def oeffne(cls):
-        beginn = time.monotonic()
-        cls.d.get(cls.url)
-        while cls.d.execute_script("return document.documentElement.dataset.bereit") != "ja":
-            if time.monotonic() - beginn > 20:
-                raise AssertionError("the engine did not start")
-            time.sleep(0.01)
-
-    def setUp(self):
-        if self.meldung()[0]:
-            self.d.switch_to.active_element.send_keys(Keys.ESCAPE)
-        self.d.find_element(By.ID, "loeschen").click()
-        self.d.find_element(By.ID, "neu").click()
-
-    def zeilen(self):
-        return self.d.execute_script(
-            "return Array.from(document.querySelectorAll('#script .zeile'), z => z.textContent)")
-
-    def aktiv(self):
-        return self.d.execute_script("return document.activeElement.id")
-
-    def tippe(self, texte):
-        """Types the six boxes by keyboard from a: each overwritten, Tab past the letter
-        chooser to the next box, Enter in the last one."""
-        self.d.find_element(By.ID, "eA").click()
-        kette = ActionChains(self.d)
-        for i, text in enumerate(texte):
-            kette.key_down(Keys.CONTROL).send_keys("a").key_up(Keys.CONTROL)
-            kette.send_keys(text or Keys.DELETE)
-            kette.send_keys(Keys.TAB, Keys.TAB) if i < 5 else kette.send_keys(Keys.ENTER)
-        kette.perform()
-
-    def meldung(self):
-        dialog = self.d.find_element(By.ID, "meldung")
-        return dialog.get_attribute("open") is not None, \
-            self.d.find_element(By.ID, "meldungText").text
-
+class Seite(seitentest.SeiteBasis):
     def test_keine_anfrage_und_kein_fehler(self):
         self.b.anfragen()  # the browser's own start-up pages
         self.oeffne()
@@ -143,8 +95,8 @@ class Seite(unittest.TestCase):
                         self.assertTrue(offen)
                         self.assertEqual(text, fall["meldung"])
                         self.d.switch_to.active_element.send_keys(Keys.ENTER)
-                        time.sleep(0.05)
-                        self.assertEqual(self.aktiv(), fall["fokus"] or "eGamma")
+                        ziel = fall["fokus"] or "eGamma"
+                        self.assertEqual(self.fokus_nach_meldung(ziel), ziel)
                     else:
                         self.assertFalse(offen)
                     self.assertEqual(self.zeilen(), erwartete_zeilen(fall))
@@ -163,8 +115,7 @@ class Seite(unittest.TestCase):
         self.assertEqual(text, "Fehlerhafte Eingabe!")
         self.assertEqual(self.aktiv(), "meldungOk")
         self.d.switch_to.active_element.send_keys(Keys.ENTER)
-        time.sleep(0.05)
-        self.assertEqual(self.aktiv(), "eB")
+        self.assertEqual(self.fokus_nach_meldung("eB"), "eB")
         self.assertEqual(self.zeilen(), [], "a message writes nothing")
 
     def test_kopieren_und_loeschen(self):
@@ -277,6 +228,7 @@ def main():
     p.add_argument("--axe")
     p.add_argument("--bilder")
     ARGS, rest = p.parse_known_args()
+    seitentest.ARGS = ARGS
     if not browser.vorhanden():
         print("SKIP: chromium or chromedriver missing")
         sys.exit(77)

@@ -1,0 +1,253 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""kalotri-ueben.html in headless Chromium, opened from disk and used by keyboard only: a
+pupil's way through a set (a right value, a rounding slip, a follow-up error, a wrong
+value, hints bought) and the score and summary it gives, printed alone; SSW asks the number of
+triangles first and takes the second solution only in its own place; axe-core finds
+nothing serious; nothing is cut off at 360 px and 1280 px. The right answers come from
+dreieck.py (mpmath), not from the page.
+
+Usage: pruefe_ueben.py KALOTRI_UEBEN_HTML WORK_DIR [--axe axe.min.js] [--bilder DIR]"""
+
+import argparse
+import pathlib
+import re
+import subprocess
+import sys
+import time
+import unittest
+
+HIER = pathlib.Path(__file__).resolve().parent
+sys.path.insert(0, str(HIER))
+
+try:
+    from selenium.webdriver.common.action_chains import ActionChains
+    from selenium.webdriver.common.by import By
+    from selenium.webdriver.common.keys import Keys
+    import browser
+    import dreieck
+    import layout
+except ImportError as fehler:  # python3-selenium or mpmath missing: nothing to run
+    print(f"SKIP: {fehler}")
+    sys.exit(77)
+
+ARGS = None
+TEILE = ("h1, section:not([hidden]) h2, section:not([hidden]) button, "
+         ".fragen li:not([hidden]) label, .fragen li:not([hidden]) input, #aufgabeText, .hinweise li")
+
+
+class Ueben(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.b = browser.Browser()
+        cls.d = cls.b.driver
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.b.schliessen()
+
+    def setUp(self):
+        self.d.get(pathlib.Path(ARGS.seite).resolve().as_uri())
+        bis = time.monotonic() + 20
+        while self.d.execute_script("return document.documentElement.dataset.bereit") != "ja":
+            self.assertLess(time.monotonic(), bis, "the engine did not start")
+            time.sleep(0.01)
+
+    def tasten(self, *tasten):
+        ActionChains(self.d).send_keys(*tasten).perform()
+
+    def aktiv(self):
+        return self.d.execute_script("return document.activeElement.id")
+
+    def tab_bis(self, ziel):
+        """Tab until `ziel` has the focus, as a pupil without a mouse would."""
+        for _ in range(40):
+            if self.aktiv() == ziel:
+                return
+            self.tasten(Keys.TAB)
+        self.fail(f"{ziel} not reached by Tab")
+
+    def fragen(self):
+        return self.d.execute_script("""return Array.from(document.querySelectorAll('.fragen li'),
+            li => ({name: li.querySelector('label').textContent.replace(/ =$/, ''),
+                    sichtbar: !li.hidden, note: li.querySelector('.note').textContent}))""")
+
+    def antworte(self, k, text):
+        """Types into question k (reached by Tab) and checks with Enter."""
+        self.tab_bis(f"antwort{k}")
+        self.tasten(text, Keys.ENTER)
+
+    def ansage(self, erwartet):
+        """The live region's words, given time to become `erwartet`."""
+        bis = time.monotonic() + 2
+        while True:
+            text = self.d.execute_script("return document.getElementById('ansage').textContent")
+            if text == erwartet or time.monotonic() > bis:
+                return text
+            time.sleep(0.02)
+
+    def dezimalen(self):
+        """The decimals the exercise asks for, as its instruction says."""
+        return int(re.search(r"auf (\d+) Nachkommastellen", self.text("anweisung")).group(1))
+
+    def text(self, id):
+        return self.d.find_element(By.ID, id).text
+
+    def starte(self, code):
+        self.tab_bis("code")
+        self.tasten(code, Keys.ENTER)
+        self.assertEqual(self.aktiv(), "aufgabeTitel")
+
+    def test_ein_satz_mit_allen_noten_hinweisen_und_auswertung(self):
+        self.starte("2-SWS-17-5")
+        self.assertEqual(self.text("aufgabeTitel"), "Aufgabe 1 von 5 · Übung 2-SWS-17-5")
+        dreiecke = dreieck.loese(dreieck.gegeben(self.text("aufgabeText")))
+        namen = [f["name"] for f in self.fragen()]
+        self.assertEqual(len(namen), 3)
+        self.assertIn(f"Reihenfolge ein: {', '.join(namen)}", self.text("anweisung"))
+        # The first value 5 % off; the second from it by the law of cosines; the third
+        # right but with four decimals.
+        w = {n: dreiecke[0][n] for n in dreieck.SEITEN + dreieck.WINKEL}
+        falsch = w[namen[0]] * dreieck.mpf("1.05")
+        d = self.dezimalen()
+        self.antworte(0, dreieck.text(falsch, d))
+        self.assertEqual(self.aktiv(), "antwort1", "on to the next open question")
+        w[namen[0]] = dreieck.mpf(dreieck.text(falsch, d).replace(",", "."))
+        i = dreieck.WINKEL.index(namen[1])
+        s = [w[n] for n in dreieck.SEITEN]
+        folge = dreieck.grad(dreieck.acos((s[(i + 1) % 3] ** 2 + s[(i + 2) % 3] ** 2 - s[i] ** 2)
+                                          / (2 * s[(i + 1) % 3] * s[(i + 2) % 3])))
+        self.antworte(1, dreieck.text(folge, d))
+        erwartet = f"{namen[1]}: Folgefehler."
+        self.assertEqual(self.ansage(erwartet), erwartet, "announced")
+        self.antworte(2, dreieck.text(dreiecke[0][namen[2]], d + 2))
+        self.assertEqual([f["note"] for f in self.fragen()],
+                         ["falsch", "Folgefehler", "Wert stimmt, Rundung nicht"])
+        self.assertEqual(self.aktiv(), "weiter", "all answered: on to the next exercise")
+        self.assertIn("Punkte in dieser Aufgabe: 2 von 6", self.text("stand"))
+        if ARGS.bilder:
+            self.b.ansicht(1280, 900)
+            self.d.save_screenshot(str(pathlib.Path(ARGS.bilder) / "ueben-note.png"))
+        self.tasten(Keys.ENTER)
+
+        # Exercise 2: three hints bought, one at a time, then every value right.
+        self.assertEqual(self.text("aufgabeTitel"), "Aufgabe 2 von 5 · Übung 2-SWS-17-5")
+        dreiecke = dreieck.loese(dreieck.gegeben(self.text("aufgabeText")))
+        self.tab_bis("hinweis")
+        for erwartet in ("Typ und warum", "Welcher Satz zuerst", "Die Formel"):
+            self.assertIn(erwartet, self.text("hinweis"))
+            self.tasten(Keys.ENTER)
+        hinweise = self.d.execute_script(
+            "return Array.from(document.querySelectorAll('#hinweise li'), l => l.textContent)")
+        self.assertEqual(len(hinweise), 3)
+        self.assertIn("Typ SWS", hinweise[0])
+        self.assertIn("Cosinussatz", hinweise[1])
+        self.assertIn("cos", hinweise[2])
+        if ARGS.bilder:
+            self.d.save_screenshot(str(pathlib.Path(ARGS.bilder) / "ueben-hinweis.png"))
+        for k, f in enumerate(self.fragen()):
+            self.antworte(k, dreieck.text(dreieck.wert(dreiecke, f["name"]), self.dezimalen()))
+        self.assertEqual([f["note"] for f in self.fragen()], ["richtig"] * 3)
+        self.assertIn("Punkte in dieser Aufgabe: 3 von 6 (Hinweise: −3)", self.text("stand"))
+        for _ in range(3):  # exercises 3 to 5 left unanswered
+            self.tab_bis("weiter")
+            self.tasten(Keys.ENTER)
+        self.tab_bis("weiter")
+        self.assertEqual(self.text("weiter"), "Zur Auswertung")
+        self.tasten(Keys.ENTER)
+        self.assertEqual(self.aktiv(), "auswertungTitel")
+        self.assertEqual(self.text("gesamt"), "Übung 2-SWS-17-5: 5 von 30 Punkten (17 %)")
+        zeilen = self.d.execute_script("""return Array.from(document.querySelectorAll('#uebersicht tbody tr'),
+            tr => Array.from(tr.cells, c => c.textContent))""")
+        self.assertEqual([z[3] for z in zeilen], ["2 von 6", "3 von 6", "0 von 6", "0 von 6", "0 von 6"])
+        self.assertEqual([z[4] for z in zeilen], ["keine", "3 (−3)", "keine", "keine", "keine"])
+        # Printed: the summary alone, on A4.
+        pdf = pathlib.Path(ARGS.arbeit) / "auswertung.pdf"
+        pdf.write_bytes(self.b.pdf())
+        gedruckt = subprocess.run(["pdftotext", pdf, "-"], capture_output=True, text=True).stdout
+        self.assertIn("5 von 30 Punkten", gedruckt)
+        self.assertNotIn("Übung starten", gedruckt)
+        self.assertNotIn("Nochmal mit neuen Zahlen", gedruckt)
+        # Again with new numbers: the same level, kind and size, another number.
+        self.tab_bis("nochmal")
+        self.tasten(Keys.ENTER)
+        self.assertRegex(self.text("aufgabeTitel"), r"^Aufgabe 1 von 5 · Übung 2-SWS-\d+-5$")
+        self.assertNotEqual(self.text("aufgabeTitel"), "Aufgabe 1 von 5 · Übung 2-SWS-17-5")
+
+    def test_ssw_erst_die_anzahl_dann_jede_loesung_an_ihrem_platz(self):
+        self.starte("3-SSW-4711-10")
+        for _ in range(10):
+            dreiecke = dreieck.loese(dreieck.gegeben(self.text("aufgabeText")))
+            if len(dreiecke) == 2:
+                break
+            self.tab_bis("weiter")
+            self.tasten(Keys.ENTER)
+        self.assertEqual(len(dreiecke), 2)
+        self.assertEqual([f["sichtbar"] for f in self.fragen()], [True] + [False] * 6)
+        self.antworte(0, "2")
+        fragen = self.fragen()
+        self.assertEqual(fragen[0]["note"], "richtig")
+        self.assertTrue(all(f["sichtbar"] for f in fragen))
+        self.assertEqual([f["name"][-1] for f in fragen[1:]], ["₁"] * 3 + ["₂"] * 3)
+        # The first solution's value where the second is asked is wrong.
+        for k, f in enumerate(fragen[1:], start=1):
+            nummer = 0 if f["name"].endswith("₂") and k == 4 else None
+            wert = dreiecke[nummer][f["name"][:-1]] if nummer is not None else dreieck.wert(dreiecke, f["name"])
+            self.antworte(k, dreieck.text(wert, self.dezimalen()))
+        noten = [f["note"] for f in self.fragen()]
+        self.assertEqual(noten[:4], ["richtig"] * 4)
+        self.assertEqual(noten[4], "falsch", "the other solution")
+        self.assertEqual(noten[5:], ["richtig", "richtig"])
+
+    def test_falscher_code_wird_erklaert(self):
+        self.tab_bis("code")
+        self.tasten("1-SSW-5", Keys.ENTER)
+        self.assertEqual(self.aktiv(), "code")
+        self.assertIn("Diesen Übungscode gibt es nicht", self.text("codeHilfe"))
+
+    def test_axe_und_layout(self):
+        self.starte("3-4711")
+        self.antworte(0, "1")
+        self.tab_bis("hinweis")
+        self.tasten(Keys.ENTER, Keys.ENTER)
+        for breite in (360, 1280):
+            with self.subTest(breite=breite):
+                self.b.ansicht(breite, 900)
+                self.assertEqual(layout.probleme(self.d, breite, TEILE), [])
+                if ARGS.bilder:
+                    name = "ueben-telefon.png" if breite == 360 else "ueben-desktop.png"
+                    self.d.save_screenshot(str(pathlib.Path(ARGS.bilder) / name))
+        self.d.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+        if not ARGS.axe:
+            self.skipTest("no axe-core given")
+        self.d.execute_script(pathlib.Path(ARGS.axe).read_text(encoding="utf-8"))
+        for schema in ("light", "dark"):
+            self.d.execute_cdp_cmd("Emulation.setEmulatedMedia", {
+                "features": [{"name": "prefers-color-scheme", "value": schema}]})
+            ergebnis = self.d.execute_async_script(
+                "axe.run(document).then(arguments[0], e => arguments[0]({fehler: String(e)}))")
+            self.assertNotIn("fehler", ergebnis)
+            ernst = [(v["id"], [n["target"] for n in v["nodes"]])
+                     for v in ergebnis["violations"] if v["impact"] in ("serious", "critical")]
+            self.assertEqual(ernst, [], schema)
+        self.d.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": []})
+        self.assertEqual(self.b.konsolenfehler(), [])
+
+
+def main():
+    global ARGS
+    p = argparse.ArgumentParser()
+    p.add_argument("seite")
+    p.add_argument("arbeit")
+    p.add_argument("--axe")
+    p.add_argument("--bilder")
+    ARGS, rest = p.parse_known_args()
+    pathlib.Path(ARGS.arbeit).mkdir(parents=True, exist_ok=True)
+    if not browser.vorhanden():
+        print("SKIP: chromium or chromedriver missing")
+        sys.exit(77)
+    unittest.main(argv=[sys.argv[0], "-v", *rest])
+
+
+if __name__ == "__main__":
+    main()
