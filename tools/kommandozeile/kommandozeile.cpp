@@ -5,10 +5,11 @@
 #include "sichtbar.h"
 
 #include <algorithm>
-#include <array>
-#include <charconv>
 #include <cmath>
 #include <filesystem>
+#include <iomanip>
+#include <locale>
+#include <sstream>
 #include <sys/stat.h>
 
 namespace kalotri {
@@ -53,14 +54,28 @@ std::optional<std::string> DezimalenFehler(std::string_view text) {
 
 namespace {
 
-// The shortest text that reads back as the number: 0.0005 rather than 5e-04.
+// The shortest text that reads back as the number: 0.0005 rather than 5e-04. Streams in
+// the classic locale rather than to_chars, which the browser build's library lacks for
+// floating point.
 std::string Kurz(double zahl) {
-    std::array<char, 32> text{};
     const bool fest = std::abs(zahl) >= 1e-6 && std::abs(zahl) < 1e15;
-    const auto ergebnis =
-        fest ? std::to_chars(text.data(), text.data() + text.size(), zahl, std::chars_format::fixed)
-             : std::to_chars(text.data(), text.data() + text.size(), zahl);
-    return std::string(text.data(), ergebnis.ptr);
+    std::string text;
+    for (int stellen = fest ? 0 : 1; stellen <= 40; ++stellen) {
+        std::ostringstream aus;
+        aus.imbue(std::locale::classic());
+        if (fest) {
+            aus << std::fixed;
+        }
+        aus << std::setprecision(stellen) << zahl;
+        text = aus.str();
+        std::istringstream ein(text);
+        ein.imbue(std::locale::classic());
+        double zurueck = 0;
+        if (ein >> zurueck && zurueck == zahl) {
+            break;
+        }
+    }
+    return text;
 }
 
 } // namespace
