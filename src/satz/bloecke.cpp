@@ -288,10 +288,6 @@ double Schluesselblock::Spaltenkoepfe(QPainter* p, double y, const Satz& s) {
     return s.Text.lineSpacing() + s.Mm(2.5);
 }
 
-std::vector<double> Zwischentitel::Streifen() const {
-    return {s_.Text.lineSpacing() + s_.Mm(4)};
-}
-
 void Zwischentitel::Male(QPainter& p, double y, std::size_t, std::size_t) const {
     p.setPen(Qt::black);
     p.setFont(s_.Z.Fett);

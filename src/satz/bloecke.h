@@ -134,7 +134,7 @@ class Schluesselblock : public Block {
 class Zwischentitel : public Block {
   public:
     Zwischentitel(std::string text, const Satz& satz) : text_(std::move(text)), s_(satz) {}
-    std::vector<double> Streifen() const override;
+    std::vector<double> Streifen() const override { return {s_.Text.lineSpacing() + s_.Mm(4)}; }
     void Male(QPainter& p, double y, std::size_t von, std::size_t bis) const override;
     std::string Name() const override { return text_; }
     bool Zeile() const override { return true; }
