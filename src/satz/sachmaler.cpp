@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sachmaler.h"
 
+#include "skizze.h"
+
 #include <QFontMetricsF>
 #include <QPainterPath>
 
@@ -200,17 +202,10 @@ void MaleSachskizze(QPainter& p, const Sachskizze& s, const QRectF& rahmen, doub
 }
 
 QImage SachskizzenBild(const Sachskizze& skizze, double pixelProMm) {
-    QImage bild(static_cast<int>(std::ceil(SachskizzeBreiteMm * pixelProMm)),
-                static_cast<int>(std::ceil(SachskizzeHoeheMm * pixelProMm)), QImage::Format_RGB32);
-    bild.setDotsPerMeterX(static_cast<int>(std::lround(pixelProMm * 1000)));
-    bild.setDotsPerMeterY(static_cast<int>(std::lround(pixelProMm * 1000)));
-    bild.fill(Qt::white);
-    QPainter p(&bild);
-    p.setRenderHint(QPainter::Antialiasing);
-    QFont schrift("Liberation Sans");
-    schrift.setPointSizeF(7.5);
-    MaleSachskizze(p, skizze, QRectF(0, 0, bild.width(), bild.height()), pixelProMm, schrift);
-    return bild;
+    return Skizzenbild(SachskizzeBreiteMm, SachskizzeHoeheMm, pixelProMm,
+                       [&](QPainter& p, const QRectF& rahmen, const QFont& schrift) {
+                           MaleSachskizze(p, skizze, rahmen, pixelProMm, schrift);
+                       });
 }
 
 } // namespace kalotri::blatt

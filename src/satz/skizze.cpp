@@ -115,9 +115,10 @@ void MaleSkizze(QPainter& p, const Skizzenangaben& s, const QRectF& rahmen, doub
     p.restore();
 }
 
-QImage SkizzenBild(const Skizzenangaben& angaben, double pixelProMm) {
-    QImage bild(static_cast<int>(std::ceil(SkizzeBreiteMm * pixelProMm)),
-                static_cast<int>(std::ceil(SkizzeHoeheMm * pixelProMm)), QImage::Format_RGB32);
+QImage Skizzenbild(double breiteMm, double hoeheMm, double pixelProMm,
+                   const std::function<void(QPainter&, const QRectF&, const QFont&)>& male) {
+    QImage bild(static_cast<int>(std::ceil(breiteMm * pixelProMm)),
+                static_cast<int>(std::ceil(hoeheMm * pixelProMm)), QImage::Format_RGB32);
     bild.setDotsPerMeterX(static_cast<int>(std::lround(pixelProMm * 1000)));
     bild.setDotsPerMeterY(static_cast<int>(std::lround(pixelProMm * 1000)));
     bild.fill(Qt::white);
@@ -125,8 +126,15 @@ QImage SkizzenBild(const Skizzenangaben& angaben, double pixelProMm) {
     p.setRenderHint(QPainter::Antialiasing);
     QFont schrift("Liberation Sans");
     schrift.setPointSizeF(7.5);
-    MaleSkizze(p, angaben, QRectF(0, 0, bild.width(), bild.height()), pixelProMm, schrift);
+    male(p, QRectF(0, 0, bild.width(), bild.height()), schrift);
     return bild;
+}
+
+QImage SkizzenBild(const Skizzenangaben& angaben, double pixelProMm) {
+    return Skizzenbild(SkizzeBreiteMm, SkizzeHoeheMm, pixelProMm,
+                       [&](QPainter& p, const QRectF& rahmen, const QFont& schrift) {
+                           MaleSkizze(p, angaben, rahmen, pixelProMm, schrift);
+                       });
 }
 
 } // namespace kalotri::blatt

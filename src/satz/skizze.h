@@ -8,6 +8,8 @@
 #include <QPainter>
 #include <QRectF>
 
+#include <functional>
+
 namespace kalotri::blatt {
 
 // The task sketch: always the same triangle, on purpose not the exercise's, with its
@@ -24,5 +26,10 @@ void MaleSkizze(QPainter& p, const Skizzenangaben& angaben, const QRectF& rahmen
 
 // The same sketch as a picture on white, for exports that take images.
 QImage SkizzenBild(const Skizzenangaben& angaben, double pixelProMm);
+
+// A sketch of the given size in millimetres painted by `male` onto a white picture, in the
+// sketches' face, so that task and word-problem sketches look alike in the quiz.
+QImage Skizzenbild(double breiteMm, double hoeheMm, double pixelProMm,
+                   const std::function<void(QPainter&, const QRectF&, const QFont&)>& male);
 
 } // namespace kalotri::blatt
