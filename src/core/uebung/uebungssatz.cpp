@@ -121,6 +121,15 @@ Uebungssatz ErstelleUebungssatz(const Uebungswahl& wahl) {
             for (const std::string& frage : s.Fragen) {
                 text += " " + frage;
             }
+            // The boxes ask the triangle, not the situation's questions; say which one.
+            std::string ecken;
+            for (std::size_t i = 0; i < 3; ++i) {
+                for (const char z : s.Dreieck.Buchstaben[i]) {
+                    ecken += static_cast<char>(std::toupper(static_cast<unsigned char>(z)));
+                }
+            }
+            text += " Gefragt sind hier die Größen im Dreieck " + ecken +
+                    ", aus denen die Antworten folgen.";
             if (auto a = UebungsaufgabeAus(text, s.Dreieck, s.Dreiecksfragen)) {
                 satz.Aufgaben.push_back(std::move(*a));
             }
