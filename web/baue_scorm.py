@@ -6,7 +6,7 @@ manifest twice: as the item's launch parameters, which the platform appends to t
 address, and as its launch data (cmi.launch_data), for platforms that drop parameters.
 
 Usage: baue_scorm.py --seite kalotri-ueben.html --version V --aus X.zip
-                     [--stufe 1-3] [--typ SSS|SWS|SSW|WSW|SWW] [--anzahl 5-10] [--bestehen 0-100]
+                     [--stufe 1-3] [--typ SSS|SWS|SSW|WSW|SWW|SACH] [--anzahl 5-10] [--bestehen 0-100]
 --bestehen 0 leaves the pass mark out: the platform then gets "completed" at the end."""
 
 import argparse
@@ -17,7 +17,7 @@ from urllib.parse import urlencode
 from xml.sax.saxutils import escape, quoteattr
 
 SEITE = "kalotri-ueben.html"
-TYPEN = ("SSS", "SWS", "SSW", "WSW", "SWW")
+TYPEN = ("SSS", "SWS", "SSW", "WSW", "SWW", "SACH")  # SACH: word problems
 
 
 def manifest(a):
@@ -25,7 +25,7 @@ def manifest(a):
     if a.typ:
         werte["typ"] = a.typ
     parameter = urlencode(werte)
-    titel = f"Kalotri: Üben, Stufe {a.stufe}" + (f", {a.typ}" if a.typ else "") + \
+    titel = f"Kalotri: Üben, Stufe {a.stufe}" + (f", {'Sachaufgaben' if a.typ == 'SACH' else a.typ}" if a.typ else "") + \
         f", {a.anzahl} Aufgaben"
     bestehen = f"\n        <adlcp:masteryscore>{a.bestehen}</adlcp:masteryscore>" if a.bestehen else ""
     return f"""<?xml version="1.0" encoding="UTF-8"?>

@@ -87,7 +87,8 @@ std::string Satz(const char* code) {
     if (!wahl) {
         Schluessel(w, "fehler",
                    "Diesen Übungscode gibt es nicht. So sieht einer aus: 3-4711 "
-                   "(Stufe, Nummer), 2-SSW-4711 (mit Typ) oder 3-4711-8 (mit Anzahl).");
+                   "(Stufe, Nummer), 2-SSW-4711 (mit Typ), 2-SACH-4711 (Sachaufgaben) oder "
+                   "3-4711-8 (mit Anzahl).");
         w.EndObject();
         return puffer.GetString();
     }
@@ -95,7 +96,7 @@ std::string Satz(const char* code) {
     Schluessel(w, "code", Uebungscode(*wahl));
     w.Key("stufe");
     w.Int(wahl->Stufe);
-    Schluessel(w, "typ", wahl->Typ ? TypText(*wahl->Typ) : "");
+    Schluessel(w, "typ", wahl->Sach ? "SACH" : wahl->Typ ? TypText(*wahl->Typ) : "");
     w.Key("nummer");
     w.Uint(wahl->Nummer);
     w.Key("punkteJeFrage");

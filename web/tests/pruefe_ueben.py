@@ -199,6 +199,25 @@ class Ueben(unittest.TestCase):
         self.assertEqual(noten[4], "falsch", "the other solution")
         self.assertEqual(noten[5:], ["richtig", "richtig"])
 
+    def test_sachaufgabe_zeigt_die_situation_und_bewertet_ihr_dreieck(self):
+        self.starte("2-SACH-4711-5")
+        text = self.text("aufgabeText")
+        # The sets take the situations in turn, the tower first: a = BS in triangle ABS
+        # from the text's AB, α and β by the law of sines, σ = β − α at the top.
+        self.assertIn("Höhenwinkel", text)
+        self.assertIn("Wie hoch ist der", text)
+        self.assertIn("Größen im Dreieck ABS", text)
+        zahl = lambda muster: dreieck.mpf(re.search(muster, text).group(1).replace(",", "."))
+        alpha, beta = zahl(r"α\s=\s([\d,]+)°"), zahl(r"β\s=\s([\d,]+)°")
+        ab = zahl(r"Geht man ([\d,]+)\sm")
+        bs = ab * dreieck.sin(dreieck.bogen(alpha)) / dreieck.sin(dreieck.bogen(beta - alpha))
+        self.assertEqual([f["name"] for f in self.fragen()], ["a"])
+        if ARGS.bilder:
+            self.b.ansicht(1280, 900)
+            self.d.save_screenshot(str(pathlib.Path(ARGS.bilder) / "ueben-sachaufgabe.png"))
+        self.antworte(0, dreieck.text(bs, self.dezimalen()))
+        self.assertEqual([f["note"] for f in self.fragen()], ["richtig"])
+
     def test_falscher_code_wird_erklaert(self):
         self.tab_bis("code")
         self.tasten("1-SSW-5", Keys.ENTER)

@@ -2,6 +2,7 @@
 #include "uebungssatz.h"
 
 #include "erzeuge.h"
+#include "sachaufgabe.h"
 
 #include <cctype>
 
@@ -57,7 +58,10 @@ std::optional<Uebungswahl> LiesUebungscode(std::string_view code) {
     }
     wahl.Stufe = static_cast<int>(*stufe);
     std::size_t i = 1;
-    if (const auto typ = TypAusText(teile[i])) {
+    if (teile[i] == "SACH") {
+        wahl.Sach = true;
+        ++i;
+    } else if (const auto typ = TypAusText(teile[i])) {
         wahl.Typ = typ;
         ++i;
     }
@@ -85,7 +89,9 @@ std::optional<Uebungswahl> LiesUebungscode(std::string_view code) {
 
 std::string Uebungscode(const Uebungswahl& wahl) {
     std::string code = std::to_string(wahl.Stufe) + "-";
-    if (wahl.Typ) {
+    if (wahl.Sach) {
+        code += "SACH-";
+    } else if (wahl.Typ) {
         code += std::string(TypText(*wahl.Typ)) + "-";
     }
     code += std::to_string(wahl.Nummer);
@@ -98,17 +104,44 @@ std::string Uebungscode(const Uebungswahl& wahl) {
 Uebungssatz ErstelleUebungssatz(const Uebungswahl& wahl) {
     // The whole code goes into the seed: the same number on another level or kind is
     // another set, not the same numbers reshuffled.
-    const std::uint64_t typ = wahl.Typ ? static_cast<std::uint64_t>(*wahl.Typ) + 1 : 0;
+    const std::uint64_t typ = wahl.Sach  ? 15
+                              : wahl.Typ ? static_cast<std::uint64_t>(*wahl.Typ) + 1
+                                         : 0;
     const std::uint64_t seed = (static_cast<std::uint64_t>(wahl.Nummer) << 16U) |
                                (static_cast<std::uint64_t>(wahl.Stufe) << 8U) | (typ << 4U) |
                                static_cast<std::uint64_t>(wahl.Anzahl);
+    Uebungssatz satz{wahl, {}};
+    if (wahl.Sach) {
+        // The page asks the triangle's boxes; the situation's own answers (height, width,
+        // area) follow from them in the text's words and are left to the sheet and quiz.
+        const Sachregeln sachregeln{wahl.Stufe, 1, Zahlformat{}};
+        const auto fassungen = ErzeugeSachaufgaben(wahl.Anzahl, seed, sachregeln);
+        for (const Sachaufgabe& s : fassungen.front()) {
+            std::string text = s.Text;
+            for (const std::string& frage : s.Fragen) {
+                text += " " + frage;
+            }
+            // The boxes ask the triangle, not the situation's questions; say which one.
+            std::string ecken;
+            for (std::size_t i = 0; i < 3; ++i) {
+                for (const char z : s.Dreieck.Buchstaben[i]) {
+                    ecken += static_cast<char>(std::toupper(static_cast<unsigned char>(z)));
+                }
+            }
+            text += " Gefragt sind hier die Größen im Dreieck " + ecken +
+                    ", aus denen die Antworten folgen.";
+            if (auto a = UebungsaufgabeAus(text, s.Dreieck, s.Dreiecksfragen)) {
+                satz.Aufgaben.push_back(std::move(*a));
+            }
+        }
+        return satz;
+    }
     Erzeugungsregeln regeln;
     regeln.Stufe = wahl.Stufe;
     std::vector<Aufgabentyp> typen;
     if (wahl.Typ) {
         typen.push_back(*wahl.Typ);
     }
-    Uebungssatz satz{wahl, {}};
     const auto fassungen = ErzeugeFassungen(wahl.Anzahl, typen, seed, regeln);
     for (const ErzeugteAufgabe& e : fassungen.front()) {
         const Loesung l = Berechne(e.Felder);

@@ -20,6 +20,8 @@ TEST(Uebungscode, LesenUndSchreiben) {
              {"Übung 3-4711", "3-4711"},
              {" 2 - ssw - 17 - 10", "2-SSW-17-10"},
              {"3-4711-6", "3-4711"},
+             {"1 - sach - 5 - 10", "1-SACH-5-10"},
+             {"3-SACH-SSW-5", ""},
              {"1-SSW-5", ""},
              {"4-5", ""},
              {"3-0", ""},
@@ -66,6 +68,19 @@ TEST(Uebungssatz, GleicherCodeGleicherSatzUndFragenInOrdnung) {
     EXPECT_GT(ssw, 0);
     for (const Uebungsaufgabe& a : ErstelleUebungssatz(*LiesUebungscode("1-5")).Aufgaben) {
         EXPECT_NE(a.Ergebnis.Typ, Aufgabentyp::SSW) << "level 1 has no SSW";
+    }
+}
+
+TEST(Uebungssatz, SachaufgabenFragenIhrDreieckUndWerdenBewertet) {
+    const Uebungssatz satz = ErstelleUebungssatz(*LiesUebungscode("2-SACH-4711-10"));
+    ASSERT_EQ(satz.Aufgaben.size(), 10U);
+    EXPECT_NE(ErstelleUebungssatz(*LiesUebungscode("2-4711-10")).Aufgaben[0].Text,
+              satz.Aufgaben[0].Text);
+    for (const Uebungsaufgabe& a : satz.Aufgaben) {
+        SCOPED_TRACE(a.Text);
+        EXPECT_NE(a.Text.find('?'), std::string::npos) << "the situation's questions";
+        ASSERT_FALSE(a.Fragen.empty());
+        EXPECT_FALSE(HinweiseFuer(a).JeFrage.back().Schritt.empty());
     }
 }
 
