@@ -15,10 +15,22 @@ namespace {
 // A pupil who rounds the values along the way to three digits lands within a few tenths of
 // a percent; a unit of the answer's last decimal covers the answer's own rounding.
 constexpr long double Relativ = 0.003L;
+// Beyond this a unit of the last decimal would let an answer 1 % off through.
+constexpr long double HoechstensRelativ = 0.004L;
+
+// The decimals a gap asks for: the answer's own, or more where a unit of its last decimal
+// is too coarse to tell a slip of 1 % from rounding (a small angle at one decimal).
+int AntwortDezimalen(const Gesucht& g) {
+    int d = g.Dezimalen;
+    while (d < g.Dezimalen + 3 && std::pow(10.0L, -d) > std::abs(g.Wert) * HoechstensRelativ) {
+        ++d;
+    }
+    return d;
+}
 
 double Toleranz(const Gesucht& g) {
-    return AufgerundeteToleranz(
-        static_cast<double>(std::max(std::pow(10.0L, -g.Dezimalen), std::abs(g.Wert) * Relativ)));
+    return AufgerundeteToleranz(static_cast<double>(
+        std::max(std::pow(10.0L, -AntwortDezimalen(g)), std::abs(g.Wert) * Relativ)));
 }
 
 std::string Rundung(const Sachaufgabe& s) {
@@ -51,6 +63,10 @@ MoodleFrage BaueSachfrage(const Sachaufgabe& s, const GeloesteAufgabe& aufgabe,
     }
     t += "<p>" + Verbunden(fragen, " ") + "</p>\n";
     t += "<p>" + ClozeHtml(Rundung(s));
+    if (std::any_of(s.Gesuchte.begin(), s.Gesuchte.end(),
+                    [](const Gesucht& g) { return AntwortDezimalen(g) != g.Dezimalen; })) {
+        t += ClozeHtml(" Wo hinter einem Feld mehr Nachkommastellen verlangt sind, gelten diese.");
+    }
     if (s.Gesuchte.size() == 2 && s.Fragen.size() == 1) {
         // Two answers to one question: the two points the sketch names.
         t += ClozeHtml(" Trage zuerst die kürzere Strecke ein.");
@@ -64,8 +80,13 @@ MoodleFrage BaueSachfrage(const Sachaufgabe& s, const GeloesteAufgabe& aufgabe,
                                            toleranz.value_or(Toleranz(g)), "Richtig.",
                                            g.Name + " stimmt nicht – rechne nach.") +
                           ClozeHtml(einheit));
+        const int dezimalen = AntwortDezimalen(g);
+        if (dezimalen != g.Dezimalen) {
+            luecken.back() +=
+                ClozeHtml(" (auf " + std::to_string(dezimalen) + " Nachkommastellen)");
+        }
         ++f.Luecken;
-        f.Dezimalen = std::max(f.Dezimalen, g.Dezimalen);
+        f.Dezimalen = std::max(f.Dezimalen, dezimalen);
     }
     t += Verbunden(luecken, "<br>\n") + "</p>\n";
 

@@ -77,11 +77,20 @@ class Blatt(unittest.TestCase):
             antwort = re.search(r"Antwort: (.*?)</strong>", rueck).group(1)
             gesagt = re.findall(r"etwa ([0-9]+(?:,[0-9]+)?)", antwort)
             self.assertEqual(len(gesagt), len(werte), name)
-            for (wert, toleranz), zahl in zip(werte, gesagt):
+            verlangt = re.findall(r"\}[^{<]*?(?:\(auf (\d+) Nachkommastellen\))?(?:<br>|</p>)",
+                                  text)
+            self.assertEqual(len(verlangt), len(werte), name)
+            for (wert, toleranz), zahl, mehr in zip(werte, gesagt, verlangt):
                 stellen = len(zahl.split(",")[1]) if "," in zahl else 0
                 self.assertEqual(f"{wert:.{stellen}f}".replace(".", ","), zahl, name)
-                # The answer's own rounding, at the least, is let through.
-                self.assertGreaterEqual(toleranz, 0.5 * 10 ** -stellen, name)
+                # The answer's own rounding, at the least, is let through, at the decimals
+                # the gap asks for.
+                gefragt = int(mehr) if mehr else stellen
+                self.assertGreaterEqual(toleranz, 0.5 * 10 ** -gefragt, name)
+                # An answer 1 % off, rounded as asked, is not.
+                for faktor in (0.99, 1.01):
+                    falsch = round(wert * faktor, gefragt)
+                    self.assertGreater(abs(falsch - wert), toleranz, (name, falsch))
             self.assertIn("-figur.png", " ".join(
                 d.get("name") for d in frage.findall("generalfeedback/file")), name)
 
