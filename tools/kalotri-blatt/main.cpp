@@ -151,27 +151,22 @@ int Hauptprogramm(int argc, char** argv) {
     };
     std::optional<blatt::Arbeitsblatt> arbeitsblatt;
     std::optional<blatt::Vorlauf> vorlauf;
-    if (o.Ausgabe.empty() && !o.SvgVerzeichnis) {
-        // A quiz alone keeps no worked sheet: each exercise is worked out as it is checked
-        // and again as its question is written, so that the memory stays that of one
-        // exercise however many there are.
-        for (const std::vector<blatt::Quellzeile>& gruppe : liste.Gruppen) {
-            blatt::LoeseJede(gruppe, [&](const blatt::GeloesteAufgabe& aufgabe, int) {
-                if (const auto grund = blatt::Bearbeite(aufgabe, darstellung).Problem) {
-                    problem(*aufgabe.Zeile, *grund);
-                }
-            });
-        }
-    } else {
+    // A quiz alone keeps no worked sheet: each exercise is worked out as its question is
+    // written and checked there, so that the memory stays that of one exercise however
+    // many there are; the quiz goes into the output set, which drops it if one fails.
+    const bool nurQuiz = o.Ausgabe.empty() && !o.SvgVerzeichnis;
+    if (!nurQuiz) {
         arbeitsblatt.emplace(liste);
         vorlauf = blatt::VermesseBlatt(*arbeitsblatt, darstellung, kopf, problem);
     }
-    const int rueckgabe = ohneLoesung > 0 ? FalscheZeile : Fertig;
-    if (ohneLoesung > 0 && !o.Trotzdem) {
+    const auto keinBlatt = [&] {
         std::cerr << "kalotri-blatt: " << ohneLoesung
                   << (ohneLoesung == 1 ? " Aufgabe" : " Aufgaben")
                   << " ohne Lösung, kein Blatt (mit --trotzdem entsteht es doch)\n";
-        return rueckgabe;
+        return FalscheZeile;
+    };
+    if (ohneLoesung > 0 && !o.Trotzdem) {
+        return keinBlatt();
     }
 
     // The sheet, its figures and the quiz appear together, once all of them are complete.
@@ -200,8 +195,12 @@ int Hauptprogramm(int argc, char** argv) {
                     std::for_each(arbeitsblatt->Gruppe(g).begin(), arbeitsblatt->Gruppe(g).end(),
                                   tun);
                 } else {
-                    blatt::LoeseJede(liste.Gruppen[g],
-                                     [&](const blatt::GeloesteAufgabe& a, int) { tun(a); });
+                    blatt::LoeseJede(liste.Gruppen[g], [&](const blatt::GeloesteAufgabe& a, int) {
+                        if (const auto grund = blatt::Bearbeite(a, darstellung).Problem) {
+                            problem(*a.Zeile, *grund);
+                        }
+                        tun(a);
+                    });
                 }
             };
             blatt::SchreibeMoodleQuiz(
@@ -214,6 +213,9 @@ int Hauptprogramm(int argc, char** argv) {
                     datei.write(text.data(), static_cast<qint64>(text.size()));
                 });
         });
+    }
+    if (!fehler && ohneLoesung > 0 && !o.Trotzdem) {
+        return keinBlatt(); // found while the quiz alone was written; the set unwinds
     }
     if (!fehler && unschreibbar > 0 && !o.Trotzdem) {
         // As with any exercise without a solution: nothing is made (the set unwinds).
@@ -241,7 +243,7 @@ int Hauptprogramm(int argc, char** argv) {
     if (fehler) {
         return Abbruch(*fehler, Schreibfehler);
     }
-    return unschreibbar > 0 ? FalscheZeile : rueckgabe;
+    return unschreibbar > 0 || ohneLoesung > 0 ? FalscheZeile : Fertig;
 }
 
 int main(int argc, char** argv) {
