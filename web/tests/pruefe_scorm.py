@@ -131,8 +131,12 @@ class Scorm(unittest.TestCase):
 
     def plattform(self, start_daten=""):
         start, bestehen = manifest_pruefen(self, self.paket)
+        self.oeffne(f'"{bestehen}"', f'"{start_daten}"', start)
+
+    def oeffne(self, bestehen, start_daten, quelle):
+        """The stand-in platform with the page in its frame, once the page is ready."""
         (self.ordner / "plattform.html").write_text(PLATTFORM % {
-            "bestehen": f'"{bestehen}"', "start": f'"{start_daten}"', "src": start}, encoding="utf-8")
+            "bestehen": bestehen, "start": start_daten, "src": quelle}, encoding="utf-8")
         self.d.switch_to.default_content()
         self.d.get(f"http://127.0.0.1:{self.server.server_port}/plattform.html")
         self.d.switch_to.frame("sco")
@@ -194,16 +198,7 @@ class Scorm(unittest.TestCase):
         self.assertEqual(self.gemeldet(), (20, "incomplete"))
 
     def test_startdaten_wenn_die_plattform_keine_parameter_anhaengt(self):
-        (self.ordner / "plattform.html").write_text(PLATTFORM % {
-            "bestehen": '""', "start": '"stufe=3&typ=SSS&anzahl=7"', "src": "kalotri-ueben.html"},
-            encoding="utf-8")
-        self.d.switch_to.default_content()
-        self.d.get(f"http://127.0.0.1:{self.server.server_port}/plattform.html")
-        self.d.switch_to.frame("sco")
-        bis = time.monotonic() + 20
-        while self.d.execute_script("return document.documentElement.dataset.bereit") != "ja":
-            self.assertLess(time.monotonic(), bis)
-            time.sleep(0.02)
+        self.oeffne('""', '"stufe=3&typ=SSS&anzahl=7"', "kalotri-ueben.html")
         self.assertRegex(self.d.find_element(By.ID, "aufgabeTitel").text, r"Übung 3-SSS-\d+-7$")
         for _ in range(7):
             self.loese_aufgabe()
