@@ -48,11 +48,11 @@ struct FalscheAntwort {
 
 struct Antwortfeld {
     Feldart Art = Feldart::Dreieck;
-    std::string Worte;     // "Seite", "Winkel", "Höhe des Turms", "Anzahl der Dreiecke"
-    std::string Buchstabe; // "c", "β₂", "h"; empty for Anzahl
-    std::string Einheit;   // "m", "°", "m²"; empty for none
-    Feld Groesse = Feld::A;  // Dreieck: the box
-    std::size_t Dreieck = 0; // Dreieck: which triangle (SSW: 0 acute sine angle, 1 obtuse)
+    std::string Worte;           // "Seite", "Winkel", "Höhe des Turms", "Anzahl der Dreiecke"
+    std::string Buchstabe;       // "c", "β₂", "h"; empty for Anzahl
+    std::string Einheit;         // "m", "°", "m²"; empty for none
+    Feld Groesse = Feld::A;      // Dreieck: the box
+    std::size_t Dreieck = 0;     // Dreieck: which triangle (SSW: 0 acute sine angle, 1 obtuse)
     std::size_t Sachgroesse = 0; // Sache: index into Sachaufgabe::Gesuchte
     bool Zwischenwert = false;   // may be left empty: a word problem's triangle quantity
     int Dezimalen = 2;           // demanded
@@ -86,9 +86,11 @@ struct Frage {
 
 // A generated exercise. mindestDezimalen: the least demanded; more where one unit of the
 // last digit would let a typical wrong answer through. gefragt: only these boxes (all
-// unknowns when unset). None when the calculation gives a message or nothing is left.
+// unknowns when unset); sides in `einheit`. None when the calculation gives a message or
+// nothing is left.
 std::optional<Frage> FrageAus(const Loesung& loesung, std::string text, int mindestDezimalen,
-                              const std::optional<std::vector<Feld>>& gefragt = {});
+                              const std::optional<std::vector<Feld>>& gefragt = {},
+                              const std::string& einheit = "");
 
 // A word problem: its own questions in its words and units, the triangle's quantities it
 // is worked out from as optional intermediate fields first. None when its triangle gives
