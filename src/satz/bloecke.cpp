@@ -2,6 +2,7 @@
 #include "bloecke.h"
 
 #include "sachmaler.h"
+#include "schluesselsatz.h"
 #include "skizze.h"
 
 #include <algorithm>
@@ -241,7 +242,7 @@ Schluesselblock::Schluesselblock(const BlattAufgabe& a, int nummer, const Satz& 
 std::vector<double> Schluesselblock::Streifen() const {
     std::vector<double> streifen;
     for (const std::string& zeile : zeilen_) {
-        streifen.push_back(s_.Hoehe(s_.Text, zeile, WerteBreite(s_)));
+        streifen.push_back(Schluesselsatz(zeile, s_.Z.Text, s_.Z.Geraet, WerteBreite(s_)).Hoehe());
     }
     streifen.back() += s_.Mm(2.5);
     return streifen;
@@ -257,10 +258,9 @@ void Schluesselblock::Male(QPainter& p, double y, std::size_t von, std::size_t b
     }
     p.setFont(s_.Z.Text);
     for (std::size_t i = von; i < bis; ++i) {
-        const double hoehe = s_.Hoehe(s_.Text, zeilen_[i], WerteBreite(s_));
-        p.drawText(QRectF(s_.Mm(TextLinks), y, WerteBreite(s_), hoehe), Qt::TextWrapAnywhere,
-                   Q(zeilen_[i]));
-        y += hoehe;
+        const Schluesselsatz satz(zeilen_[i], s_.Z.Text, s_.Z.Geraet, WerteBreite(s_));
+        satz.Male(p, QPointF(s_.Mm(TextLinks), y));
+        y += satz.Hoehe();
     }
     if (bis == zeilen_.size()) {
         p.setPen(QPen(QColor(190, 190, 190), s_.Mm(0.1)));

@@ -56,7 +56,7 @@ std::optional<std::string> LiesSituationen(const std::string& text,
         const auto s = SituationAusKennung(teil);
         if (!s) {
             return "Unbekannte Situation: \"" + std::string(teil) +
-                   "\" (erlaubt: turm, fluss, grundstueck, peilung, kraefte)";
+                   "\" (erlaubt: " + SituationsKennungen() + ")";
         }
         situationen.push_back(*s);
         if (komma == std::string_view::npos) {

@@ -28,6 +28,7 @@ struct Loesungsfigur {
     std::array<std::vector<std::string>, 3> Winkel; // "α = 40,000°", then "α"
     std::array<bool, 3> Rechtwinklig{};             // the Script's angle is 90
     std::vector<std::string> Groessen;              // derived quantities (--mehr)
+    std::optional<Figurlage> Lage;                  // a word problem's: as its sketch
 };
 
 // What the task sketch marks: the names of corners, sides and angles, and the values of

@@ -68,6 +68,12 @@ std::string Bau::Gib(const std::string& name, Zehntel z, const std::string& einh
     return MitEinheit(text, einheit, Fest);
 }
 
+std::string Bau::Gib(const std::string& name, const std::string& text, L wert,
+                     const std::string& einheit) {
+    A.Angaben.push_back({name, text, einheit, wert});
+    return MitEinheit(text, einheit, Fest);
+}
+
 std::string Bau::Marke(const std::string& name, Zehntel z, const std::string& einheit) const {
     return name + " = " + MitEinheit(Text(z, R.Format.Trennzeichen), einheit);
 }
@@ -137,28 +143,22 @@ void Bau::Rechenweg(const Loesung& loesung) {
     }
 }
 
-std::string Bau::Weiter(L wert, std::initializer_list<std::function<L(L)>> folgen) const {
-    const int basis = std::max(static_cast<int>(R.Format.Maske.size()) - 2, 0);
-    // Beyond a few more digits a long double has nothing left to tell.
-    constexpr int Mehr = 8;
-    for (int d = basis;; ++d) {
-        const weg::Zahl z = weg::Gerundet(wert, d, R.Format.Trennzeichen);
-        bool folgt = true;
-        for (const auto& folge : folgen) {
-            folgt = folgt && Zahl(folge(z.Wert)) == Zahl(folge(wert));
-        }
-        if (folgt || d >= basis + Mehr) {
-            return z.Text;
-        }
-    }
+weg::Zahl Bau::Weiter(L wert) const {
+    const int gezeigt = std::max(static_cast<int>(R.Format.Maske.size()) - 2, 0);
+    return weg::Gerundet(wert, std::max(gezeigt, 2), R.Format.Trennzeichen);
 }
 
-std::string Bau::Frage(const std::string& name, L wert, const std::string& einheit, int dezimalen) {
+std::string Bau::Frage(const std::string& name, L wert, const std::string& einheit, int dezimalen,
+                       std::optional<L> gezeigt) {
     const std::string text = Gerundet(wert, dezimalen, R.Format.Trennzeichen);
-    const int gezeigt = std::max(static_cast<int>(R.Format.Maske.size()) - 2, 0);
-    if (gezeigt > dezimalen) {
-        const L wieGezeigt = weg::Gerundet(wert, gezeigt, R.Format.Trennzeichen).Wert;
+    const int stellen = std::max(static_cast<int>(R.Format.Maske.size()) - 2, 0);
+    if (stellen > dezimalen) {
+        const L wieGezeigt =
+            weg::Gerundet(gezeigt.value_or(wert), stellen, R.Format.Trennzeichen).Wert;
         zweideutig_ = zweideutig_ || Gerundet(wieGezeigt, dezimalen, R.Format.Trennzeichen) != text;
+    }
+    if (gezeigt) {
+        zweideutig_ = zweideutig_ || Gerundet(*gezeigt, dezimalen, R.Format.Trennzeichen) != text;
     }
     A.Gesuchte.push_back({name, einheit, dezimalen, wert, text});
     return MitEinheit(text, einheit, Fest);

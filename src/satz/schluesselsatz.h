@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QFont>
+#include <QPainter>
+#include <QPointF>
+
+#include <string>
+#include <vector>
+
+namespace kalotri::blatt {
+
+// A row of the answer key set in lines of a width: it breaks only between its items
+// ("a = 5,3 cm", parted by ", "), never inside a number or between a number and its unit;
+// only an item wider than a whole line breaks inside, as it must. "h_b" in an item is h
+// with b set below the line, as in a school book.
+class Schluesselsatz {
+  public:
+    Schluesselsatz(const std::string& zeile, const QFont& schrift, const QPaintDevice* geraet,
+                   double breite);
+    double Hoehe() const;
+    void Male(QPainter& p, QPointF linksOben) const;
+
+  private:
+    struct Stueck {
+        QString Text;
+        bool Tief = false;
+    };
+    double Breite(const std::vector<Stueck>& stuecke) const;
+
+    QFont schrift_, tief_;
+    const QPaintDevice* geraet_;
+    std::vector<std::vector<Stueck>> zeilen_;
+};
+
+} // namespace kalotri::blatt
