@@ -104,7 +104,14 @@ class Setzer {
                 if (melde != nullptr && a.Problem) {
                     (*melde)(q, *a.Problem);
                 }
-                fluss.Setze(Aufgabenblock(a, nummer, s_, stil_));
+                if (!kopf_.Punkte || a.Punkte == 0) {
+                    fluss.Setze(Aufgabenblock(a, nummer, s_, stil_));
+                    return;
+                }
+                BlattAufgabe mitPunkten = a;
+                mitPunkten.Auftrag = (a.Auftrag.empty() ? stil_.Auftrag : a.Auftrag) + " (" +
+                                     PunkteText(a.Punkte) + ")";
+                fluss.Setze(Aufgabenblock(mitPunkten, nummer, s_, stil_));
             });
         }
         if (kopf_.Schluessel) {
@@ -116,9 +123,21 @@ class Setzer {
                 if (Gruppen() > 1) {
                     fluss.Setze(Zwischentitel(Gruppenname(g), s_));
                 }
+                int summe = 0;
                 Jede(g, [&](const Quellzeile&, const BlattAufgabe& a, int nummer) {
-                    fluss.Setze(Schluesselblock(a, nummer, s_));
+                    if (!kopf_.Punkte || a.Punkte == 0 || a.Schluessel.empty()) {
+                        fluss.Setze(Schluesselblock(a, nummer, s_));
+                        return;
+                    }
+                    // The points close the row as one more item, never split from it.
+                    BlattAufgabe mitPunkten = a;
+                    mitPunkten.Schluessel.back() += ", " + PunkteText(a.Punkte);
+                    summe += a.Punkte;
+                    fluss.Setze(Schluesselblock(mitPunkten, nummer, s_));
                 });
+                if (kopf_.Punkte) {
+                    fluss.Setze(Zwischentitel("Zusammen " + PunkteText(summe), s_));
+                }
             }
         }
         if (!kopf_.MitLoesungen) {

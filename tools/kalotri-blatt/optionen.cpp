@@ -206,6 +206,8 @@ OptionenErgebnis LiesOptionen(const std::vector<std::string>& argumente) {
             o.Trotzdem = true;
         } else if (arg == "--schluessel") {
             o.Schluessel = true;
+        } else if (arg == "--punkte") {
+            o.Punkte = true;
         } else if (arg == "--skizze") {
             o.Skizze = true;
         } else if (arg == "--nur-loesbar") {

@@ -150,6 +150,7 @@ BlattAufgabe SachBlattAufgabe(const Sachaufgabe& s, const Loesung& ergebnis,
     }
     a.Loesungsweg.push_back(antwort);
     a.Schluessel = {SachSchluessel(s)};
+    a.Punkte = static_cast<int>(s.Gesuchte.size());
     return a;
 }
 
