@@ -3,6 +3,9 @@
 
 #include <QFontMetricsF>
 
+#include <algorithm>
+#include <cstddef>
+
 namespace kalotri::blatt {
 
 namespace {
@@ -60,15 +63,33 @@ Schluesselsatz::Schluesselsatz(const std::string& zeile, const QFont& schrift,
             zeilen_.push_back(std::move(jetzt));
             jetzt = std::move(eintrag);
         }
-        // An item wider than a line: the only one to break inside, character by character.
-        while (Breite(jetzt) > breite && jetzt.size() == 1 && jetzt.front().Text.size() > 1) {
-            QString& text = jetzt.front().Text;
-            int passt = 1;
-            while (passt < text.size() && fm.horizontalAdvance(text.left(passt + 1)) <= breite) {
+        // An item wider than a line: the only one to break inside, where it must.
+        while (Breite(jetzt) > breite) {
+            std::vector<Stueck> zeile;
+            double b = 0;
+            std::size_t k = 0;
+            for (; k < jetzt.size() && b + Breite({jetzt[k]}) <= breite; ++k) {
+                b += Breite({jetzt[k]});
+                zeile.push_back(jetzt[k]);
+            }
+            const Stueck teil = jetzt[k];
+            int passt = 0;
+            while (passt < teil.Text.size() &&
+                   b + Breite({{teil.Text.left(passt + 1), teil.Tief}}) <= breite) {
                 ++passt;
             }
-            zeilen_.push_back({{text.left(passt), false}});
-            text = text.mid(passt);
+            passt = zeile.empty() ? std::max(passt, 1) : passt;
+            if (passt > 0) {
+                zeile.push_back({teil.Text.left(passt), teil.Tief});
+            }
+            std::vector<Stueck> rest;
+            if (passt < teil.Text.size()) {
+                rest.push_back({teil.Text.mid(passt), teil.Tief});
+            }
+            rest.insert(rest.end(), jetzt.begin() + static_cast<std::ptrdiff_t>(k) + 1,
+                        jetzt.end());
+            zeilen_.push_back(std::move(zeile));
+            jetzt = std::move(rest);
         }
     }
     zeilen_.push_back(std::move(jetzt));
@@ -83,22 +104,20 @@ double Schluesselsatz::Breite(const std::vector<Stueck>& stuecke) const {
     return b;
 }
 
-double Schluesselsatz::Hoehe() const {
-    return static_cast<double>(zeilen_.size()) * QFontMetricsF(schrift_, geraet_).lineSpacing();
+double Schluesselsatz::Zeile() const {
+    return QFontMetricsF(schrift_, geraet_).lineSpacing() +
+           QFontMetricsF(tief_, geraet_).height() / 2;
 }
 
-void Schluesselsatz::Male(QPainter& p, QPointF linksOben) const {
+void Schluesselsatz::MaleZeile(QPainter& p, QPointF linksOben, std::size_t i) const {
     const QFontMetricsF fm(schrift_, geraet_), fmTief(tief_, geraet_);
-    double y = linksOben.y() + fm.ascent();
-    for (const std::vector<Stueck>& zeile : zeilen_) {
-        double x = linksOben.x();
-        for (const Stueck& s : zeile) {
-            p.setFont(s.Tief ? tief_ : schrift_);
-            // The subscript's baseline a third of its height below the line's.
-            p.drawText(QPointF(x, y + (s.Tief ? fmTief.ascent() / 3 : 0)), s.Text);
-            x += (s.Tief ? fmTief : fm).horizontalAdvance(s.Text);
-        }
-        y += fm.lineSpacing();
+    const double y = linksOben.y() + fm.ascent();
+    double x = linksOben.x();
+    for (const Stueck& s : zeilen_[i]) {
+        p.setFont(s.Tief ? tief_ : schrift_);
+        // The subscript's baseline a third of its height below the line's.
+        p.drawText(QPointF(x, y + (s.Tief ? fmTief.ascent() / 3 : 0)), s.Text);
+        x += (s.Tief ? fmTief : fm).horizontalAdvance(s.Text);
     }
     p.setFont(schrift_);
 }

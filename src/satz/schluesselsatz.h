@@ -18,8 +18,11 @@ class Schluesselsatz {
   public:
     Schluesselsatz(const std::string& zeile, const QFont& schrift, const QPaintDevice* geraet,
                    double breite);
-    double Hoehe() const;
-    void Male(QPainter& p, QPointF linksOben) const;
+    std::size_t Zeilen() const { return zeilen_.size(); }
+    // The height of each line, with room below for the lowered subscripts.
+    double Zeile() const;
+    // Line i with its top left corner at linksOben.
+    void MaleZeile(QPainter& p, QPointF linksOben, std::size_t i) const;
 
   private:
     struct Stueck {

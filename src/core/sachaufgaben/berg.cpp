@@ -83,7 +83,7 @@ std::optional<Sachaufgabe> Berghoehe(Wuerfel& w, const Sachregeln& r, int /*vari
     // with the plain's height above it and the summit's.
     Sachskizze& k = b.A.Skizze;
     k.Linien[2] = {1, 2, Linienart::Gelaende, false, ""};
-    const double a = k.Punkte[0].X, meer = 0.12 * a - 0.25;
+    const double a = k.Punkte[0].X, meer = 0.2 * a - 0.3;
     k.Punkte.push_back({"", 1.12 * a, meer});
     k.Punkte.push_back({"", -0.15 * a, meer});
     k.Punkte.push_back({"", 0.0, meer});

@@ -34,15 +34,17 @@ Sachskizze TorSkizze(const std::vector<Skizzenpunkt>& spieler, const std::string
     }
     Sachskizze s;
     s.Punkte = {{"L", 0, 0}, {"R", 1, 0}, {"", links, 0}, {"", rechts, 0}};
-    s.Punkte[0].NameY = -1;
-    s.Punkte[1].NameY = -1;
+    // The posts named beside the goal, its width under it.
+    s.Punkte[0].NameX = -1;
+    s.Punkte[0].NameY = -0.6;
+    s.Punkte[1].NameX = 1;
+    s.Punkte[1].NameY = -0.6;
     s.Linien = {{2, 3, Linienart::Gelaende, false, ""},
-                {0, 1, Linienart::Gegeben, false, breite, -1, 0.5, 3}};
+                {0, 1, Linienart::Gegeben, false, breite, -1}};
     for (const Skizzenpunkt& p : spieler) {
         s.Punkte.push_back(p);
     }
-    s.Punkte.push_back({"", links, -0.3});
-    s.Texte = {{links + 0.3, -0.12, "Torlinie"}};
+    s.Punkte.push_back({"", links, -0.2});
     return s;
 }
 
