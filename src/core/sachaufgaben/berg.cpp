@@ -88,13 +88,13 @@ std::optional<Sachaufgabe> Berghoehe(Wuerfel& w, const Sachregeln& r, int /*vari
     k.Punkte.push_back({"", -0.15 * a, meer});
     k.Punkte.push_back({"", 0.0, meer});
     k.Punkte.push_back({"", 1.06 * a, meer});
-    k.Punkte.push_back({"", 1.06 * a, meer - 0.15});
+    k.Punkte.push_back({"", 1.06 * a, meer - 0.3});
     const std::size_t n = k.Punkte.size();
     k.Linien.push_back({n - 5, n - 4, Linienart::Gelaende, false, ""});
     k.Punkte.push_back({"", 1.06 * a, 0});
     k.Linien.push_back({n - 2, n, Linienart::Gegeben, false, tE, 1});
     k.Linien.push_back({n - 3, 3, Linienart::Gesucht, false, "H = ?", -1, 0.3, 8});
-    k.Texte = {{a / 2, meer - 0.09, "Meeresspiegel"}};
+    k.Texte = {{a / 2, meer - 0.17, "Meeresspiegel"}};
     return b.Fertig();
 }
 
