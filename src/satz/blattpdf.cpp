@@ -62,6 +62,12 @@ Umbruch Einpassen(const QFontMetricsF& fm, const QString& text, double breite, i
     return u;
 }
 
+// The exercise with the points its file set for it, where the file set any.
+BlattAufgabe MitPunkten(const Quellzeile& q, BlattAufgabe a) {
+    a.Punkte = q.Punkte && !a.Problem ? *q.Punkte : a.Punkte;
+    return a;
+}
+
 class Setzer {
   public:
     Setzer(QPaintDevice* geraet, const Arbeitsblatt& blatt, const Darstellung& d,
@@ -100,10 +106,11 @@ class Setzer {
             fluss.NeuerAbschnitt(
                 {[this, g](QPainter* p, int seite) { return AufgabenKopf(p, seite, g); },
                  Teilname(g, "Aufgaben")});
-            Jede(g, [&](const Quellzeile& q, const BlattAufgabe& a, int nummer) {
-                if (melde != nullptr && a.Problem) {
-                    (*melde)(q, *a.Problem);
+            Jede(g, [&](const Quellzeile& q, const BlattAufgabe& gelesen, int nummer) {
+                if (melde != nullptr && gelesen.Problem) {
+                    (*melde)(q, *gelesen.Problem);
                 }
+                const BlattAufgabe& a = MitPunkten(q, gelesen);
                 if (!kopf_.Punkte || a.Punkte == 0) {
                     fluss.Setze(Aufgabenblock(a, nummer, s_, stil_));
                     return;
@@ -124,7 +131,8 @@ class Setzer {
                     fluss.Setze(Zwischentitel(Gruppenname(g), s_));
                 }
                 int summe = 0;
-                Jede(g, [&](const Quellzeile&, const BlattAufgabe& a, int nummer) {
+                Jede(g, [&](const Quellzeile& q, const BlattAufgabe& gelesen, int nummer) {
+                    const BlattAufgabe& a = MitPunkten(q, gelesen);
                     if (!kopf_.Punkte || a.Punkte == 0 || a.Schluessel.empty()) {
                         fluss.Setze(Schluesselblock(a, nummer, s_));
                         return;

@@ -132,6 +132,19 @@ class Schluessel(unittest.TestCase):
             self.assertEqual(sum(summen), sum(punkte), argumente)
 
 
+    def test_punkte_aus_der_datei(self):
+        aufgaben = "# Punkte: 7\n5\t7\t\t40\t\t\n3\t4\t5\t\t\t\n#  Punkte:  2 \n8\t\t6\t\t50\t\n"
+        with tempfile.TemporaryDirectory() as ordner:
+            pdf = os.path.join(ordner, "blatt.pdf")
+            lauf = subprocess.run([BLATT, "--schluessel", "--punkte", "-o", pdf, "-"],
+                                  input=aufgaben.encode(), capture_output=True, timeout=60)
+            self.assertEqual(lauf.returncode, 0, lauf.stderr.decode())
+            text = pdf_text(pdf)
+        # Set by the file for an SSW with two solutions and for a SWS; counted for the SSS.
+        self.assertEqual(re.findall(r"\(([0-9]+) Punkte?\)", text), ["7", "3", "2"])
+        self.assertIn("Zusammen 12 Punkte", text)
+
+
 class Optionen(unittest.TestCase):
     def test_gemischt_nimmt_bloße_dreiecke_dazwischen(self):
         with tempfile.TemporaryDirectory() as ordner:

@@ -90,6 +90,8 @@ const char* Hilfetext() {
             "  --punkte                zu jeder Aufgabe ihre Punkte, auch im Schlüssel mit\n"
             "                          der Summe: je gesuchte Größe und Lösung einer, mit\n"
             "                          --mehr einer mehr je Lösung, SSW ohne Lösung einer\n"
+           "                          (eine Zeile \"# Punkte: N\" vor einer Aufgabe in der\n"
+           "                          Datei setzt ihre Punkte)\n"
             "  --ohne-loesungen        nur die Aufgabenseiten (nicht mit --schluessel oder\n"
             "                          --loesung)\n"
             "  --moodle DATEI          dazu oder statt des PDFs die Aufgaben als Quiz für\n"
