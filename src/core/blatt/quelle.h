@@ -26,7 +26,7 @@ struct Quellzeile {
     // A word problem whose triangle the line is.
     std::shared_ptr<const Sachaufgabe> Sach = nullptr;
     // The points a teacher set for it with a comment line "# Punkte: 4" just before it.
-    std::optional<int> Punkte;
+    std::optional<int> Punkte = std::nullopt;
 };
 
 struct Aufgabenliste {
