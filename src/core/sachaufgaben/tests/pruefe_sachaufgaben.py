@@ -28,6 +28,9 @@ TYPEN = {"turm": {"SWW"}, "fluss": {"WSW"}, "grundstueck": {"SWS", "SSS"},
          "dach": {"SWS"}, "wind": {"SSW", "SWS"}, "tor": {"SSS", "SSW"}}
 BEREICHE = {"m": (1, 4000), "km": (1, 80), "N": (100, 4000), "m²": (200, 20000),
             "°": (5, 165), "km/h": (10, 400)}
+# Solutions a situation's SSW must have: a plane is faster than the wind; a goal seen under
+# an angle from a distance has two places.
+SSW_LOESUNGEN = {"wind": 1, "tor": 2}
 # What each situation makes plausible beyond its units: name, lowest, highest.
 EIGENE = {"fluss": ("d", 30, 400), "see": ("c", 200, 1500), "berg": ("h", 250, 1800),
           "dach": ("β", 20, 65), "tor": ("SL", 9, 30)}
@@ -145,6 +148,8 @@ def pruefe(a, sep, stufe, wo):
         melde("SSW auf Stufe 1")
     if a["loesungen"] != 1 and a["typ"] != "SSW":
         melde(f"{a['loesungen']} Lösungen")
+    if a["typ"] == "SSW" and a["loesungen"] != SSW_LOESUNGEN.get(a["situation"], a["loesungen"]):
+        melde(f"SSW mit {a['loesungen']} Lösungen")
     if not any(z.startswith("Typ " + a["typ"] + ":") for z in a["loesungsweg"]):
         melde("der Rechenweg nennt den Typ nicht")
 
