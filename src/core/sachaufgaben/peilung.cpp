@@ -57,7 +57,7 @@ std::optional<Sachaufgabe> Kurswechsel(Wuerfel& w, const Sachregeln& r) {
                 {1, 3, Linienart::Hilfe, false, ""},
                 {1, 2, Linienart::Gegeben, false, tBS, 0},
                 {0, 2, Linienart::Gesucht, false, "b = ?", -1}};
-    s.Winkel = {{1, 3, 2, b.Marke("δ", delta, "°"), false}, {0, 1, 2, "η = ?", false}};
+    s.Winkel = {{1, 3, 2, b.Marke("δ", delta, "°"), false, 0.2}, {0, 1, 2, "η = ?", false}};
     return b.Fertig();
 }
 

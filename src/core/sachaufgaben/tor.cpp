@@ -50,8 +50,8 @@ Sachskizze TorSkizze(const std::vector<Skizzenpunkt>& spieler, const std::string
 
 std::optional<Sachaufgabe> Abstaende(Wuerfel& w, const Sachregeln& r) {
     const Tor tor = TorFuer(r);
-    const Zehntel pl = Laenge(w, 9, 30, r.Stufe);
-    const Zehntel pr = Laenge(w, 9, 30, r.Stufe);
+    const Zehntel pl = Laenge(w, 9, 22, r.Stufe);
+    const Zehntel pr = Laenge(w, 9, 22, r.Stufe);
     Bau b(Situation::Torwinkel, r);
     const std::string tPL = b.Gib("SL", pl, "m");
     const std::string tPR = b.Gib("SR", pr, "m");
@@ -69,7 +69,7 @@ std::optional<Sachaufgabe> Abstaende(Wuerfel& w, const Sachregeln& r) {
     }
     const auto& d = loesung->Dreiecke[0].Werte;
     // In front of the goal, not beside the goal line.
-    if (d[3] < 30 || d[4] < 30 || d[5] < 8) {
+    if (d[3] < 30 || d[4] < 30 || d[5] < 12) {
         return std::nullopt;
     }
     b.Satz("Die Pfosten L und R und der Spieler S bilden das Dreieck LRS, von dem alle drei "
@@ -94,8 +94,9 @@ std::optional<Sachaufgabe> Abstaende(Wuerfel& w, const Sachregeln& r) {
     Sachskizze& s = b.A.Skizze;
     s.Punkte[4].NameY = 1;
     s.Linien.push_back({0, 4, Linienart::Gegeben, false, b.Marke("SL", pl, "m"), 1});
-    s.Linien.push_back({1, 4, Linienart::Gegeben, false, b.Marke("SR", pr, "m"), -1});
-    s.Linien.push_back({4, 5, Linienart::Gesucht, false, "e = ?", 0, 0.6});
+    // SR and the perpendicular may run close together: their labels at different heights.
+    s.Linien.push_back({1, 4, Linienart::Gegeben, false, b.Marke("SR", pr, "m"), 0, 0.7});
+    s.Linien.push_back({4, 5, Linienart::Gesucht, false, "e = ?", 0, 0.7});
     s.Winkel = {{4, 0, 1, "σ = ?", false}, {5, spieler.X > -0.2 ? 2U : 3U, 4, "", true}};
     return b.Fertig();
 }

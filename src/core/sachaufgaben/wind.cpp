@@ -39,7 +39,7 @@ Sachskizze WindSkizze(double vorhalt, double theta, bool vonLinks, bool halten,
     s.Punkte[1].NameY = seite;
     s.Linien = {{0, 3, Linienart::Hilfe, false, ""},
                 {0, 1, Linienart::Gegeben, true, tV, innen},
-                {1, 2, Linienart::Gegeben, true, tW, innen},
+                {1, 2, Linienart::Gegeben, true, tW, halten ? innen : -innen},
                 {0, 2, Linienart::Gesucht, true, "l = ?", -innen, 0.4}};
     s.Winkel = {halten ? Skizzenwinkel{2, 0, 1, tT, false} : Skizzenwinkel{1, 3, 2, tT, false},
                 {0, 2, 1, "α = ?", false}};
