@@ -4,6 +4,7 @@
 #include "cloze.h"
 #include "frage.h"
 #include "kompaktpng.h"
+#include "sachblatt.h"
 #include "sachmaler.h"
 
 #include <algorithm>
@@ -65,7 +66,10 @@ MoodleFrage BaueSachfrage(const Sachaufgabe& s, const GeloesteAufgabe& aufgabe,
     Rechenweg weg = s.Loesungsweg;
     MitRundungsHinweis(weg, darstellung.Format); // each question stands alone
     f.Rueckmeldung = RechenwegHtml(weg);
-    const BlattAufgabe a = Bearbeite(aufgabe, darstellung);
+    BlattAufgabe a = Bearbeite(aufgabe, darstellung);
+    for (Loesungsfigur& figur : a.Figuren) {
+        figur.Lage = SachFigurlage(s); // as the sketch above shows the situation
+    }
     if (const std::optional<QImage> figur = a.Figuren.empty() ? std::nullopt : FigurBild(a)) {
         f.RueckmeldungsBilder.push_back({datei + "-figur.png", KompaktesPng(*figur)});
         f.Rueckmeldung +=

@@ -62,6 +62,12 @@ Umbruch Einpassen(const QFontMetricsF& fm, const QString& text, double breite, i
     return u;
 }
 
+// The exercise with the points its file set for it, where the file set any.
+BlattAufgabe MitPunkten(const Quellzeile& q, BlattAufgabe a) {
+    a.Punkte = q.Punkte && !a.Problem ? *q.Punkte : a.Punkte;
+    return a;
+}
+
 class Setzer {
   public:
     Setzer(QPaintDevice* geraet, const Arbeitsblatt& blatt, const Darstellung& d,
@@ -100,11 +106,19 @@ class Setzer {
             fluss.NeuerAbschnitt(
                 {[this, g](QPainter* p, int seite) { return AufgabenKopf(p, seite, g); },
                  Teilname(g, "Aufgaben")});
-            Jede(g, [&](const Quellzeile& q, const BlattAufgabe& a, int nummer) {
-                if (melde != nullptr && a.Problem) {
-                    (*melde)(q, *a.Problem);
+            Jede(g, [&](const Quellzeile& q, const BlattAufgabe& gelesen, int nummer) {
+                if (melde != nullptr && gelesen.Problem) {
+                    (*melde)(q, *gelesen.Problem);
                 }
-                fluss.Setze(Aufgabenblock(a, nummer, s_, stil_));
+                const BlattAufgabe& a = MitPunkten(q, gelesen);
+                if (!kopf_.Punkte || a.Punkte == 0) {
+                    fluss.Setze(Aufgabenblock(a, nummer, s_, stil_));
+                    return;
+                }
+                BlattAufgabe mitPunkten = a;
+                mitPunkten.Auftrag = (a.Auftrag.empty() ? stil_.Auftrag : a.Auftrag) + " (" +
+                                     PunkteText(a.Punkte) + ")";
+                fluss.Setze(Aufgabenblock(mitPunkten, nummer, s_, stil_));
             });
         }
         if (kopf_.Schluessel) {
@@ -116,9 +130,22 @@ class Setzer {
                 if (Gruppen() > 1) {
                     fluss.Setze(Zwischentitel(Gruppenname(g), s_));
                 }
-                Jede(g, [&](const Quellzeile&, const BlattAufgabe& a, int nummer) {
-                    fluss.Setze(Schluesselblock(a, nummer, s_));
+                int summe = 0;
+                Jede(g, [&](const Quellzeile& q, const BlattAufgabe& gelesen, int nummer) {
+                    const BlattAufgabe& a = MitPunkten(q, gelesen);
+                    if (!kopf_.Punkte || a.Punkte == 0 || a.Schluessel.empty()) {
+                        fluss.Setze(Schluesselblock(a, nummer, s_));
+                        return;
+                    }
+                    // The points close the row as one more item, never split from it.
+                    BlattAufgabe mitPunkten = a;
+                    mitPunkten.Schluessel.back() += ", " + PunkteText(a.Punkte);
+                    summe += a.Punkte;
+                    fluss.Setze(Schluesselblock(mitPunkten, nummer, s_));
                 });
+                if (kopf_.Punkte) {
+                    fluss.Setze(Zwischentitel("Zusammen " + PunkteText(summe), s_));
+                }
             }
         }
         if (!kopf_.MitLoesungen) {

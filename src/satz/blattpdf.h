@@ -25,6 +25,7 @@ struct Blattkopf {
     bool Schluessel = false;
     bool Skizze = false;
     int PlatzCm = 0;
+    bool Punkte = false; // each exercise's points on its task and in the key, with the sum
     Loesungsform Form = Loesungsform::Rechenweg;
 };
 

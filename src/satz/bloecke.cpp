@@ -16,13 +16,13 @@ QString Q(const std::string& text) {
     return QString::fromStdString(text);
 }
 
+} // namespace
+
 void Nummer(QPainter& p, const Satz& s, int nummer, double y) {
     p.setPen(Qt::black);
     p.setFont(s.Z.Fett);
     p.drawText(QPointF(s.Mm(RandLinks), y + s.Text.ascent()), QString("%1.").arg(nummer));
 }
-
-} // namespace
 
 namespace {
 QFont Schraeg(QFont f) {
@@ -213,79 +213,6 @@ void Loesungsblock::Male(QPainter& p, double y, std::size_t von, std::size_t bis
         p.drawText(QRectF(s_.Mm(TextLinks), y, breite_, g.Hoehe), g.Umbruch, Q(zeile.Text));
         y += g.Hoehe;
     }
-}
-
-namespace {
-constexpr double AnzahlBreite = 22; // mm, the column of the number of solutions
-double WerteBreite(const Satz& s) {
-    return s.Mm(SeiteBreite - RandRechts - AnzahlBreite - TextLinks - 2);
-}
-} // namespace
-
-Schluesselblock::Schluesselblock(const BlattAufgabe& a, int nummer, const Satz& satz)
-    : nummer_(nummer), s_(satz) {
-    if (a.Problem) {
-        zeilen_ = {ProblemZeilen(a).front()};
-        anzahl_ = "–";
-        return;
-    }
-    for (std::size_t i = 0; i < a.Schluessel.size(); ++i) {
-        zeilen_.push_back(
-            (a.Schluessel.size() > 1 ? std::to_string(i + 1) + ". Lösung: " : std::string()) +
-            a.Schluessel[i]);
-    }
-    anzahl_ = std::to_string(a.Figuren.size());
-}
-
-// One strip per solution, so that a row of many long values can go on over a page.
-std::vector<double> Schluesselblock::Streifen() const {
-    std::vector<double> streifen;
-    for (const std::string& zeile : zeilen_) {
-        streifen.push_back(s_.Hoehe(s_.Text, zeile, WerteBreite(s_)));
-    }
-    streifen.back() += s_.Mm(2.5);
-    return streifen;
-}
-
-void Schluesselblock::Male(QPainter& p, double y, std::size_t von, std::size_t bis) const {
-    if (von == 0) {
-        Nummer(p, s_, nummer_, y);
-        p.setFont(s_.Z.Text);
-        p.drawText(QRectF(s_.Mm(SeiteBreite - RandRechts - AnzahlBreite), y, s_.Mm(AnzahlBreite),
-                          s_.Text.lineSpacing()),
-                   Qt::AlignRight | Qt::AlignTop, Q(anzahl_));
-    }
-    p.setFont(s_.Z.Text);
-    for (std::size_t i = von; i < bis; ++i) {
-        const double hoehe = s_.Hoehe(s_.Text, zeilen_[i], WerteBreite(s_));
-        p.drawText(QRectF(s_.Mm(TextLinks), y, WerteBreite(s_), hoehe), Qt::TextWrapAnywhere,
-                   Q(zeilen_[i]));
-        y += hoehe;
-    }
-    if (bis == zeilen_.size()) {
-        p.setPen(QPen(QColor(190, 190, 190), s_.Mm(0.1)));
-        const double unten = y + s_.Mm(0.75);
-        p.drawLine(QPointF(s_.Mm(RandLinks), unten),
-                   QPointF(s_.Mm(SeiteBreite - RandRechts), unten));
-    }
-}
-
-double Schluesselblock::Spaltenkoepfe(QPainter* p, double y, const Satz& s) {
-    if (p != nullptr) {
-        p->setPen(Qt::black);
-        p->setFont(s.Z.Fett);
-        const double grund = y + s.Text.ascent();
-        p->drawText(QPointF(s.Mm(RandLinks), grund), "Nr.");
-        p->drawText(QPointF(s.Mm(TextLinks), grund), "Gesuchte Größen");
-        p->drawText(QRectF(s.Mm(SeiteBreite - RandRechts - AnzahlBreite), y, s.Mm(AnzahlBreite),
-                           s.Text.lineSpacing()),
-                    Qt::AlignRight | Qt::AlignTop, "Lösungen");
-        p->setPen(QPen(Qt::black, s.Mm(0.2)));
-        const double unten = y + s.Text.lineSpacing() + s.Mm(0.75);
-        p->drawLine(QPointF(s.Mm(RandLinks), unten),
-                    QPointF(s.Mm(SeiteBreite - RandRechts), unten));
-    }
-    return s.Text.lineSpacing() + s.Mm(2.5);
 }
 
 void Zwischentitel::Male(QPainter& p, double y, std::size_t, std::size_t) const {

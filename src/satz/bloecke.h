@@ -3,6 +3,7 @@
 
 #include "blattaufgabe.h"
 #include "figurmaler.h"
+#include "schluesselsatz.h"
 #include "seitenfluss.h"
 
 #include <QFontMetricsF>
@@ -51,6 +52,9 @@ struct Satz {
     double Hoehe(const QFontMetricsF& fm, const std::string& text, double breite,
                  int umbruch = Qt::TextWrapAnywhere) const;
 };
+
+// The number of an exercise or a key row, left of its text at the height y.
+void Nummer(QPainter& p, const Satz& s, int nummer, double y);
 
 // An exercise: number, given values, task; the sketch beside it, room to work below.
 class Aufgabenblock : public Block {
@@ -124,9 +128,11 @@ class Schluesselblock : public Block {
     static double Spaltenkoepfe(QPainter* p, double y, const Satz& satz);
 
   private:
+    const std::vector<Schluesselsatz>& Saetze() const; // set once, when first asked
     int nummer_;
     const Satz& s_;
     std::vector<std::string> zeilen_; // one per solution
+    mutable std::vector<Schluesselsatz> saetze_;
     std::string anzahl_;
 };
 

@@ -110,17 +110,18 @@ Plan Plane(const BlattAufgabe& a, double breite, const Zeichenflaeche& z) {
                           a.Figuren.size() > 1 ? RahmenPaar : RahmenEinzeln};
     std::vector<Groessen> formen;
     std::vector<FigurEtiketten> etiketten;
+    std::vector<std::optional<Figurlage>> lagen;
     for (const Loesungsfigur& lf : a.Figuren) {
-        etiketten.push_back(Etiketten(lf, klein));
         if (Zeichenbar(lf.Form)) {
+            etiketten.push_back(Etiketten(lf, klein));
             formen.push_back(lf.Form);
-        } else {
-            etiketten.pop_back();
+            lagen.push_back(lf.Lage);
         }
     }
     // One scale for all triangles of the exercise.
-    const Massstabswahl wahl =
-        formen.empty() ? Massstabswahl{} : WaehleMassstab(formen, etiketten, rahmen, a.Einheit);
+    const Massstabswahl wahl = formen.empty()
+                                   ? Massstabswahl{}
+                                   : WaehleMassstab(formen, etiketten, rahmen, a.Einheit, lagen);
 
     Plan plan;
     double y = 0;
@@ -141,7 +142,7 @@ Plan Plane(const BlattAufgabe& a, double breite, const Zeichenflaeche& z) {
         } else {
             Rechteck hier = rahmen;
             hier.y = y;
-            const Figur f = LegeFigur(lf.Form, hier, etiketten[form++], wahl.MmJeLaenge);
+            const Figur f = LegeFigur(lf.Form, hier, etiketten[form++], wahl.MmJeLaenge, lf.Lage);
             plan.Bilder.push_back({&lf, f});
             y = Umriss(f).Unten() + 1.5;
             if (wahl.Text) {

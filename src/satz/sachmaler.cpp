@@ -64,6 +64,31 @@ QPointF Seitlich(const Skizzenlinie& l, QPointF a, QPointF b, QPointF mitte) {
 
 } // namespace
 
+std::function<QPointF(double, double)> Abbildung(const Sachskizze& s, const QRectF& flaeche) {
+    double x0 = 0, x1 = 0, y0 = 0, y1 = 0;
+    for (std::size_t i = 0; i < s.Punkte.size(); ++i) {
+        const Skizzenpunkt& q = s.Punkte[i];
+        x0 = i == 0 ? q.X : std::min(x0, q.X), x1 = i == 0 ? q.X : std::max(x1, q.X);
+        y0 = i == 0 ? q.Y : std::min(y0, q.Y), y1 = i == 0 ? q.Y : std::max(y1, q.Y);
+    }
+    // One scale across and up: an angle drawn is the angle the situation has.
+    const double sx = x1 > x0 ? flaeche.width() / (x1 - x0) : 1e300;
+    const double sy = y1 > y0 ? flaeche.height() / (y1 - y0) : 1e300;
+    const double m = std::min(sx, sy) < 1e300 ? std::min(sx, sy) : 1;
+    const QPointF mitte = flaeche.center();
+    const double mx = (x0 + x1) / 2, my = (y0 + y1) / 2;
+    return [=](double x, double y) { return mitte + QPointF((x - mx) * m, -(y - my) * m); };
+}
+
+std::vector<QPointF> SkizzenOrte(const Sachskizze& s, const QRectF& flaeche) {
+    const auto abb = Abbildung(s, flaeche);
+    std::vector<QPointF> orte;
+    for (const Skizzenpunkt& q : s.Punkte) {
+        orte.push_back(abb(q.X, q.Y));
+    }
+    return orte;
+}
+
 void MaleSachskizze(QPainter& p, const Sachskizze& s, const QRectF& rahmen, double proMm,
                     const QFont& schrift) {
     if (s.Punkte.empty()) {
@@ -75,18 +100,8 @@ void MaleSachskizze(QPainter& p, const Sachskizze& s, const QRectF& rahmen, doub
     const double mm = proMm;
     // Room around the shape for the names and labels, and the caption below.
     const QRectF flaeche = rahmen.adjusted(9 * mm, 5 * mm, -9 * mm, -fm.lineSpacing() - 9 * mm);
-    double x0 = s.Punkte[0].X, x1 = x0, y0 = s.Punkte[0].Y, y1 = y0;
-    for (const Skizzenpunkt& q : s.Punkte) {
-        x0 = std::min(x0, q.X), x1 = std::max(x1, q.X);
-        y0 = std::min(y0, q.Y), y1 = std::max(y1, q.Y);
-    }
-    const auto ort = [&](std::size_t i) {
-        const Skizzenpunkt& q = s.Punkte[i];
-        const double u = x1 > x0 ? (q.X - x0) / (x1 - x0) : 0.5;
-        const double v = y1 > y0 ? (q.Y - y0) / (y1 - y0) : 0.5;
-        return QPointF(flaeche.left() + u * flaeche.width(),
-                       flaeche.bottom() - v * flaeche.height());
-    };
+    const std::vector<QPointF> orte = SkizzenOrte(s, flaeche);
+    const auto ort = [&](std::size_t i) { return orte[i]; };
     // Labels go away from the middle of the named points.
     QPointF mitte(0, 0);
     int benannt = 0;
@@ -187,10 +202,7 @@ void MaleSachskizze(QPainter& p, const Sachskizze& s, const QRectF& rahmen, doub
     kursiv.setItalic(true);
     p.setFont(kursiv);
     for (const Skizzentext& t : s.Texte) {
-        const double u = x1 > x0 ? (t.X - x0) / (x1 - x0) : 0.5;
-        const double v = y1 > y0 ? (t.Y - y0) / (y1 - y0) : 0.5;
-        const QPointF o(flaeche.left() + u * flaeche.width(),
-                        flaeche.bottom() - v * flaeche.height());
+        const QPointF o = Abbildung(s, flaeche)(t.X, t.Y);
         const double b = fm.horizontalAdvance(Q(t.Text));
         p.drawText(QRectF(o.x() - b / 2 - mm, o.y() - fm.height() / 2, b + 2 * mm, fm.height()),
                    Qt::AlignCenter, Q(t.Text));

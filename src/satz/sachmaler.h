@@ -8,6 +8,9 @@
 #include <QPainter>
 #include <QRectF>
 
+#include <functional>
+#include <vector>
+
 namespace kalotri::blatt {
 
 // The sketch beside a word problem: larger than a bare triangle's, since it has more to
@@ -15,9 +18,14 @@ namespace kalotri::blatt {
 inline constexpr double SachskizzeBreiteMm = 70;
 inline constexpr double SachskizzeHoeheMm = 50; // with the caption
 
-// Paints the sketch into rahmen: the situation's shape stretched to fill it, the lines by
-// what they are, the names of points outside the shape, labels beside their lines and in
-// their angles, the caption under it. proMm device units make a millimetre.
+// Where the sketch's points go in flaeche: the situation's shape at one scale across and
+// up, as large as fits, centred. The frame's y runs down.
+std::function<QPointF(double, double)> Abbildung(const Sachskizze& skizze, const QRectF& flaeche);
+std::vector<QPointF> SkizzenOrte(const Sachskizze& skizze, const QRectF& flaeche);
+
+// Paints the sketch into rahmen: the situation's shape as large as it fits (SkizzenOrte), the lines
+// by what they are, the names of points outside the shape, labels beside their lines and in their
+// angles, the caption under it. proMm device units make a millimetre.
 void MaleSachskizze(QPainter& p, const Sachskizze& skizze, const QRectF& rahmen, double proMm,
                     const QFont& schrift);
 

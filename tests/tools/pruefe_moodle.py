@@ -207,7 +207,7 @@ class Loesungszahl(unittest.TestCase):
         self.assertEqual(len(cloze), len(faelle))
         # With --mehr the key names the derived quantities of the one isosceles triangle.
         # (The count column's digit may stand inside a wrapped row's text.)
-        self.assertIn("γ=100,000°,U=17,660,A=12,310,h_a=4,924,h_b=4,924",
+        self.assertIn("γ=100,000°,U=17,660,A=12,310,ha=4,924,hb=4,924",
                       "".join(schluessel.split()))
         for nummer, ((zeile, zahl), q) in enumerate(zip(faelle, cloze), 1):
             with self.subTest(zeile=zeile):

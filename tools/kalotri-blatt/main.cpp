@@ -55,6 +55,7 @@ blatt::Blattkopf Kopf(const blatt::Optionen& o) {
     kopf.Datum = o.Datum;
     kopf.MitLoesungen = !o.OhneLoesungen;
     kopf.Schluessel = o.Schluessel;
+    kopf.Punkte = o.Punkte;
     kopf.Skizze = o.Skizze;
     kopf.PlatzCm = o.PlatzCm;
     kopf.Form = o.Loesung;

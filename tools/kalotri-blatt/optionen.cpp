@@ -56,7 +56,7 @@ std::optional<std::string> LiesSituationen(const std::string& text,
         const auto s = SituationAusKennung(teil);
         if (!s) {
             return "Unbekannte Situation: \"" + std::string(teil) +
-                   "\" (erlaubt: turm, fluss, grundstueck, peilung, kraefte)";
+                   "\" (erlaubt: " + SituationsKennungen() + ")";
         }
         situationen.push_back(*s);
         if (komma == std::string_view::npos) {
@@ -206,6 +206,8 @@ OptionenErgebnis LiesOptionen(const std::vector<std::string>& argumente) {
             o.Trotzdem = true;
         } else if (arg == "--schluessel") {
             o.Schluessel = true;
+        } else if (arg == "--punkte") {
+            o.Punkte = true;
         } else if (arg == "--skizze") {
             o.Skizze = true;
         } else if (arg == "--nur-loesbar") {

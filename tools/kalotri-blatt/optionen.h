@@ -32,6 +32,7 @@ struct Optionen {
     bool Trotzdem = false; // a sheet also when exercises cannot be solved
     Loesungsform Loesung = Loesungsform::Rechenweg;
     bool Schluessel = false; // the answer table after the exercises
+    bool Punkte = false;     // points on each task and in the key
     bool Skizze = false;
     std::string Schule;
     std::string Klasse;

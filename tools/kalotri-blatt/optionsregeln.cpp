@@ -15,8 +15,9 @@ bool Gegeben(const Optionen& o, const std::string& name) {
 
 // What only the PDF shows; with a quiz alone it would be taken without a word and do
 // nothing.
-constexpr const char* NurImPdf[] = {"--ohne-loesungen", "--loesung", "--schluessel", "--skizze",
-                                    "--platz",          "--schule",  "--klasse",     "--datum"};
+constexpr const char* NurImPdf[] = {"--ohne-loesungen", "--loesung", "--schluessel",
+                                    "--skizze",         "--platz",   "--schule",
+                                    "--klasse",         "--datum",   "--punkte"};
 
 std::optional<std::string> Ziele(const Optionen& o) {
     if (Gegeben(o, "-o") && o.Ausgabe.empty()) {

@@ -217,7 +217,19 @@ BlattAufgabe Bearbeite(const Eingabe& eingabe, const Loesung& loesung,
     if (!a.Problem && a.Figuren.empty()) {
         a.Schluessel.emplace_back("keine Lösung");
     }
+    if (!a.Problem) {
+        const auto gefragt =
+            std::count_if(eingabe.Texte.begin(), eingabe.Texte.end(),
+                          [](const std::string& t) { return LiesWert(t).Status == StatusLeer; });
+        a.Punkte = a.Figuren.empty() ? 1
+                                     : static_cast<int>(a.Figuren.size()) *
+                                           (static_cast<int>(gefragt) + (darstellung.Mehr ? 1 : 0));
+    }
     return a;
+}
+
+std::string PunkteText(int punkte) {
+    return std::to_string(punkte) + (punkte == 1 ? " Punkt" : " Punkte");
 }
 
 BlattAufgabe UnlesbareZeile(std::string_view zeile, const std::string& grund) {

@@ -28,6 +28,7 @@ struct Loesungsfigur {
     std::array<std::vector<std::string>, 3> Winkel; // "α = 40,000°", then "α"
     std::array<bool, 3> Rechtwinklig{};             // the Script's angle is 90
     std::vector<std::string> Groessen;              // derived quantities (--mehr)
+    std::optional<Figurlage> Lage;                  // a word problem's: as its sketch
 };
 
 // What the task sketch marks: the names of corners, sides and angles, and the values of
@@ -67,7 +68,14 @@ struct BlattAufgabe {
     // sketch replaces the triangle's.
     std::string Auftrag;
     std::shared_ptr<const kalotri::Sachskizze> Sachskizze;
+    // What the exercise counts: a point per value asked of each solution (with Mehr one
+    // more per solution for the further quantities), one for seeing that there is none;
+    // a word problem a point per quantity asked. None for an exercise with a problem.
+    int Punkte = 0;
 };
+
+// "1 Punkt", "3 Punkte".
+std::string PunkteText(int punkte);
 
 // Texts typed into the boxes are shown as typed when they are no number; so much of them
 // is enough to see what went wrong, and keeps the exercise on one page.

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sstream>
 #include <unistd.h>
 
 namespace kalotri::blatt {
@@ -24,6 +25,18 @@ bool Ueberspringen(const std::array<std::string, Zeilenleser::MaxFelder>& felder
         }
     }
     return anzahl <= felder.size();
+}
+
+// The points of "# Punkte: 4" (blanks anywhere around its words), or none.
+std::optional<int> PunkteAusKommentar(const std::string& feld) {
+    std::istringstream zeile(feld);
+    std::string raute, wort, rest;
+    int punkte = 0;
+    if (zeile >> raute >> wort >> punkte && raute == "#" && wort == "Punkte:" && !(zeile >> rest) &&
+        punkte >= 1 && punkte <= 1000) {
+        return punkte;
+    }
+    return std::nullopt;
 }
 
 // False after a read error, which liste.Fehler then describes.
@@ -50,6 +63,9 @@ bool LiesStrom(int eingabe, std::uint32_t datei, Aufgabenliste& liste) {
             felder[0].erase(0, felder[0].size() - OhneBom(felder[0]).size());
         }
         if (!leser.ZuLang() && Ueberspringen(felder, leser.Anzahl())) {
+            if (leser.Anzahl() == 1) {
+                zeile.Punkte = PunkteAusKommentar(felder[0]);
+            }
             continue;
         }
         zeile.Nummer = nummer;
@@ -60,6 +76,7 @@ bool LiesStrom(int eingabe, std::uint32_t datei, Aufgabenliste& liste) {
             zeile.Text += (i > 0 ? "\t" : "") + felder[i];
         }
         liste.Gruppen.front().push_back(zeile);
+        zeile.Punkte.reset();
     }
 }
 

@@ -25,6 +25,8 @@ struct Quellzeile {
     bool ZuLang = false;     // a field was longer than a box holds, and was cut
     // A word problem whose triangle the line is.
     std::shared_ptr<const Sachaufgabe> Sach = nullptr;
+    // The points a teacher set for it with a comment line "# Punkte: 4" just before it.
+    std::optional<int> Punkte = std::nullopt;
 };
 
 struct Aufgabenliste {
@@ -35,7 +37,8 @@ struct Aufgabenliste {
 };
 
 // Reads the exercise lines of the files in turn ("-" or no file at all: standard input).
-// Blank lines and comment lines (first visible character "#") are skipped.
+// Blank lines and comment lines (first visible character "#") are skipped; a comment
+// "# Punkte: N" (N from 1 to 1000) sets the points of the exercise that follows it.
 Aufgabenliste LiesAufgaben(const std::vector<std::string>& dateien);
 
 // Generated exercises as if read from lines, one group per version.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sachblatt.h"
 
+#include <cctype>
+#include <cmath>
 #include <memory>
 
 namespace kalotri::blatt {
@@ -35,7 +37,56 @@ std::string Einheit(const Gesucht& g) {
     return g.Einheit == "°" ? g.Einheit : " " + g.Einheit;
 }
 
+// The sketch's point of a corner: named by the letter of the side opposite it, upper
+// case ("S"), or that letter with an index where the sketch has two of it ("S₁").
+const Skizzenpunkt* Ecke(const Sachskizze& skizze, const std::string& seite) {
+    std::string name = seite;
+    for (char& c : name) {
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    const Skizzenpunkt* mitIndex = nullptr;
+    for (const Skizzenpunkt& p : skizze.Punkte) {
+        if (p.Name == name) {
+            return &p;
+        }
+        if (!mitIndex && !name.empty() && p.Name.size() > name.size() &&
+            p.Name.compare(0, name.size(), name) == 0 &&
+            static_cast<unsigned char>(p.Name[name.size()]) >= 0x80) {
+            mitIndex = &p;
+        }
+    }
+    return mitIndex;
+}
+
 } // namespace
+
+std::optional<Figurlage> SachFigurlage(const Sachaufgabe& s) {
+    std::array<const Skizzenpunkt*, 3> ecken{};
+    for (std::size_t i = 0; i < 3; ++i) {
+        ecken[i] = Ecke(s.Skizze, s.Dreieck.Buchstaben[i]);
+        if (!ecken[i]) {
+            return std::nullopt;
+        }
+    }
+    Figurlage lage;
+    double flachste = 2;
+    for (std::size_t k = 0; k < 3; ++k) {
+        const Skizzenpunkt& p = *ecken[(k + 1) % 3];
+        const Skizzenpunkt& q = *ecken[(k + 2) % 3];
+        const double laenge = std::hypot(q.X - p.X, q.Y - p.Y);
+        const double steigung = laenge > 0 ? std::abs(q.Y - p.Y) / laenge : 2;
+        if (steigung < flachste - 1e-9) {
+            flachste = steigung;
+            lage.Basis = k;
+            lage.Links = p.X <= q.X ? (k + 1) % 3 : (k + 2) % 3;
+            // Above the line through the base, in the sketch whose y runs up.
+            const Skizzenpunkt& spitze = *ecken[k];
+            const double kreuz = (q.X - p.X) * (spitze.Y - p.Y) - (q.Y - p.Y) * (spitze.X - p.X);
+            lage.Oben = (p.X <= q.X) == (kreuz > 0);
+        }
+    }
+    return lage;
+}
 
 Aufgabenliste MitSachaufgaben(const std::vector<std::vector<Sachaufgabe>>& sach,
                               const std::vector<std::vector<Eingabe>>& dreiecke) {
@@ -76,6 +127,10 @@ BlattAufgabe SachBlattAufgabe(const Sachaufgabe& s, const Loesung& ergebnis,
         a.Auftrag += (a.Auftrag.empty() ? "" : " ") + frage;
     }
     a.Sachskizze = std::make_shared<const Sachskizze>(s.Skizze);
+    const std::optional<Figurlage> lage = SachFigurlage(s);
+    for (Loesungsfigur& f : a.Figuren) {
+        f.Lage = lage;
+    }
     if (darstellung.Form == Loesungsform::Rechenweg) {
         a.Rechenweg.clear();
         for (const Rechenschritt& schritt : s.Loesungsweg) {
@@ -95,6 +150,7 @@ BlattAufgabe SachBlattAufgabe(const Sachaufgabe& s, const Loesung& ergebnis,
     }
     a.Loesungsweg.push_back(antwort);
     a.Schluessel = {SachSchluessel(s)};
+    a.Punkte = static_cast<int>(s.Gesuchte.size());
     return a;
 }
 

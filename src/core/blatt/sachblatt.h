@@ -24,6 +24,12 @@ Aufgabenliste MitSachaufgaben(const std::vector<std::vector<Sachaufgabe>>& sach,
 BlattAufgabe SachBlattAufgabe(const Sachaufgabe& s, const Loesung& ergebnis,
                               const Darstellung& darstellung);
 
+// Where the figure of the problem's triangle puts its corners: the side that runs most
+// nearly level in the sketch level, its corners in the sketch's order from left to right,
+// the third corner on the sketch's side of it. None when the sketch does not name the
+// triangle's corners.
+std::optional<Figurlage> SachFigurlage(const Sachaufgabe& s);
+
 // "h ≈ 42,3 m, x ≈ 46,3 m": the answers as the key lists them.
 std::string SachSchluessel(const Sachaufgabe& s);
 

@@ -24,23 +24,32 @@ std::size_t Laengste(const Groessen& g) {
     return s[0] >= s[1] ? 0 : 1;
 }
 
-// The corners with the longest side as the unit, in page orientation (y downwards): the
-// base from (0, 0) to (1, 0), the third corner above it at the height the area gives.
-std::array<Punkt, 3> Form(const Groessen& g) {
-    const std::size_t k = Laengste(g);
+std::size_t Basis(const Groessen& g, const std::optional<Figurlage>& lage) {
+    return lage && g.Seiten[lage->Basis] > 0 ? lage->Basis : Laengste(g);
+}
+
+// The corners with the base as the unit, in page orientation (y downwards): the base from
+// (0, 0) to (1, 0), the third corner above it (or below, as `lage` says) at the height the
+// area gives.
+std::array<Punkt, 3> Form(const Groessen& g, const std::optional<Figurlage>& lage) {
+    const std::size_t k = Basis(g, lage);
     const L basis = g.Seiten[k];
     // Going from the left base corner to the right one and on to the apex keeps the
     // corners in their usual turning order.
-    const std::size_t links = (k + 1) % 3;
-    const std::size_t rechts = (k + 2) % 3;
+    const std::size_t links =
+        lage && lage->Basis == k && lage->Links != k ? lage->Links : (k + 1) % 3;
+    const std::size_t rechts = 3 - k - links;
     const L zuLinks = g.Seiten[rechts] / basis;
     const L zuRechts = g.Seiten[links] / basis;
     const L x = ((zuLinks - zuRechts) * (zuLinks + zuRechts) + 1) / 2;
     const L y = g.Flach ? 0 : 2 * (g.Flaeche / basis) / basis;
+    // Over the longest side no corner stands higher than about 0.87; over another, a
+    // sliver's apex may stand high, but not beyond what a page can hold.
+    const double hoehe = static_cast<double>(std::clamp<L>(y, 0, lage ? 50 : 1));
     std::array<Punkt, 3> p;
     p[links] = {0, 0};
     p[rechts] = {1, 0};
-    p[k] = {static_cast<double>(x), -static_cast<double>(std::clamp<L>(y, 0, 1))};
+    p[k] = {static_cast<double>(x), lage && !lage->Oben ? hoehe : -hoehe};
     return p;
 }
 
@@ -106,8 +115,9 @@ Rechteck Umriss(const Figur& f) {
     return u;
 }
 
-long double PassenderMassstab(const Groessen& g, const Rechteck& rahmen, const FigurEtiketten& e) {
-    const std::array<Punkt, 3> form = Form(g);
+long double PassenderMassstab(const Groessen& g, const Rechteck& rahmen, const FigurEtiketten& e,
+                              const std::optional<Figurlage>& lage) {
+    const std::array<Punkt, 3> form = Form(g, lage);
     const Rechteck huelle = Huelle(form);
     // The labels keep their size whatever the scale, so the scale that fits is found by
     // a few rounds: the labels' overhang of one round sets the room for the next.
@@ -141,16 +151,17 @@ long double PassenderMassstab(const Groessen& g, const Rechteck& rahmen, const F
         massstab = std::max(massstab, kleinste);
     }
     const double pro = besterPassender > 0 ? besterPassender : massstab;
-    return pro / g.Seiten[Laengste(g)];
+    return pro / g.Seiten[Basis(g, lage)];
 }
 
 Figur LegeFigur(const Groessen& g, const Rechteck& rahmen, const FigurEtiketten& e,
-                long double massstab) {
+                long double massstab, const std::optional<Figurlage>& lage) {
     Figur f;
     f.Flach = g.Flach;
     f.Massstab = massstab;
-    const L proEinheit = massstab * g.Seiten[Laengste(g)];
-    Lege(f, Form(g), static_cast<double>(std::min<L>(proEinheit, 1e6L * rahmen.Breite)), rahmen, e);
+    const L proEinheit = massstab * g.Seiten[Basis(g, lage)];
+    Lege(f, Form(g, lage), static_cast<double>(std::min<L>(proEinheit, 1e6L * rahmen.Breite)),
+         rahmen, e);
     // Centred as it would be with the shortest texts, which the scale was chosen for; then
     // every longer text that stays within the frame's width replaces its letter. Below
     // the frame the column grows as needed.

@@ -45,20 +45,30 @@ struct Figur {
     }
 };
 
+// Where a figure puts its corners (indices of sides and of the corners opposite them):
+// side Basis horizontal with corner Links at its left end, the third corner above it or,
+// with Oben false, below. A word problem's figure so takes the place of its sketch.
+struct Figurlage {
+    std::size_t Basis = 2;
+    std::size_t Links = 0;
+    bool Oben = true;
+};
+
 // Whether a triangle can be drawn at all: finite sides, not all of them 0.
 bool Zeichenbar(const Groessen& dreieck);
 
 // The largest scale (page units per unit of length) at which the triangle with its
 // labels, in their shortest form, fits the frame.
 long double PassenderMassstab(const Groessen& dreieck, const Rechteck& rahmen,
-                              const FigurEtiketten& etiketten);
+                              const FigurEtiketten& etiketten,
+                              const std::optional<Figurlage>& lage = std::nullopt);
 
 // The triangle at the given scale: the longest side horizontal at the bottom (side c when
-// it ties), the third corner above it, centred across the frame and at its top, the labels
-// in the frame as far as they fit. The geometry is reduced to the longest side before it
+// it ties), the third corner above it (or as `lage` says), centred across the frame and at its top,
+// the labels in the frame as far as they fit. The geometry is reduced to the longest side before it
 // is scaled, so no coordinate can overflow whatever the lengths.
 Figur LegeFigur(const Groessen& dreieck, const Rechteck& rahmen, const FigurEtiketten& etiketten,
-                long double massstab);
+                long double massstab, const std::optional<Figurlage>& lage = std::nullopt);
 
 // The smallest rectangle holding the figure's lines and labels.
 Rechteck Umriss(const Figur& figur);

@@ -49,10 +49,12 @@ std::string MassstabText(long double verhaeltnis) {
 
 Massstabswahl WaehleMassstab(const std::vector<Groessen>& dreiecke,
                              const std::vector<FigurEtiketten>& etiketten, const Rechteck& rahmen,
-                             std::string_view einheit) {
+                             std::string_view einheit,
+                             const std::vector<std::optional<Figurlage>>& lagen) {
     long double passend = std::numeric_limits<long double>::infinity();
     for (std::size_t i = 0; i < dreiecke.size(); ++i) {
-        passend = std::min(passend, PassenderMassstab(dreiecke[i], rahmen, etiketten[i]));
+        const std::optional<Figurlage> lage = i < lagen.size() ? lagen[i] : std::nullopt;
+        passend = std::min(passend, PassenderMassstab(dreiecke[i], rahmen, etiketten[i], lage));
     }
     Massstabswahl wahl;
     if (!std::isfinite(passend) || passend <= 0) {

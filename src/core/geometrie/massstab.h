@@ -32,6 +32,7 @@ struct Massstabswahl {
 // every triangle must be Zeichenbar.
 Massstabswahl WaehleMassstab(const std::vector<Groessen>& dreiecke,
                              const std::vector<FigurEtiketten>& etiketten, const Rechteck& rahmen,
-                             std::string_view einheit);
+                             std::string_view einheit,
+                             const std::vector<std::optional<Figurlage>>& lagen = {});
 
 } // namespace kalotri

@@ -3,16 +3,26 @@
 // other: WSW, then the tree's distance from the bank in a right triangle.
 #include "situationen.h"
 
+#include "winkel.h"
+
+#include <algorithm>
 #include <cmath>
 
 namespace kalotri::sach {
 
 namespace {
 
-Sachskizze FlussSkizze(const std::string& ab, const std::string& alpha, const std::string& beta) {
+// The triangle as measured, the baseline as the unit, the far bank through the tree.
+Sachskizze FlussSkizze(double alpha, double beta, const std::string& ab, const std::string& tA,
+                       const std::string& tB) {
+    const double g = static_cast<double>(EinGrad);
+    const double b = std::sin(beta * g) / std::sin((alpha + beta) * g);
     Sachskizze s;
-    s.Punkte = {{"A", 0.0, 0.0},  {"B", 1.0, 0.0}, {"C", 0.42, 0.7}, {"L", 0.42, 0.0},
-                {"", -0.08, 0.0}, {"", 1.2, 0.0},  {"", -0.08, 0.7}, {"", 1.2, 0.7}};
+    const Skizzenpunkt c = Polar({"A", 0, 0}, b, alpha, "C");
+    const double links = std::min(0.0, c.X) - 0.1, rechts = std::max(1.0, c.X) + 0.25;
+    s.Punkte = {{"A", 0.0, 0.0},  {"B", 1.0, 0.0},  c,
+                {"L", c.X, 0.0},  {"", links, 0.0}, {"", rechts, 0.0},
+                {"", links, c.Y}, {"", rechts, c.Y}};
     s.Punkte[2].NameY = 1;
     s.Punkte[3].NameY = -1;
     s.Linien = {{4, 5, Linienart::Gelaende, false, ""},
@@ -21,8 +31,8 @@ Sachskizze FlussSkizze(const std::string& ab, const std::string& alpha, const st
                 {0, 2, Linienart::Gesucht, false, "b = ?", 1},
                 {1, 2, Linienart::Hilfe, false, ""},
                 {3, 2, Linienart::Gesucht, false, "d = ?", -1, 0.6}};
-    s.Winkel = {{0, 1, 2, alpha, false}, {1, 0, 2, beta, false}, {3, 1, 2, "", true}};
-    s.Texte = {{1.1, 0.35, "Fluss"}};
+    s.Winkel = {{0, 1, 2, tA, false}, {1, 0, 2, tB, false}, {3, 1, 2, "", true}};
+    s.Texte = {{rechts - 0.1, c.Y / 2, "Fluss"}};
     return s;
 }
 
@@ -75,17 +85,19 @@ std::optional<Sachaufgabe> Flussbreite(Wuerfel& w, const Sachregeln& r, int /*va
     b.Rechenweg(*loesung);
     b.Satz("Das Lot von C auf die Uferlinie trifft sie im Punkt L. Im rechtwinkligen Dreieck "
            "ALC ist b = AC die Hypotenuse und d = LC die Gegenkathete von α.");
-    b.Rechnung("Sinus im rechtwinkligen Dreieck", "d = b·sin α",
-               "d = " + b.Weiter(ac, {[&](L v) { return v * Sin(alpha.Zahl()); }}) + " m·sin " + tA,
-               "d ≈ " + b.Seite(d));
+    const weg::Zahl zAC = b.Weiter(ac);
+    const L dWeg = zAC.Wert * Sin(alpha.Zahl());
+    b.Rechnung("Sinus im rechtwinkligen Dreieck", "d = b·sin α", "d = " + zAC.Text + " m·sin " + tA,
+               "d ≈ " + b.Seite(dWeg));
     b.A.Dreiecksfragen = {Feld::B};
-    const std::string breit =
-        b.Frage("d", d, "m", 1, "Breite des Flusses",
-                [](const std::array<L, 6>& w, const Tasten& t) { return w[1] * t.Sin(w[3]); });
+    const std::string breit = b.Frage(
+        "d", d, "m", 1, "Breite des Flusses",
+        [](const std::array<L, 6>& w, const Tasten& t) { return w[1] * t.Sin(w[3]); }, dWeg);
     const std::string weit = b.Frage("b", ac, "m", 1, "Entfernung des Baums von A");
     b.Antwort("Der Fluss ist etwa " + breit + " breit.");
     b.Antwort("Der Baum steht etwa " + weit + " von A entfernt.");
-    b.A.Skizze = FlussSkizze(tAB, b.Marke("α", alpha, "°"), b.Marke("β", beta, "°"));
+    b.A.Skizze = FlussSkizze(static_cast<double>(alpha.Zahl()), static_cast<double>(beta.Zahl()),
+                             tAB, b.Marke("α", alpha, "°"), b.Marke("β", beta, "°"));
     return b.Fertig();
 }
 

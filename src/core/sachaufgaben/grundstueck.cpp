@@ -3,28 +3,41 @@
 // boundaries (SSS) measured; the missing boundary or angle and the area asked.
 #include "situationen.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace kalotri::sach {
 
 namespace {
 
-Sachskizze GrundstueckSkizze(const std::array<std::string, 3>& seiten, const std::string& alpha,
-                             const std::string& gamma) {
+// The corners from the lengths of AB, AC and BC (BC only where α is not given), AB as the
+// unit.
+Sachskizze GrundstueckSkizze(double c, double b, double a, double alpha,
+                             const std::array<std::string, 3>& seiten, const std::string& tAlpha,
+                             const std::string& tGamma) {
     Sachskizze s;
-    s.Punkte = {{"A", 0.0, 0.0}, {"B", 1.0, 0.0}, {"C", 0.35, 0.7}};
+    Skizzenpunkt ecke;
+    if (alpha > 0) {
+        // Two boundaries far apart in length would leave C beside A or far off the page.
+        ecke = Polar({"A", 0, 0}, std::clamp(b / c, 0.6, 1.6), alpha, "C");
+    } else {
+        const double x = (b * b + c * c - a * a) / (2 * c * c);
+        ecke = {"C", x, std::sqrt(std::max(0.0, b * b / (c * c) - x * x))};
+    }
+    s.Punkte = {{"A", 0.0, 0.0}, {"B", 1.0, 0.0}, ecke};
     // Side i joins the corners other than i, as in the triangle.
     s.Linien = {{1, 2, seiten[0].empty() ? Linienart::Gesucht : Linienart::Gegeben, false,
                  seiten[0].empty() ? "a = ?" : seiten[0]},
                 {0, 2, Linienart::Gegeben, false, seiten[1]},
                 {0, 1, Linienart::Gegeben, false, seiten[2]}};
-    if (!alpha.empty()) {
-        s.Winkel.push_back({0, 1, 2, alpha, false});
+    if (!tAlpha.empty()) {
+        s.Winkel.push_back({0, 1, 2, tAlpha, false});
     }
-    if (!gamma.empty()) {
-        s.Winkel.push_back({2, 0, 1, gamma, false});
+    if (!tGamma.empty()) {
+        s.Winkel.push_back({2, 0, 1, tGamma, false});
     }
-    s.Texte = {{0.45, 0.25, "F = ?"}};
+    s.Texte = {{(1 + ecke.X) / 3, ecke.Y / 3, "F = ?"}};
     return s;
 }
 
@@ -59,20 +72,24 @@ std::optional<Sachaufgabe> Grundstueck(Wuerfel& w, const Sachregeln& r, int vari
         const L a = loesung->Dreiecke[0].Werte[0];
         const L f = flaeche(bb.Zahl(), c.Zahl(), alpha.Zahl());
         b.Satz("Die Grenzen AB und AC und der Winkel α zwischen ihnen sind bekannt: Das Dreieck "
-               "ABC ist vom Typ SWS, die dritte Seite a = BC liefert der Kosinussatz.");
+               "ABC ist vom Typ SWS, die dritte Seite a = BC liefert der Cosinussatz.");
         b.Rechenweg(*loesung);
         b.Satz("Für den Flächeninhalt F genügen zwei Seiten und der Winkel zwischen ihnen:");
         b.Rechnung("Flächeninhalt", "F = ½·b·c·sin α", "F = ½·" + tB + "·" + tC + "·sin " + tA,
                    "F ≈ " + b.Zahl(f) + " m²");
         b.A.Dreiecksfragen = {Feld::A};
         const std::string tBC = b.Frage("a", a, "m", 1, "Länge der Grenze von B nach C");
-        const std::string tF = b.Frage("F", f, "m²", 0, "Fläche des Grundstücks",
-                                       [](const std::array<L, 6>& w, const Tasten& t) {
-                                           return w[1] * w[2] * t.Sin(w[3]) / 2;
-                                       });
+        const std::string tF = b.Frage(
+            "F", f, "m²", 0, "Fläche des Grundstücks",
+            [](const std::array<L, 6>& w, const Tasten& t) {
+                return w[1] * w[2] * t.Sin(w[3]) / 2;
+            },
+            f);
         b.Antwort("Die Grenze von B nach C ist etwa " + tBC + " lang.");
         b.Antwort("Das Grundstück ist etwa " + tF + " groß.");
-        b.A.Skizze = GrundstueckSkizze({"", tB, tC}, b.Marke("α", alpha, "°"), "");
+        b.A.Skizze = GrundstueckSkizze(
+            static_cast<double>(c.Zahl()), static_cast<double>(bb.Zahl()), 0,
+            static_cast<double>(alpha.Zahl()), {"", tB, tC}, b.Marke("α", alpha, "°"), "");
         return b.Fertig();
     }
     const Zehntel c = Laenge(w, 25, 140, r.Stufe);
@@ -95,21 +112,23 @@ std::optional<Sachaufgabe> Grundstueck(Wuerfel& w, const Sachregeln& r, int vari
     const L gamma = loesung->Dreiecke[0].Werte[5];
     const L f = flaeche(a.Zahl(), bb.Zahl(), gamma);
     b.Satz("Alle drei Grenzen sind bekannt: Das Dreieck ABC ist vom Typ SSS; den Winkel γ bei C "
-           "liefert der Kosinussatz.");
+           "liefert der Cosinussatz.");
     b.Rechenweg(*loesung);
     b.Satz("Für den Flächeninhalt F genügen zwei Seiten und der Winkel zwischen ihnen:");
+    const weg::Zahl zG = b.Weiter(gamma);
+    const L fWeg = flaeche(a.Zahl(), bb.Zahl(), zG.Wert);
     b.Rechnung("Flächeninhalt", "F = ½·a·b·sin γ",
-               "F = ½·" + tA + "·" + tB + "·sin " +
-                   b.Weiter(gamma, {[&](L g) { return flaeche(a.Zahl(), bb.Zahl(), g); }}) + "°",
-               "F ≈ " + b.Zahl(f) + " m²");
+               "F = ½·" + tA + "·" + tB + "·sin " + zG.Text + "°", "F ≈ " + b.Zahl(fWeg) + " m²");
     b.A.Dreiecksfragen = {Feld::Gamma};
     const std::string tG = b.Frage("γ", gamma, "°", 1, "Winkel an der Ecke C");
     const std::string tF = b.Frage(
         "F", f, "m²", 0, "Fläche des Grundstücks",
-        [](const std::array<L, 6>& w, const Tasten& t) { return w[0] * w[1] * t.Sin(w[5]) / 2; });
+        [](const std::array<L, 6>& w, const Tasten& t) { return w[0] * w[1] * t.Sin(w[5]) / 2; },
+        fWeg);
     b.Antwort("An der Ecke C schließen die Grenzen einen Winkel von etwa " + tG + " ein.");
     b.Antwort("Das Grundstück ist etwa " + tF + " groß.");
-    b.A.Skizze = GrundstueckSkizze({tA, tB, tC}, "", "γ = ?");
+    b.A.Skizze = GrundstueckSkizze(static_cast<double>(c.Zahl()), static_cast<double>(bb.Zahl()),
+                                   static_cast<double>(a.Zahl()), 0, {tA, tB, tC}, "", "γ = ?");
     return b.Fertig();
 }
 

@@ -2,6 +2,8 @@
 // Two ropes pulling at a hook: the resultant force from the parallelogram of forces (SWS).
 #include "situationen.h"
 
+#include <algorithm>
+
 namespace kalotri::sach {
 
 std::optional<Sachaufgabe> Kraefte(Wuerfel& w, const Sachregeln& r, int /*variante*/) {
@@ -45,7 +47,11 @@ std::optional<Sachaufgabe> Kraefte(Wuerfel& w, const Sachregeln& r, int /*varian
     b.Antwort("Die resultierende Kraft beträgt etwa " + tR + ".");
     b.Antwort("Sie schließt mit dem ersten Seil einen Winkel von etwa " + tA + " ein.");
     Sachskizze& s = b.A.Skizze;
-    s.Punkte = {{"A", 0.0, 0.0}, {"B", 0.6, 0.0}, {"C", 0.45, 0.6}, {"D", -0.15, 0.6}};
+    // φ as measured; forces far apart in size are drawn nearer alike, so that both show.
+    const double zweite = LesbaresVerhaeltnis(static_cast<double>(f2.Zahl() / f1.Zahl()),
+                                              static_cast<double>(phi.Zahl()));
+    const Skizzenpunkt d = Polar({"A", 0, 0}, zweite, static_cast<double>(phi.Zahl()), "D");
+    s.Punkte = {{"A", 0.0, 0.0}, {"B", 1.0, 0.0}, {"C", 1.0 + d.X, d.Y}, d};
     s.Linien = {{0, 1, Linienart::Gegeben, true, b.Marke("F₁", f1, "N"), -1},
                 {0, 3, Linienart::Gegeben, true, b.Marke("F₂", f2, "N"), -1, 0.72},
                 {1, 2, Linienart::Hilfe, false, ""},

@@ -3,6 +3,7 @@
 // course at a given distance from a lighthouse (SSW, with one or two of them).
 #include "situationen.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace kalotri::sach {
@@ -48,12 +49,16 @@ std::optional<Sachaufgabe> Kurswechsel(Wuerfel& w, const Sachregeln& r) {
     b.Antwort("Die Richtung von H nach S weicht um etwa " + winkel +
               " von der ursprünglichen Fahrtrichtung ab.");
     Sachskizze& s = b.A.Skizze;
-    s.Punkte = {{"H", 0.0, 0.0}, {"B", 0.6, 0.0}, {"S", 0.95, 0.55}, {"", 0.95, 0.0}};
-    s.Linien = {{0, 1, Linienart::Gegeben, false, tHB, -1},
+    // Heading east, a turn to starboard goes clockwise: S below the first leg.
+    const double zweite = LesbaresVerhaeltnis(static_cast<double>(bs.Zahl() / hb.Zahl()),
+                                              static_cast<double>(delta.Zahl()));
+    const Skizzenpunkt ziel = Polar({"B", 1, 0}, zweite, -static_cast<double>(delta.Zahl()), "S");
+    s.Punkte = {{"H", 0.0, 0.0}, {"B", 1.0, 0.0}, ziel, {"", 1.0 + 0.45 * zweite, 0.0}};
+    s.Linien = {{0, 1, Linienart::Gegeben, false, tHB, 1},
                 {1, 3, Linienart::Hilfe, false, ""},
-                {1, 2, Linienart::Gegeben, false, tBS, -1},
-                {0, 2, Linienart::Gesucht, false, "b = ?", 1}};
-    s.Winkel = {{1, 3, 2, b.Marke("δ", delta, "°"), false}, {0, 1, 2, "η = ?", false}};
+                {1, 2, Linienart::Gegeben, false, tBS, 0},
+                {0, 2, Linienart::Gesucht, false, "b = ?", -1}};
+    s.Winkel = {{1, 3, 2, b.Marke("δ", delta, "°"), false, 0.2}, {0, 1, 2, "η = ?", false}};
     return b.Fertig();
 }
 
@@ -96,31 +101,42 @@ std::optional<Sachaufgabe> Sichtweite(Wuerfel& w, const Sachregeln& r, bool zwei
                "e ≈ " + b.Seite(abstand));
     b.Rechenweg(*loesung);
     b.A.Dreiecksfragen = {Feld::B};
+    // HL as the unit, η as measured, the points of the course where they are.
     Sachskizze& s = b.A.Skizze;
-    s.Punkte = {{"H", 0.0, 0.0}, {"L", 0.55, 0.75}, {"", 1.15, 0.0}};
+    const double e = static_cast<double>(eta.Zahl());
+    const Skizzenpunkt l = Polar({"H", 0, 0}, 1, e, "L");
+    const auto stelle = [&](L strecke) { return static_cast<double>(strecke / hl.Zahl()); };
+    const double ende = std::max(1.15, stelle(loesung->Dreiecke[0].Werte[1]) * 1.2);
+    s.Punkte = {{"H", 0.0, 0.0}, l, {"", ende, 0.0}};
     s.Linien = {{0, 2, Linienart::Gelaende, false, ""}, {0, 1, Linienart::Gegeben, false, tHL, 1}};
     s.Winkel = {{0, 2, 1, b.Marke("η", eta, "°"), false}};
-    s.Texte = {{1.1, -0.07, "Kurs"}};
+    s.Texte = {{ende - 0.08, -0.07, "Kurs"}};
     if (zwei) {
         const L fern = loesung->Dreiecke[0].Werte[1];
         const L nah = loesung->Dreiecke[1].Werte[1];
         b.Satz("Beide Dreiecke passen zur Situation: Die Sichtweite h ist größer als der "
                "Abstand e, aber kleiner als s = HL. Der Kreis um L mit dem Radius h schneidet "
-               "den Kurs also zweimal – in S₂ kommt das Leuchtfeuer in Sicht, in S₁ "
+               "den Kurs also zweimal – in S₁ kommt das Leuchtfeuer in Sicht, in S₂ "
                "verschwindet es wieder.");
+        // The ship meets the nearer point first: S₁ is the calculation's second triangle.
+        b.Satz("Die 2. Lösung gehört zum Punkt S₁, den das Schiff zuerst erreicht: HS₁ = l₂. Die "
+               "1. Lösung gehört zu S₂: HS₂ = l₁.");
         const std::string tNah =
-            b.Frage("l₂", nah, "km", 1, "Fahrstrecke, bis das Feuer in Sicht kommt");
+            b.Frage("HS₁", nah, "km", 1, "Fahrstrecke bis S₁, wo das Feuer in Sicht kommt");
         const std::string tFern =
-            b.Frage("l₁", fern, "km", 1, "Fahrstrecke, bis das Feuer verschwindet");
+            b.Frage("HS₂", fern, "km", 1, "Fahrstrecke bis S₂, wo das Feuer verschwindet");
         b.Antwort("Das Schiff ist zweimal genau " + tR + " vom Leuchtturm entfernt: nach etwa " +
                   tNah + " Fahrt kommt das Leuchtfeuer in Sicht, nach etwa " + tFern +
                   " verschwindet es wieder.");
-        s.Punkte.push_back({"S₂", 0.35, 0.0, 0, 1});
-        s.Punkte.push_back({"S₁", 0.9, 0.0, 0.5, 1});
+        // Two points met close together are drawn a little apart about the foot of the
+        // perpendicular from L; no marked angle changes by that.
+        const double fuss = l.X, halb = std::max((stelle(fern) - stelle(nah)) / 2, 0.12);
+        s.Punkte.push_back({"S₁", std::max(fuss - halb, 0.2), 0.0, -0.3, 1});
+        s.Punkte.push_back({"S₂", fuss + halb, 0.0, 0.3, 1});
         s.Linien.push_back({1, 3, Linienart::Gegeben, false, "h", -1, 0.6});
         s.Linien.push_back({1, 4, Linienart::Gegeben, false, b.Marke("h", reichweite, "km"), 1});
-        s.Linien.push_back({0, 3, Linienart::Gesucht, false, "l₂ = ?", -1});
-        s.Linien.push_back({0, 4, Linienart::Gesucht, false, "l₁ = ?", -1, 0.5, 4.5});
+        s.Linien.push_back({0, 3, Linienart::Gesucht, false, "HS₁ = ?", -1});
+        s.Linien.push_back({0, 4, Linienart::Gesucht, false, "HS₂ = ?", -1, 0.5, 4.5});
         return b.Fertig();
     }
     const L weit = loesung->Dreiecke[0].Werte[1];
@@ -130,7 +146,7 @@ std::optional<Sachaufgabe> Sichtweite(Wuerfel& w, const Sachregeln& r, bool zwei
         b.Frage("l", weit, "km", 1, "Fahrstrecke, bis das Feuer verschwindet");
     b.Antwort("Nach etwa " + tWeit + " Fahrt ist das Schiff genau " + tR +
               " vom Leuchtturm entfernt; dort verschwindet das Leuchtfeuer aus der Sicht.");
-    s.Punkte.push_back({"S", 0.9, 0.0, 0.5, 1});
+    s.Punkte.push_back({"S", stelle(weit), 0.0, 0.5, 1});
     s.Linien.push_back({1, 3, Linienart::Gegeben, false, b.Marke("h", reichweite, "km"), -1});
     s.Linien.push_back({0, 3, Linienart::Gesucht, false, "l = ?", -1});
     return b.Fertig();

@@ -5,6 +5,7 @@
 #include "rechenweg.h"
 #include "rechner.h"
 #include "sachskizze.h"
+#include "situationsliste.h"
 
 #include <array>
 #include <cstdint>
@@ -16,17 +17,23 @@
 
 namespace kalotri {
 
-// The situations the word problems tell of, each solved as one of the five kinds.
-enum class Situation { Turmhoehe, Flussbreite, Grundstueck, Peilung, Kraefte };
-
-inline constexpr std::array<Situation, 5> AlleSituationen = {
-    Situation::Turmhoehe, Situation::Flussbreite, Situation::Grundstueck, Situation::Peilung,
-    Situation::Kraefte};
+// Every situation in the generator's order (situationsliste.h).
+inline constexpr std::array<Situation, Situationsliste.size()> AlleSituationen = [] {
+    std::array<Situation, Situationsliste.size()> alle{};
+    for (std::size_t i = 0; i < alle.size(); ++i) {
+        alle[i] = Situationsliste[i].Art;
+    }
+    return alle;
+}();
+// The first situations, which the practice codes published before the others knew.
+inline constexpr std::size_t UrspruenglicheSituationen = 5;
 
 // "Turmhöhe", "Flussbreite", ...: the heading of a word problem.
 const char* SituationsTitel(Situation s);
-// "turm", "fluss", "grundstueck", "peilung", "kraefte": for files and programs.
+// "turm", "fluss", ...: for files and programs.
 const char* SituationsKennung(Situation s);
+// All of them for a message or help: "turm, fluss, grundstueck, …".
+std::string SituationsKennungen();
 // The situation of such a name, or none.
 std::optional<Situation> SituationAusKennung(std::string_view kennung);
 
@@ -94,6 +101,9 @@ struct Sachregeln {
     int Stufe = 3;
     int Fassungen = 1; // parallel versions (groups A, B, ...)
     Zahlformat Format; // of the worked steps; its separator also for the text
+    // 1: the first rules, which the practice codes published first were drawn by (an answer
+    // checked against the exact value only); 2: also against the numbers the steps carry.
+    int Regelfassung = 2;
 };
 
 // anzahl problems per version, the situations taken in turn (all when `arten` is empty),

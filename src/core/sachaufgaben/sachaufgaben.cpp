@@ -4,48 +4,46 @@
 #include "situationen.h"
 #include "winkel.h"
 
+#include <algorithm>
 #include <cmath>
 #include <set>
 #include <stdexcept>
 
 namespace kalotri {
 
-const char* SituationsTitel(Situation s) {
-    switch (s) {
-    case Situation::Turmhoehe:
-        return "Turmhöhe";
-    case Situation::Flussbreite:
-        return "Flussbreite";
-    case Situation::Grundstueck:
-        return "Grundstück";
-    case Situation::Peilung:
-        return "Peilung";
-    case Situation::Kraefte:
-        return "Kräfte";
+namespace {
+
+const Situationseintrag& Eintrag(Situation s) {
+    for (const Situationseintrag& e : Situationsliste) {
+        if (e.Art == s) {
+            return e;
+        }
     }
-    return "";
+    throw std::logic_error("Situation ohne Eintrag");
+}
+
+} // namespace
+
+const char* SituationsTitel(Situation s) {
+    return Eintrag(s).Titel;
 }
 
 const char* SituationsKennung(Situation s) {
-    switch (s) {
-    case Situation::Turmhoehe:
-        return "turm";
-    case Situation::Flussbreite:
-        return "fluss";
-    case Situation::Grundstueck:
-        return "grundstueck";
-    case Situation::Peilung:
-        return "peilung";
-    case Situation::Kraefte:
-        return "kraefte";
+    return Eintrag(s).Kennung;
+}
+
+std::string SituationsKennungen() {
+    std::string alle;
+    for (const Situationseintrag& e : Situationsliste) {
+        alle += (alle.empty() ? "" : ", ") + std::string(e.Kennung);
     }
-    return "";
+    return alle;
 }
 
 std::optional<Situation> SituationAusKennung(std::string_view kennung) {
-    for (const Situation s : AlleSituationen) {
-        if (kennung == SituationsKennung(s)) {
-            return s;
+    for (const Situationseintrag& e : Situationsliste) {
+        if (kennung == e.Kennung) {
+            return e.Art;
         }
     }
     return std::nullopt;
@@ -60,24 +58,35 @@ L Cos(L grad) {
     return std::cos(grad * EinGrad);
 }
 
+double LesbaresVerhaeltnis(double echt, double winkel) {
+    const double w = winkel * static_cast<double>(EinGrad);
+    const auto diagonale = [&](double r) {
+        return std::atan2(r * std::sin(w), 1 + r * std::cos(w)) / static_cast<double>(EinGrad);
+    };
+    const double soll = diagonale(echt);
+    double r = std::clamp(echt, 0.35, 2.8);
+    // Towards the true ratio until the diagonal's angle is near enough.
+    for (int i = 0; i < 40; ++i) {
+        const double ist = diagonale(r);
+        if (std::abs(ist - soll) <= 12 && (ist > 90) == (soll > 90)) {
+            break;
+        }
+        r += (echt - r) * 0.25;
+    }
+    return r;
+}
+
+Skizzenpunkt Polar(const Skizzenpunkt& von, double laenge, double grad, std::string name) {
+    const double b = grad * static_cast<double>(EinGrad);
+    return {std::move(name), von.X + laenge * std::cos(b), von.Y + laenge * std::sin(b)};
+}
+
 } // namespace sach
 
 namespace {
 
 std::optional<Sachaufgabe> Eine(Situation s, sach::Wuerfel& w, const Sachregeln& r, int variante) {
-    switch (s) {
-    case Situation::Turmhoehe:
-        return sach::Turmhoehe(w, r, variante);
-    case Situation::Flussbreite:
-        return sach::Flussbreite(w, r, variante);
-    case Situation::Grundstueck:
-        return sach::Grundstueck(w, r, variante);
-    case Situation::Peilung:
-        return sach::Peilung(w, r, variante);
-    case Situation::Kraefte:
-        return sach::Kraefte(w, r, variante);
-    }
-    return std::nullopt;
+    return Eintrag(s).Erzeuge(w, r, variante);
 }
 
 // Far more than any situation needs: most draws give a plausible problem.

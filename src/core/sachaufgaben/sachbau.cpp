@@ -68,6 +68,12 @@ std::string Bau::Gib(const std::string& name, Zehntel z, const std::string& einh
     return MitEinheit(text, einheit, Fest);
 }
 
+std::string Bau::Gib(const std::string& name, const std::string& text, L wert,
+                     const std::string& einheit) {
+    A.Angaben.push_back({name, text, einheit, wert});
+    return MitEinheit(text, einheit, Fest);
+}
+
 std::string Bau::Marke(const std::string& name, Zehntel z, const std::string& einheit) const {
     return name + " = " + MitEinheit(Text(z, R.Format.Trennzeichen), einheit);
 }
@@ -138,32 +144,15 @@ void Bau::Rechenweg(const Loesung& loesung) {
     }
 }
 
-std::string Bau::Weiter(L wert, std::initializer_list<std::function<L(L)>> folgen) const {
-    const int basis = std::max(static_cast<int>(R.Format.Maske.size()) - 2, 0);
-    // Beyond a few more digits a long double has nothing left to tell.
-    constexpr int Mehr = 8;
-    for (int d = basis;; ++d) {
-        const weg::Zahl z = weg::Gerundet(wert, d, R.Format.Trennzeichen);
-        bool folgt = true;
-        for (const auto& folge : folgen) {
-            folgt = folgt && Zahl(folge(z.Wert)) == Zahl(folge(wert));
-        }
-        if (folgt || d >= basis + Mehr) {
-            return z.Text;
-        }
-    }
+weg::Zahl Bau::Weiter(L wert) const {
+    const int gezeigt = std::max(static_cast<int>(R.Format.Maske.size()) - 2, 0);
+    return weg::Gerundet(wert, std::max(gezeigt, 2), R.Format.Trennzeichen);
 }
 
 std::string Bau::Frage(const std::string& name, L wert, const std::string& einheit, int dezimalen,
-                       const std::string& worte, Folgerung aus) {
-    const std::string text = Gerundet(wert, dezimalen, R.Format.Trennzeichen);
-    const int gezeigt = std::max(static_cast<int>(R.Format.Maske.size()) - 2, 0);
-    if (gezeigt > dezimalen) {
-        const L wieGezeigt = weg::Gerundet(wert, gezeigt, R.Format.Trennzeichen).Wert;
-        zweideutig_ = zweideutig_ || Gerundet(wieGezeigt, dezimalen, R.Format.Trennzeichen) != text;
-    }
-    Gesucht g{name, einheit, dezimalen, wert, text, worte, std::nullopt, 0, std::move(aus)};
-    for (std::size_t d = 0; loesung_ && !g.Aus && d < loesung_->Dreiecke.size(); ++d) {
+                       const std::string& worte) {
+    Gesucht g{name, einheit, dezimalen, wert, "", worte, std::nullopt, 0, {}};
+    for (std::size_t d = 0; loesung_ && d < loesung_->Dreiecke.size(); ++d) {
         for (std::size_t f = 0; f < 6 && !g.Groesse; ++f) {
             if (static_cast<L>(loesung_->Dreiecke[d].Werte[f]) == wert &&
                 loesung_->Dreiecke[d].Wege[f] != Herkunft::Gegeben) {
@@ -172,8 +161,35 @@ std::string Bau::Frage(const std::string& name, L wert, const std::string& einhe
             }
         }
     }
+    return Gefragt(std::move(g), std::nullopt);
+}
+
+std::string Bau::Frage(const std::string& name, L wert, const std::string& einheit, int dezimalen,
+                       const std::string& worte, Folgerung aus, L gezeigt) {
+    return Gefragt({name, einheit, dezimalen, wert, "", worte, std::nullopt, 0, std::move(aus)},
+                   gezeigt);
+}
+
+std::string Bau::Gefragt(Gesucht g, std::optional<L> gezeigt) {
+    // The codes published first drew with the exact value alone; they keep their problems.
+    if (R.Regelfassung < 2) {
+        gezeigt.reset();
+    }
+    g.Text = Gerundet(g.Wert, g.Dezimalen, R.Format.Trennzeichen);
+    const int stellen = std::max(static_cast<int>(R.Format.Maske.size()) - 2, 0);
+    if (stellen > g.Dezimalen) {
+        const L wieGezeigt =
+            weg::Gerundet(gezeigt.value_or(g.Wert), stellen, R.Format.Trennzeichen).Wert;
+        zweideutig_ =
+            zweideutig_ || Gerundet(wieGezeigt, g.Dezimalen, R.Format.Trennzeichen) != g.Text;
+    }
+    if (gezeigt) {
+        zweideutig_ =
+            zweideutig_ || Gerundet(*gezeigt, g.Dezimalen, R.Format.Trennzeichen) != g.Text;
+    }
+    const std::string antwort = MitEinheit(g.Text, g.Einheit, Fest);
     A.Gesuchte.push_back(std::move(g));
-    return MitEinheit(text, einheit, Fest);
+    return antwort;
 }
 
 void Bau::Antwort(std::string satz) {

@@ -6,11 +6,10 @@
 
 #include "loesung.h"
 #include "rechenweg.h"
+#include "rechenweg_zahl.h"
 #include "sachaufgabe.h"
 
 #include <cstdint>
-#include <functional>
-#include <initializer_list>
 #include <optional>
 #include <random>
 #include <string>
@@ -61,6 +60,9 @@ class Bau {
     // A number of the text: recorded, and returned as printed with its unit ("35,5 m",
     // "28°").
     std::string Gib(const std::string& name, Zehntel z, const std::string& einheit);
+    // The same for a number of more decimals, a measure everyone knows ("7,32").
+    std::string Gib(const std::string& name, const std::string& text, L wert,
+                    const std::string& einheit);
     // The same number with its name, as the sketch labels it: "α = 28°".
     std::string Marke(const std::string& name, Zehntel z, const std::string& einheit) const;
 
@@ -74,21 +76,26 @@ class Bau {
     // A number of the worked steps, in the sheet's form: "61,237".
     std::string Zahl(L x) const;
     std::string Seite(L x) const { return Zahl(x) + " " + A.Einheit; }
-    // A computed value as a later step of the situation computes on with it: with the
-    // sheet's decimals, or as many more as it takes for each `folge` of the shown number
-    // to round like `folge` of the value itself; so every line follows from what it shows.
-    std::string Weiter(L wert, std::initializer_list<std::function<L(L)>> folgen) const;
+    // A computed value as a later step of the situation computes on with it: as the steps
+    // show it, with the sheet's decimals, so every line follows from what it shows. Only a
+    // sheet with fewer decimals than an answer carries more (one beyond the answer's).
+    weg::Zahl Weiter(L wert) const;
 
     void Satz(std::string text);
     void Rechnung(std::string gesetz, std::string formel, std::string einsetzung,
                   std::string ergebnis);
     // The calculation's worked steps, sides with the unit.
     void Rechenweg(const Loesung& loesung);
-    // An asked quantity and its answer, in the story's words; returns the rounded text
-    // ("42,3"). One of the triangle's own values is recognised as such; any other is
-    // worked out from the triangle by `aus`.
+    // One of the triangle's own quantities asked, in the story's words; returns the
+    // rounded answer ("42,3 m").
     std::string Frage(const std::string& name, L wert, const std::string& einheit, int dezimalen,
-                      const std::string& worte = "", Folgerung aus = {});
+                      const std::string& worte);
+    // A quantity worked out after the triangle: `aus` says how it follows from the triangle
+    // on the pupil's calculator, `gezeigt` is the value the steps end with, computed on from
+    // the numbers they show. A problem whose answer would round otherwise from it than from
+    // the exact value is drawn again (not under the first rules, see Sachregeln::Regelfassung).
+    std::string Frage(const std::string& name, L wert, const std::string& einheit, int dezimalen,
+                      const std::string& worte, Folgerung aus, L gezeigt);
     void Antwort(std::string satz);
 
     // The problem, or none when an answer would round otherwise than the number the
@@ -96,6 +103,8 @@ class Bau {
     std::optional<Sachaufgabe> Fertig();
 
   private:
+    std::string Gefragt(Gesucht g, std::optional<L> gezeigt);
+
     bool zweideutig_ = false;
     std::optional<Loesung> loesung_;
 };

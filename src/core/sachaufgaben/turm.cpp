@@ -3,6 +3,9 @@
 // the two sight lines first (SWW), then the right triangle under the nearer one.
 #include "situationen.h"
 
+#include "winkel.h"
+
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -21,19 +24,30 @@ constexpr std::array<Turmart, 4> Tuerme = {{{"Kirchturm", "Kirchturms", 120},
                                             {"Aussichtsturm", "Aussichtsturms", 100},
                                             {"Leuchtturm", "Leuchtturms", 60}}};
 
-Sachskizze TurmSkizze(const std::string& ab, const std::string& alpha, const std::string& beta) {
+} // namespace
+
+// The sight lines at the angles measured, the height as the unit. Flat angles are drawn a
+// few degrees steeper and angles close together a little apart (together at most 14°), so
+// that the points do not crowd and the sketch is not a line.
+Sachskizze Hoehenskizze(double alpha, double beta, const char* spitze, const std::string& ab,
+                        const std::string& tA, const std::string& tB) {
+    const double steiler = std::clamp(22 - alpha, 0.0, 10.0);
+    const double mehr = std::clamp((12 - (beta - alpha)) / 2, 0.0, 4.5);
+    const double a = std::tan((alpha + steiler - mehr) * static_cast<double>(EinGrad));
+    const double b = std::tan((beta + steiler + mehr) * static_cast<double>(EinGrad));
+    const double xa = -1 / a, xb = -1 / b;
     Sachskizze s;
-    s.Punkte = {
-        {"A", 0.0, 0.0}, {"B", 0.45, 0.0}, {"F", 1.0, 0.0}, {"S", 1.0, 0.8}, {"", -0.1, 0.0}};
-    s.Linien = {
-        {4, 0, Linienart::Gelaende, false, ""},     {0, 1, Linienart::Gegeben, false, ab},
-        {1, 2, Linienart::Gesucht, false, "x = ?"}, {2, 3, Linienart::Gesucht, false, "h = ?"},
-        {0, 3, Linienart::Hilfe, false, ""},        {1, 3, Linienart::Hilfe, false, ""}};
-    s.Winkel = {{0, 1, 3, alpha, false}, {1, 2, 3, beta, false}, {2, 1, 3, "", true}};
+    s.Punkte = {{"A", xa, 0.0},     {"B", xb, 0.0},       {"F", 0.0, 0.0},
+                {spitze, 0.0, 1.0}, {"", 1.12 * xa, 0.0}, {"", -0.15 * xa, 0.0}};
+    s.Linien = {{4, 5, Linienart::Gelaende, false, ""},
+                {0, 1, Linienart::Gegeben, false, ab, -1},
+                {1, 2, Linienart::Gesucht, false, "x = ?", -1},
+                {2, 3, Linienart::Gesucht, false, "h = ?", -1},
+                {0, 3, Linienart::Hilfe, false, ""},
+                {1, 3, Linienart::Hilfe, false, ""}};
+    s.Winkel = {{0, 1, 3, tA, false}, {1, 2, 3, tB, false}, {2, 1, 3, "", true}};
     return s;
 }
-
-} // namespace
 
 std::optional<Sachaufgabe> Turmhoehe(Wuerfel& w, const Sachregeln& r, int /*variante*/) {
     const Turmart& turm = Tuerme[static_cast<std::size_t>(w.Zahl(0, Tuerme.size() - 1))];
@@ -97,24 +111,24 @@ std::optional<Sachaufgabe> Turmhoehe(Wuerfel& w, const Sachregeln& r, int /*vari
     b.Rechenweg(*loesung);
     b.Satz("Im rechtwinkligen Dreieck BFS ist a = BS die Hypotenuse; die Höhe h liegt dem Winkel "
            "β gegenüber, die Strecke x = BF liegt an ihm an.");
-    const std::string tBS = b.Weiter(bs, {[&](L v) { return v * Sin(beta.Zahl()); },
-                                          [&](L v) { return v * Cos(beta.Zahl()); }}) +
-                            " m";
-    b.Rechnung("Sinus im rechtwinkligen Dreieck", "h = a·sin β", "h = " + tBS + "·sin " + tB,
-               "h ≈ " + b.Seite(h));
-    b.Rechnung("Kosinus im rechtwinkligen Dreieck", "x = a·cos β", "x = " + tBS + "·cos " + tB,
-               "x ≈ " + b.Seite(x));
+    const weg::Zahl zBS = b.Weiter(bs);
+    const L hWeg = zBS.Wert * Sin(beta.Zahl()), xWeg = zBS.Wert * Cos(beta.Zahl());
+    b.Rechnung("Sinus im rechtwinkligen Dreieck", "h = a·sin β", "h = " + zBS.Text + " m·sin " + tB,
+               "h ≈ " + b.Seite(hWeg));
+    b.Rechnung("Cosinus im rechtwinkligen Dreieck", "x = a·cos β",
+               "x = " + zBS.Text + " m·cos " + tB, "x ≈ " + b.Seite(xWeg));
     b.A.Dreiecksfragen = {Feld::A};
     const L sb = beta.Zahl();
-    const std::string hoch =
-        b.Frage("h", h, "m", 1, "Höhe des " + std::string(turm.Genitiv),
-                [sb](const std::array<L, 6>& w, const Tasten& t) { return w[0] * t.Sin(sb); });
-    const std::string weit =
-        b.Frage("x", x, "m", 1, "Entfernung von B zum Fußpunkt F",
-                [sb](const std::array<L, 6>& w, const Tasten& t) { return w[0] * t.Cos(sb); });
+    const std::string hoch = b.Frage(
+        "h", h, "m", 1, "Höhe des " + std::string(turm.Genitiv),
+        [sb](const std::array<L, 6>& w, const Tasten& t) { return w[0] * t.Sin(sb); }, hWeg);
+    const std::string weit = b.Frage(
+        "x", x, "m", 1, "Entfernung von B zum Fußpunkt F",
+        [sb](const std::array<L, 6>& w, const Tasten& t) { return w[0] * t.Cos(sb); }, xWeg);
     b.Antwort("Der " + n + " ist etwa " + hoch + " hoch.");
     b.Antwort("Der Punkt B ist etwa " + weit + " vom Fußpunkt des " + turm.Genitiv + " entfernt.");
-    b.A.Skizze = TurmSkizze(tAB, b.Marke("α", alpha, "°"), b.Marke("β", beta, "°"));
+    b.A.Skizze = Hoehenskizze(static_cast<double>(alpha.Zahl()), static_cast<double>(beta.Zahl()),
+                              "S", tAB, b.Marke("α", alpha, "°"), b.Marke("β", beta, "°"));
     return b.Fertig();
 }
 

@@ -155,7 +155,8 @@ Uebungssatz ErstelleUebungssatz(const Uebungswahl& wahl) {
     Uebungssatz satz{wahl, {}};
     if (wahl.Sach) {
         // The story's own questions, with the triangle's quantities as steps on the way.
-        const Sachregeln sachregeln{wahl.Stufe, 1, Zahlformat{}};
+        // A code of the first version draws by the first rules, so it keeps its problems.
+        const Sachregeln sachregeln{wahl.Stufe, 1, Zahlformat{}, wahl.Fassung};
         const auto fassungen =
             ErzeugeSachaufgaben(wahl.Anzahl, seed, sachregeln, SituationenDerFassung(wahl.Fassung));
         for (const Sachaufgabe& s : fassungen.front()) {

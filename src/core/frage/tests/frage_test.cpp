@@ -76,6 +76,9 @@ TEST(Sachfragen, GetragenMitDenDezimalenDerFrageIstRichtig) {
                     }
                     ++felder;
                     const Gesucht& g = s.Gesuchte[f.Sachgroesse];
+                    // Every situation says how its answers follow: none is left to a flat
+                    // tolerance.
+                    EXPECT_TRUE(g.Groesse || g.Aus) << g.Name;
                     const int d = f.Dezimalen;
                     // The triangle's values written down at the question's decimals, the
                     // answer worked out from them.

@@ -134,6 +134,34 @@ TEST(Figur, AngleLabelFallsBackToTheLetterInNarrowCorners) {
     EXPECT_GT(f.BogenRadius[0], 0);
 }
 
+// A word problem's figure stands as its sketch: the side asked for level, the corner asked
+// for at its left, the third corner above or below; a sliver over its short side too.
+TEST(Figur, LageWieVerlangt) {
+    const Groessen spitz = Gerechnet(test::Boxen({{Feld::A, "7"}, {Feld::B, "5"}, {Feld::C, "6"}}));
+    const Groessen nadel = AusWinkeln(10, 8, 20); // tower-like: a short base, a far apex
+    for (const Groessen& g : {spitz, nadel}) {
+        for (std::size_t basis = 0; basis < 3; ++basis) {
+            for (const std::size_t links : {(basis + 1) % 3, (basis + 2) % 3}) {
+                for (const bool oben : {true, false}) {
+                    const Figurlage lage{basis, links, oben};
+                    const Figur f =
+                        LegeFigur(g, Rahmen, Etiketten(),
+                                  PassenderMassstab(g, Rahmen, Etiketten(), lage), lage);
+                    const std::size_t rechts = 3 - basis - links;
+                    const Punkt l = f.Ecken[links], r = f.Ecken[rechts], s = f.Ecken[basis];
+                    EXPECT_NEAR(l.y, r.y, 1e-9);
+                    EXPECT_LT(l.x, r.x);
+                    EXPECT_EQ(s.y < l.y, oben) << basis << links; // page y runs down
+                    // Still to scale: the base as long as the side it is.
+                    EXPECT_NEAR((r.x - l.x) / static_cast<double>(g.Seiten[basis]),
+                                static_cast<double>(f.Massstab), 1e-9);
+                    EXPECT_TRUE(Innen.Enthaelt(Umriss(f))) << basis << links << oben;
+                }
+            }
+        }
+    }
+}
+
 TEST(Figur, FlachesDreieckAlsStrecke) {
     // SWS 3, 4 and 180 degrees; the second SSW solution of 5, 5 and 30 degrees.
     for (const Groessen& d :

@@ -24,11 +24,17 @@ fehler = []
 
 # Kinds a situation may be solved as, and the ranges of its numbers (given and asked).
 TYPEN = {"turm": {"SWW"}, "fluss": {"WSW"}, "grundstueck": {"SWS", "SSS"},
-         "peilung": {"SWS", "SSW"}, "kraefte": {"SWS"}}
-BEREICHE = {"m": (10, 600), "km": (1, 80), "N": (100, 4000), "m²": (200, 20000),
-            "°": (5, 165)}
+         "peilung": {"SWS", "SSW"}, "kraefte": {"SWS"}, "see": {"SWS"}, "berg": {"SWW"},
+         "dach": {"SWS"}, "wind": {"SSW", "SWS"}, "tor": {"SSS", "SSW"}}
+BEREICHE = {"m": (1, 4000), "km": (1, 80), "N": (100, 4000), "m²": (200, 20000),
+            "°": (5, 165), "km/h": (10, 400)}
+# Solutions a situation's SSW must have: a plane is faster than the wind; a goal seen under
+# an angle from a distance has two places.
+SSW_LOESUNGEN = {"wind": 1, "tor": 2}
+# What each situation makes plausible beyond its units: name, lowest, highest.
+EIGENE = {"fluss": ("d", 30, 400), "see": ("c", 200, 1500), "berg": ("h", 250, 1800),
+          "dach": ("β", 20, 65), "tor": ("SL", 9, 30)}
 HOEHE = (20, 120)
-BREITE = (30, 400)
 
 
 def zahl(text, sep):
@@ -89,12 +95,46 @@ def nachgerechnet(a, werte):
         mitte, rest = s_ * cos(et), r * r - (s_ * sin(et)) ** 2
         wurzeln = sorted(x for x in (mitte - sqrt(rest), mitte + sqrt(rest)) if x > 0)
         if len(wurzeln) == 2:
-            return {"l₂": wurzeln[0], "l₁": wurzeln[1]}
+            # Named in the order the ship meets them.
+            return {"HS₁": wurzeln[0], "HS₂": wurzeln[1]}
         return {"l": wurzeln[0]}
     if s == "kraefte":
         f1, f2, ph = werte["F₁"], werte["F₂"], grad(werte["φ"])
         x, y = f1 + f2 * cos(ph), f2 * sin(ph)
         return {"R": sqrt(x * x + y * y), "α": winkel_aus(atan2(y, x))}
+    if s == "see":
+        a_, b, ga = werte["CB"], werte["CA"], grad(werte["γ"])
+        c = sqrt(a_ * a_ + b * b - 2 * a_ * b * cos(ga))
+        return {"c": c, "α": winkel_aus(acos((b * b + c * c - a_ * a_) / (2 * b * c)))}
+    if s == "berg":
+        al, be, d = grad(werte["α"]), grad(werte["β"]), werte["AB"]
+        h = d * sin(al) * sin(be) / sin(be - al)
+        return {"h": h, "H": h + werte["NN"]}
+    if s == "dach":
+        f, b, al = werte["AB"], werte["AF"], grad(werte["α"])
+        # The ridge in coordinates, A at the origin and B at (f, 0).
+        x, y = b * cos(al), b * sin(al)
+        return {"a": sqrt((f - x) ** 2 + y * y), "β": winkel_aus(atan2(y, f - x))}
+    if s == "wind":
+        v, w, th = werte["v"], werte["w"], grad(werte["θ"])
+        if "halten" in a["text"] or "beibehält" in a["text"] or "hält die Flugrichtung" in a["text"]:
+            # Heading kept: ground = air along x plus the wind turned θ away.
+            x, y = v + w * cos(th), w * sin(th)
+            return {"l": sqrt(x * x + y * y), "α": winkel_aus(atan2(y, x))}
+        # Track kept: the wind's part across the track is made up by heading into it.
+        quer = w * sin(th)
+        längs = sqrt(v * v - quer * quer)
+        return {"l": längs + w * cos(th), "α": winkel_aus(mp.asin(quer / v))}
+    if s == "tor":
+        r_, s_ = werte["SL"], werte["LR"]
+        if "SR" in werte:
+            l = werte["SR"]
+            si = acos((l * l + r_ * r_ - s_ * s_) / (2 * l * r_))
+            la = acos((r_ * r_ + s_ * s_ - l * l) / (2 * r_ * s_))
+            return {"σ": winkel_aus(si), "e": r_ * sin(la)}
+        si = grad(werte["σ"])
+        rest = sqrt(s_ * s_ - (r_ * sin(si)) ** 2)
+        return {"S₁R": r_ * cos(si) - rest, "S₂R": r_ * cos(si) + rest}
     raise KeyError(s)
 
 
@@ -108,6 +148,8 @@ def pruefe(a, sep, stufe, wo):
         melde("SSW auf Stufe 1")
     if a["loesungen"] != 1 and a["typ"] != "SSW":
         melde(f"{a['loesungen']} Lösungen")
+    if a["typ"] == "SSW" and a["loesungen"] != SSW_LOESUNGEN.get(a["situation"], a["loesungen"]):
+        melde(f"SSW mit {a['loesungen']} Lösungen")
     if not any(z.startswith("Typ " + a["typ"] + ":") for z in a["loesungsweg"]):
         melde("der Rechenweg nennt den Typ nicht")
 
@@ -159,8 +201,11 @@ def pruefe(a, sep, stufe, wo):
         hoechstens = 120 if re.search("Kirch|Aussichts", a["text"]) else 60
         if not HOEHE[0] <= erwartet["h"] <= min(HOEHE[1], hoechstens):
             melde(f"Turm {erwartet['h']} m hoch")
-    if a["situation"] == "fluss" and not BREITE[0] <= erwartet["d"] <= BREITE[1]:
-        melde(f"Fluss {erwartet['d']} m breit")
+    if a["situation"] in EIGENE:
+        name, unten, oben = EIGENE[a["situation"]]
+        wert = {**werte, **erwartet}[name]
+        if not unten <= wert <= oben:
+            melde(f"{name} = {mp.nstr(wert, 8)} unplausibel")
     if not a["loesungsweg"][-1].startswith("Antwort: ") or antwort not in a["loesungsweg"][-1]:
         melde("der Rechenweg endet nicht mit der Antwort")
 

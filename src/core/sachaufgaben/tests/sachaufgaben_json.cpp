@@ -73,7 +73,10 @@ std::string Aufgabe(const Sachaufgabe& a, std::size_t fassung) {
          Liste(std::vector<std::string>(a.Dreieck.Texte.begin(), a.Dreieck.Texte.end()), text);
     o += ",\"antwort\":" + Liste(a.Antwort, text);
     o += ",\"skizze\":{\"punkte\":" +
-         Liste(a.Skizze.Punkte, [](const Skizzenpunkt& p) { return J(p.Name); });
+         Liste(a.Skizze.Punkte, [](const Skizzenpunkt& p) {
+             return "{\"name\":" + J(p.Name) + ",\"x\":" + std::to_string(p.X) +
+                    ",\"y\":" + std::to_string(p.Y) + "}";
+         });
     o += ",\"linien\":" + Liste(a.Skizze.Linien, [](const Skizzenlinie& l) {
              return "{\"art\":" + J(Art(l.Art)) + ",\"text\":" + J(l.Beschriftung) + "}";
          });
