@@ -60,6 +60,9 @@ TEST(Uebungscode, VeroeffentlichteCodesBleiben) {
              {"1-5", 12805728570137930499ULL},
              {"3-SACH-4711-10", 7282068711575453368ULL},
              {"2-SACH-17", 15073872510511613141ULL},
+             // Two sets the later rules for word problems would draw otherwise.
+             {"2-SACH-35-10", 11425976569616874795ULL},
+             {"3-SACH-15-10", 4112686208849997490ULL},
          }) {
         std::string texte;
         for (const Uebungsaufgabe& a : ErstelleUebungssatz(*LiesUebungscode(f.code)).Aufgaben) {
