@@ -72,8 +72,7 @@ std::string Aufgabe(const Sachaufgabe& a, std::size_t fassung) {
     o += ",\"boxen\":" +
          Liste(std::vector<std::string>(a.Dreieck.Texte.begin(), a.Dreieck.Texte.end()), text);
     o += ",\"antwort\":" + Liste(a.Antwort, text);
-    o += ",\"skizze\":{\"punkte\":" +
-         Liste(a.Skizze.Punkte, [](const Skizzenpunkt& p) {
+    o += ",\"skizze\":{\"punkte\":" + Liste(a.Skizze.Punkte, [](const Skizzenpunkt& p) {
              return "{\"name\":" + J(p.Name) + ",\"x\":" + std::to_string(p.X) +
                     ",\"y\":" + std::to_string(p.Y) + "}";
          });
