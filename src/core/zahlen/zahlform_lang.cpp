@@ -63,35 +63,11 @@ std::string FesteFormLang(long double x, std::string_view maske, std::string_vie
     if (std::fabs(x) >= 1e18L) {
         return Allgemein(x, trennzeichen);
     }
-    const int n = DezimalenAusMaske(maske);
-    std::string gerundet;
-    if (x != 0) {
-        const Ziffern z = Zerlege(std::fabs(x), Stellen);
-        const int behalten = z.exponent + n + 1;
-        if (behalten > 0) {
-            gerundet = z.ziffern.substr(0, static_cast<std::size_t>(behalten));
-            if (behalten > Stellen) {
-                gerundet.append(static_cast<std::size_t>(behalten - Stellen), '0');
-            }
-        }
-        if (behalten >= 0 && behalten < Stellen &&
-            z.ziffern[static_cast<std::size_t>(behalten)] >= '5') {
-            ZaehleHoch(gerundet);
-        }
+    if (x == 0) {
+        return FestGerundet("", 0, false, DezimalenAusMaske(maske), trennzeichen);
     }
-    const bool nurNullen = gerundet.find_first_not_of('0') == std::string::npos;
-    const auto mindestLaenge = static_cast<std::size_t>(n) + 1;
-    if (gerundet.size() < mindestLaenge) {
-        gerundet.insert(0, mindestLaenge - gerundet.size(), '0');
-    }
-    std::string text = x < 0 && !nurNullen ? "-" : "";
-    const auto ganzzahlig = gerundet.size() - static_cast<std::size_t>(n);
-    text.append(gerundet, 0, ganzzahlig);
-    if (n > 0) {
-        text.append(trennzeichen);
-        text.append(gerundet, ganzzahlig);
-    }
-    return text;
+    const Ziffern z = Zerlege(std::fabs(x), Stellen);
+    return FestGerundet(z.ziffern, z.exponent, x < 0, DezimalenAusMaske(maske), trennzeichen);
 }
 
 } // namespace kalotri
