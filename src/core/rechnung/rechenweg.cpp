@@ -101,7 +101,6 @@ void Schritte(Schreiber& s) {
 // Rounds of writing the steps: each gives the numbers that fell short one digit more.
 // Two or three suffice for ordinary exercises; a ratio a hair below 1 may need ten.
 constexpr int MaxRunden = 24;
-constexpr int MaxMehrStellen = 12;
 
 Rechenweg Einmal(const Loesung& loesung, const Zahlformat& format, const Wegangaben& angaben,
                  weg::Stellenplan& plan, bool& fertig) {
@@ -123,7 +122,7 @@ Rechenweg Einmal(const Loesung& loesung, const Zahlformat& format, const Weganga
     fertig = true;
     for (const std::string& schluessel : s.Mehr) {
         int& mehr = plan[schluessel];
-        if (mehr < MaxMehrStellen) {
+        if (mehr < weg::MaxMehrStellen) {
             ++mehr;
             fertig = false;
         }

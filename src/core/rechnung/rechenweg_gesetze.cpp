@@ -127,6 +127,22 @@ void Schreiber::Berechnet(const Berechnung& b, Tafel& t, std::size_t dreieck) {
             c.Einsetzung = "cos " + n(f) + " = (" + y1 + "² + " + z1 + "² − " + x1 + "²) / (2·" +
                            y1 + "·" + z1 + ")";
             CosinusAusSeiten(wx, wy, wz, c);
+            const long double groesste = std::max({wx.Wert, wy.Wert, wz.Wert});
+            const long double kleinste = std::min({wx.Wert, wy.Wert, wz.Wert});
+            if (!(std::fabs(c.Wert) <= 1) || groesste > 1e15L * kleinste) {
+                // Squares of sides this different cancel to nothing in 15 digits: any
+                // cosine shown would contradict the angle.
+                Begruendung("Die Seiten unterscheiden sich um mehr als das 10¹⁵-Fache; mit "
+                            "Gleitkommazahlen gibt der Cosinussatz hier keinen sinnvollen "
+                            "Zwischenwert, " +
+                            n(f) + " steht, wie die Rechnung es ergibt.");
+                const Zahl w = Ergebnis("", n(f), schluessel, a, "°", ziel);
+                Weg.back().Groesse = f;
+                Weg.back().Dreieck = dreieck;
+                t.Wert[Index(f)] = w;
+                t.Schluessel[Index(f)] = schluessel;
+                return;
+            }
             c.Quellen = {t.Schluessel[Index(x)], t.Schluessel[Index(y)], t.Schluessel[Index(z)]};
             const std::string cosSchluessel = "cos" + schluessel;
             const Zahl cosinus =

@@ -153,6 +153,16 @@ Zahl Schreiber::Ergebnis(std::string gesetz, const std::string& name, const std:
         const std::set<std::string>& weiter = quellen_[q];
         oben.insert(weiter.begin(), weiter.end());
     }
+    if (!std::isfinite(a.Wert)) {
+        // Beyond what floating-point numbers hold: a sentence says so rather than NAN.
+        Begruendung("Mit Gleitkommazahlen lässt sich " + name +
+                    " hier nicht berechnen: Die Zahlen sind zu groß oder zu klein.");
+        if (!ziel) {
+            return Zahl{"?", a.Wert, -1};
+        }
+        Rechnung(std::move(gesetz), "", "", name + " ≈ " + Angezeigt(ziel->Text) + einheit);
+        return Gelesen(ziel->Text, Trenner());
+    }
     const auto plan = plan_.find(schluessel);
     // Digits beyond what long double carries would be noise, not precision.
     const int hoch = a.Wert != 0 && std::isfinite(a.Wert)
@@ -171,6 +181,10 @@ Zahl Schreiber::Ergebnis(std::string gesetz, const std::string& name, const std:
         if (const std::optional<int> ende = Endet(a.Zaehler, a.Nenner); ende && *ende <= stellen) {
             w = Gerundet(a.Wert, *ende, Trenner());
             genau = true;
+        } else if (w.Wert == 0 && a.Wert != 0 && hoch < -(Dezimalen() + MaxMehrStellen)) {
+            // Too small for any decimals the steps may add (a side of 10^-200): its digits,
+            // with the exponent, so that the steps after it divide by what it is, not by 0.
+            w = Wissenschaftlich(a.Wert, Trenner());
         }
     }
     if (ziel && ziel->Fest && Dezimalen() + hoch + 1 > SichereStellen) {

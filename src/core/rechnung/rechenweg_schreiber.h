@@ -83,6 +83,10 @@ struct Ziel {
     bool Fest = true; // the fixed form with the output's decimals, else the general form
 };
 
+// At most this many digits more than the output's for any number (rounds of writing the
+// steps add one at a time).
+inline constexpr int MaxMehrStellen = 12;
+
 // How many more digits than the output each computed number shows. Grows from one
 // writing of the steps to the next until every step follows from its numbers.
 using Stellenplan = std::map<std::string, int>;

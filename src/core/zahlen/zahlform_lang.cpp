@@ -38,8 +38,10 @@ Ziffern Zerlege(long double betrag, int stellen) {
     return z;
 }
 
-// Scientific with up to 15 significant digits, as the general form writes large numbers.
-std::string Allgemein(long double x, std::string_view trennzeichen) {
+} // namespace
+
+// As the general form writes large numbers.
+std::string WissenschaftlichLang(long double x, std::string_view trennzeichen) {
     Ziffern z = Zerlege(std::fabs(x), 15);
     z.ziffern.erase(z.ziffern.find_last_not_of('0') + 1);
     std::string text = x < 0 ? "-" : "";
@@ -51,8 +53,6 @@ std::string Allgemein(long double x, std::string_view trennzeichen) {
     return text + "E" + std::to_string(z.exponent);
 }
 
-} // namespace
-
 std::string FesteFormLang(long double x, std::string_view maske, std::string_view trennzeichen) {
     if (maske.size() > MaskeMaxLaenge) {
         throw KalotriFehler(Code::FormatZuLang);
@@ -61,7 +61,7 @@ std::string FesteFormLang(long double x, std::string_view maske, std::string_vie
         return FesteForm(static_cast<double>(x), maske, trennzeichen);
     }
     if (std::fabs(x) >= 1e18L) {
-        return Allgemein(x, trennzeichen);
+        return WissenschaftlichLang(x, trennzeichen);
     }
     if (x == 0) {
         return FestGerundet("", 0, false, DezimalenAusMaske(maske), trennzeichen);
