@@ -103,5 +103,23 @@ TEST(RechenwegGrenzen, KeinNanKeinVerlorenerExponentGleicheLoesungszahl) {
     }
 }
 
+// The JSON's step index: every step of the second SSW solution, derived ones included,
+// belongs to triangle 1.
+TEST(RechenwegGrenzen, SchritteDerZweitenLoesungGehoerenZuDreieckEins) {
+    const Eingabe e = Boxen({{Feld::A, "5"}, {Feld::B, "7"}, {Feld::Alpha, "40"}});
+    const Loesung l = Berechne(e);
+    const Rechenweg weg = ErstelleRechenweg(l, Zahlformat{}, WeitereAngaben(l, e, ""));
+    bool zweite = false;
+    int rechnungen = 0;
+    for (const Rechenschritt& s : weg) {
+        zweite = zweite || s.Text == "2. Lösung:";
+        if (zweite && s.Art == SchrittArt::Rechnung) {
+            EXPECT_EQ(s.Dreieck, 1U) << s.Ergebnis;
+            ++rechnungen;
+        }
+    }
+    EXPECT_GE(rechnungen, 8); // the angle sum, the side, perimeter, area, heights, radii
+}
+
 } // namespace
 } // namespace kalotri::test
