@@ -33,6 +33,16 @@ double Toleranz(const Gesucht& g) {
         std::max(std::pow(10.0L, -AntwortDezimalen(g)), std::abs(g.Wert) * Relativ)));
 }
 
+// A fixed tolerance where it lets the correctly rounded answer count; below half a unit
+// of the answer's last decimal it would not, and that half unit stands instead.
+double Toleranz(const Gesucht& g, const std::optional<double>& fest) {
+    if (!fest) {
+        return Toleranz(g);
+    }
+    const double halb = static_cast<double>(std::pow(10.0L, -AntwortDezimalen(g)) / 2);
+    return AufgerundeteToleranz(std::max(*fest, halb));
+}
+
 std::string Rundung(const Sachaufgabe& s) {
     bool ganz = false, zehntel = false;
     for (const Gesucht& g : s.Gesuchte) {
@@ -76,9 +86,8 @@ MoodleFrage BaueSachfrage(const Sachaufgabe& s, const GeloesteAufgabe& aufgabe,
     for (const Gesucht& g : s.Gesuchte) {
         const std::string einheit = g.Einheit == "°" ? g.Einheit : " " + g.Einheit;
         luecken.push_back(ClozeHtml(g.Name) + " = " +
-                          NumerischeLuecke(static_cast<double>(g.Wert),
-                                           toleranz.value_or(Toleranz(g)), "Richtig.",
-                                           g.Name + " stimmt nicht – rechne nach.") +
+                          NumerischeLuecke(static_cast<double>(g.Wert), Toleranz(g, toleranz),
+                                           "Richtig.", g.Name + " stimmt nicht – rechne nach.") +
                           ClozeHtml(einheit));
         const int dezimalen = AntwortDezimalen(g);
         if (dezimalen != g.Dezimalen) {

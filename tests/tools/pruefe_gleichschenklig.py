@@ -36,7 +36,7 @@ def lauf(programm, *argumente):
 def pdftext(*argumente):
     with tempfile.TemporaryDirectory() as ordner:
         ziel = os.path.join(ordner, "blatt.pdf")
-        ergebnis = lauf(BLATT, "--trotzdem", "-o", ziel, *argumente, "-")
+        ergebnis = lauf(BLATT, "--trotzdem", "--leise", "-o", ziel, *argumente, "-")
         assert ergebnis.returncode == 0, ergebnis.stderr.decode()
         return subprocess.run(["pdftotext", "-raw", ziel, "-"], capture_output=True,
                               check=True).stdout.decode()
@@ -83,7 +83,7 @@ class Gleichschenklig(unittest.TestCase):
                     beta, gamma, c = erwartet
                     self.assertEqual(zeile.group(1), f"c = {c}, β = {beta}, γ = {gamma}")
         loesbar = "".join(f"5\t5\t\t{w}\n" for w, e in FAELLE if e).encode()
-        quiz = subprocess.run([BLATT, "--moodle", "-"], input=loesbar,
+        quiz = subprocess.run([BLATT, "--leise", "--moodle", "-"], input=loesbar,
                               capture_output=True, timeout=120)
         self.assertEqual(quiz.returncode, 0, quiz.stderr.decode())
         erste = re.findall(r"\{1:NUMERICAL:=([0-9.]+):", quiz.stdout.decode())

@@ -23,9 +23,11 @@
 #include <QPdfWriter>
 
 #include <algorithm>
+#include <csignal>
 #include <functional>
 #include <iostream>
 #include <new>
+#include <unistd.h>
 
 namespace {
 
@@ -91,6 +93,9 @@ int Hauptprogramm(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     qInstallMessageHandler(Meldungen);
+    // A reader that closes the pipe early makes a write error (exit code 4, with a
+    // message), not a silent death halfway.
+    std::signal(SIGPIPE, SIG_IGN);
     QGuiApplication app(argc, argv);
 
     const blatt::OptionenErgebnis optionen =
@@ -175,8 +180,10 @@ int Hauptprogramm(int argc, char** argv) {
     if (!o.Ausgabe.empty()) {
         fehler = blatt::SchreibeInSatz(satz, o.Ausgabe, [&](QIODevice& datei) {
             QPdfWriter pdf(&datei);
-            const auto fortschritt = [](int seite, int seiten) {
-                if (seiten > StillBisSeiten && (seite % 10 == 0 || seite == seiten)) {
+            // Only for someone watching: in a log or a pipe it would read as a complaint.
+            const bool zeigen = !o.Leise && ::isatty(STDERR_FILENO) == 1;
+            const auto fortschritt = [zeigen](int seite, int seiten) {
+                if (zeigen && seiten > StillBisSeiten && (seite % 10 == 0 || seite == seiten)) {
                     std::cerr << "kalotri-blatt: Seite " << seite << " von " << seiten << "\n";
                 }
             };

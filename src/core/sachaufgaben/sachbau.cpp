@@ -147,7 +147,8 @@ std::string Bau::Weiter(L wert, std::initializer_list<std::function<L(L)>> folge
         for (const auto& folge : folgen) {
             folgt = folgt && Zahl(folge(z.Wert)) == Zahl(folge(wert));
         }
-        if (folgt || d >= basis + Mehr) {
+        // Nor beyond the longest mask: at 215 to 222 decimals the fixed form would refuse.
+        if (folgt || d >= basis + Mehr || d >= static_cast<int>(MaskeMaxLaenge) - 2) {
             return z.Text;
         }
     }
