@@ -14,6 +14,7 @@ prints the figures per count of decimals; exits 1 on any failure.
 """
 
 import json
+import os
 import random
 import re
 import subprocess
@@ -127,7 +128,7 @@ def laufe(programm, aufgaben, dezimalen, mehr):
                 probleme += pruefe_schritt(schritt)
         if probleme:
             fehlschlaege += 1
-            if fehlschlaege <= 5:
+            if fehlschlaege <= int(os.environ.get("ZEIGE", "5")):
                 print(f"{'|'.join(felder)} with {dezimalen} decimals:", *probleme, sep="\n  ")
     return schritte, fehlschlaege
 

@@ -101,6 +101,8 @@ struct Loesung {
     std::array<std::string, 6> Buchstaben;
     // The given quantities in box order.
     std::vector<GegebeneGroesse> Gegeben;
+    // How many boxes hold a value: fewer than three end the calculation without a word.
+    int Angaben = 0;
 
     // 0, 1 or 2 triangles; for SSW in the order of the Script (acute sine angle first).
     // After an error: one entry holding the values computed before it.

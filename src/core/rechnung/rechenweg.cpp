@@ -84,6 +84,14 @@ void Schritte(Schreiber& s) {
         s.Hinweis(*l.Ausgang.Meldung);
         return;
     }
+    if (!l.Typ && code == Code::Geloest && !l.Ausgang.Meldung && !l.Ausgang.Fehler) {
+        // The Script stays silent; the steps say why in one line.
+        const std::string werte = l.Angaben == 0   ? "Kein Wert"
+                                  : l.Angaben == 1 ? "Nur 1 Wert"
+                                                   : "Nur " + std::to_string(l.Angaben) + " Werte";
+        s.Hinweis(werte + " gegeben; eine Aufgabe braucht drei, darunter eine Seite.");
+        return;
+    }
     if (l.Typ) {
         s.GegebenZeile();
         s.Ueberschrift(TypSatz(*l.Typ));

@@ -150,6 +150,7 @@ void Schreiber::Berechnet(const Berechnung& b, Tafel& t, std::size_t dreieck) {
             a.Einsetzung = n(f) + " = cos⁻¹(" + Angezeigt(cosinus.Text) + ")";
             a.Wert = Grad(std::acos(std::clamp(cosinus.Wert, -1.0L, 1.0L)));
             a.Quellen = {cosSchluessel};
+            a.Unsicherheit = UmkehrUnsicherheit(cosinus);
             if (cosinus.Wert == 1 || cosinus.Wert == 0 || cosinus.Wert == -1) {
                 // cos⁻¹ of 1, 0 and −1 is 0°, 90° and 180°, exactly.
                 a.Wert = cosinus.Wert == 1 ? 0 : cosinus.Wert == 0 ? 90 : 180;

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "rechenweg_schreiber.h"
 
+#include "rechenweg_gesetze.h"
+
 #include "zahlform.h"
 #include "zahlform_lang.h"
 #include "ziffern.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 #include <numeric>
 #include <utility>
@@ -16,8 +19,12 @@ namespace {
 
 constexpr std::array<const char*, 6> UeblicheBuchstaben = {"a", "b", "c", "α", "β", "γ"};
 
-// Significant digits long double computes reliably.
-constexpr int SichereStellen = 15;
+// Significant digits long double computes alike on every platform: of its 19, the last
+// two may differ between one library's sine and another's.
+constexpr int SichereStellen = 17;
+
+// Digits of an exact decimal sum long double still holds to the last one.
+constexpr int GenaueStellen = 18;
 
 // The decimals after which zaehler / nenner ends, if it does: only a denominator of twos
 // and fives makes a decimal that ends. Decided on whole numbers, the same on every machine.
@@ -39,6 +46,12 @@ std::optional<int> Endet(std::int64_t zaehler, std::int64_t nenner) {
 }
 
 } // namespace
+
+long double UmkehrUnsicherheit(const Zahl& x) {
+    const long double rest = 1 - x.Wert * x.Wert;
+    // At ±1 the angle is exact (0°, 90°, 180°) or the argument is not (and says so).
+    return rest > 0 ? Grad(4 * LDBL_EPSILON * std::fabs(x.Wert) / std::sqrt(rest)) : 0;
+}
 
 std::string Tiefgestellt(int nummer) {
     return nummer == 1 ? "₁" : nummer == 2 ? "₂" : "";
@@ -168,12 +181,17 @@ Zahl Schreiber::Ergebnis(std::string gesetz, const std::string& name, const std:
     const int hoch = a.Wert != 0 && std::isfinite(a.Wert)
                          ? static_cast<int>(std::floor(std::log10(std::fabs(a.Wert))))
                          : 0;
-    const int stellen = std::max(
+    int stellen = std::max(
         Dezimalen(), std::min(Dezimalen() + mehrStellen + (plan == plan_.end() ? 0 : plan->second),
                               SichereStellen - 1 - hoch));
+    if (a.Unsicherheit > 0) {
+        // Digits beyond what long double decides would not follow from the numbers put in.
+        const auto sicher = static_cast<int>(std::floor(-std::log10(2 * a.Unsicherheit)));
+        stellen = std::max(Dezimalen(), std::min(stellen, sicher));
+    }
 
     Zahl w;
-    bool genau = a.Genau && a.Dezimalen >= 0;
+    bool genau = a.Genau && a.Dezimalen >= 0 && a.Dezimalen + hoch + 1 <= GenaueStellen;
     if (genau) {
         w = Gerundet(a.Wert, a.Dezimalen, Trenner());
     } else {

@@ -73,7 +73,15 @@ struct Ausdruck {
     std::int64_t Zaehler = 0;
     std::int64_t Nenner = 0;
     std::vector<std::string> Quellen; // digit keys of the computed numbers put in
+    // How far long double's own rounding may put Wert from the value of the numbers put
+    // in, where a step magnifies it (an inverse cosine near 0°): no more digits are shown
+    // than that leaves certain. 0: not magnified.
+    long double Unsicherheit = 0;
 };
+
+// That uncertainty for an inverse sine or cosine in degrees: the argument's last bit,
+// magnified by 1/√(1 − x²).
+long double UmkehrUnsicherheit(const Zahl& x);
 
 // The value a step must arrive at, in the digits of the output: the Script's text, or
 // the text of a derived quantity's line.

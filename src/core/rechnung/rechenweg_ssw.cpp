@@ -195,6 +195,7 @@ void SSWSchritte(Schreiber& s) {
             a.Einsetzung = namen[0] + " = sin⁻¹(" + Angezeigt(sinW.Text) + ")";
             a.Wert = Grad(std::asin(std::min(sinW.Wert, 1.0L)));
             a.Quellen = {"sin"};
+            a.Unsicherheit = UmkehrUnsicherheit(sinW);
             if (b.Sinus == 1) {
                 a.Wert = 90; // the calculation's own right angle
                 a.Genau = true;
