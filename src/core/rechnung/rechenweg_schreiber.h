@@ -154,6 +154,10 @@ class Schreiber {
     void MehrStellen(const std::string& schluessel);
 
   private:
+    // The cosine of angle f from the three sides as a step, and into `a` the angle from
+    // it; false (with a sentence) where floating point gives no meaningful cosine.
+    bool CosinusSchritte(const Tafel& t, Feld f, const std::string& schluessel, Ausdruck& a);
+
     const Zahlformat& format_;
     const Stellenplan& plan_;
     std::map<std::string, std::set<std::string>> quellen_; // every key's upstream keys
