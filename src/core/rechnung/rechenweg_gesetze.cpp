@@ -4,6 +4,7 @@
 #include "rechenweg_gesetze.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 #include <cstdint>
 
@@ -36,7 +37,12 @@ void CosinusAusSeiten(const Zahl& x, const Zahl& y, const Zahl& z, Ausdruck& c) 
     const bool ganz = std::min({x.Dezimalen, y.Dezimalen, z.Dezimalen}) >= 0 &&
                       std::max({x.Wert, y.Wert, z.Wert}) * faktor < 2e9L;
     if (!ganz) {
-        c.Wert = (y.Wert * y.Wert + z.Wert * z.Wert - x.Wert * x.Wert) / (2 * y.Wert * z.Wert);
+        const long double quadrate = y.Wert * y.Wert + z.Wert * z.Wert;
+        c.Wert = (quadrate - x.Wert * x.Wert) / (2 * y.Wert * z.Wert);
+        // The squares cancel where the angle is near 0° or 180°: their rounding, not the
+        // quotient's, limits the digits that follow.
+        c.Unsicherheit =
+            4 * LDBL_EPSILON * (quadrate + x.Wert * x.Wert) / std::fabs(2 * y.Wert * z.Wert);
         return;
     }
     const auto gx = static_cast<std::int64_t>(std::llround(x.Wert * faktor));
