@@ -44,6 +44,14 @@ class AllesOderNichts(unittest.TestCase):
             self.assertIn("Standardausgabe lässt sich nicht schreiben", fehler)
             self.assertEqual(os.listdir(ordner), [])
 
+    def test_geschlossene_pipe_auch_bei_kalotri_rechne(self):
+        rechne = subprocess.Popen([RECHNE], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+                                  stderr=subprocess.PIPE)
+        rechne.stdout.close()
+        _, fehler = rechne.communicate(b"3\t4\t5\n" * 20000, timeout=120)
+        self.assertEqual(rechne.returncode, SCHREIBFEHLER, fehler)
+        self.assertIn("Fehler beim Schreiben der Ausgabe", fehler.decode())
+
     def test_jedes_signal_raeumt_auf(self):
         for name in ("INT", "TERM", "HUP", "QUIT", "ALRM", "XCPU", "XFSZ", "USR1"):
             with self.subTest(signal=name), tempfile.TemporaryDirectory() as ordner:

@@ -20,6 +20,7 @@
 #include "scriptprotokoll.h"
 
 #include <clocale>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <exception>
@@ -156,6 +157,9 @@ int RechneAlle(const Zahlformat& format, const rechne::Optionen& optionen) {
 }
 
 int Hauptprogramm(int argc, char** argv) {
+    // A reader that closes the pipe early makes a write error (exit code 4, with a
+    // message), as with kalotri-blatt, rather than a silent death halfway.
+    std::signal(SIGPIPE, SIG_IGN);
     const std::vector<std::string> argumente(argv + 1, argv + argc);
     rechne::OptionenErgebnis optionen = rechne::LiesOptionen(argumente);
     if (!optionen.Fehler && !optionen.Werte.Hilfe && !optionen.Werte.Version) {

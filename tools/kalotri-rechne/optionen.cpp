@@ -84,7 +84,7 @@ const char* Hilfetext() {
            "  1  mindestens eine Zeile nicht gerechnet (Felderzahl, Buchstabe zu lang)\n"
            "  2  falsche Optionen (auch eine Option mit Wert zweimal)\n"
            "  3  eine Datei oder die Eingabe ließ sich nicht lesen\n"
-           "  4  Fehler beim Schreiben der Ausgabe\n"
+           "  4  Fehler beim Schreiben der Ausgabe, auch eine vorzeitig geschlossene Pipe\n"
            "  5  zu wenig Speicher\n";
 }
 
