@@ -122,10 +122,18 @@ def laufe(programm, aufgaben, dezimalen, mehr):
         for text in felder:
             if text and gegeben and f" = {text}" not in gegeben[0]:
                 probleme.append(f"given {text} not as typed: {gegeben[0]}")
+        folgt = None
         for schritt in weg:
             if schritt["art"] == "rechnung" and schritt["einsetzung"]:
                 schritte += 1
+                if folgt:
+                    # The result is said to be the floating-point calculation's own; the
+                    # value said to follow from the shown numbers must then do so.
+                    schritt = dict(schritt, ergebnis=folgt)
                 probleme += pruefe_schritt(schritt)
+            teile = schritt["text"].split("aus den gezeigten Zahlen folgt ")
+            folgt = teile[1].rstrip(".") if schritt["art"] == "begruendung" and len(teile) == 2 \
+                else None
         if probleme:
             fehlschlaege += 1
             if fehlschlaege <= int(os.environ.get("ZEIGE", "5")):

@@ -205,9 +205,14 @@ Zahl Schreiber::Ergebnis(std::string gesetz, const std::string& name, const std:
             w = Wissenschaftlich(a.Wert, Trenner());
         }
     }
+    // What the numbers shown give, where it is not the output's number.
+    std::optional<std::string> folgt;
     if (ziel && ziel->Fest && Dezimalen() + hoch + 1 > SichereStellen) {
         // The output's digits alone ask more than long double computes alike everywhere:
         // the Script's number stands, there is nothing more exact to show.
+        if (const Zahl z = Gerundet(a.Wert, Dezimalen(), Trenner()); z.Text != ziel->Text) {
+            folgt = z.Text;
+        }
         w = Gelesen(ziel->Text, Trenner());
         genau = false;
     }
@@ -216,21 +221,32 @@ Zahl Schreiber::Ergebnis(std::string gesetz, const std::string& name, const std:
         w = Gelesen(ziel->Text, Trenner());
     }
     const std::string wert = name + (genau ? " = " : " ≈ ") + Angezeigt(w.Text) + einheit;
-    Rechenschritt& r = Rechnung(std::move(gesetz), a.Formel, a.Einsetzung, wert);
     // The general form of the Script's angle sum may show the double's last bits
     // (8,64999999999998 for 180 − 129,83 − 41,52): the exact sum is what it means.
     const bool gleich =
         ziel && (w.Wert == ziel->Wert ||
                  (!ziel->Fest && genau &&
                   std::fabs(w.Wert - ziel->Wert) <= 1e-12L * std::max(1.0L, std::fabs(w.Wert))));
-    if (ziel && !gleich) {
-        // The reader rounds the number shown to the output's digits and must arrive at
-        // the value the Script (or the figure's line) states.
-        const bool passt =
-            ziel->Fest && Gerundet(w.Wert, Dezimalen(), Trenner()).Text == ziel->Text;
-        if (!passt) {
-            MehrStellen(schluessel);
+    // The reader rounds the number shown to the output's digits and must arrive at the
+    // value the Script (or the figure's line) states.
+    const bool passt = gleich || (ziel && ziel->Fest &&
+                                  Gerundet(w.Wert, Dezimalen(), Trenner()).Text == ziel->Text);
+    if (ziel && !passt) {
+        MehrStellen(schluessel);
+        if (ziel->Fest && plan != plan_.end() && plan->second >= MaxMehrStellen) {
+            folgt = Gerundet(w.Wert, Dezimalen(), Trenner()).Text;
         }
+    }
+    if (folgt) {
+        // No more digits help: the output's last digit is the floating-point calculation's
+        // own, and the steps say so (before the step, which stays the last one written)
+        // rather than pretend it follows.
+        Begruendung(name + " steht unten, wie die Rechnung mit Gleitkommazahlen es ergibt; " +
+                    "aus den gezeigten Zahlen folgt " + name + " ≈ " + Angezeigt(*folgt) + einheit +
+                    ".");
+    }
+    Rechenschritt& r = Rechnung(std::move(gesetz), a.Formel, a.Einsetzung, wert);
+    if (ziel && !gleich) {
         r.Zwischenwert = wert;
         r.Ergebnis = name + " ≈ " + Angezeigt(ziel->Text) + einheit;
     }
