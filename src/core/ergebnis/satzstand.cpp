@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "satzstand.h"
+
+#include "hinweise.h"
+#include "uebungssatz.h"
+
+#include <algorithm>
+#include <numeric>
+
+namespace kalotri::ergebnis {
+
+int Abzug(const Aufgabenstand& a) {
+    return std::accumulate(a.Gekauft.begin(), a.Gekauft.end(), 0,
+                           [](int summe, const Hinweiskauf& h) {
+                               return summe + uebung::HinweisPreis[static_cast<std::size_t>(h.Art)];
+                           });
+}
+
+int Punkte(const Aufgabenstand& a) {
+    int roh = 0;
+    for (const uebung::Note n : a.Noten) {
+        roh += uebung::Punkte(n);
+    }
+    return std::max(0, roh - Abzug(a));
+}
+
+int Hoechstens(const Aufgabenstand& a) {
+    return uebung::PunkteJeFrage * static_cast<int>(a.Noten.size());
+}
+
+namespace {
+constexpr const char* Zeichen = "rnfx-"; // in the order of uebung::Note
+}
+
+char NotenZeichen(uebung::Note note) {
+    return Zeichen[static_cast<int>(note)];
+}
+
+std::optional<uebung::Note> NoteAusZeichen(char zeichen) {
+    for (int i = 0; Zeichen[i] != '\0'; ++i) {
+        if (Zeichen[i] == zeichen) {
+            return static_cast<uebung::Note>(i);
+        }
+    }
+    return std::nullopt;
+}
+
+bool PasstZuSatz(const Satzstand& stand) {
+    const auto wahl = uebung::LiesUebungscode(stand.Code);
+    if (!wahl || stand.Aufgaben.size() != static_cast<std::size_t>(wahl->Anzahl) ||
+        stand.Aufgabe >= stand.Aufgaben.size()) {
+        return false;
+    }
+    const uebung::Uebungssatz satz = uebung::ErstelleUebungssatz(*wahl);
+    for (std::size_t i = 0; i < satz.Aufgaben.size(); ++i) {
+        const Aufgabenstand& a = stand.Aufgaben[i];
+        const std::size_t fragen = satz.Aufgaben[i].Fragen.size();
+        if (a.Noten.size() != fragen || a.Antworten.size() != fragen) {
+            return false;
+        }
+        for (const Hinweiskauf& h : a.Gekauft) {
+            const bool zurFrage = h.Art >= static_cast<int>(uebung::Hinweisart::Formel);
+            if (h.Art < 0 || h.Art >= static_cast<int>(uebung::HinweisPreis.size()) ||
+                zurFrage != h.Frage.has_value() || (h.Frage && *h.Frage >= fragen)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+} // namespace kalotri::ergebnis
