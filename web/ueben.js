@@ -41,7 +41,11 @@ function punkte(i) {
 }
 function summe(f) { return satz.aufgaben.reduce((z, _, i) => z + f(i), 0); }
 
-function starte(code) {
+const melde = (fertig) =>
+  Plattform.melde(summe(punkte), summe(hoechstens), satz, stand, nr, fertig);
+
+// `frueher`: a set's state the platform kept, to carry on or only to show.
+function starte(code, frueher = null) {
   if (!modul) return;
   // Codes and answers are short; whatever a link puts there is cut before the engine.
   const antwort = engine("kalotri_uebung_satz", ["string"], [String(code).slice(0, 40)]);
@@ -57,8 +61,13 @@ function starte(code) {
     noten: a.fragen.map(() => null), gekauft: [], fragenHinweise: a.fragen.map(() => 0) }));
   $("start").hidden = true;
   $("auswertung").hidden = true;
-  zeigeAufgabe(0);
-  Plattform.melde(0, summe(hoechstens), false);
+  if (frueher) uebernimm(frueher);
+  zeigeAufgabe(frueher ? frueher.aufgabe : 0);
+  if (frueher && (frueher.fertig || Plattform.nurAnsehen())) {
+    zeigeAuswertung();
+  } else {
+    melde(false);
+  }
 }
 
 // SSW: the values are asked once the number of triangles is marked.
@@ -71,6 +80,7 @@ function zeigeAufgabe(i) {
   nr = i;
   const a = satz.aufgaben[i];
   $("aufgabe").hidden = false;
+  Plattform.aufgabeGezeigt();
   const code = document.createElement("span");
   code.className = "code";
   code.textContent = satz.code;
@@ -189,7 +199,7 @@ function kaufeHinweis() {
   zeigeHinweis(h);
   aktualisiere();
   ansage(`${satz.hinweise[h.art].name}: ${h.texte.join(" ")}`);
-  Plattform.melde(summe(punkte), summe(hoechstens), false);
+  melde(false);
 }
 
 function pruefe() {
@@ -205,6 +215,7 @@ function pruefe() {
   antwort.noten.forEach((n, k) => {
     if (s.noten[k] === null && n.text !== "" && sichtbar(nr, k)) {
       s.noten[k] = n;
+      Plattform.antwort(satz.code, nr, k, s.antworten[k], n, a.fragen[k].richtig);
       neu.push(`${a.fragen[k].art === "anzahl" ? "Anzahl der Dreiecke" : a.fragen[k].name}: ${n.text}`);
     }
   });
@@ -212,7 +223,7 @@ function pruefe() {
   ansage(neu.length ? neu.join(". ") + "." : "Noch nichts eingegeben.");
   const k = offeneFrage();
   (k === null ? $("weiter") : $("antwort" + k)).focus();
-  Plattform.melde(summe(punkte), summe(hoechstens), false);
+  melde(false);
 }
 
 function weiter() {
@@ -244,7 +255,9 @@ function zeigeAuswertung() {
   $("gesamt").textContent = `Übung ${satz.code}: ${p} von ${m} Punkten (${Math.round((100 * p) / m)} %)`;
   $("auswertungTitel").focus();
   ansage($("gesamt").textContent);
-  Plattform.melde(p, m, true);
+  // A new attempt in a platform is the platform's to start.
+  $("nochmal").hidden = $("andere").hidden = mitPlattform;
+  melde(true);
   Plattform.beende();
 }
 
@@ -276,23 +289,25 @@ $("andere").addEventListener("click", () => {
 });
 // Leaving the page in the middle of a set still hands the score so far to the platform.
 window.addEventListener("pagehide", () => {
-  if (satz) Plattform.melde(summe(punkte), summe(hoechstens), false);
+  if (satz) melde(false);
   Plattform.beende();
 });
 
-const mitPlattform = Plattform.beginne();
+let mitPlattform = false;
 KalotriModul().then((m) => {
   modul = m;
   $("codeStart").disabled = false;
   $("wahlStart").disabled = false;
+  const versuch = Plattform.beginne(m);
+  mitPlattform = versuch.art !== "keine";
   const e = Plattform.einstellungen();
-  if (mitPlattform) {
-    $("plattform").hidden = false;
-    $("plattform").textContent = "Deine Punkte gehen an die Lernplattform.";
-  }
-  if (e.has("code")) {
+  if (versuch.stand) {
+    starte(versuch.stand.code, versuch.stand);
+  } else if (versuch.art === "ansehen") {
+    zeigeAbgeschlossen(versuch.status, versuch.punkte);
+  } else if (e.has("code")) {
     starte(e.get("code"));
-  } else if (mitPlattform) {
+  } else if (mitPlattform || e.has("scorm")) {
     starte(codeAus(e.get("stufe") || "2", e.get("typ") || "", e.get("anzahl") || "6"));
   }
   document.documentElement.dataset.bereit = "ja";
