@@ -4,6 +4,25 @@
 // goes back into the page's own.
 "use strict";
 
+const melde = (fertig) =>
+  Plattform.melde(summe(punkte), summe(hoechstens), satz, stand, nr, fertig);
+
+// The attempt as the platform has it decides how the page begins: the kept set carried on
+// or shown, a finished attempt's score, or the teacher's set.
+function beginneMitPlattform(m) {
+  const versuch = Plattform.beginne(m);
+  const e = Plattform.einstellungen();
+  if (versuch.stand) {
+    starte(versuch.stand.code, versuch.stand);
+  } else if (versuch.art === "ansehen") {
+    zeigeAbgeschlossen(versuch.status, versuch.punkte);
+  } else if (e.has("code")) {
+    starte(e.get("code"));
+  } else if (versuch.art !== "keine" || e.has("scorm")) {
+    starte(codeAus(e.get("stufe") || "2", e.get("typ") || "", e.get("anzahl") || "6"));
+  }
+}
+
 function uebernimm(frueher) {
   frueher.aufgaben.forEach((f, i) => {
     const s = stand[i];

@@ -32,7 +32,9 @@ std::string Start(const Versuch& v) {
     Writer w(puffer);
     w.StartObject();
     Schluessel(w, "art",
-               e.Art == Beginn::Neu ? "neu" : e.Art == Beginn::Fortsetzen ? "fortsetzen" : "ansehen");
+               e.Art == Beginn::Neu          ? "neu"
+               : e.Art == Beginn::Fortsetzen ? "fortsetzen"
+                                             : "ansehen");
     w.Key("stand");
     if (e.Stand) {
         web::SchreibeStand(w, *e.Stand);
@@ -48,8 +50,8 @@ std::string Bericht(int punkte, int hoechstens, bool fertig, const char* plattfo
     // The platform's own mastery score decides where there is one: it would override
     // the page's status anyway.
     const auto ihre = LiesSchwelle(plattform);
-    const Meldung m = Melde(punkte, hoechstens, fertig, ihre ? ihre : LiesSchwelle(paket),
-                            ihre.has_value());
+    const Meldung m =
+        Melde(punkte, hoechstens, fertig, ihre ? ihre : LiesSchwelle(paket), ihre.has_value());
     rapidjson::StringBuffer puffer;
     Writer w(puffer);
     w.StartObject();
@@ -67,12 +69,14 @@ std::string Bericht(int punkte, int hoechstens, bool fertig, const char* plattfo
 std::string Antwort(const char* code, int nummer, int frage, const char* antwort, int note,
                     const char* richtig) {
     const auto wahl = uebung::LiesUebungscode(code);
-    if (!wahl || nummer < 0 || frage < 0 || note < 0 || note > static_cast<int>(uebung::Note::Leer)) {
+    if (!wahl || nummer < 0 || frage < 0 || note < 0 ||
+        note > static_cast<int>(uebung::Note::Leer)) {
         return R"({"fehler":"Unbekannte Aufgabe."})";
     }
     const auto satz = uebung::ErstelleUebungssatz(*wahl);
     const auto i = static_cast<std::size_t>(nummer);
-    if (i >= satz.Aufgaben.size() || static_cast<std::size_t>(frage) >= satz.Aufgaben[i].Fragen.size()) {
+    if (i >= satz.Aufgaben.size() ||
+        static_cast<std::size_t>(frage) >= satz.Aufgaben[i].Fragen.size()) {
         return R"({"fehler":"Unbekannte Aufgabe."})";
     }
     const Interaktion x = ZuInteraktion(i, satz.Aufgaben[i].Fragen[static_cast<std::size_t>(frage)],

@@ -41,9 +41,6 @@ function punkte(i) {
 }
 function summe(f) { return satz.aufgaben.reduce((z, _, i) => z + f(i), 0); }
 
-const melde = (fertig) =>
-  Plattform.melde(summe(punkte), summe(hoechstens), satz, stand, nr, fertig);
-
 // `frueher`: a set's state the platform kept, to carry on or only to show.
 function starte(code, frueher = null) {
   if (!modul) return;
@@ -256,7 +253,7 @@ function zeigeAuswertung() {
   $("auswertungTitel").focus();
   ansage($("gesamt").textContent);
   // A new attempt in a platform is the platform's to start.
-  $("nochmal").hidden = $("andere").hidden = mitPlattform;
+  $("nochmal").hidden = $("andere").hidden = Plattform.verbunden();
   melde(true);
   Plattform.beende();
 }
@@ -293,22 +290,10 @@ window.addEventListener("pagehide", () => {
   Plattform.beende();
 });
 
-let mitPlattform = false;
 KalotriModul().then((m) => {
   modul = m;
   $("codeStart").disabled = false;
   $("wahlStart").disabled = false;
-  const versuch = Plattform.beginne(m);
-  mitPlattform = versuch.art !== "keine";
-  const e = Plattform.einstellungen();
-  if (versuch.stand) {
-    starte(versuch.stand.code, versuch.stand);
-  } else if (versuch.art === "ansehen") {
-    zeigeAbgeschlossen(versuch.status, versuch.punkte);
-  } else if (e.has("code")) {
-    starte(e.get("code"));
-  } else if (mitPlattform || e.has("scorm")) {
-    starte(codeAus(e.get("stufe") || "2", e.get("typ") || "", e.get("anzahl") || "6"));
-  }
+  beginneMitPlattform(m);
   document.documentElement.dataset.bereit = "ja";
 });

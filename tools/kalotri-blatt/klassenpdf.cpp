@@ -35,8 +35,10 @@ void SchreibeKlassenuebersicht(QPdfWriter& pdf, const ergebnis::Klassentabelle& 
     const double unten = s.Mm(mass::SeiteBreite - mass::RandUnten);
     // The whole table on the one page: a large class is set smaller, never cut.
     const double kopfHoehe = s.Titel.lineSpacing() * 2 + zeile;
-    const double fussHoehe = s.Klein.lineSpacing() * (3 + static_cast<double>(uebersprungen.size()));
-    const double noetig = kopfHoehe + zeile * static_cast<double>(t.Schueler.size() + 2) + fussHoehe;
+    const double fussHoehe =
+        s.Klein.lineSpacing() * (3 + static_cast<double>(uebersprungen.size()));
+    const double noetig =
+        kopfHoehe + zeile * static_cast<double>(t.Schueler.size() + 2) + fussHoehe;
     const double platz = unten - s.Mm(mass::RandOben);
     const double faktor = std::min(1.0, platz / noetig);
     p.translate(s.Mm(mass::RandOben), s.Mm(mass::RandOben));
@@ -48,25 +50,33 @@ void SchreibeKlassenuebersicht(QPdfWriter& pdf, const ergebnis::Klassentabelle& 
     p.drawText(QRectF(0, y, w, s.Titel.lineSpacing()), Qt::AlignLeft, "Klassenübersicht");
     y += s.Titel.lineSpacing() * 2;
 
-    // Name wide, code and date narrower, the numbers in equal narrow columns.
+    // Name wide, code and date narrower, the exercises' points narrow, the four sums wide
+    // enough for their heads even with ten exercises.
     const std::size_t spalten = t.Kopf.size();
-    const double name = w * 0.2, code = w * 0.12, datum = w * 0.09;
-    const double zahl = (w - name - code - datum) / static_cast<double>(spalten - 3);
-    const auto links = [&](std::size_t i) {
-        return i == 0 ? 0.0
-               : i == 1 ? name
-               : i == 2 ? name + code
-                        : name + code + datum + zahl * static_cast<double>(i - 3);
-    };
+    const double name = w * 0.17, code = w * 0.1, datum = w * 0.08;
+    constexpr double Summenbreite = 1.7; // of an exercise's column
+    const double zahl = (w - name - code - datum) / (static_cast<double>(t.Aufgaben) +
+                                                     Summenbreite * (spalten - 3 - t.Aufgaben));
     const auto spalte = [&](std::size_t i) {
-        return i == 0 ? name : i == 1 ? code : i == 2 ? datum : zahl;
+        return i == 0               ? name
+               : i == 1             ? code
+               : i == 2             ? datum
+               : i < 3 + t.Aufgaben ? zahl
+                                    : zahl * Summenbreite;
+    };
+    const auto links = [&](std::size_t i) {
+        double x = 0;
+        for (std::size_t k = 0; k < i; ++k) {
+            x += spalte(k);
+        }
+        return x;
     };
     const auto reihe = [&](const std::vector<std::string>& zellen, const QFont& schrift) {
         p.setFont(schrift);
         for (std::size_t i = 0; i < zellen.size(); ++i) {
             const QRectF feld(links(i) + s.Mm(1), y, spalte(i) - s.Mm(2), zeile);
-            const QString text = QFontMetricsF(schrift, &pdf).elidedText(
-                Q(zellen[i]), Qt::ElideRight, feld.width());
+            const QString text =
+                QFontMetricsF(schrift, &pdf).elidedText(Q(zellen[i]), Qt::ElideRight, feld.width());
             p.drawText(feld, Qt::AlignVCenter | (i < 3 ? Qt::AlignLeft : Qt::AlignRight), text);
         }
         y += zeile;

@@ -99,8 +99,7 @@ int Hauptprogramm(int argc, char** argv) {
     if (std::find(argumente.begin(), argumente.end(), "--auswertung") != argumente.end()) {
         return blatt::Auswertung(argumente);
     }
-    const blatt::OptionenErgebnis optionen =
-        blatt::LiesOptionen(argumente);
+    const blatt::OptionenErgebnis optionen = blatt::LiesOptionen(argumente);
     if (optionen.Fehler) {
         std::cerr << OptionsFehlerMeldung("kalotri-blatt", *optionen.Fehler);
         return FalscheOption;

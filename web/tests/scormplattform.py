@@ -73,6 +73,7 @@ class Plattform:
         shutil.copy(hier / "plattform_standin.js", ordner)
         self.ordner = ordner
         self.d = driver
+        self.start = 0
 
         class Stumm(http.server.SimpleHTTPRequestHandler):
             def log_message(self, *args):
@@ -90,7 +91,9 @@ class Plattform:
             "beherrschung": json.dumps(beherrschung), "start": json.dumps(startdaten),
             "src": quelle}, encoding="utf-8")
         self.d.switch_to.default_content()
-        self.d.get(f"http://127.0.0.1:{self.server.server_port}/plattform.html")
+        # A new address each launch: the browser must not take the last one from its cache.
+        self.start += 1
+        self.d.get(f"http://127.0.0.1:{self.server.server_port}/plattform.html?start={self.start}")
         self.d.switch_to.frame("sco")
         bis = time.monotonic() + 20
         while self.d.execute_script("return document.documentElement.dataset.bereit") != "ja":

@@ -92,7 +92,8 @@ bool LiesAufgabe(std::string_view zeile, std::size_t nummer, Aufgabenergebnis& a
     for (const uebung::Note n : a.Noten) {
         roh += uebung::Punkte(n);
     }
-    return gelesen == 5 && a.Hoechstens == uebung::PunkteJeFrage * static_cast<int>(a.Noten.size()) &&
+    return gelesen == 5 &&
+           a.Hoechstens == uebung::PunkteJeFrage * static_cast<int>(a.Noten.size()) &&
            a.Punkte == std::max(0, roh - a.Abzug);
 }
 
@@ -101,8 +102,8 @@ bool LiesAufgabe(std::string_view zeile, std::size_t nummer, Aufgabenergebnis& a
 Ergebnis ErgebnisAus(std::string name, std::string datum, const Satzstand& stand) {
     Ergebnis e{std::move(name), stand.Code, std::move(datum), {}};
     for (const Aufgabenstand& a : stand.Aufgaben) {
-        e.Aufgaben.push_back({Punkte(a), Hoechstens(a), static_cast<int>(a.Gekauft.size()),
-                              Abzug(a), a.Noten});
+        e.Aufgaben.push_back(
+            {Punkte(a), Hoechstens(a), static_cast<int>(a.Gekauft.size()), Abzug(a), a.Noten});
     }
     return e;
 }

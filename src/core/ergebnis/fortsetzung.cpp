@@ -15,8 +15,8 @@ constexpr char Abschnitt = '/';
 constexpr char Trenner = '~';
 
 bool Bleibt(char z) {
-    return (z >= '0' && z <= '9') || (z >= 'a' && z <= 'z') || (z >= 'A' && z <= 'Z') ||
-           z == ',' || z == '.' || z == '+' || z == '-' || z == ' ';
+    return (z >= '0' && z <= '9') || (z >= 'a' && z <= 'z') || (z >= 'A' && z <= 'Z') || z == ',' ||
+           z == '.' || z == '+' || z == '-' || z == ' ';
 }
 
 void Maskiere(std::string& aus, std::string_view text) {
@@ -47,7 +47,8 @@ std::optional<std::string> Entmaskiere(std::string_view text) {
         if (i + 2 >= text.size()) {
             return std::nullopt;
         }
-        const auto [ende, fehler] = std::from_chars(text.data() + i + 1, text.data() + i + 3, wert, 16);
+        const auto [ende, fehler] =
+            std::from_chars(text.data() + i + 1, text.data() + i + 3, wert, 16);
         if (fehler != std::errc() || ende != text.data() + i + 3) {
             return std::nullopt;
         }
@@ -129,8 +130,8 @@ std::optional<Aufgabenstand> LiesAufgabe(std::string_view text) {
         if (art < '0' || art > '9' || ((frage < '0' || frage > '9') && frage != '.')) {
             return std::nullopt;
         }
-        a.Gekauft.push_back({art - '0', frage == '.' ? std::nullopt
-                                                     : std::optional<std::size_t>(frage - '0')});
+        a.Gekauft.push_back(
+            {art - '0', frage == '.' ? std::nullopt : std::optional<std::size_t>(frage - '0')});
     }
     for (const std::string_view antwort : Teile(abschnitte[2], Trenner)) {
         auto klar = Entmaskiere(antwort);

@@ -67,8 +67,8 @@ Meldung Melde(int punkte, int hoechstens, bool fertig, std::optional<int> schwel
     const long long hundertstel =
         hoechstens > 0 ? std::clamp(10000LL * punkte / hoechstens, 0LL, 10000LL) : 0;
     const long long rest = hundertstel % 100;
-    std::string roh = std::to_string(hundertstel / 100) + (rest < 10 ? ".0" : ".") +
-                      std::to_string(rest);
+    std::string roh =
+        std::to_string(hundertstel / 100) + (rest < 10 ? ".0" : ".") + std::to_string(rest);
     while (roh.back() == '0') {
         roh.pop_back();
     }

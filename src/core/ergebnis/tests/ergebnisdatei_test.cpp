@@ -27,8 +27,8 @@ TEST(Ergebnisdatei, DreiSchuelerEineTabelle) {
     constexpr Note R = Note::Richtig, N = Note::NurRundung, F = Note::Falsch;
     const std::vector<std::string> dateien = {
         SchreibeErgebnis(ErgebnisAus("Anna", "2026-12-08", Stand({{R, R}, {R, R, R}}, {0, 0}))),
-        SchreibeErgebnis(ErgebnisAus("=Bernd;\"B\"\nX", "2026-12-08",
-                                     Stand({{R, N}, {F, F, R}}, {1, 2}))),
+        SchreibeErgebnis(
+            ErgebnisAus("=Bernd;\"B\"\nX", "2026-12-08", Stand({{R, N}, {F, F, R}}, {1, 2}))),
         SchreibeErgebnis(ErgebnisAus("Cem", "2026-12-09", Stand({{F, F}}, {0}))),
     };
     std::vector<Ergebnis> ergebnisse;

@@ -161,7 +161,8 @@ TEST(Plattform, AntwortenAlsInteraktionen) {
         EXPECT_EQ(i.Ergebnis, f.ergebnis);
         EXPECT_EQ(i.Richtig, "12.35");
     }
-    EXPECT_EQ(ZuInteraktion(0, beta2, std::string(300, 'x'), Note::Falsch, "1").Antwort.size(), 255);
+    EXPECT_EQ(ZuInteraktion(0, beta2, std::string(300, 'x'), Note::Falsch, "1").Antwort.size(),
+              255);
 }
 
 } // namespace
