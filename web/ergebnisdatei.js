@@ -11,11 +11,13 @@ function heute() {
 }
 
 function speichereErgebnis() {
-  const name = $("ergebnisName").value.trim();
+  // The summary's own name box where it has one, so that a name is typed once.
+  const feld = $("name") || $("ergebnisName");
+  const name = feld.value.trim();
   if (!name) {
     $("ergebnisHilfe").textContent = "Bitte zuerst deinen Namen eingeben.";
     $("ergebnisHilfe").classList.add("fehler");
-    $("ergebnisName").focus();
+    feld.focus();
     return;
   }
   let text = "";

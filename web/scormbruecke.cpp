@@ -3,6 +3,7 @@
 // when the page only shows an attempt, the state kept for resuming, the results file.
 // The page's SCORM code only carries these values to the platform and back.
 
+#include "sicher.h"
 #include "standjson.h"
 
 #include "ergebnisdatei.h"
@@ -12,7 +13,6 @@
 
 #include <emscripten/emscripten.h>
 
-#include <exception>
 #include <string>
 
 namespace {
@@ -93,15 +93,6 @@ std::string Antwort(const char* code, int nummer, int frage, const char* antwort
     return puffer.GetString();
 }
 
-template <typename F> const char* Sicher(std::string& ergebnis, F&& f) {
-    try {
-        ergebnis = f();
-    } catch (const std::exception&) {
-        ergebnis.clear();
-    }
-    return ergebnis.c_str();
-}
-
 } // namespace
 
 extern "C" {
@@ -111,7 +102,12 @@ EMSCRIPTEN_KEEPALIVE const char* kalotri_scorm_start(const char* modus, const ch
                                                      const char* eintritt, const char* status,
                                                      const char* pause) {
     static std::string ergebnis;
-    return Sicher(ergebnis, [&] { return Start({modus, wertung, eintritt, status, pause}); });
+    return web::Sicher(
+        ergebnis,
+        [&] {
+            return Start({modus, wertung, eintritt, status, pause});
+        },
+        "");
 }
 
 // {status, roh} for the points so far; roh null where the score must not go yet.
@@ -119,18 +115,22 @@ EMSCRIPTEN_KEEPALIVE const char* kalotri_scorm_bericht(int punkte, int hoechsten
                                                        const char* plattformSchwelle,
                                                        const char* paketSchwelle) {
     static std::string ergebnis;
-    return Sicher(ergebnis, [&] {
-        return Bericht(punkte, hoechstens, fertig != 0, plattformSchwelle, paketSchwelle);
-    });
+    return web::Sicher(
+        ergebnis,
+        [&] { return Bericht(punkte, hoechstens, fertig != 0, plattformSchwelle, paketSchwelle); },
+        "");
 }
 
 // cmi.suspend_data for the page's state (JSON as in standjson.h); "" for none.
 EMSCRIPTEN_KEEPALIVE const char* kalotri_scorm_pause(const char* stand) {
     static std::string ergebnis;
-    return Sicher(ergebnis, [&] {
-        const auto s = web::LiesStand(stand);
-        return s ? SchreibePause(*s) : std::string();
-    });
+    return web::Sicher(
+        ergebnis,
+        [&] {
+            const auto s = web::LiesStand(stand);
+            return s ? SchreibePause(*s) : std::string();
+        },
+        "");
 }
 
 // One answered box as an interaction: {id, type, student_response, result, richtig}.
@@ -138,24 +138,29 @@ EMSCRIPTEN_KEEPALIVE const char* kalotri_scorm_antwort(const char* code, int num
                                                        const char* antwort, int note,
                                                        const char* richtig) {
     static std::string ergebnis;
-    return Sicher(ergebnis, [&] { return Antwort(code, nummer, frage, antwort, note, richtig); });
+    return web::Sicher(
+        ergebnis, [&] { return Antwort(code, nummer, frage, antwort, note, richtig); }, "");
 }
 
 // CMITimespan of a duration, CMITime of a time of day, in hundredths of a second.
 EMSCRIPTEN_KEEPALIVE const char* kalotri_scorm_zeit(double hundertstel, int uhrzeit) {
     static std::string ergebnis;
     const auto h = static_cast<std::int64_t>(hundertstel);
-    return Sicher(ergebnis, [&] { return uhrzeit ? Uhrzeit(h) : Zeitspanne(h); });
+    return web::Sicher(
+        ergebnis, [&] { return uhrzeit ? Uhrzeit(h) : Zeitspanne(h); }, "");
 }
 
 // The results file of a finished set; "" for a state that is none.
 EMSCRIPTEN_KEEPALIVE const char* kalotri_ergebnisdatei(const char* name, const char* datum,
                                                        const char* stand) {
     static std::string ergebnis;
-    return Sicher(ergebnis, [&] {
-        const auto s = web::LiesStand(stand);
-        return s ? SchreibeErgebnis(ErgebnisAus(name, datum, *s)) : std::string();
-    });
+    return web::Sicher(
+        ergebnis,
+        [&] {
+            const auto s = web::LiesStand(stand);
+            return s ? SchreibeErgebnis(ErgebnisAus(name, datum, *s)) : std::string();
+        },
+        "");
 }
 
 } // extern "C"
