@@ -96,7 +96,7 @@ const Plattform = (() => {
 
   return {
     // Connects and reads the attempt before anything is written: {art: "keine" | "neu" |
-    // "fortsetzen" | "ansehen", stand, status, punkte}.
+    // "fortsetzen" | "ansehen" | "vorschau", stand, status, punkte}.
     beginne(m) {
       try {
         return this.verbinde(m);
@@ -126,10 +126,12 @@ const Plattform = (() => {
       const start = JSON.parse(regel("kalotri_scorm_start", Array(5).fill("string"),
         [wert("lesson_mode"), wert("credit"), wert("entry"), wert("lesson_status"),
           lies("cmi.suspend_data")]) || '{"art":"neu","stand":null}');
-      nurAnsehen = start.art === "ansehen";
-      if (nurAnsehen) {
+      nurAnsehen = start.art === "ansehen" || start.art === "vorschau";
+      if (start.art === "ansehen") {
         zeige("Dieser Versuch ist abgeschlossen und wird nur angezeigt; hier ändert sich nichts"
           + " mehr. Einen neuen Versuch startest du in der Lernplattform.", false);
+      } else if (start.art === "vorschau") {
+        zeige("Vorschau: Was du hier übst, wird nicht an die Lernplattform gemeldet.", false);
       } else {
         zeige("Deine Punkte gehen an die Lernplattform.", false);
       }

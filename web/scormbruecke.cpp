@@ -34,7 +34,8 @@ std::string Start(const Versuch& v) {
     Schluessel(w, "art",
                e.Art == Beginn::Neu          ? "neu"
                : e.Art == Beginn::Fortsetzen ? "fortsetzen"
-                                             : "ansehen");
+               : e.Art == Beginn::Ansehen    ? "ansehen"
+                                             : "vorschau");
     w.Key("stand");
     if (e.Stand) {
         web::SchreibeStand(w, *e.Stand);
@@ -97,7 +98,8 @@ std::string Antwort(const char* code, int nummer, int frage, const char* antwort
 
 extern "C" {
 
-// {art: "neu"|"fortsetzen"|"ansehen", stand} from what the platform said about the attempt.
+// {art: "neu"|"fortsetzen"|"ansehen"|"vorschau", stand} from what the platform said about
+// the attempt.
 EMSCRIPTEN_KEEPALIVE const char* kalotri_scorm_start(const char* modus, const char* wertung,
                                                      const char* eintritt, const char* status,
                                                      const char* pause) {

@@ -51,7 +51,7 @@ const sitzung = Object.assign({}, daten, {
   "cmi.student_data.mastery_score": window.beherrschung ?? "",
   "cmi.launch_data": window.startdaten ?? "",
   "cmi.interactions._count": String(lager.interaktionen.length),
-});
+}, window.vorgabe || {}); // a mode the test orders, such as a teacher's preview
 const interaktionen = lager.interaktionen.map((i) => Object.assign({}, i));
 
 function ergebnis(name, code, ...a) {

@@ -151,6 +151,15 @@ class Scorm(unittest.TestCase):
         self.assertEqual(gespeichert["daten"]["cmi.core.lesson_status"], "incomplete")
         self.assertNotIn("cmi.core.score.raw", gespeichert["daten"])
 
+    def test_vorschau_uebt_ohne_zu_melden(self):
+        self.starte(neuer_versuch(), vorgabe={"cmi.core.lesson_mode": "browse",
+                                              "cmi.core.credit": "no-credit"})
+        self.assertIn("Vorschau", self.text("plattform"))
+        loese_aufgabe(self.d)
+        self.assertRegex(self.text("stand"), r"Übung: 6 von 30$")
+        _, protokoll = self.p.verlasse()
+        self.assertEqual([e for e in protokoll if e[0] in ("LMSSetValue", "LMSCommit")], [])
+
     def test_startdaten_wenn_die_plattform_keine_parameter_anhaengt(self):
         self.starte(neuer_versuch(), quelle="kalotri-ueben.html", startdaten="stufe=3&typ=SSS&anzahl=7")
         self.assertRegex(self.text("aufgabeTitel"), r"Übung 3-SSS-\d+-7$")

@@ -23,7 +23,8 @@ ADLCP = "{http://www.adlnet.org/xsd/adlcp_rootv1p2}"
 
 PLATTFORM = """<!DOCTYPE html><html lang="de"><meta charset="utf-8"><title>Plattform</title>
 <script>window.lager = %(lager)s; window.stoerung = %(stoerung)s;
-window.beherrschung = %(beherrschung)s; window.startdaten = %(start)s;</script>
+window.beherrschung = %(beherrschung)s; window.startdaten = %(start)s;
+window.vorgabe = %(vorgabe)s;</script>
 <script src="plattform_standin.js"></script>
 <iframe id="sco" title="Übung" src="%(src)s" style="width:100%%;height:90vh"></iframe>
 """
@@ -85,10 +86,11 @@ class Plattform:
     def schliessen(self):
         self.server.shutdown()
 
-    def starte(self, test, quelle, lager, stoerung=None, beherrschung="", startdaten=""):
+    def starte(self, test, quelle, lager, stoerung=None, beherrschung="", startdaten="", vorgabe=None):
         (self.ordner / "plattform.html").write_text(PLATTFORM % {
             "lager": json.dumps(lager), "stoerung": json.dumps(stoerung or {}),
             "beherrschung": json.dumps(beherrschung), "start": json.dumps(startdaten),
+            "vorgabe": json.dumps(vorgabe or {}),
             "src": quelle}, encoding="utf-8")
         self.d.switch_to.default_content()
         # A new address each launch: the browser must not take the last one from its cache.

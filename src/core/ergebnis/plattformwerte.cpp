@@ -16,7 +16,8 @@ Startentscheid EntscheideStart(const Versuch& v) {
         v.Status == "passed" || v.Status == "failed" || v.Status == "completed";
     auto stand = LiesPause(v.Pause);
     if (v.Modus == "review" || v.Modus == "browse" || v.Wertung == "no-credit" || abgeschlossen) {
-        return {Beginn::Ansehen, std::move(stand)};
+        const Beginn art = stand || abgeschlossen ? Beginn::Ansehen : Beginn::Vorschau;
+        return {art, std::move(stand)};
     }
     if (stand && v.Eintritt != "ab-initio") {
         return {stand->Fertig ? Beginn::Ansehen : Beginn::Fortsetzen, std::move(stand)};

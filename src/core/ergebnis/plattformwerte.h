@@ -26,6 +26,7 @@ enum class Beginn {
     Neu,        // a fresh set
     Fortsetzen, // the set left in the middle, where it was left
     Ansehen,    // a finished or not-for-credit attempt: shown, nothing written
+    Vorschau,   // not for credit with nothing to show: a fresh set, nothing written
 };
 struct Startentscheid {
     Beginn Art = Beginn::Neu;

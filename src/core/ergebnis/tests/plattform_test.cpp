@@ -122,10 +122,11 @@ TEST(Plattform, StartNachDemStandDerPlattform) {
              {{"normal", "credit", "resume", "incomplete", "Müll"}, Beginn::Neu, false},
              {{"review", "no-credit", "", "passed", fertig}, Beginn::Ansehen, true},
              {{"review", "no-credit", "", "incomplete", offen}, Beginn::Ansehen, true},
-             {{"browse", "no-credit", "", "browsed", ""}, Beginn::Ansehen, false},
+             {{"browse", "no-credit", "", "browsed", ""}, Beginn::Vorschau, false},
+             {{"review", "no-credit", "", "incomplete", ""}, Beginn::Vorschau, false},
              {{"normal", "credit", "", "failed", ""}, Beginn::Ansehen, false},
              {{"normal", "credit", "resume", "incomplete", fertig}, Beginn::Ansehen, true},
-             {{"normal", "no-credit", "ab-initio", "not attempted", ""}, Beginn::Ansehen, false},
+             {{"normal", "no-credit", "ab-initio", "not attempted", ""}, Beginn::Vorschau, false},
          }) {
         const Startentscheid e = EntscheideStart(f.v);
         EXPECT_EQ(e.Art, f.art) << f.v.Modus << " " << f.v.Status;
