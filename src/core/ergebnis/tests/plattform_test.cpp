@@ -98,6 +98,24 @@ TEST(Plattform, FortsetzungPasstInDieGrenze) {
         }
     }
     std::cout << "largest suspend_data: " << groesste << " characters\n";
+    // The bound: ten exercises of two triangles (seven boxes), every box full of digits,
+    // every hint bought, all kept whole.
+    Satzstand schranke{"3-SSW-99999-10", 9, false, {}};
+    for (int i = 0; i < 10; ++i) {
+        Aufgabenstand a;
+        a.Gekauft = {{0, std::nullopt}, {1, std::nullopt}};
+        for (std::size_t k = 0; k < 7; ++k) {
+            a.Antworten.push_back(std::string(40, '9'));
+            a.Noten.push_back(Note::Falsch);
+            for (int art = 2; art < 5; ++art) {
+                a.Gekauft.push_back({art, k});
+            }
+        }
+        schranke.Aufgaben.push_back(a);
+    }
+    const std::string text = SchreibePause(schranke);
+    EXPECT_NE(text.find(std::string(40, '9')), std::string::npos) << "nothing cut";
+    std::cout << "bound: " << text.size() << " characters\n";
     // Longer answers than a box takes are cut; the marks stay.
     const Satzstand lang = Voll("3-SSW-4711-10", std::string(300, '%'));
     const auto gekuerzt = LiesPause(SchreibePause(lang));
