@@ -23,7 +23,7 @@ function speichereErgebnis() {
   let text = "";
   try {
     text = modul.ccall("kalotri_ergebnisdatei", "string", ["string", "string", "string"],
-      [name, heute(), Plattform.stand(satz, stand, nr, true)]);
+      [name, heute(), Plattform.standJson(true)]);
   } catch (fehler) {
     text = "";
   }

@@ -1,27 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A set the learning platform kept: carried on where the pupil left it, or only shown
-// when the attempt is finished. The engine has read and checked the kept state; here it
-// goes back into the page's own.
+// How the page begins in a learning platform: a set the platform kept is carried on where
+// the pupil left it, or only shown when the attempt is finished; else the teacher's set.
+// The engine has read and checked the kept state; here it goes back into the page's own.
 "use strict";
-
-const melde = (fertig) =>
-  Plattform.melde(summe(punkte), summe(hoechstens), satz, stand, nr, fertig);
-
-// The attempt as the platform has it decides how the page begins: the kept set carried on
-// or shown, a finished attempt's score, or the teacher's set.
-function beginneMitPlattform(m) {
-  const versuch = Plattform.beginne(m);
-  const e = Plattform.einstellungen();
-  if (versuch.stand) {
-    starte(versuch.stand.code, versuch.stand);
-  } else if (versuch.art === "ansehen") {
-    zeigeAbgeschlossen(versuch.status, versuch.punkte);
-  } else if (e.has("code")) {
-    starte(e.get("code"));
-  } else if (versuch.art !== "keine" || e.has("scorm")) {
-    starte(codeAus(e.get("stufe") || "2", e.get("typ") || "", e.get("anzahl") || "6"));
-  }
-}
 
 function uebernimm(frueher) {
   frueher.aufgaben.forEach((f, i) => {
@@ -38,6 +19,19 @@ function uebernimm(frueher) {
   });
 }
 
+// The kept set as it was; nothing goes to the platform while it is put back.
+function fahreFort(frueher) {
+  Plattform.halte(true);
+  starte(frueher.code);
+  uebernimm(frueher);
+  Plattform.halte(false);
+  if (frueher.fertig || Plattform.nurAnsehen()) {
+    zeigeAuswertung();
+  } else {
+    zeigeAufgabe(frueher.aufgabe);
+  }
+}
+
 // A finished attempt of which the platform kept only its score.
 function zeigeAbgeschlossen(status, punkte) {
   const wie = { passed: "bestanden", failed: "nicht bestanden", completed: "abgeschlossen" };
@@ -45,4 +39,20 @@ function zeigeAbgeschlossen(status, punkte) {
     + (wie[status] ? `, ${wie[status]}.` : ".");
   $("plattform").textContent += " " + text;
   ansage($("plattform").textContent);
+}
+
+function beginneMitPlattform(m) {
+  const versuch = Plattform.beginne(m);
+  const e = Plattform.einstellungen();
+  // A new attempt in a platform is the platform's to start.
+  $("nochmal").hidden = $("andere").hidden = versuch.art !== "keine";
+  if (versuch.stand) {
+    fahreFort(versuch.stand);
+  } else if (versuch.art === "ansehen") {
+    zeigeAbgeschlossen(versuch.status, versuch.punkte);
+  } else if (e.has("code")) {
+    starte(e.get("code"));
+  } else if (versuch.art !== "keine" || e.has("scorm")) {
+    starte(codeAus(e.get("stufe") || "2", e.get("typ") || "", e.get("anzahl") || "6"));
+  }
 }

@@ -14,8 +14,10 @@ const Plattform = (() => {
   let schwelle = "";      // the platform's own mastery score, if it has one
   let zaehler = 0;        // the next cmi.interactions.n
   let gestartet = 0;
-  let seit = 0;           // for an answer's latency: shown or last checked
+  let seit = 0;           // for an answer's latency: since the page last reported
   let stoerung = "";
+  let gehalten = false;   // while a kept set is put back
+  let gemeldet = new Set(); // the boxes already sent as interactions, "code:i:k"
 
   const regel = (name, typen, werte) => modul.ccall(name, "string", typen, werte);
 
@@ -75,11 +77,60 @@ const Plattform = (() => {
     stoerung = "";
   }
 
-  // The set as the engine's rules take it (see web/standjson.h).
-  function stand(satz, staende, nr, fertig) {
+  // The practice page's set (its globals satz, stand, nr) as the engine's rules take it
+  // (see web/standjson.h).
+  function standJson(fertig) {
     return JSON.stringify({ code: satz.code, aufgabe: nr, fertig,
-      aufgaben: staende.map((s) => ({ antworten: s.antworten, noten: s.noten,
+      aufgaben: stand.map((s) => ({ antworten: s.antworten, noten: s.noten,
         gekauft: s.gekauft.map((h) => ({ art: h.art, frage: h.frage })) })) });
+  }
+
+  // Every box marked since the last report, for the teacher's report.
+  function neueAntworten() {
+    stand.forEach((s, i) => s.noten.forEach((note, k) => {
+      const schluessel = `${satz.code}:${i}:${k}`;
+      if (!note || gemeldet.has(schluessel)) return;
+      gemeldet.add(schluessel);
+      antwort(i, k, s.antworten[k], note);
+    }));
+  }
+
+  function antwort(nummer, frage, text, note) {
+    const i = JSON.parse(regel("kalotri_scorm_antwort",
+      ["string", "number", "number", "string", "number", "string"],
+      [satz.code, nummer, frage, text, note.note, satz.aufgaben[nummer].fragen[frage].richtig])
+      || "{}");
+    if (!i.id) return;
+    const jetzt = new Date();
+    const n = `cmi.interactions.${zaehler++}.`;
+    const zeit = (h, uhr) => regel("kalotri_scorm_zeit", ["number", "number"], [h, uhr]);
+    setze(n + "id", i.id);
+    setze(n + "type", i.type);
+    setze(n + "time", zeit((jetzt - new Date(jetzt).setHours(0, 0, 0, 0)) / 10, 1));
+    setze(n + "student_response", i.student_response);
+    // Optional in SCORM 1.2; a platform without it loses nothing the pupil needs to know.
+    ruf("LMSSetValue", n + "correct_responses.0.pattern", i.richtig);
+    setze(n + "result", i.result);
+    setze(n + "latency", zeit((jetzt - seit) / 10, 0));
+  }
+
+  // What the engine's rules make of the points so far, and the set kept for resuming.
+  function berichte(punkte, hoechstens, fertig) {
+    neueAntworten();
+    const bericht = JSON.parse(regel("kalotri_scorm_bericht",
+      ["number", "number", "number", "string", "string"],
+      [punkte, hoechstens, fertig ? 1 : 0, schwelle, einstellungen().get("bestehen") ?? ""]));
+    if (bericht.roh !== null) {
+      setze("cmi.core.score.min", 0);
+      setze("cmi.core.score.max", 100);
+      setze("cmi.core.score.raw", bericht.roh);
+    }
+    setze("cmi.core.lesson_status", bericht.status);
+    const pause = regel("kalotri_scorm_pause", ["string"], [standJson(fertig)]);
+    if (pause) setze("cmi.suspend_data", pause);
+    setze("cmi.core.exit", fertig ? "" : "suspend");
+    speichere();
+    seit = Date.now();
   }
 
   // The teacher's settings: the launch parameters of the package's manifest (in the page's
@@ -135,55 +186,35 @@ const Plattform = (() => {
       } else {
         zeige("Deine Punkte gehen an die Lernplattform.", false);
       }
+      if (start.stand) {
+        start.stand.aufgaben.forEach((a, i) => a.noten.forEach((note, k) => {
+          if (note) gemeldet.add(`${start.stand.code}:${i}:${k}`);
+        }));
+      }
       return { ...start, status: wert("lesson_status"), punkte: wert("score.raw") };
     },
     verbunden: () => api !== null && !beendet,
     nurAnsehen: () => nurAnsehen,
     einstellungen,
-    stand,
-    aufgabeGezeigt() { seit = Date.now(); },
-    // The points so far, and the set as it stands for resuming.
-    melde(punkte, hoechstens, satz, staende, nr, fertig) {
-      if (!api || beendet || nurAnsehen) return;
-      const bericht = JSON.parse(regel("kalotri_scorm_bericht",
-        ["number", "number", "number", "string", "string"],
-        [punkte, hoechstens, fertig ? 1 : 0, schwelle, einstellungen().get("bestehen") ?? ""]));
-      if (bericht.roh !== null) {
-        setze("cmi.core.score.min", 0);
-        setze("cmi.core.score.max", 100);
-        setze("cmi.core.score.raw", bericht.roh);
+    standJson,
+    halte(ja) { gehalten = ja; },
+    // The points so far, the boxes marked since the last report, and the set as it stands
+    // for resuming.
+    melde(punkte, hoechstens, fertig) {
+      if (!api || beendet || nurAnsehen || gehalten) return;
+      try {
+        berichte(punkte, hoechstens, fertig);
+      } catch (e) { // the engine failed: the pupil's page must not
+        zeige(`Die Punkte ließen sich nicht melden (${e.message || e}).` + NICHT_GESPEICHERT, true);
       }
-      setze("cmi.core.lesson_status", bericht.status);
-      const pause = regel("kalotri_scorm_pause", ["string"], [stand(satz, staende, nr, fertig)]);
-      if (pause) setze("cmi.suspend_data", pause);
-      setze("cmi.core.exit", fertig ? "" : "suspend");
-      speichere();
-    },
-    // One marked box for the teacher's report.
-    antwort(code, nummer, frage, text, note, richtig) {
-      if (!api || beendet || nurAnsehen) return;
-      const i = JSON.parse(regel("kalotri_scorm_antwort",
-        ["string", "number", "number", "string", "number", "string"],
-        [code, nummer, frage, text, note.note, richtig]) || "{}");
-      if (!i.id) return;
-      const jetzt = new Date();
-      const n = `cmi.interactions.${zaehler++}.`;
-      const zeit = (h, uhr) => regel("kalotri_scorm_zeit", ["number", "number"], [h, uhr]);
-      setze(n + "id", i.id);
-      setze(n + "type", i.type);
-      setze(n + "time", zeit((jetzt - new Date(jetzt).setHours(0, 0, 0, 0)) / 10, 1));
-      setze(n + "student_response", i.student_response);
-      // Optional in SCORM 1.2; a platform without it loses nothing the pupil needs to know.
-      ruf("LMSSetValue", n + "correct_responses.0.pattern", i.richtig);
-      setze(n + "result", i.result);
-      setze(n + "latency", zeit((jetzt - seit) / 10, 0));
-      seit = jetzt.getTime();
     },
     beende() {
       if (!api || beendet) return;
       if (!nurAnsehen) {
-        setze("cmi.core.session_time",
-          regel("kalotri_scorm_zeit", ["number", "number"], [(Date.now() - gestartet) / 10, 0]));
+        try {
+          setze("cmi.core.session_time",
+            regel("kalotri_scorm_zeit", ["number", "number"], [(Date.now() - gestartet) / 10, 0]));
+        } catch (e) { /* no session time; the points are what counts */ }
         speichere();
       }
       beendet = true;

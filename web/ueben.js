@@ -41,8 +41,7 @@ function punkte(i) {
 }
 function summe(f) { return satz.aufgaben.reduce((z, _, i) => z + f(i), 0); }
 
-// `frueher`: a set's state the platform kept, to carry on or only to show.
-function starte(code, frueher = null) {
+function starte(code) {
   if (!modul) return;
   // Codes and answers are short; whatever a link puts there is cut before the engine.
   const antwort = engine("kalotri_uebung_satz", ["string"], [String(code).slice(0, 40)]);
@@ -58,13 +57,8 @@ function starte(code, frueher = null) {
     noten: a.fragen.map(() => null), gekauft: [], fragenHinweise: a.fragen.map(() => 0) }));
   $("start").hidden = true;
   $("auswertung").hidden = true;
-  if (frueher) uebernimm(frueher);
-  zeigeAufgabe(frueher ? frueher.aufgabe : 0);
-  if (frueher && (frueher.fertig || Plattform.nurAnsehen())) {
-    zeigeAuswertung();
-  } else {
-    melde(false);
-  }
+  zeigeAufgabe(0);
+  Plattform.melde(0, summe(hoechstens), false);
 }
 
 // SSW: the values are asked once the number of triangles is marked.
@@ -77,7 +71,6 @@ function zeigeAufgabe(i) {
   nr = i;
   const a = satz.aufgaben[i];
   $("aufgabe").hidden = false;
-  Plattform.aufgabeGezeigt();
   const code = document.createElement("span");
   code.className = "code";
   code.textContent = satz.code;
@@ -196,7 +189,7 @@ function kaufeHinweis() {
   zeigeHinweis(h);
   aktualisiere();
   ansage(`${satz.hinweise[h.art].name}: ${h.texte.join(" ")}`);
-  melde(false);
+  Plattform.melde(summe(punkte), summe(hoechstens), false);
 }
 
 function pruefe() {
@@ -212,7 +205,6 @@ function pruefe() {
   antwort.noten.forEach((n, k) => {
     if (s.noten[k] === null && n.text !== "" && sichtbar(nr, k)) {
       s.noten[k] = n;
-      Plattform.antwort(satz.code, nr, k, s.antworten[k], n, a.fragen[k].richtig);
       neu.push(`${a.fragen[k].art === "anzahl" ? "Anzahl der Dreiecke" : a.fragen[k].name}: ${n.text}`);
     }
   });
@@ -220,7 +212,7 @@ function pruefe() {
   ansage(neu.length ? neu.join(". ") + "." : "Noch nichts eingegeben.");
   const k = offeneFrage();
   (k === null ? $("weiter") : $("antwort" + k)).focus();
-  melde(false);
+  Plattform.melde(summe(punkte), summe(hoechstens), false);
 }
 
 function weiter() {
@@ -252,9 +244,7 @@ function zeigeAuswertung() {
   $("gesamt").textContent = `Übung ${satz.code}: ${p} von ${m} Punkten (${Math.round((100 * p) / m)} %)`;
   $("auswertungTitel").focus();
   ansage($("gesamt").textContent);
-  // A new attempt in a platform is the platform's to start.
-  $("nochmal").hidden = $("andere").hidden = Plattform.verbunden();
-  melde(true);
+  Plattform.melde(p, m, true);
   Plattform.beende();
 }
 
@@ -286,7 +276,7 @@ $("andere").addEventListener("click", () => {
 });
 // Leaving the page in the middle of a set still hands the score so far to the platform.
 window.addEventListener("pagehide", () => {
-  if (satz) melde(false);
+  if (satz) Plattform.melde(summe(punkte), summe(hoechstens), false);
   Plattform.beende();
 });
 
