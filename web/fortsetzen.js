@@ -11,7 +11,7 @@ function uebernimm(frueher) {
     s.noten = f.noten.slice();
     nr = i; // the hints' texts are those of this exercise
     s.gekauft = f.gekauft.map((h) => {
-      const kauf = { art: h.art, frage: h.frage, preis: satz.hinweise[h.art].preis, texte: [] };
+      const kauf = { art: h.art, frage: h.frage, preis: h.preis, texte: [] };
       kauf.texte = hinweisText(kauf);
       if (h.frage !== null) s.fragenHinweise[h.frage] += 1;
       return kauf;

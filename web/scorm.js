@@ -82,7 +82,7 @@ const Plattform = (() => {
   function standJson(fertig) {
     return JSON.stringify({ code: satz.code, aufgabe: nr, fertig,
       aufgaben: stand.map((s) => ({ antworten: s.antworten, noten: s.noten,
-        gekauft: s.gekauft.map((h) => ({ art: h.art, frage: h.frage })) })) });
+        gekauft: s.gekauft.map((h) => ({ art: h.art, frage: h.frage, preis: h.preis })) })) });
   }
 
   // Every box marked since the last report, for the teacher's report.

@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "standjson.h"
 
+#include "hinweise.h"
+
 // Plain pointers as member iterators: RapidJSON's own class derives from std::iterator,
 // which newer C++ libraries mark as deprecated.
 #define RAPIDJSON_NOMEMBERITERATORCLASS
 #include <rapidjson/document.h>
+
+#include <algorithm>
 
 namespace kalotri::web {
 
@@ -27,18 +31,28 @@ bool LiesAufgabe(const rapidjson::Value& v, Aufgabenstand& a) {
         if (n.IsObject() && n.HasMember("note") && n["note"].IsInt()) {
             code = n["note"].GetInt();
         }
-        if (code < 0 || code > static_cast<int>(uebung::Note::Leer)) {
-            return false;
-        }
-        a.Noten.push_back(static_cast<uebung::Note>(code));
+        // Only the four marks are kept; anything else leaves the box open.
+        const bool note = code >= 0 && code <= static_cast<int>(uebung::Note::Falsch);
+        a.Noten.push_back(note ? static_cast<uebung::Note>(code) : uebung::Note::Leer);
     }
     for (const auto& h : v["gekauft"].GetArray()) {
         if (!h.IsObject() || !h.HasMember("art") || !h["art"].IsInt()) {
             return false;
         }
-        Hinweiskauf kauf{h["art"].GetInt(), std::nullopt};
+        const int art = h["art"].GetInt();
+        if (art < 0 || art >= static_cast<int>(uebung::HinweisPreis.size())) {
+            return false;
+        }
+        // Without a price the hint cost its full price.
+        Hinweiskauf kauf{art, std::nullopt, uebung::HinweisPreis[static_cast<std::size_t>(art)]};
         if (h.HasMember("frage") && h["frage"].IsUint()) {
             kauf.Frage = h["frage"].GetUint();
+        }
+        if (h.HasMember("preis") && h["preis"].IsInt()) {
+            kauf.Preis = std::clamp(h["preis"].GetInt(), 0, kauf.Preis);
+        }
+        if (kauf.Frage && *kauf.Frage > 9) {
+            return false;
         }
         a.Gekauft.push_back(kauf);
     }
@@ -127,6 +141,8 @@ void SchreibeStand(rapidjson::Writer<rapidjson::StringBuffer>& w, const ergebnis
             } else {
                 w.Null();
             }
+            w.Key("preis");
+            w.Int(h.Preis);
             w.EndObject();
         }
         w.EndArray();

@@ -87,6 +87,7 @@ std::string Schreibe(const Satzstand& stand, std::size_t antwortZeichen) {
         for (const Hinweiskauf& h : a.Gekauft) {
             aus += static_cast<char>('0' + h.Art);
             aus += h.Frage ? static_cast<char>('0' + *h.Frage) : '.';
+            aus += static_cast<char>('0' + h.Preis);
         }
         aus += Abschnitt;
         for (std::size_t k = 0; k < a.Antworten.size(); ++k) {
@@ -113,7 +114,7 @@ std::vector<std::string_view> Teile(std::string_view text, char trenner) {
 
 std::optional<Aufgabenstand> LiesAufgabe(std::string_view text) {
     const auto abschnitte = Teile(text, Abschnitt);
-    if (abschnitte.size() != 3 || abschnitte[1].size() % 2 != 0) {
+    if (abschnitte.size() != 3 || abschnitte[1].size() % 3 != 0) {
         return std::nullopt;
     }
     Aufgabenstand a;
@@ -124,14 +125,17 @@ std::optional<Aufgabenstand> LiesAufgabe(std::string_view text) {
         }
         a.Noten.push_back(*note);
     }
-    for (std::size_t i = 0; i < abschnitte[1].size(); i += 2) {
+    const auto ziffer = [](char z) { return z >= '0' && z <= '9'; };
+    for (std::size_t i = 0; i < abschnitte[1].size(); i += 3) {
         const char art = abschnitte[1][i];
         const char frage = abschnitte[1][i + 1];
-        if (art < '0' || art > '9' || ((frage < '0' || frage > '9') && frage != '.')) {
+        const char preis = abschnitte[1][i + 2];
+        if (!ziffer(art) || (!ziffer(frage) && frage != '.') || !ziffer(preis)) {
             return std::nullopt;
         }
-        a.Gekauft.push_back(
-            {art - '0', frage == '.' ? std::nullopt : std::optional<std::size_t>(frage - '0')});
+        a.Gekauft.push_back({art - '0',
+                             frage == '.' ? std::nullopt : std::optional<std::size_t>(frage - '0'),
+                             preis - '0'});
     }
     for (const std::string_view antwort : Teile(abschnitte[2], Trenner)) {
         auto klar = Entmaskiere(antwort);

@@ -151,19 +151,9 @@ Interaktion ZuInteraktion(std::size_t aufgabe, const uebung::Frage& frage, std::
         i.Typ = "fill-in";
         i.Antwort = Kurz(antwort, 255);
     }
-    switch (note) {
-    case uebung::Note::Richtig:
-        i.Ergebnis = "correct";
-        break;
-    case uebung::Note::NurRundung:
-    case uebung::Note::Folgefehler:
-        i.Ergebnis = "neutral"; // one of two points: neither right nor plainly wrong
-        break;
-    case uebung::Note::Falsch:
-    case uebung::Note::Leer:
-        i.Ergebnis = "wrong";
-        break;
-    }
+    // One of two points is neither right nor plainly wrong.
+    const bool teils = note == uebung::Note::NurRundung || note == uebung::Note::Folgefehler;
+    i.Ergebnis = note == uebung::Note::Richtig ? "correct" : teils ? "neutral" : "wrong";
     std::string_view ohneGrad = richtig;
     if (ohneGrad.size() >= 2 && ohneGrad.substr(ohneGrad.size() - 2) == "°") {
         ohneGrad.remove_suffix(2);

@@ -6,14 +6,13 @@
 
 #include <algorithm>
 #include <numeric>
+#include <string>
 
 namespace kalotri::ergebnis {
 
 int Abzug(const Aufgabenstand& a) {
     return std::accumulate(a.Gekauft.begin(), a.Gekauft.end(), 0,
-                           [](int summe, const Hinweiskauf& h) {
-                               return summe + uebung::HinweisPreis[static_cast<std::size_t>(h.Art)];
-                           });
+                           [](int summe, const Hinweiskauf& h) { return summe + h.Preis; });
 }
 
 int Punkte(const Aufgabenstand& a) {
@@ -33,7 +32,8 @@ constexpr const char* Zeichen = "rnfx-"; // in the order of uebung::Note
 }
 
 char NotenZeichen(uebung::Note note) {
-    return Zeichen[static_cast<int>(note)];
+    const auto i = static_cast<std::size_t>(note);
+    return i < std::char_traits<char>::length(Zeichen) ? Zeichen[i] : '-'; // open
 }
 
 std::optional<uebung::Note> NoteAusZeichen(char zeichen) {
@@ -61,7 +61,8 @@ bool PasstZuSatz(const Satzstand& stand) {
         for (const Hinweiskauf& h : a.Gekauft) {
             const bool zurFrage = h.Art >= static_cast<int>(uebung::Hinweisart::Formel);
             if (h.Art < 0 || h.Art >= static_cast<int>(uebung::HinweisPreis.size()) ||
-                zurFrage != h.Frage.has_value() || (h.Frage && *h.Frage >= fragen)) {
+                zurFrage != h.Frage.has_value() || (h.Frage && *h.Frage >= fragen) || h.Preis < 0 ||
+                h.Preis > uebung::HinweisPreis[static_cast<std::size_t>(h.Art)]) {
                 return false;
             }
         }

@@ -10,11 +10,13 @@
 
 namespace kalotri::ergebnis {
 
-// A hint the pupil bought: its kind (uebung::Hinweisart) and the question it was about,
-// none for the hints about the whole exercise.
+// A hint the pupil bought: its kind (uebung::Hinweisart), the question it was about (none
+// for the hints about the whole exercise), and the points it cost then: a hint may cost
+// less than its full price, never more.
 struct Hinweiskauf {
     int Art = 0;
     std::optional<std::size_t> Frage;
+    int Preis = 0;
 };
 
 // How far a pupil got with one exercise: the answers that were marked (the others empty),

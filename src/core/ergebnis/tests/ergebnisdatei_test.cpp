@@ -16,7 +16,7 @@ Satzstand Stand(std::vector<std::vector<Note>> noten, std::vector<int> hinweise)
     for (std::size_t i = 0; i < noten.size(); ++i) {
         Aufgabenstand a{std::vector<std::string>(noten[i].size()), noten[i], {}};
         for (int h = 0; h < hinweise[i]; ++h) {
-            a.Gekauft.push_back({h, std::nullopt});
+            a.Gekauft.push_back({h, std::nullopt, 1});
         }
         s.Aufgaben.push_back(a);
     }

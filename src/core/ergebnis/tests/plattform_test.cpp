@@ -58,12 +58,12 @@ Satzstand Voll(const std::string& code, const std::string& antwort) {
     Satzstand s{code, satz.Aufgaben.size() - 1, false, {}};
     for (const auto& a : satz.Aufgaben) {
         Aufgabenstand st;
-        st.Gekauft = {{0, std::nullopt}, {1, std::nullopt}};
+        st.Gekauft = {{0, std::nullopt, 1}, {1, std::nullopt, 0}}; // the second one free
         for (std::size_t k = 0; k < a.Fragen.size(); ++k) {
             st.Antworten.push_back(antwort);
             st.Noten.push_back(static_cast<Note>(k % 5));
             for (int art = 2; art < 5; ++art) {
-                st.Gekauft.push_back({art, k});
+                st.Gekauft.push_back({art, k, uebung::HinweisPreis[static_cast<std::size_t>(art)]});
             }
         }
         s.Aufgaben.push_back(st);
@@ -103,12 +103,12 @@ TEST(Plattform, FortsetzungPasstInDieGrenze) {
     Satzstand schranke{"3-SSW-99999-10", 9, false, {}};
     for (int i = 0; i < 10; ++i) {
         Aufgabenstand a;
-        a.Gekauft = {{0, std::nullopt}, {1, std::nullopt}};
+        a.Gekauft = {{0, std::nullopt, 1}, {1, std::nullopt, 1}};
         for (std::size_t k = 0; k < 7; ++k) {
             a.Antworten.push_back(std::string(40, '9'));
             a.Noten.push_back(Note::Falsch);
             for (int art = 2; art < 5; ++art) {
-                a.Gekauft.push_back({art, k});
+                a.Gekauft.push_back({art, k, 2});
             }
         }
         schranke.Aufgaben.push_back(a);
@@ -151,6 +151,9 @@ TEST(Plattform, StartNachDemStandDerPlattform) {
         EXPECT_EQ(e.Stand.has_value(), f.mitStand) << f.v.Modus << " " << f.v.Status;
     }
     // Stored data that does not fit its set is not taken for it.
+    Satzstand teuer = Voll("2-SWS-12-5", "1");
+    teuer.Aufgaben[0].Gekauft[0].Preis = 9; // more than the hint ever cost
+    EXPECT_FALSE(LiesPause(SchreibePause(teuer)));
     for (const char* falsch : {"K1|2-SWS-12-5|0|0", "K1|2-SWS-12-5|9|0|r/../1||||",
                                "K2|2-SWS-12-5|0|0|////", "K1|2-SWS-12-5|0|0|q//|||"}) {
         EXPECT_FALSE(LiesPause(falsch)) << falsch;
