@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A SCORM 1.2 platform as a package meets it in Moodle: the attempt's data kept between
 // launches (the test hands it in as window.lager and reads it back), review mode with
-// no-credit for a finished attempt, entry "resume" where suspend data was kept, the
-// mastery score overriding the status on every commit, the data model's types and limits
-// checked with SCORM's error codes, and faults to order (window.stoerung).
+// no-credit for a finished attempt, entry "resume" after an exit with "suspend", on
+// LMSFinish the mastery score overriding the status (Moodle's default) and "not attempted"
+// becoming "completed", the data model's types and limits checked with Moodle's patterns
+// and SCORM's error codes, and faults to order (window.stoerung).
 "use strict";
 
 window.protokoll = [];
@@ -13,14 +14,15 @@ const NUR_LESEN = /^cmi\.(core\.(student_id|student_name|credit|entry|lesson_mod
 const NUR_SCHREIBEN = /^cmi\.(core\.(session_time|exit)|interactions\.\d+\.\w+(\.\d+\.\w+)?)$/;
 const FEHLERTEXT = { 0: "No error", 101: "General exception", 201: "Invalid argument error",
   301: "Not initialized", 401: "Not implemented error", 403: "Element is read only",
-  404: "Element is write only", 405: "Incorrect Data Type" };
+  404: "Element is write only", 405: "Incorrect data type" };
 const DEZIMAL = /^-?\d+(\.\d+)?$/;
+const PUNKTE = (v) => /^-?([0-9]{0,3})(\.[0-9]*)?$/.test(v) && +v >= 0 && +v <= 100; // Moodle's
 const SPANNE = /^\d{2,4}:\d{2}:\d{2}(\.\d{1,2})?$/;
 const TYPEN = {
   "cmi.core.lesson_status": (v) => ["passed", "completed", "failed", "incomplete", "browsed"].includes(v),
-  "cmi.core.score.raw": (v) => v === "" || (DEZIMAL.test(v) && +v >= 0 && +v <= 100),
-  "cmi.core.score.min": (v) => v === "" || DEZIMAL.test(v),
-  "cmi.core.score.max": (v) => v === "" || DEZIMAL.test(v),
+  "cmi.core.score.raw": PUNKTE,
+  "cmi.core.score.min": PUNKTE,
+  "cmi.core.score.max": PUNKTE,
   "cmi.core.session_time": (v) => SPANNE.test(v),
   "cmi.core.exit": (v) => ["time-out", "suspend", "logout", ""].includes(v),
   "cmi.suspend_data": (v) => v.length <= 4096,
@@ -47,7 +49,8 @@ const sitzung = Object.assign({}, daten, {
   "cmi.core.lesson_status": status0,
   "cmi.core.lesson_mode": fertig ? "review" : "normal",
   "cmi.core.credit": fertig ? "no-credit" : "credit",
-  "cmi.core.entry": fertig ? "" : daten["cmi.suspend_data"] ? "resume" : "ab-initio",
+  "cmi.core.entry": status0 === "not attempted" ? "ab-initio"
+    : daten["cmi.core.exit"] === "suspend" ? "resume" : "",
   "cmi.student_data.mastery_score": window.beherrschung ?? "",
   "cmi.launch_data": window.startdaten ?? "",
   "cmi.interactions._count": String(lager.interaktionen.length),
@@ -86,13 +89,18 @@ function setzeInteraktion(k, v) {
   return 0;
 }
 
-// What Moodle does on every commit: with a mastery score, a score makes the status.
-function speichere() {
+// What Moodle does on LMSFinish: with a mastery score, any score makes the status.
+function schliesse() {
+  if (sitzung["cmi.core.lesson_status"] === "not attempted") sitzung["cmi.core.lesson_status"] = "completed";
   if (sitzung["cmi.student_data.mastery_score"] !== "" && sitzung["cmi.core.score.raw"] !== undefined
-      && sitzung["cmi.core.score.raw"] !== "" && sitzung["cmi.core.lesson_mode"] === "normal") {
+      && sitzung["cmi.core.score.raw"] !== "" && sitzung["cmi.core.lesson_mode"] === "normal"
+      && sitzung["cmi.core.credit"] === "credit") {
     sitzung["cmi.core.lesson_status"] =
       +sitzung["cmi.core.score.raw"] >= +sitzung["cmi.student_data.mastery_score"] ? "passed" : "failed";
   }
+}
+
+function speichere() {
   // Moodle stores what a review session sends as well: the page must not send it.
   for (const k of ["cmi.core.lesson_status", "cmi.core.score.raw", "cmi.core.score.min",
     "cmi.core.score.max", "cmi.suspend_data", "cmi.core.exit", "cmi.core.session_time"]) {
@@ -134,6 +142,7 @@ window.API = {
   },
   LMSFinish(a) {
     if (zustand !== "offen") return ergebnis("LMSFinish", 301, a);
+    schliesse();
     speichere();
     zustand = "zu";
     return ergebnis("LMSFinish", 0, a);

@@ -173,7 +173,7 @@ class Scorm(unittest.TestCase):
             ({"fehlt": True}, "Keine Lernplattform gefunden"),
             ({"LMSInitialize": "false"}, "Verbindung abgelehnt (Fehler 101: General exception)"),
             ({"LMSInitialize": "wirft"}, "Verbindung abgelehnt"),
-            ({"LMSSetValue": "false"}, "nicht angenommen (Fehler 405: Incorrect Data Type)"),
+            ({"LMSSetValue": "false"}, "nicht angenommen (Fehler 405: Incorrect data type)"),
             ({"LMSSetValue": "wirft"}, "nicht angenommen"),
             ({"LMSCommit": "false"}, "nicht gespeichert (Fehler 101: General exception)"),
             ({"LMSCommit": "wirft"}, "nicht gespeichert"),
