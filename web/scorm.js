@@ -77,11 +77,12 @@ const Plattform = (() => {
     stoerung = "";
   }
 
-  // The practice page's set (its globals satz, stand, nr) as the engine's rules take it
-  // (see web/standjson.h).
+  // The practice page's set (its globals satz, stand, nr, hoechstens) as the engine's rules
+  // take it (see web/standjson.h).
   function standJson(fertig) {
     return JSON.stringify({ code: satz.code, aufgabe: nr, fertig,
-      aufgaben: stand.map((s) => ({ antworten: s.antworten, noten: s.noten,
+      aufgaben: stand.map((s, i) => ({ antworten: s.antworten, noten: s.noten,
+        hoechstens: hoechstens(i),
         gekauft: s.gekauft.map((h) => ({ art: h.art, frage: h.frage, preis: h.preis })) })) });
   }
 
@@ -98,7 +99,7 @@ const Plattform = (() => {
   function antwort(nummer, frage, text, note) {
     const i = JSON.parse(regel("kalotri_scorm_antwort",
       ["string", "number", "number", "string", "number", "string"],
-      [satz.code, nummer, frage, text, note.note, satz.aufgaben[nummer].fragen[frage].richtig])
+      [satz.code, nummer, frage, text, note.notencode, satz.aufgaben[nummer].fragen[frage].richtig])
       || "{}");
     if (!i.id) return;
     const jetzt = new Date();

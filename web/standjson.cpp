@@ -26,14 +26,24 @@ bool LiesAufgabe(const rapidjson::Value& v, Aufgabenstand& a) {
     for (const auto& t : v["antworten"].GetArray()) {
         a.Antworten.emplace_back(t.IsString() ? t.GetString() : "");
     }
+    if (!v.HasMember("hoechstens") || !v["hoechstens"].IsInt()) {
+        return false;
+    }
+    a.Hoechstens = v["hoechstens"].GetInt();
     for (const auto& n : v["noten"].GetArray()) {
         int code = static_cast<int>(uebung::Note::Leer);
-        if (n.IsObject() && n.HasMember("note") && n["note"].IsInt()) {
-            code = n["note"].GetInt();
+        if (n.IsObject() && n.HasMember("notencode") && n["notencode"].IsInt()) {
+            code = n["notencode"].GetInt();
         }
         // Only the four marks are kept; anything else leaves the box open.
         const bool note = code >= 0 && code <= static_cast<int>(uebung::Note::Falsch);
         a.Noten.push_back(note ? static_cast<uebung::Note>(code) : uebung::Note::Leer);
+        // The points as the engine gave them, at most what the mark is worth.
+        int punkte = uebung::Punkte(a.Noten.back());
+        if (n.IsObject() && n.HasMember("punkte") && n["punkte"].IsInt()) {
+            punkte = std::clamp(n["punkte"].GetInt(), 0, punkte);
+        }
+        a.NotenPunkte.push_back(punkte);
     }
     for (const auto& h : v["gekauft"].GetArray()) {
         if (!h.IsObject() || !h.HasMember("art") || !h["art"].IsInt()) {
@@ -112,20 +122,28 @@ void SchreibeStand(rapidjson::Writer<rapidjson::StringBuffer>& w, const ergebnis
             Text(w, t);
         }
         w.EndArray();
+        w.Key("hoechstens");
+        w.Int(a.Hoechstens);
         w.Key("noten");
         w.StartArray();
-        for (const uebung::Note n : a.Noten) {
+        for (std::size_t k = 0; k < a.Noten.size(); ++k) {
+            const uebung::Note n = a.Noten[k];
             if (n == uebung::Note::Leer) {
                 w.Null();
                 continue;
             }
+            // As the marking gives a mark to the page.
             w.StartObject();
-            w.Key("note");
+            w.Key("notencode");
             w.Int(static_cast<int>(n));
             w.Key("text");
             w.String(uebung::NotenText(n));
+            w.Key("note");
+            w.String(uebung::NotenText(n));
+            w.Key("voll");
+            w.Bool(n == uebung::Note::Richtig);
             w.Key("punkte");
-            w.Int(uebung::Punkte(n));
+            w.Int(k < a.NotenPunkte.size() ? a.NotenPunkte[k] : 0);
             w.EndObject();
         }
         w.EndArray();

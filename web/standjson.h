@@ -12,8 +12,8 @@
 namespace kalotri::web {
 
 // A set's state as the practice page keeps it: {code, aufgabe, fertig, aufgaben: [{antworten,
-// noten: [null | {note, text, punkte}], gekauft: [{art, frage}]}]}. Marks carry the
-// engine's code ("note") and, written back, its text and points.
+// hoechstens, noten: [null | {notencode, punkte, ...}], gekauft: [{art, frage, preis}]}]}.
+// Marks carry the engine's code and points; written back, also the mark's text.
 std::optional<ergebnis::Satzstand> LiesStand(const char* json);
 void SchreibeStand(rapidjson::Writer<rapidjson::StringBuffer>& w, const ergebnis::Satzstand& s);
 

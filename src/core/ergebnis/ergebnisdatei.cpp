@@ -87,14 +87,15 @@ bool LiesAufgabe(std::string_view zeile, std::size_t nummer, Aufgabenergebnis& a
         }
         ++gelesen;
     }
-    // Points that cannot come from the marks are no result of this page.
+    // Points that cannot come from the marks are no result of this page: a box counts at
+    // most what its mark is worth (some count less, an intermediate value nothing).
     int roh = 0;
     for (const uebung::Note n : a.Noten) {
         roh += uebung::Punkte(n);
     }
     return gelesen == 5 &&
-           a.Hoechstens == uebung::PunkteJeFrage * static_cast<int>(a.Noten.size()) &&
-           a.Punkte == std::max(0, roh - a.Abzug);
+           a.Hoechstens <= uebung::PunkteJeFrage * static_cast<int>(a.Noten.size()) &&
+           a.Punkte <= std::min(a.Hoechstens, std::max(0, roh - a.Abzug));
 }
 
 } // namespace

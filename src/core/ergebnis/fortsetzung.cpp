@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fortsetzung.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <vector>
@@ -79,9 +80,11 @@ std::string Schreibe(const Satzstand& stand, std::size_t antwortZeichen) {
     Maskiere(aus, stand.Code);
     aus += Teil + std::to_string(stand.Aufgabe) + Teil + (stand.Fertig ? '1' : '0');
     for (const Aufgabenstand& a : stand.Aufgaben) {
-        aus += Teil;
-        for (const uebung::Note n : a.Noten) {
-            aus += NotenZeichen(n);
+        aus += Teil + std::to_string(a.Hoechstens) + Abschnitt;
+        for (std::size_t k = 0; k < a.Noten.size(); ++k) {
+            aus += NotenZeichen(a.Noten[k]);
+            const int p = k < a.NotenPunkte.size() ? a.NotenPunkte[k] : 0;
+            aus += static_cast<char>('0' + std::clamp(p, 0, 9));
         }
         aus += Abschnitt;
         for (const Hinweiskauf& h : a.Gekauft) {
@@ -113,17 +116,26 @@ std::vector<std::string_view> Teile(std::string_view text, char trenner) {
 }
 
 std::optional<Aufgabenstand> LiesAufgabe(std::string_view text) {
-    const auto abschnitte = Teile(text, Abschnitt);
-    if (abschnitte.size() != 3 || abschnitte[1].size() % 3 != 0) {
+    auto abschnitte = Teile(text, Abschnitt);
+    if (abschnitte.size() != 4 || abschnitte[1].size() % 2 != 0 || abschnitte[2].size() % 3 != 0) {
         return std::nullopt;
     }
     Aufgabenstand a;
-    for (const char z : abschnitte[0]) {
-        const auto note = NoteAusZeichen(z);
-        if (!note) {
+    const std::string_view hoechstens = abschnitte[0];
+    const auto [ende, fehler] =
+        std::from_chars(hoechstens.data(), hoechstens.data() + hoechstens.size(), a.Hoechstens);
+    if (fehler != std::errc() || ende != hoechstens.data() + hoechstens.size()) {
+        return std::nullopt;
+    }
+    abschnitte.erase(abschnitte.begin());
+    for (std::size_t i = 0; i < abschnitte[0].size(); i += 2) {
+        const auto note = NoteAusZeichen(abschnitte[0][i]);
+        const char punkte = abschnitte[0][i + 1];
+        if (!note || punkte < '0' || punkte > '9') {
             return std::nullopt;
         }
         a.Noten.push_back(*note);
+        a.NotenPunkte.push_back(punkte - '0');
     }
     const auto ziffer = [](char z) { return z >= '0' && z <= '9'; };
     for (std::size_t i = 0; i < abschnitte[1].size(); i += 3) {

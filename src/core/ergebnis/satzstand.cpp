@@ -16,15 +16,12 @@ int Abzug(const Aufgabenstand& a) {
 }
 
 int Punkte(const Aufgabenstand& a) {
-    int roh = 0;
-    for (const uebung::Note n : a.Noten) {
-        roh += uebung::Punkte(n);
-    }
+    const int roh = std::accumulate(a.NotenPunkte.begin(), a.NotenPunkte.end(), 0);
     return std::max(0, roh - Abzug(a));
 }
 
 int Hoechstens(const Aufgabenstand& a) {
-    return uebung::PunkteJeFrage * static_cast<int>(a.Noten.size());
+    return a.Hoechstens;
 }
 
 namespace {
@@ -55,8 +52,16 @@ bool PasstZuSatz(const Satzstand& stand) {
     for (std::size_t i = 0; i < satz.Aufgaben.size(); ++i) {
         const Aufgabenstand& a = stand.Aufgaben[i];
         const std::size_t fragen = satz.Aufgaben[i].Fragen.size();
-        if (a.Noten.size() != fragen || a.Antworten.size() != fragen) {
+        if (a.Noten.size() != fragen || a.Antworten.size() != fragen ||
+            a.NotenPunkte.size() != fragen || a.Hoechstens < 0 ||
+            a.Hoechstens > uebung::PunkteJeFrage * static_cast<int>(fragen)) {
             return false;
+        }
+        for (std::size_t k = 0; k < fragen; ++k) {
+            // Never more than the mark is worth.
+            if (a.NotenPunkte[k] < 0 || a.NotenPunkte[k] > uebung::Punkte(a.Noten[k])) {
+                return false;
+            }
         }
         for (const Hinweiskauf& h : a.Gekauft) {
             const bool zurFrage = h.Art >= static_cast<int>(uebung::Hinweisart::Formel);

@@ -20,11 +20,15 @@ struct Hinweiskauf {
 };
 
 // How far a pupil got with one exercise: the answers that were marked (the others empty),
-// their marks (Leer where none), the hints in the order they were bought.
+// their marks (Leer where none) with the points the engine gave each, the hints in the
+// order they were bought, and the exercise's most points. Points are kept as given, not
+// worked out again: a box may count less than its mark's full points.
 struct Aufgabenstand {
     std::vector<std::string> Antworten;
     std::vector<uebung::Note> Noten;
+    std::vector<int> NotenPunkte;
     std::vector<Hinweiskauf> Gekauft;
+    int Hoechstens = 0;
 };
 
 // A set in progress or done: everything needed to show it again or carry it on.
@@ -35,7 +39,7 @@ struct Satzstand {
     std::vector<Aufgabenstand> Aufgaben;
 };
 
-// Points of an exercise: its marks less the hints' prices, never below 0.
+// Points of an exercise: its marks' points less the hints' prices, never below 0.
 int Punkte(const Aufgabenstand& a);
 int Hoechstens(const Aufgabenstand& a);
 int Abzug(const Aufgabenstand& a);

@@ -14,7 +14,14 @@ using uebung::Note;
 Satzstand Stand(std::vector<std::vector<Note>> noten, std::vector<int> hinweise) {
     Satzstand s{"2-SWS-4711-5", 0, true, {}};
     for (std::size_t i = 0; i < noten.size(); ++i) {
-        Aufgabenstand a{std::vector<std::string>(noten[i].size()), noten[i], {}};
+        Aufgabenstand a{std::vector<std::string>(noten[i].size()),
+                        noten[i],
+                        {},
+                        {},
+                        uebung::PunkteJeFrage * static_cast<int>(noten[i].size())};
+        for (const Note n : noten[i]) {
+            a.NotenPunkte.push_back(uebung::Punkte(n));
+        }
         for (int h = 0; h < hinweise[i]; ++h) {
             a.Gekauft.push_back({h, std::nullopt, 1});
         }
@@ -74,6 +81,14 @@ TEST(Ergebnisdatei, BeschaedigtOderVeraendert) {
         EXPECT_EQ(std::get<std::string>(e), f.grund);
     }
     EXPECT_TRUE(std::holds_alternative<Ergebnis>(LiesErgebnis(gut)));
+    // A box that counts nothing (an intermediate value): fewer points than the marks, kept.
+    Satzstand zwischen = Stand({{Note::Richtig, Note::Richtig}}, {0});
+    zwischen.Aufgaben[0].NotenPunkte[1] = 0;
+    zwischen.Aufgaben[0].Hoechstens = 2;
+    const auto e = LiesErgebnis(SchreibeErgebnis(ErgebnisAus("Anna", "2026-12-08", zwischen)));
+    ASSERT_TRUE(std::holds_alternative<Ergebnis>(e));
+    EXPECT_EQ(std::get<Ergebnis>(e).Aufgaben[0].Punkte, 2);
+    EXPECT_EQ(std::get<Ergebnis>(e).Aufgaben[0].Hoechstens, 2);
 }
 
 } // namespace

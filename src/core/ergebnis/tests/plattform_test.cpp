@@ -59,9 +59,11 @@ Satzstand Voll(const std::string& code, const std::string& antwort) {
     for (const auto& a : satz.Aufgaben) {
         Aufgabenstand st;
         st.Gekauft = {{0, std::nullopt, 1}, {1, std::nullopt, 0}}; // the second one free
+        st.Hoechstens = uebung::PunkteJeFrage * static_cast<int>(a.Fragen.size());
         for (std::size_t k = 0; k < a.Fragen.size(); ++k) {
             st.Antworten.push_back(antwort);
             st.Noten.push_back(static_cast<Note>(k % 5));
+            st.NotenPunkte.push_back(uebung::Punkte(st.Noten.back()));
             for (int art = 2; art < 5; ++art) {
                 st.Gekauft.push_back({art, k, uebung::HinweisPreis[static_cast<std::size_t>(art)]});
             }
@@ -104,9 +106,11 @@ TEST(Plattform, FortsetzungPasstInDieGrenze) {
     for (int i = 0; i < 10; ++i) {
         Aufgabenstand a;
         a.Gekauft = {{0, std::nullopt, 1}, {1, std::nullopt, 1}};
+        a.Hoechstens = 14;
         for (std::size_t k = 0; k < 7; ++k) {
             a.Antworten.push_back(std::string(40, '9'));
             a.Noten.push_back(Note::Falsch);
+            a.NotenPunkte.push_back(0);
             for (int art = 2; art < 5; ++art) {
                 a.Gekauft.push_back({art, k, 2});
             }
@@ -154,6 +158,9 @@ TEST(Plattform, StartNachDemStandDerPlattform) {
     Satzstand teuer = Voll("2-SWS-12-5", "1");
     teuer.Aufgaben[0].Gekauft[0].Preis = 9; // more than the hint ever cost
     EXPECT_FALSE(LiesPause(SchreibePause(teuer)));
+    Satzstand reich = Voll("2-SWS-12-5", "1");
+    reich.Aufgaben[0].NotenPunkte[2] = 2; // a follow-up error worth two points
+    EXPECT_FALSE(LiesPause(SchreibePause(reich)));
     for (const char* falsch : {"K1|2-SWS-12-5|0|0", "K1|2-SWS-12-5|9|0|r/../1||||",
                                "K2|2-SWS-12-5|0|0|////", "K1|2-SWS-12-5|0|0|q//|||"}) {
         EXPECT_FALSE(LiesPause(falsch)) << falsch;
