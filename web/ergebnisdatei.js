@@ -47,3 +47,8 @@ function speichereErgebnis() {
 }
 
 $("ergebnisForm").addEventListener("submit", (e) => { e.preventDefault(); speichereErgebnis(); });
+// Where the summary has a name box of its own, the name is typed there, once.
+if ($("name")) {
+  $("ergebnisName").hidden = true;
+  document.querySelector('label[for="ergebnisName"]').hidden = true;
+}

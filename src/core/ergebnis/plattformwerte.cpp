@@ -7,6 +7,9 @@
 #include <array>
 #include <charconv>
 #include <cstdio>
+#include <iomanip>
+#include <locale>
+#include <sstream>
 
 namespace kalotri::ergebnis {
 
@@ -103,20 +106,17 @@ namespace {
 
 constexpr std::array<const char*, 6> FeldKennung = {"a", "b", "c", "alpha", "beta", "gamma"};
 
-// A pupil's number as a CMIDecimal: the engine reads it, the text keeps the pupil's digits.
+// A pupil's number as a CMIDecimal, as the engine reads it, with the decimals typed: the
+// answer's own reading, never a second one.
 std::optional<std::string> AlsDezimal(std::string_view antwort) {
-    if (!uebung::LiesAntwort(antwort)) {
+    const auto zahl = uebung::LiesAntwort(antwort);
+    if (!zahl) {
         return std::nullopt;
     }
-    std::string aus;
-    for (const char z : antwort) {
-        if (z == ',') {
-            aus += '.';
-        } else if ((z >= '0' && z <= '9') || z == '.' || z == '-') {
-            aus += z;
-        }
-    }
-    return aus;
+    std::ostringstream aus;
+    aus.imbue(std::locale::classic());
+    aus << std::fixed << std::setprecision(zahl->Dezimalen) << zahl->Wert;
+    return aus.str();
 }
 
 std::string Kurz(std::string_view text, std::size_t hoechstens) {
