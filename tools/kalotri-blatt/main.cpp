@@ -4,6 +4,7 @@
 
 #include "arbeitsblatt.h"
 #include "aufgabenwahl.h"
+#include "auswertung.h"
 #include "blattpdf.h"
 #include "eigenefassungen.h"
 #include "moodlequiz.h"
@@ -98,8 +99,12 @@ int Hauptprogramm(int argc, char** argv) {
     std::signal(SIGPIPE, SIG_IGN);
     QGuiApplication app(argc, argv);
 
-    const blatt::OptionenErgebnis optionen =
-        blatt::LiesOptionen(std::vector<std::string>(argv + 1, argv + argc));
+    // The class's results files are a mode of their own, with options of their own.
+    const std::vector<std::string> argumente(argv + 1, argv + argc);
+    if (std::find(argumente.begin(), argumente.end(), "--auswertung") != argumente.end()) {
+        return blatt::Auswertung(argumente);
+    }
+    const blatt::OptionenErgebnis optionen = blatt::LiesOptionen(argumente);
     if (optionen.Fehler) {
         std::cerr << OptionsFehlerMeldung("kalotri-blatt", *optionen.Fehler);
         return FalscheOption;
