@@ -66,6 +66,7 @@ class Aufgabenblock : public Block {
     void Male(QPainter& p, double y, std::size_t von, std::size_t bis) const override;
     std::string Name() const override { return "Aufgabe " + std::to_string(nummer_); }
     double Kuerzbar() const override;
+    const char* Rolle() const override { return "Sect"; }
 
   private:
     double Breite() const;
@@ -98,6 +99,7 @@ class Loesungsblock : public Block {
     std::string Name() const override { return "Lösung " + std::to_string(nummer_); }
     // Without figures the solutions follow one another closely, as in a key.
     bool Zeile() const override { return !figuren_; }
+    const char* Rolle() const override { return "Sect"; }
 
   private:
     QRectF FigurenSpalte(double y) const;
@@ -119,9 +121,11 @@ class Schluesselblock : public Block {
     void Male(QPainter& p, double y, std::size_t von, std::size_t bis) const override;
     std::string Name() const override { return "Zeile " + std::to_string(nummer_); }
     bool Zeile() const override { return true; }
+    const char* Rolle() const override { return "TR"; }
 
-    // The table's column heads, painted at y when a painter is given; their height.
-    static double Spaltenkoepfe(QPainter* p, double y, const Satz& satz);
+    // The table's column heads, painted at y when a painter is given; their height. Only
+    // the first page's heads are the table's, the others repeat them as decoration.
+    static double Spaltenkoepfe(QPainter* p, double y, const Satz& satz, bool ersteSeite = false);
 
   private:
     int nummer_;
@@ -138,6 +142,7 @@ class Zwischentitel : public Block {
     void Male(QPainter& p, double y, std::size_t von, std::size_t bis) const override;
     std::string Name() const override { return text_; }
     bool Zeile() const override { return true; }
+    const char* Rolle() const override { return "TR"; }
 
   private:
     std::string text_;

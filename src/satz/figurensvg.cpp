@@ -57,6 +57,8 @@ QByteArray FigurenSvg(const BlattAufgabe& roh, int nummer) {
     const double breite = std::ceil(z.Mm(FigurRahmenBreite));
     const double hoehe =
         std::ceil(std::clamp(FigurenHoehe(aufgabe, breite, z), 1.0, z.Mm(HoechstensMm)));
+    // What the PDF tells a screen reader of the same figures.
+    svg.setDescription(QString::fromStdString(FigurenBeschreibung(aufgabe, breite, z)));
     const QSize groesse(static_cast<int>(breite), static_cast<int>(hoehe));
     svg.setSize(groesse);
     svg.setViewBox(QRect(QPoint(0, 0), groesse));

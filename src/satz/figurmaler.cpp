@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "figurmaler.h"
 
+#include "auszeichnung.h"
+#include "beschreibung.h"
 #include "figur.h"
 #include "massstab.h"
 
@@ -97,6 +99,8 @@ struct Plan {
     struct Bild {
         const Loesungsfigur* Quelle = nullptr;
         Figur Lage;
+        double Y = 0;
+        std::string Beschreibung; // for those who cannot see it
     };
     std::vector<Zeile> Zeilen;
     std::vector<Bild> Bilder;
@@ -142,7 +146,7 @@ Plan Plane(const BlattAufgabe& a, double breite, const Zeichenflaeche& z) {
             Rechteck hier = rahmen;
             hier.y = y;
             const Figur f = LegeFigur(lf.Form, hier, etiketten[form++], wahl.MmJeLaenge);
-            plan.Bilder.push_back({&lf, f});
+            plan.Bilder.push_back({&lf, f, y, FigurBeschreibung(a, i, wahl.Text)});
             y = Umriss(f).Unten() + 1.5;
             if (wahl.Text) {
                 zeile(*wahl.Text);
@@ -261,20 +265,36 @@ double FigurenHoehe(const BlattAufgabe& a, double breite, const Zeichenflaeche& 
     return z.Mm(Plane(a, breite / z.ProMm, z).Hoehe);
 }
 
+std::string FigurenBeschreibung(const BlattAufgabe& a, double breite, const Zeichenflaeche& z) {
+    std::string text;
+    for (const Plan::Bild& b : Plane(a, breite / z.ProMm, z).Bilder) {
+        text += (text.empty() ? "" : " ") + b.Beschreibung;
+    }
+    return text;
+}
+
 void MaleFiguren(QPainter& p, const BlattAufgabe& a, const QRectF& spalte,
                  const Zeichenflaeche& z) {
     const double breite = spalte.width() / z.ProMm;
     const Plan plan = Plane(a, breite, z);
     const Abbildung abb{spalte.topLeft(), z.ProMm};
-    for (const Plan::Bild& b : plan.Bilder) {
-        MaleFigur(p, *b.Quelle, b.Lage, abb, z);
-    }
-    p.setFont(z.Klein);
-    p.setPen(Qt::black);
+    // From the top down, so that a reader meets caption, figure and legend in that order.
+    std::size_t bild = 0;
+    const auto bilderBis = [&](double y) {
+        for (; bild < plan.Bilder.size() && plan.Bilder[bild].Y <= y; ++bild) {
+            const Auszeichnung figur(p, "Figure", plan.Bilder[bild].Beschreibung);
+            MaleFigur(p, *plan.Bilder[bild].Quelle, plan.Bilder[bild].Lage, abb, z);
+        }
+    };
     for (const Plan::Zeile& zeile : plan.Zeilen) {
+        bilderBis(zeile.Y);
+        const Auszeichnung absatz(p, "P");
+        p.setFont(z.Klein);
+        p.setPen(Qt::black);
         p.drawText(abb.Rechteck({0, zeile.Y, breite, zeile.Hoehe}),
                    Qt::AlignLeft | Qt::AlignTop | Qt::TextWrapAnywhere, Q(zeile.Text));
     }
+    bilderBis(1e300); // the figures below the last line
 }
 
 } // namespace kalotri::blatt

@@ -32,6 +32,9 @@ struct Zeichenflaeche {
 inline constexpr double FigurRahmenBreite = 75;
 
 double FigurenHoehe(const BlattAufgabe& aufgabe, double breite, const Zeichenflaeche& z);
+// What the figures show, in words: each triangle's description as the PDF gives it.
+std::string FigurenBeschreibung(const BlattAufgabe& aufgabe, double breite,
+                                const Zeichenflaeche& z);
 void MaleFiguren(QPainter& p, const BlattAufgabe& aufgabe, const QRectF& spalte,
                  const Zeichenflaeche& z);
 

@@ -20,12 +20,12 @@
 #include "sichtbar.h"
 
 #include <QGuiApplication>
-#include <QPdfWriter>
 
 #include <algorithm>
 #include <functional>
 #include <iostream>
 #include <new>
+#include <stdexcept>
 
 namespace {
 
@@ -173,15 +173,21 @@ int Hauptprogramm(int argc, char** argv) {
     Ausgabesatz satz;
     std::optional<std::string> fehler;
     if (!o.Ausgabe.empty()) {
+        std::optional<std::string> satzfehler;
         fehler = blatt::SchreibeInSatz(satz, o.Ausgabe, [&](QIODevice& datei) {
-            QPdfWriter pdf(&datei);
             const auto fortschritt = [](int seite, int seiten) {
                 if (seiten > StillBisSeiten && (seite % 10 == 0 || seite == seiten)) {
                     std::cerr << "kalotri-blatt: Seite " << seite << " von " << seiten << "\n";
                 }
             };
-            blatt::SchreibeBlatt(pdf, *arbeitsblatt, darstellung, kopf, *vorlauf, fortschritt);
+            try {
+                blatt::SchreibeBlatt(datei, *arbeitsblatt, darstellung, kopf, *vorlauf,
+                                     fortschritt);
+            } catch (const std::runtime_error& e) {
+                satzfehler = std::string("Das Blatt ließ sich nicht setzen: ") + e.what();
+            }
         });
+        fehler = fehler ? fehler : satzfehler;
     }
     blatt::Quizbilanz bilanz;
     int unschreibbar = 0;

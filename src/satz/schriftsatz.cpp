@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "bloecke.h"
+
+namespace kalotri::blatt {
+
+namespace {
+
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+namespace {
+QFont Schraeg(QFont f) {
+    f.setItalic(true);
+    return f;
+}
+} // namespace
+
+Satz::Satz(QPaintDevice* geraet)
+    : Z(Zeichenflaeche::Fuer(geraet)), Text(Z.Text, geraet), Klein(Z.Klein, geraet),
+      Titel(Z.Titel, geraet), Kursiv(Schraeg(Z.Text)), Fett(Z.Fett, geraet),
+      KursivMass(Kursiv, geraet) {}
+
+const QFont& Satz::Schrift(Wegzeile::Stil stil) const {
+    return stil == Wegzeile::Stil::Fett ? Z.Fett : stil == Wegzeile::Stil::Kursiv ? Kursiv : Z.Text;
+}
+
+const QFontMetricsF& Satz::Mass(Wegzeile::Stil stil) const {
+    return stil == Wegzeile::Stil::Fett ? Fett : stil == Wegzeile::Stil::Kursiv ? KursivMass : Text;
+}
+
+Satz::Gesetzt Satz::Setze(const QFontMetricsF& fm, const std::string& text, double breite) const {
+    // Between words where every word fits, else anywhere (a number of many digits). The
+    // word-wrapped measure decides and, where it is taken, is the height too.
+    const QRectF r = fm.boundingRect(QRectF(0, 0, breite, 1e9), Qt::TextWordWrap, Q(text));
+    if (r.width() <= breite + 0.5) {
+        return {Qt::TextWordWrap, std::max(r.height(), fm.lineSpacing())};
+    }
+    return {Qt::TextWrapAnywhere, Hoehe(fm, text, breite, Qt::TextWrapAnywhere)};
+}
+
+double Satz::Hoehe(const QFontMetricsF& fm, const std::string& text, double breite,
+                   int umbruch) const {
+    const QRectF r = fm.boundingRect(QRectF(0, 0, breite, 1e9), umbruch, Q(text));
+    return std::max(r.height(), fm.lineSpacing());
+}
+
+} // namespace kalotri::blatt
