@@ -73,17 +73,27 @@ std::string SachskizzenBeschreibung(const Sachskizze& s) {
     for (const Skizzenpunkt& p : s.Punkte) {
         punkte.push_back(p.Name);
     }
+    const auto name = [&](std::size_t i) { return i < s.Punkte.size() ? s.Punkte[i].Name : ""; };
     for (const Skizzenlinie& l : s.Linien) {
+        // The line by its ends where both are named: "AB = 55,8 m", "x = ? (Strecke FB)".
+        const std::string strecke =
+            name(l.Von).empty() || name(l.Bis).empty() ? std::string() : name(l.Von) + name(l.Bis);
+        std::string text = l.Beschriftung;
+        if (!text.empty() && !strecke.empty()) {
+            text = text.find('=') == std::string::npos ? strecke + " = " + text
+                                                       : text + " (Strecke " + strecke + ")";
+        }
         (l.Art == Linienart::Gegeben   ? gegeben
          : l.Art == Linienart::Gesucht ? gesucht
                                        : sonst)
-            .push_back(l.Beschriftung);
+            .push_back(text);
     }
     for (const Skizzenwinkel& w : s.Winkel) {
-        const std::string scheitel = w.Scheitel < s.Punkte.size() ? s.Punkte[w.Scheitel].Name : "";
-        winkel.push_back(
-            w.Rechter ? (scheitel.empty() ? "ein rechter Winkel" : "rechter Winkel bei " + scheitel)
-                      : w.Beschriftung);
+        const std::string scheitel = name(w.Scheitel);
+        const std::string bei = scheitel.empty() ? "" : " bei " + scheitel;
+        winkel.push_back(w.Rechter                ? "rechter Winkel" + bei
+                         : w.Beschriftung.empty() ? ""
+                                                  : w.Beschriftung + bei);
     }
     for (const Skizzentext& t : s.Texte) {
         sonst.push_back(t.Text);

@@ -187,6 +187,7 @@ void Loesungsblock::Male(QPainter& p, double y, std::size_t von, std::size_t bis
     }
     // The figures right of the lines are read after them.
     if (const QRectF spalte = FigurenSpalte(oben); von == 0 && !spalte.isEmpty()) {
+        const Auszeichnung seitlich(p, "Div");
         MaleFiguren(p, a_, spalte, s_.Z);
     }
 }
