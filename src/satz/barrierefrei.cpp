@@ -98,7 +98,9 @@ std::string Barrierefrei(const std::string& pdf, const Dokumentangaben& angaben)
 
     QPDFWriter w(q);
     w.setOutputMemory();
-    w.setStreamDataMode(qpdf_s_compress);
+    // cairo's streams stay as cairo compressed them; only the new ones are compressed.
+    w.setCompressStreams(true);
+    w.setDecodeLevel(qpdf_dl_none);
     w.setObjectStreamMode(qpdf_o_generate);
     w.write();
     std::unique_ptr<Buffer> aus(w.getBuffer());

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "kairomaler.h"
 
+#include "kairotext.h"
+
 #include <QImage>
 #include <QPainterPath>
 #include <QPixmap>
@@ -206,6 +208,13 @@ void KairoMaler::drawTextItem(const QPointF& p, const QTextItem& text) {
     const QFont f = text.font();
     const double dpi = paintDevice() != nullptr ? paintDevice()->logicalDpiY() : 72;
     const double groesse = f.pixelSize() > 0 ? f.pixelSize() : f.pointSizeF() * dpi / 72;
+    {
+        const Lage lage(cr_, lage_);
+        Farbe(stift_.color());
+        if (glyphen_.Zeige(cr_, f, groesse, zeichen, p.x(), p.y(), text.width())) {
+            return;
+        }
+    }
     PangoFontDescription* d = pango_font_description_new();
     pango_font_description_set_family(d, f.family().toUtf8().constData());
     pango_font_description_set_weight(d, f.bold() ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL);

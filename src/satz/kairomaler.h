@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "kairotext.h"
+
 #include <QPaintEngine>
 
 using cairo_t = struct _cairo;
@@ -8,9 +10,9 @@ using PangoLayout = struct _PangoLayout;
 
 namespace kalotri::blatt {
 
-// QPainter's drawing on a cairo context: paths with Qt's pens and brushes, text set by
-// pango in the same face and size, so that the glyphs carry their characters (ToUnicode)
-// and the text reads back as it was painted.
+// QPainter's drawing on a cairo context: paths with Qt's pens and brushes, text in the
+// same face and size (by its character map, or by pango where the face lacks a character),
+// the glyphs carrying their characters (ToUnicode), so the text reads back as painted.
 class KairoMaler : public QPaintEngine {
   public:
     explicit KairoMaler(cairo_t* cr);
@@ -37,6 +39,7 @@ class KairoMaler : public QPaintEngine {
     void Farbe(const QColor& farbe);
     cairo_t* cr_;
     PangoLayout* satz_ = nullptr;
+    Glyphensatz glyphen_;
     QPen stift_;
     QBrush pinsel_;
     QFont schrift_;
