@@ -91,8 +91,16 @@ std::string Barrierefrei(const std::string& pdf, const Dokumentangaben& angaben)
         seite.pipeContents(&puffer);
         std::unique_ptr<Buffer> roh(puffer.getBuffer());
         const std::string inhalt(reinterpret_cast<const char*>(roh->getBuffer()), roh->getSize());
-        QPDFObjectHandle neu = QPDFObjectHandle::newStream(&q, Artefakte(inhalt));
-        seite.getObjectHandle().replaceKey("/Contents", neu);
+        // Into the page's own stream where it has one: a new object would make qpdf count
+        // all of them again, page after page.
+        QPDFObjectHandle strom = seite.getObjectHandle().getKey("/Contents");
+        if (strom.isStream()) {
+            strom.replaceStreamData(Artefakte(inhalt), QPDFObjectHandle::newNull(),
+                                    QPDFObjectHandle::newNull());
+        } else {
+            seite.getObjectHandle().replaceKey("/Contents",
+                                               QPDFObjectHandle::newStream(&q, Artefakte(inhalt)));
+        }
         seite.getObjectHandle().replaceKey("/Tabs", QPDFObjectHandle::newName("/S"));
     }
 
