@@ -9,6 +9,7 @@ described with the values they show.
 """
 
 import html
+import math
 import re
 import subprocess
 import sys
@@ -160,6 +161,22 @@ class Blaetter(unittest.TestCase):
             if a == "Figure" and t.startswith("Skizze"):
                 self.assertRegex(t, r"Gesucht: \S+ = \?")
         self.assertIn("Fluss", " ".join(t for _, t, _ in pdfua_pruefer.blaetter(self.pdf["sach"])))
+
+    def test_figuren_in_wahrer_groesse(self):
+        # The filled triangles of the last page, in millimetres: 5, 7, 7.543 cm at 1 : 2
+        # and 3, 4, 5 cm at 1 : 1.
+        import pikepdf
+        with pikepdf.open(self.pdf["rechenweg"]) as pdf:
+            inhalt = pikepdf.unparse_content_stream(
+                pikepdf.parse_content_stream(pdf.pages[-1])).decode("latin-1")
+        zahl = r"([\d.]+) ([\d.]+)"
+        seiten = []
+        for treffer in re.finditer(rf"{zahl} m\n{zahl} l\n{zahl} l\nh\n[\d. ]+m\nB\*", inhalt):
+            v = [float(x) for x in treffer.groups()]
+            ecken = [(v[0], v[1]), (v[2], v[3]), (v[4], v[5])]
+            seiten.append(sorted(round(math.dist(ecken[i], ecken[i - 1]) / MM, 1)
+                                 for i in range(3)))
+        self.assertEqual(seiten, [[25.0, 35.0, 37.7], [15.9, 25.0, 35.0], [30.0, 40.0, 50.0]])
 
     def test_schluessel_als_tabelle_mit_kopfzellen(self):
         blaetter = pdfua_pruefer.blaetter(self.pdf["gruppen"])
