@@ -233,6 +233,7 @@ void Schluesselblock::Male(QPainter& p, double y, std::size_t von, std::size_t b
     {
         const Auszeichnung zelle(p, "TD");
         for (std::size_t i = von; i < bis; ++i) {
+            const Auszeichnung loesung(p, "P"); // "1. Lösung: …" and "2. Lösung: …" apart
             const double hoehe = s_.Hoehe(s_.Text, zeilen_[i], WerteBreite(s_));
             p.drawText(QRectF(s_.Mm(TextLinks), y, WerteBreite(s_), hoehe), Qt::TextWrapAnywhere,
                        Q(zeilen_[i]));

@@ -149,8 +149,8 @@ class Blaetter(unittest.TestCase):
             "Skizze (nicht maßstäblich): Dreieck ABC. Gegeben: a = 3 cm, b = 4 cm, c = 5 cm. "
             "Gesucht: α, β, γ."])
         # The solutions' figures hold the values of the key, each triangle its own.
-        zellen = [t for a, t, _ in blaetter if a == "TD"]
-        loesungen = re.findall(r"(?:\d\. Lösung: )?(c = [^L]*°)", zellen[1]) + [zellen[4]]
+        loesungen = [re.sub(r"^\d\. Lösung: ", "", t) for a, t, oben in blaetter
+                     if a == "P" and "TD" in oben]
         self.assertEqual(len(alt), 2 + len(loesungen))
         for figur, werte in zip(alt[2:], loesungen):
             self.assertIn("Maßstab 1 : ", figur)
