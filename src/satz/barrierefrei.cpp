@@ -78,8 +78,9 @@ std::string Barrierefrei(const std::string& pdf, const Dokumentangaben& angaben)
     std::size_t figur = 0;
     JedesElement(wurzel.getKey("/StructTreeRoot").getKey("/K"), [&](QPDFObjectHandle e) {
         if (e.getKey("/S").isNameAndEquals("/Figure")) {
-            const std::string alt =
-                figur < angaben.Beschreibungen.size() ? angaben.Beschreibungen[figur] : "";
+            // Typed letters may be anything; what a reader gets is readable text.
+            const std::string alt = XmlZeichen(
+                figur < angaben.Beschreibungen.size() ? angaben.Beschreibungen[figur] : "");
             e.replaceKey("/Alt",
                          QPDFObjectHandle::newUnicodeString(alt.empty() ? "Abbildung" : alt));
             ++figur;

@@ -7,6 +7,7 @@
 #include "kairogeraet.h"
 #include "rechenweg.h"
 #include "titelumbruch.h"
+#include "xmlzeichen.h"
 
 #include <QBuffer>
 #include <QPageLayout>
@@ -264,7 +265,10 @@ int SchreibeBlatt(QPdfWriter& pdf, const Arbeitsblatt& blatt, const Darstellung&
 int SchreibeBlatt(QIODevice& ziel, const Arbeitsblatt& blatt, const Darstellung& darstellung,
                   const Blattkopf& kopf, const Vorlauf& vorlauf,
                   const std::function<void(int, int)>& fortschritt) {
-    KairoGeraet geraet(kopf.Titel);
+    // One title for the document's information and its XMP: text XML takes, which is
+    // valid UTF-8 as cairo wants it.
+    const std::string titel = XmlZeichen(kopf.Titel);
+    KairoGeraet geraet(titel);
     int seiten = 0;
     {
         Setzer setzer(&geraet, blatt, darstellung, kopf);
@@ -278,7 +282,7 @@ int SchreibeBlatt(QIODevice& ziel, const Arbeitsblatt& blatt, const Darstellung&
         seiten = fluss.Seiten();
     }
     const std::string pdf = geraet.Schliesse();
-    const std::string fertig = Barrierefrei(pdf, {kopf.Titel, "de-DE", geraet.Beschreibungen()});
+    const std::string fertig = Barrierefrei(pdf, {titel, "de-DE", geraet.Beschreibungen()});
     ziel.write(fertig.data(), static_cast<qint64>(fertig.size()));
     return seiten;
 }

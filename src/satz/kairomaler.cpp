@@ -201,7 +201,10 @@ void KairoMaler::drawImage(const QRectF& ziel, const QImage& roh, const QRectF& 
 }
 
 void KairoMaler::drawTextItem(const QPointF& p, const QTextItem& text) {
-    const QString zeichen = text.text();
+    // Control characters have no glyph; pango would draw each as a box of hex digits in a
+    // face of its own choosing, and large.
+    QString zeichen = text.text();
+    zeichen.removeIf([](QChar z) { return z.category() == QChar::Other_Control; });
     if (zeichen.isEmpty()) {
         return;
     }
