@@ -231,7 +231,18 @@ void KairoMaler::drawTextItem(const QPointF& p, const QTextItem& text) {
     const Lage lage(cr_, lage_);
     Farbe(stift_.color());
     pango_cairo_update_layout(cr_, satz_);
-    PangoLayoutLine* zeile = pango_layout_get_line_readonly(satz_, 0);
+    PangoLayoutLine* zeile = pango_layout_get_line(satz_, 0);
+    // A character no face has would be a box of hex digits, sized for points rather than
+    // for these units; it takes no room, as a control character does.
+    for (GSList* lauf = zeile->runs; lauf != nullptr; lauf = lauf->next) {
+        PangoGlyphString* glyphen = static_cast<PangoGlyphItem*>(lauf->data)->glyphs;
+        for (int i = 0; i < glyphen->num_glyphs; ++i) {
+            if ((glyphen->glyphs[i].glyph & PANGO_GLYPH_UNKNOWN_FLAG) != 0) {
+                glyphen->glyphs[i].glyph = PANGO_GLYPH_EMPTY;
+                glyphen->glyphs[i].geometry.width = 0;
+            }
+        }
+    }
     PangoRectangle umriss;
     pango_layout_line_get_extents(zeile, nullptr, &umriss);
     const double breite = static_cast<double>(umriss.width) / PANGO_SCALE;

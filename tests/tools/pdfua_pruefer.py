@@ -89,7 +89,9 @@ def inhalt(pdf):
             op = str(op)
             if op in ("BDC", "BMC"):
                 stapel.append(operanden)
-                if str(operanden[0]) != "/Artifact":
+                # The outermost sequence belongs to an element or is an artifact; those
+                # inside it (a Span with ActualText) only qualify it.
+                if len(stapel) == 1 and str(operanden[0]) != "/Artifact":
                     mcid = int(operanden[1].get("/MCID", -1)) if op == "BDC" else -1
                     if not 0 <= mcid < len(eltern) or eltern[mcid] is None:
                         fehler.append(f"Seite {nummer}: markierter Inhalt ohne Element")

@@ -63,9 +63,10 @@ class Blaetter(unittest.TestCase):
         cls.pdf = {}
         for art, (optionen, eingabe) in ARTEN.items():
             pfad = f"{cls.ordner.name}/{art}.pdf"
-            # A title with a control character and a byte that is no UTF-8 still makes
-            # a title the document and its XMP agree on.
-            titel = f"Blatt {art} & Co.".encode() + (b" \x01\xff" if art == "plain" else b"")
+            # A title with a control character, a byte that is no UTF-8 and a character no
+            # face has still makes a title the document and its XMP agree on.
+            titel = f"Blatt {art} & Co.".encode() + (b" \x01\xff\xee\x80\x80" if art == "plain"
+                                                      else b"")
             lauf = subprocess.run([BLATT, "-o", pfad, "--titel", titel, *optionen], input=eingabe.encode(), capture_output=True,
                                   timeout=120)
             assert lauf.returncode == 0, lauf.stderr.decode()
