@@ -75,8 +75,6 @@ class Seitenfluss {
     // Closes the last page; the number of pages of each part.
     std::vector<int> Ende();
     int Seiten() const { return seiten_; }
-    // The painter of the painting run, none when measuring.
-    QPainter* Maler() const { return p_; }
 
     std::function<void(int)> Fortschritt; // hears of every finished page
 
