@@ -9,6 +9,7 @@
 
 #include <cairo.h>
 #include <pango/pangocairo.h>
+#include <pango/pangofc-fontmap.h>
 
 #include <cmath>
 #include <vector>
@@ -17,7 +18,11 @@ namespace kalotri::blatt {
 
 KairoMaler::KairoMaler(cairo_t* cr) : QPaintEngine(AllFeatures), cr_(cr) {
     // Unhinted outlines and metrics: the glyphs stand where Qt measured them for paper.
-    PangoContext* kontext = pango_cairo_create_context(cr_);
+    // A font map of its own, shut down with the painter: pango's shared one keeps its
+    // faces and fontconfig's patterns until the process ends.
+    karte_ = pango_cairo_font_map_new();
+    PangoContext* kontext = pango_font_map_create_context(karte_);
+    pango_cairo_update_context(cr_, kontext);
     cairo_font_options_t* optionen = cairo_font_options_create();
     cairo_font_options_set_hint_metrics(optionen, CAIRO_HINT_METRICS_OFF);
     cairo_font_options_set_hint_style(optionen, CAIRO_HINT_STYLE_NONE);
@@ -30,6 +35,8 @@ KairoMaler::KairoMaler(cairo_t* cr) : QPaintEngine(AllFeatures), cr_(cr) {
 
 KairoMaler::~KairoMaler() {
     g_object_unref(satz_);
+    pango_fc_font_map_shutdown(PANGO_FC_FONT_MAP(karte_));
+    g_object_unref(karte_);
 }
 
 bool KairoMaler::begin(QPaintDevice*) {

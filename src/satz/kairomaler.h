@@ -7,6 +7,7 @@
 
 using cairo_t = struct _cairo;
 using PangoLayout = struct _PangoLayout;
+using PangoFontMap = struct _PangoFontMap;
 
 namespace kalotri::blatt {
 
@@ -38,6 +39,7 @@ class KairoMaler : public QPaintEngine {
     void Ziehe();
     void Farbe(const QColor& farbe);
     cairo_t* cr_;
+    PangoFontMap* karte_ = nullptr;
     PangoLayout* satz_ = nullptr;
     Glyphensatz glyphen_;
     QPen stift_;
