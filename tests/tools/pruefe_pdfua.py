@@ -187,7 +187,7 @@ class Blaetter(unittest.TestCase):
         self.assertEqual(kopf, ["Nr.", "Gesuchte Größen", "Lösungen", "Gruppe A", "Gruppe B"])
 
     def test_ohne_ausgezeichneten_text_erkannt(self):
-        # The checker itself: a sheet of Qt's writer has no structure and fails.
+        # The checker itself: the same sheet rewritten without its structure fails.
         with tempfile.NamedTemporaryFile(suffix=".pdf") as datei:
             subprocess.run(["pdftocairo", "-pdf", self.pdf["plain"], datei.name], check=True)
             probleme = pdfua_pruefer.pruefe(datei.name)
