@@ -124,6 +124,7 @@ Loesungsblock::Loesungsblock(const BlattAufgabe& a, int nummer, const Satz& satz
         breite_ = gesetzt->Breite;
         gesetzt_ = gesetzt->Zeilen;
         figurenHoehe_ = gesetzt->FigurenHoehe;
+        plan_ = gesetzt->Figuren;
         return;
     }
     // At least the column's width, wider for long lines, but never beyond the page, and
@@ -162,7 +163,8 @@ QRectF Loesungsblock::FigurenSpalte(double y) const {
         return {};
     }
     if (!figurenHoehe_) {
-        figurenHoehe_ = FigurenHoehe(a_, breite, s_.Z);
+        plan_ = PlaneFiguren(a_, breite, s_.Z);
+        figurenHoehe_ = s_.Z.Mm(plan_->Hoehe);
     }
     return {links, y, breite, *figurenHoehe_};
 }
@@ -188,7 +190,10 @@ void Loesungsblock::Male(QPainter& p, double y, std::size_t von, std::size_t bis
     // The figures right of the lines are read after them.
     if (const QRectF spalte = FigurenSpalte(oben); von == 0 && !spalte.isEmpty()) {
         const Auszeichnung seitlich(p, "Div");
-        MaleFiguren(p, a_, spalte, s_.Z);
+        if (plan_ == nullptr) { // a height given without its plan
+            plan_ = PlaneFiguren(a_, spalte.width(), s_.Z);
+        }
+        MaleFiguren(p, a_, *plan_, spalte, s_.Z);
     }
 }
 

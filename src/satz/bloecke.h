@@ -7,6 +7,7 @@
 
 #include <QFontMetricsF>
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -84,6 +85,7 @@ struct Loesungssatz {
     double Breite = 0;
     std::vector<Satz::Gesetzt> Zeilen;
     std::optional<double> FigurenHoehe;
+    std::shared_ptr<const Figurenplan> Figuren;
 };
 
 // A solution: number, its lines, and the figures right of them.
@@ -92,7 +94,7 @@ class Loesungsblock : public Block {
     // Set anew, or as `gesetzt` says it was set before.
     Loesungsblock(const BlattAufgabe& a, int nummer, const Satz& satz, std::vector<Wegzeile> zeilen,
                   bool figuren, const Loesungssatz* gesetzt = nullptr);
-    Loesungssatz Gesetzt() const { return {breite_, gesetzt_, figurenHoehe_}; }
+    Loesungssatz Gesetzt() const { return {breite_, gesetzt_, figurenHoehe_, plan_}; }
     std::vector<double> Streifen() const override;
     double Beiwerk() const override;
     void Male(QPainter& p, double y, std::size_t von, std::size_t bis) const override;
@@ -111,6 +113,7 @@ class Loesungsblock : public Block {
     bool figuren_;
     double breite_ = 0;
     mutable std::optional<double> figurenHoehe_;
+    mutable std::shared_ptr<const Figurenplan> plan_;
 };
 
 // A row of the answer table: number, the values sought, the number of solutions.
