@@ -133,13 +133,16 @@ Loesungsblock::Loesungsblock(const BlattAufgabe& a, int nummer, const Satz& satz
     const double hoechstens =
         SeiteBreite - RandRechts - TextLinks - (figuren_ ? Spaltenabstand + FigurenMindestens : 0);
     breite_ = s_.Mm(TextBreite);
+    std::vector<double> natur;
+    natur.reserve(zeilen_.size());
     for (const Wegzeile& zeile : zeilen_) {
-        breite_ = std::max(breite_, s_.Mass(zeile.Art).horizontalAdvance(Q(zeile.Text)));
+        natur.push_back(s_.Mass(zeile.Art).horizontalAdvance(Q(zeile.Text)));
+        breite_ = std::max(breite_, natur.back());
     }
     breite_ = std::min(breite_, s_.Mm(std::max(hoechstens, TextBreite)));
     gesetzt_.reserve(zeilen_.size());
-    for (const Wegzeile& zeile : zeilen_) {
-        gesetzt_.push_back(s_.Setze(s_.Mass(zeile.Art), zeile.Text, breite_));
+    for (std::size_t i = 0; i < zeilen_.size(); ++i) {
+        gesetzt_.push_back(s_.Setze(s_.Mass(zeilen_[i].Art), zeilen_[i].Text, breite_, natur[i]));
     }
 }
 

@@ -7,6 +7,7 @@
 
 #include <QFontMetricsF>
 
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -47,10 +48,20 @@ struct Satz {
         int Umbruch = Qt::TextWordWrap;
         double Hoehe = 0;
     };
-    Gesetzt Setze(const QFontMetricsF& fm, const std::string& text, double breite) const;
+    // `natur`, the text's width unwrapped where it is known already.
+    Gesetzt Setze(const QFontMetricsF& fm, const std::string& text, double breite,
+                  std::optional<double> natur = {}) const;
     // Height of a text wrapped into the width, at least one line.
     double Hoehe(const QFontMetricsF& fm, const std::string& text, double breite,
                  int umbruch = Qt::TextWrapAnywhere) const;
+
+  private:
+    struct Zeilenmass {
+        double Hoehe = 0;    // of one line in the face, 0 where not known
+        QFontMetricsF Eigen; // which characters the face has itself
+    };
+    Zeilenmass EineZeile(const QFontMetricsF& fm) const;
+    mutable std::map<const QFontMetricsF*, Zeilenmass> eineZeile_;
 };
 
 // An exercise: number, given values, task; the sketch beside it, room to work below.

@@ -12,6 +12,15 @@ QString Q(const std::string& text) {
 } // namespace
 
 namespace {
+bool ImSchnitt(const QFontMetricsF& eigen, const std::string& text) {
+    for (const uint z : Q(text).toUcs4()) {
+        if (!eigen.inFontUcs4(z)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 QFont Schraeg(QFont f) {
     f.setItalic(true);
     return f;
@@ -31,7 +40,31 @@ const QFontMetricsF& Satz::Mass(Wegzeile::Stil stil) const {
     return stil == Wegzeile::Stil::Fett ? Fett : stil == Wegzeile::Stil::Kursiv ? KursivMass : Text;
 }
 
-Satz::Gesetzt Satz::Setze(const QFontMetricsF& fm, const std::string& text, double breite) const {
+Satz::Zeilenmass Satz::EineZeile(const QFontMetricsF& fm) const {
+    const QFont* schrift = &fm == &Text         ? &Z.Text
+                           : &fm == &Fett       ? &Z.Fett
+                           : &fm == &KursivMass ? &Kursiv
+                                                : nullptr;
+    QFont eigen = schrift != nullptr ? *schrift : QFont();
+    eigen.setStyleStrategy(QFont::NoFontMerging); // the face alone, without stand-ins
+    return {schrift != nullptr ? Hoehe(fm, "0", 1e6, Qt::TextWordWrap) : 0,
+            QFontMetricsF(eigen, Z.Geraet)};
+}
+
+Satz::Gesetzt Satz::Setze(const QFontMetricsF& fm, const std::string& text, double breite,
+                          std::optional<double> natur) const {
+    // A line well inside the width in the face's own glyphs is one line of the face: its
+    // height is known without laying it out again (a face standing in for a missing
+    // glyph may be taller).
+    if (natur && *natur <= breite - 1) {
+        auto eine = eineZeile_.find(&fm);
+        if (eine == eineZeile_.end()) {
+            eine = eineZeile_.emplace(&fm, EineZeile(fm)).first;
+        }
+        if (eine->second.Hoehe > 0 && ImSchnitt(eine->second.Eigen, text)) {
+            return {Qt::TextWordWrap, eine->second.Hoehe};
+        }
+    }
     // Between words where every word fits, else anywhere (a number of many digits). The
     // word-wrapped measure decides and, where it is taken, is the height too.
     const QRectF r = fm.boundingRect(QRectF(0, 0, breite, 1e9), Qt::TextWordWrap, Q(text));
