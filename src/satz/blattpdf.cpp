@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <unordered_map>
 
 namespace kalotri::blatt {
 
@@ -135,7 +136,12 @@ class Setzer {
     template <typename Tun> void Jede(std::size_t g, Tun&& tun) const {
         int nummer = 0;
         for (const GeloesteAufgabe& geloest : blatt_.Gruppe(g)) {
-            tun(*geloest.Zeile, Bearbeite(geloest, d_), ++nummer);
+            // Worked once per run: the exercise, its key row and its solution show the same.
+            auto da = bearbeitet_.find(&geloest);
+            if (da == bearbeitet_.end()) {
+                da = bearbeitet_.emplace(&geloest, Bearbeite(geloest, d_)).first;
+            }
+            tun(*geloest.Zeile, da->second, ++nummer);
         }
     }
 
@@ -230,6 +236,7 @@ class Setzer {
     Umbruch titel_;
     Aufgabenblock::Stil stil_;
     mutable std::optional<Auszeichnung> tabelle_;
+    mutable std::unordered_map<const GeloesteAufgabe*, BlattAufgabe> bearbeitet_;
 };
 
 } // namespace
