@@ -4,10 +4,14 @@
 sheet without solutions, and its size against the untagged sheet of an earlier build,
 the programs started alternately in one run. Prints medians; judges nothing.
 
-    scripts/bench-blatt-kosten.py KALOTRI_BLATT [FRUEHERES_KALOTRI_BLATT] [RUNDEN]
+    scripts/bench-blatt-kosten.py [--befehle] KALOTRI_BLATT [FRUEHERES_KALOTRI_BLATT] [RUNDEN]
+
+With --befehle it counts instructions under valgrind's callgrind instead, once per sheet:
+the same count run after run, where the times on a busy machine are mostly waiting.
 """
 
 import os
+import re
 import resource
 import statistics
 import subprocess
@@ -30,11 +34,39 @@ def lauf(programm, optionen, ziel):
     return dauer, cpu, os.path.getsize(ziel)
 
 
+def befehle(programm, optionen, ziel):
+    lauf = subprocess.run(["valgrind", "--tool=callgrind", "--callgrind-out-file=/dev/null",
+                           programm, "-o", ziel, *BLATT, *optionen], check=True,
+                          stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
+    return int(re.search(r"Collected : (\d+)", lauf.stderr).group(1)), os.path.getsize(ziel)
+
+
+def zaehle(programme):
+    with tempfile.TemporaryDirectory() as ordner:
+        ziel = os.path.join(ordner, "blatt.pdf")
+        zahl = {(n, a): befehle(p, o, ziel) for n, p in programme.items()
+                for a, o in ARTEN.items()}
+    for (name, art), (anzahl, groesse) in zahl.items():
+        print(f"{name:8} {art:14} {anzahl / 1e6:9.1f} Mio. Befehle  {groesse:8d} Bytes")
+    for name in programme:
+        ohne, weg = zahl[(name, "ohne Lösungen")][0], zahl[(name, "Rechenweg")][0]
+        print(f"{name}: Rechenweg / ohne Lösungen = {weg / ohne:.2f} × (Befehle)")
+    if "früher" in programme:
+        for art in ARTEN:
+            neu, alt = zahl[("getaggt", art)], zahl[("früher", art)]
+            print(f"{art}: getaggt / früher = Befehle {neu[0] / alt[0]:.2f} ×, "
+                  f"Größe {neu[1] / alt[1]:.2f} ×")
+
+
 def main():
-    programme = {"getaggt": sys.argv[1]}
-    if len(sys.argv) > 2 and sys.argv[2]:
-        programme["früher"] = sys.argv[2]
-    runden = int(sys.argv[3]) if len(sys.argv) > 3 else 7
+    argumente = [a for a in sys.argv[1:] if a != "--befehle"]
+    programme = {"getaggt": argumente[0]}
+    if len(argumente) > 1 and argumente[1]:
+        programme["früher"] = argumente[1]
+    if "--befehle" in sys.argv:
+        zaehle(programme)
+        return
+    runden = int(argumente[2]) if len(argumente) > 2 else 7
     messung = {}
     with tempfile.TemporaryDirectory() as ordner:
         for _ in range(runden):
