@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "barrierefrei.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string_view>
 

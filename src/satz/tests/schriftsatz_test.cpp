@@ -21,8 +21,8 @@ TEST(Satz, BekannteBreiteSetztWieNeuGesetzt) {
         "Gegeben: a = 5 cm; b = 7 cm; α = 40°",
         "c₁ = √(5² + 7² − 2·5·7·cos 75,855°) ≈ 7,543 cm",
         "β₁ = sin⁻¹(0,89990) ≈ 64,145°", // the superscript minus is not in the face
-        "Weil a kürzer ist als b, kommen für β ein spitzer und ein stumpfer Winkel in Frage, "
-        "und diese Zeile ist länger als die Spalte breit ist.",
+        ("Weil a kürzer ist als b, kommen für β ein spitzer und ein stumpfer Winkel in Frage, "
+         "und diese Zeile ist länger als die Spalte breit ist."),
         "123456789012345678901234567890123456789012345678901234567890123456789012345678901",
     };
     const double breite = s.Mm(82);
