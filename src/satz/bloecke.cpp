@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "bloecke.h"
 
+#include "auszeichnung.h"
+#include "beschreibung.h"
 #include "sachmaler.h"
 #include "skizze.h"
 
@@ -16,49 +18,15 @@ QString Q(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-void Nummer(QPainter& p, const Satz& s, int nummer, double y) {
+// The number heads its exercise or solution; in the answer table it is a cell.
+void Nummer(QPainter& p, const Satz& s, int nummer, double y, const char* rolle = "H2") {
+    const Auszeichnung kopf(p, rolle);
     p.setPen(Qt::black);
     p.setFont(s.Z.Fett);
     p.drawText(QPointF(s.Mm(RandLinks), y + s.Text.ascent()), QString("%1.").arg(nummer));
 }
 
 } // namespace
-
-namespace {
-QFont Schraeg(QFont f) {
-    f.setItalic(true);
-    return f;
-}
-} // namespace
-
-Satz::Satz(QPaintDevice* geraet)
-    : Z(Zeichenflaeche::Fuer(geraet)), Text(Z.Text, geraet), Klein(Z.Klein, geraet),
-      Titel(Z.Titel, geraet), Kursiv(Schraeg(Z.Text)), Fett(Z.Fett, geraet),
-      KursivMass(Kursiv, geraet) {}
-
-const QFont& Satz::Schrift(Wegzeile::Stil stil) const {
-    return stil == Wegzeile::Stil::Fett ? Z.Fett : stil == Wegzeile::Stil::Kursiv ? Kursiv : Z.Text;
-}
-
-const QFontMetricsF& Satz::Mass(Wegzeile::Stil stil) const {
-    return stil == Wegzeile::Stil::Fett ? Fett : stil == Wegzeile::Stil::Kursiv ? KursivMass : Text;
-}
-
-Satz::Gesetzt Satz::Setze(const QFontMetricsF& fm, const std::string& text, double breite) const {
-    // Between words where every word fits, else anywhere (a number of many digits). The
-    // word-wrapped measure decides and, where it is taken, is the height too.
-    const QRectF r = fm.boundingRect(QRectF(0, 0, breite, 1e9), Qt::TextWordWrap, Q(text));
-    if (r.width() <= breite + 0.5) {
-        return {Qt::TextWordWrap, std::max(r.height(), fm.lineSpacing())};
-    }
-    return {Qt::TextWrapAnywhere, Hoehe(fm, text, breite, Qt::TextWrapAnywhere)};
-}
-
-double Satz::Hoehe(const QFontMetricsF& fm, const std::string& text, double breite,
-                   int umbruch) const {
-    const QRectF r = fm.boundingRect(QRectF(0, 0, breite, 1e9), umbruch, Q(text));
-    return std::max(r.height(), fm.lineSpacing());
-}
 
 Aufgabenblock::Aufgabenblock(const BlattAufgabe& a, int nummer, const Satz& satz, const Stil& stil)
     : a_(a), nummer_(nummer), s_(satz), stil_(stil) {}
@@ -102,17 +70,9 @@ double Aufgabenblock::Beiwerk() const {
 
 void Aufgabenblock::Male(QPainter& p, double y, std::size_t von, std::size_t bis) const {
     const std::vector<double> h = Streifen();
+    const double oben = y;
     if (von == 0) {
         Nummer(p, s_, nummer_, y);
-        if (a_.Sachskizze) {
-            const QRectF rahmen(s_.Mm(SeiteBreite - RandRechts - SachskizzeBreiteMm), y,
-                                s_.Mm(SachskizzeBreiteMm), s_.Mm(SachskizzeHoeheMm));
-            MaleSachskizze(p, *a_.Sachskizze, rahmen, s_.Z.ProMm, s_.Z.Klein);
-        } else if (stil_.Skizze) {
-            const QRectF rahmen(s_.Mm(SeiteBreite - RandRechts - SkizzeBreiteMm), y,
-                                s_.Mm(SkizzeBreiteMm), s_.Mm(SkizzeHoeheMm));
-            MaleSkizze(p, a_.Skizze, rahmen, s_.Z.ProMm, s_.Z.Klein);
-        }
     }
     p.setPen(Qt::black);
     p.setFont(s_.Z.Text);
@@ -120,8 +80,10 @@ void Aufgabenblock::Male(QPainter& p, double y, std::size_t von, std::size_t bis
     for (std::size_t i = von; i < bis; ++i) {
         const QRectF r(x, y, Breite(), h[i]);
         if (i == 0) {
+            const Auszeichnung absatz(p, "P");
             p.drawText(r, Umbruch(), Q(a_.Gegeben));
         } else if (i == 1) {
+            const Auszeichnung absatz(p, "P");
             p.drawText(r, Qt::TextWordWrap, Q(Auftrag()));
         } else if (i == 3) {
             // Squared paper, as in an exercise book.
@@ -139,6 +101,18 @@ void Aufgabenblock::Male(QPainter& p, double y, std::size_t von, std::size_t bis
         }
         y += h[i];
     }
+    // The sketch beside the text is read after it.
+    if (von == 0 && a_.Sachskizze) {
+        const Auszeichnung bild(p, "Figure", SachskizzenBeschreibung(*a_.Sachskizze));
+        const QRectF rahmen(s_.Mm(SeiteBreite - RandRechts - SachskizzeBreiteMm), oben,
+                            s_.Mm(SachskizzeBreiteMm), s_.Mm(SachskizzeHoeheMm));
+        MaleSachskizze(p, *a_.Sachskizze, rahmen, s_.Z.ProMm, s_.Z.Klein);
+    } else if (von == 0 && stil_.Skizze) {
+        const Auszeichnung bild(p, "Figure", SkizzenBeschreibung(a_.Skizze));
+        const QRectF rahmen(s_.Mm(SeiteBreite - RandRechts - SkizzeBreiteMm), oben,
+                            s_.Mm(SkizzeBreiteMm), s_.Mm(SkizzeHoeheMm));
+        MaleSkizze(p, a_.Skizze, rahmen, s_.Z.ProMm, s_.Z.Klein);
+    }
 }
 
 Loesungsblock::Loesungsblock(const BlattAufgabe& a, int nummer, const Satz& satz,
@@ -150,6 +124,7 @@ Loesungsblock::Loesungsblock(const BlattAufgabe& a, int nummer, const Satz& satz
         breite_ = gesetzt->Breite;
         gesetzt_ = gesetzt->Zeilen;
         figurenHoehe_ = gesetzt->FigurenHoehe;
+        plan_ = gesetzt->Figuren;
         return;
     }
     // At least the column's width, wider for long lines, but never beyond the page, and
@@ -158,13 +133,16 @@ Loesungsblock::Loesungsblock(const BlattAufgabe& a, int nummer, const Satz& satz
     const double hoechstens =
         SeiteBreite - RandRechts - TextLinks - (figuren_ ? Spaltenabstand + FigurenMindestens : 0);
     breite_ = s_.Mm(TextBreite);
+    std::vector<double> natur;
+    natur.reserve(zeilen_.size());
     for (const Wegzeile& zeile : zeilen_) {
-        breite_ = std::max(breite_, s_.Mass(zeile.Art).horizontalAdvance(Q(zeile.Text)));
+        natur.push_back(s_.Mass(zeile.Art).horizontalAdvance(Q(zeile.Text)));
+        breite_ = std::max(breite_, natur.back());
     }
     breite_ = std::min(breite_, s_.Mm(std::max(hoechstens, TextBreite)));
     gesetzt_.reserve(zeilen_.size());
-    for (const Wegzeile& zeile : zeilen_) {
-        gesetzt_.push_back(s_.Setze(s_.Mass(zeile.Art), zeile.Text, breite_));
+    for (std::size_t i = 0; i < zeilen_.size(); ++i) {
+        gesetzt_.push_back(s_.Setze(s_.Mass(zeilen_[i].Art), zeilen_[i].Text, breite_, natur[i]));
     }
 }
 
@@ -188,7 +166,8 @@ QRectF Loesungsblock::FigurenSpalte(double y) const {
         return {};
     }
     if (!figurenHoehe_) {
-        figurenHoehe_ = FigurenHoehe(a_, breite, s_.Z);
+        plan_ = PlaneFiguren(a_, breite, s_.Z);
+        figurenHoehe_ = s_.Z.Mm(plan_->Hoehe);
     }
     return {links, y, breite, *figurenHoehe_};
 }
@@ -198,20 +177,26 @@ double Loesungsblock::Beiwerk() const {
 }
 
 void Loesungsblock::Male(QPainter& p, double y, std::size_t von, std::size_t bis) const {
+    const double oben = y;
     if (von == 0) {
         Nummer(p, s_, nummer_, y);
-        const QRectF spalte = FigurenSpalte(y);
-        if (!spalte.isEmpty()) {
-            MaleFiguren(p, a_, spalte, s_.Z);
-        }
     }
     p.setPen(Qt::black);
     for (std::size_t i = von; i < bis; ++i) {
+        const Auszeichnung absatz(p, "P");
         const Wegzeile& zeile = zeilen_[i];
         const Satz::Gesetzt& g = gesetzt_[i];
         p.setFont(s_.Schrift(zeile.Art));
         p.drawText(QRectF(s_.Mm(TextLinks), y, breite_, g.Hoehe), g.Umbruch, Q(zeile.Text));
         y += g.Hoehe;
+    }
+    // The figures right of the lines are read after them.
+    if (const QRectF spalte = FigurenSpalte(oben); von == 0 && !spalte.isEmpty()) {
+        const Auszeichnung seitlich(p, "Div");
+        if (plan_ == nullptr) { // a height given without its plan
+            plan_ = PlaneFiguren(a_, spalte.width(), s_.Z);
+        }
+        MaleFiguren(p, a_, *plan_, spalte, s_.Z);
     }
 }
 
@@ -248,19 +233,26 @@ std::vector<double> Schluesselblock::Streifen() const {
 }
 
 void Schluesselblock::Male(QPainter& p, double y, std::size_t von, std::size_t bis) const {
+    const double oben = y;
     if (von == 0) {
-        Nummer(p, s_, nummer_, y);
-        p.setFont(s_.Z.Text);
-        p.drawText(QRectF(s_.Mm(SeiteBreite - RandRechts - AnzahlBreite), y, s_.Mm(AnzahlBreite),
-                          s_.Text.lineSpacing()),
-                   Qt::AlignRight | Qt::AlignTop, Q(anzahl_));
+        Nummer(p, s_, nummer_, y, "TD");
     }
     p.setFont(s_.Z.Text);
-    for (std::size_t i = von; i < bis; ++i) {
-        const double hoehe = s_.Hoehe(s_.Text, zeilen_[i], WerteBreite(s_));
-        p.drawText(QRectF(s_.Mm(TextLinks), y, WerteBreite(s_), hoehe), Qt::TextWrapAnywhere,
-                   Q(zeilen_[i]));
-        y += hoehe;
+    {
+        const Auszeichnung zelle(p, "TD");
+        for (std::size_t i = von; i < bis; ++i) {
+            const Auszeichnung loesung(p, "P"); // "1. Lösung: …" and "2. Lösung: …" apart
+            const double hoehe = s_.Hoehe(s_.Text, zeilen_[i], WerteBreite(s_));
+            p.drawText(QRectF(s_.Mm(TextLinks), y, WerteBreite(s_), hoehe), Qt::TextWrapAnywhere,
+                       Q(zeilen_[i]));
+            y += hoehe;
+        }
+    }
+    if (von == 0) {
+        const Auszeichnung zelle(p, "TD");
+        p.drawText(QRectF(s_.Mm(SeiteBreite - RandRechts - AnzahlBreite), oben, s_.Mm(AnzahlBreite),
+                          s_.Text.lineSpacing()),
+                   Qt::AlignRight | Qt::AlignTop, Q(anzahl_));
     }
     if (bis == zeilen_.size()) {
         p.setPen(QPen(QColor(190, 190, 190), s_.Mm(0.1)));
@@ -270,16 +262,24 @@ void Schluesselblock::Male(QPainter& p, double y, std::size_t von, std::size_t b
     }
 }
 
-double Schluesselblock::Spaltenkoepfe(QPainter* p, double y, const Satz& s) {
+double Schluesselblock::Spaltenkoepfe(QPainter* p, double y, const Satz& s, bool ersteSeite) {
     if (p != nullptr) {
+        QPainter* kopf = ersteSeite ? p : nullptr;
+        const Auszeichnung zeile(kopf, "TR");
         p->setPen(Qt::black);
         p->setFont(s.Z.Fett);
         const double grund = y + s.Text.ascent();
-        p->drawText(QPointF(s.Mm(RandLinks), grund), "Nr.");
-        p->drawText(QPointF(s.Mm(TextLinks), grund), "Gesuchte Größen");
-        p->drawText(QRectF(s.Mm(SeiteBreite - RandRechts - AnzahlBreite), y, s.Mm(AnzahlBreite),
-                           s.Text.lineSpacing()),
-                    Qt::AlignRight | Qt::AlignTop, "Lösungen");
+        const auto zelle = [&](const auto& malen) {
+            const Auszeichnung th(kopf, "TH");
+            malen();
+        };
+        zelle([&] { p->drawText(QPointF(s.Mm(RandLinks), grund), "Nr."); });
+        zelle([&] { p->drawText(QPointF(s.Mm(TextLinks), grund), "Gesuchte Größen"); });
+        zelle([&] {
+            p->drawText(QRectF(s.Mm(SeiteBreite - RandRechts - AnzahlBreite), y, s.Mm(AnzahlBreite),
+                               s.Text.lineSpacing()),
+                        Qt::AlignRight | Qt::AlignTop, "Lösungen");
+        });
         p->setPen(QPen(Qt::black, s.Mm(0.2)));
         const double unten = y + s.Text.lineSpacing() + s.Mm(0.75);
         p->drawLine(QPointF(s.Mm(RandLinks), unten),
@@ -289,6 +289,7 @@ double Schluesselblock::Spaltenkoepfe(QPainter* p, double y, const Satz& s) {
 }
 
 void Zwischentitel::Male(QPainter& p, double y, std::size_t, std::size_t) const {
+    const Auszeichnung zelle(p, "TH");
     p.setPen(Qt::black);
     p.setFont(s_.Z.Fett);
     p.drawText(QPointF(s_.Mm(RandLinks), y + s_.Text.ascent() + s_.Mm(2)), Q(text_));

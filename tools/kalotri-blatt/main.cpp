@@ -21,13 +21,13 @@
 #include "sichtbar.h"
 
 #include <QGuiApplication>
-#include <QPdfWriter>
 
 #include <algorithm>
 #include <csignal>
 #include <functional>
 #include <iostream>
 #include <new>
+#include <stdexcept>
 #include <unistd.h>
 
 namespace {
@@ -183,8 +183,8 @@ int Hauptprogramm(int argc, char** argv) {
     Ausgabesatz satz;
     std::optional<std::string> fehler;
     if (!o.Ausgabe.empty()) {
+        std::optional<std::string> satzfehler;
         fehler = blatt::SchreibeInSatz(satz, o.Ausgabe, [&](QIODevice& datei) {
-            QPdfWriter pdf(&datei);
             // Only for someone watching: in a log or a pipe it would read as a complaint.
             const bool zeigen = !o.Leise && ::isatty(STDERR_FILENO) == 1;
             const auto fortschritt = [zeigen](int seite, int seiten) {
@@ -192,8 +192,14 @@ int Hauptprogramm(int argc, char** argv) {
                     std::cerr << "kalotri-blatt: Seite " << seite << " von " << seiten << "\n";
                 }
             };
-            blatt::SchreibeBlatt(pdf, *arbeitsblatt, darstellung, kopf, *vorlauf, fortschritt);
+            try {
+                blatt::SchreibeBlatt(datei, *arbeitsblatt, darstellung, kopf, *vorlauf,
+                                     fortschritt);
+            } catch (const std::runtime_error& e) {
+                satzfehler = std::string("Das Blatt ließ sich nicht setzen: ") + e.what();
+            }
         });
+        fehler = fehler ? fehler : satzfehler;
     }
     blatt::Quizbilanz bilanz;
     int unschreibbar = 0;
