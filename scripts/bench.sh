@@ -5,7 +5,8 @@
 #    commands offscreen and in-process, and any other *_bench there);
 #  - start-up to the mapped window and peak memory of kalotri against a bare Qt window,
 #    started alternately under Xvfb, medians;
-#  - throughput of kalotri-rechne, text and --json output (scripts/bench-rechne.py).
+#  - throughput of kalotri-rechne, text and --json output (scripts/bench-rechne.py);
+#  - what the tagged worksheet costs (scripts/bench-blatt-kosten.py).
 #
 #   scripts/bench.sh           the full run (a few minutes)
 #   scripts/bench.sh --kurz    everything once and briefly: only that it still runs
@@ -50,3 +51,8 @@ xvfb-run -a -s "-screen 0 1024x768x24" \
 echo "== kalotri-rechne, text and --json output"
 python3 scripts/bench-rechne.py "$BUILD/tools/kalotri-rechne/kalotri-rechne" \
   --zeilen "$zeilen" --laeufe "$wiederholungen"
+
+echo "== kalotri-blatt: worked steps against no solutions (and against an earlier build's"
+echo "   sheet where KALOTRI_FRUEHER_BLATT names its kalotri-blatt)"
+python3 scripts/bench-blatt-kosten.py "$BUILD/tools/kalotri-blatt/kalotri-blatt" \
+  "${KALOTRI_FRUEHER_BLATT:-}" "$((kurz ? 1 : 9))"

@@ -13,6 +13,7 @@ LAUF=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n
   qt6-qpa-plugins libgl-dev libxkbcommon-dev
   rapidjson-dev libcups2-dev
+  libcairo2-dev libpango1.0-dev libfontconfig-dev libqpdf-dev
   fonts-urw-base35 fonts-liberation2 fontconfig
 )
 
@@ -22,7 +23,7 @@ TEST=(
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
   xvfb xauth x11-utils libxcb1-dev openbox
   clang libclang-rt-14-dev python3 python3-mpmath python3-fonttools
-  lintian desktop-file-utils appstream man-db devscripts
+  lintian desktop-file-utils appstream man-db devscripts python3-pikepdf
   locales
   # --- browser edition (scripts/web.sh): emscripten, node, headless Chromium ---
   emscripten nodejs chromium chromium-driver python3-selenium

@@ -26,4 +26,6 @@ if [ "${1:-}" = "--bilder" ]; then
   /usr/bin/python3 web/tests/pruefe_ueben.py build-web/web/kalotri-ueben.html \
     build-web/web/browsertest --axe "$axe" \
     --bilder docs
+  /usr/bin/python3 web/tests/pruefe_scorm.py build-web/web/kalotri-ueben-scorm.zip \
+    build-web/web/browsertest --bilder docs Scorm.test_ganzer_satz_dann_nur_noch_ansehen_dann_neuer_versuch
 fi

@@ -7,7 +7,13 @@ address, and as its launch data (cmi.launch_data), for platforms that drop param
 
 Usage: baue_scorm.py --seite kalotri-ueben.html --version V --aus X.zip
                      [--stufe 1-3] [--typ SSS|SWS|SSW|WSW|SWW|SACH] [--anzahl 5-10] [--bestehen 0-100]
---bestehen 0 leaves the pass mark out: the platform then gets "completed" at the end."""
+--bestehen 0 leaves the pass mark out: the platform then gets "completed" at the end.
+
+The pass mark is a launch parameter, not the manifest's mastery score: a platform that
+has one turns any score into passed or failed (Moodle does by default), also the score of
+a set left in the middle. The page compares the exact points with it and reports
+"incomplete" until the set is done. "scorm=1" tells the page it was meant to find a
+platform, so that it can say when there is none."""
 
 import argparse
 import os
@@ -24,10 +30,12 @@ def manifest(a):
     werte = {"stufe": a.stufe, "anzahl": a.anzahl}
     if a.typ:
         werte["typ"] = a.typ
+    if a.bestehen:
+        werte["bestehen"] = a.bestehen
+    werte["scorm"] = 1
     parameter = urlencode(werte)
     titel = f"Kalotri: Üben, Stufe {a.stufe}" + (f", {'Sachaufgaben' if a.typ == 'SACH' else a.typ}" if a.typ else "") + \
         f", {a.anzahl} Aufgaben"
-    bestehen = f"\n        <adlcp:masteryscore>{a.bestehen}</adlcp:masteryscore>" if a.bestehen else ""
     return f"""<?xml version="1.0" encoding="UTF-8"?>
 <manifest identifier="kalotri-ueben-{a.version}" version="1.0"
     xmlns="http://www.imsproject.org/xsd/imscp_rootv1p1p2"
@@ -42,7 +50,7 @@ def manifest(a):
     <organization identifier="kalotri">
       <title>{escape(titel)}</title>
       <item identifier="uebung" identifierref="seite" isvisible="true" parameters={quoteattr("?" + parameter)}>
-        <title>{escape(titel)}</title>{bestehen}
+        <title>{escape(titel)}</title>
         <adlcp:datafromlms>{escape(parameter)}</adlcp:datafromlms>
       </item>
     </organization>

@@ -280,20 +280,10 @@ window.addEventListener("pagehide", () => {
   Plattform.beende();
 });
 
-const mitPlattform = Plattform.beginne();
 KalotriModul().then((m) => {
   modul = m;
   $("codeStart").disabled = false;
   $("wahlStart").disabled = false;
-  const e = Plattform.einstellungen();
-  if (mitPlattform) {
-    $("plattform").hidden = false;
-    $("plattform").textContent = "Deine Punkte gehen an die Lernplattform.";
-  }
-  if (e.has("code")) {
-    starte(e.get("code"));
-  } else if (mitPlattform) {
-    starte(codeAus(e.get("stufe") || "2", e.get("typ") || "", e.get("anzahl") || "6"));
-  }
+  beginneMitPlattform(m);
   document.documentElement.dataset.bereit = "ja";
 });

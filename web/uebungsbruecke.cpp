@@ -146,6 +146,8 @@ std::string Noten(const char* code, int nummer, const char* antworten) {
     for (const Note n : Bewerte(satz.Aufgaben[static_cast<std::size_t>(nummer)], liste)) {
         w.StartObject();
         Schluessel(w, "text", NotenText(n));
+        w.Key("notencode"); // for the state kept in a learning platform
+        w.Int(static_cast<int>(n));
         w.Key("punkte");
         w.Int(Punkte(n));
         w.EndObject();

@@ -54,7 +54,10 @@ MoodleFrage BaueSachfrage(const Sachaufgabe& s, const GeloesteAufgabe& aufgabe,
                 ? FeldLuecke(*feld, "Richtig.", falsch)
                 : NumerischeLuecke(
                       static_cast<double>(g.Wert),
-                      AufgerundeteToleranz(toleranz.value_or(0.5 * std::pow(10.0, -dezimalen))),
+                      // A fixed tolerance never below half a unit of the answer's last
+                      // decimal: below it the correctly rounded answer would not count.
+                      AufgerundeteToleranz(
+                          std::max(toleranz.value_or(0.0), 0.5 * std::pow(10.0, -dezimalen))),
                       "Richtig.", falsch);
         luecken.push_back(ClozeHtml(g.Name) + " = " + luecke + ClozeHtml(einheit) + " " +
                           ClozeHtml("(" + routen::Stellenworte(dezimalen) + ")"));

@@ -1,14 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "blattpdf.h"
 
+#include "auszeichnung.h"
+#include "barrierefrei.h"
 #include "hinweisblock.h"
+#include "kairogeraet.h"
 #include "rechenweg.h"
+#include "titelumbruch.h"
+#include "xmlzeichen.h"
 
 #include <QBuffer>
 #include <QPageLayout>
 #include <QPageSize>
 
 #include <algorithm>
+#include <optional>
+#include <unordered_map>
 
 namespace kalotri::blatt {
 
@@ -32,34 +39,6 @@ void Einrichten(QPdfWriter& pdf, const Blattkopf& kopf) {
 
 std::string Gruppenname(std::size_t g) {
     return std::string("Gruppe ") + static_cast<char>('A' + g);
-}
-
-// A title wraps, at word boundaries where it can, and is cut after so many lines.
-struct Umbruch {
-    QString Text;
-    int Flags = Qt::TextWordWrap;
-    double Hoehe = 0;
-};
-
-Umbruch Einpassen(const QFontMetricsF& fm, const QString& text, double breite, int zeilen) {
-    Umbruch u{text, Qt::TextWordWrap, 0};
-    if (fm.boundingRect(QRectF(0, 0, breite, 1e9), u.Flags, text).width() > breite + 0.5) {
-        u.Flags = Qt::TextWrapAnywhere;
-    }
-    const auto hoehe = [&](const QString& t) {
-        return fm.boundingRect(QRectF(0, 0, breite, 1e9), u.Flags, t).height();
-    };
-    const double grenze = zeilen * fm.lineSpacing() + 0.5;
-    if (hoehe(text) > grenze) {
-        qsizetype passt = 0, zuViel = text.size();
-        while (zuViel - passt > 1) {
-            const qsizetype mitte = (passt + zuViel) / 2;
-            (hoehe(text.left(mitte) + "…") <= grenze ? passt : zuViel) = mitte;
-        }
-        u.Text = text.left(passt) + "…";
-    }
-    u.Hoehe = std::max(hoehe(u.Text), fm.lineSpacing());
-    return u;
 }
 
 // The exercise with the points its file set for it, where the file set any.
@@ -147,6 +126,7 @@ class Setzer {
                     fluss.Setze(Zwischentitel("Zusammen " + PunkteText(summe), s_));
                 }
             }
+            tabelle_.reset();
         }
         if (!kopf_.MitLoesungen) {
             return;
@@ -183,7 +163,12 @@ class Setzer {
     template <typename Tun> void Jede(std::size_t g, Tun&& tun) const {
         int nummer = 0;
         for (const GeloesteAufgabe& geloest : blatt_.Gruppe(g)) {
-            tun(*geloest.Zeile, Bearbeite(geloest, d_), ++nummer);
+            // Worked once per run: the exercise, its key row and its solution show the same.
+            auto da = bearbeitet_.find(&geloest);
+            if (da == bearbeitet_.end()) {
+                da = bearbeitet_.emplace(&geloest, Bearbeite(geloest, d_)).first;
+            }
+            tun(*geloest.Zeile, da->second, ++nummer);
         }
     }
 
@@ -193,19 +178,24 @@ class Setzer {
         const double links = s_.Mm(RandLinks);
         const double breite = s_.Mm(SeiteBreite - RandLinks - RandRechts);
         double y = s_.Mm(RandOben);
-        if (p != nullptr) {
-            p->setPen(Qt::black);
-            if (Gruppen() > 1) {
-                p->setFont(s_.Z.Titel);
-                p->drawText(QRectF(links, y, breite, s_.Titel.lineSpacing()),
-                            Qt::AlignRight | Qt::AlignTop, Q(Gruppenname(g)));
-            }
-        }
+        // On later pages the head repeats: decoration, as the page numbers are.
+        QPainter* teil = seite == 1 ? p : nullptr;
         if (seite == 1) {
             if (p != nullptr) {
+                const Auszeichnung titel(p, "H1");
+                p->setPen(Qt::black);
                 p->setFont(s_.Z.Titel);
                 p->drawText(QRectF(links, y, breite, titel_.Hoehe), titel_.Flags, titel_.Text);
             }
+        }
+        if (p != nullptr && Gruppen() > 1) {
+            const Auszeichnung gruppe(teil, "P");
+            p->setPen(Qt::black);
+            p->setFont(s_.Z.Titel);
+            p->drawText(QRectF(links, y, breite, s_.Titel.lineSpacing()),
+                        Qt::AlignRight | Qt::AlignTop, Q(Gruppenname(g)));
+        }
+        if (seite == 1) {
             y += titel_.Hoehe + s_.Mm(4);
         } else if (Gruppen() > 1) {
             y += s_.Titel.lineSpacing() + s_.Mm(2);
@@ -218,6 +208,7 @@ class Setzer {
             const QString vorsatz = Q(name + ": ");
             const double x = links + s_.Mm(von);
             const double rest = s_.Mm(bis - von) - s_.Text.horizontalAdvance(vorsatz);
+            p->setPen(Qt::black);
             p->setFont(s_.Z.Text);
             p->drawText(QPointF(x, y + s_.Text.ascent()), vorsatz);
             const double wx = x + s_.Text.horizontalAdvance(vorsatz);
@@ -231,12 +222,16 @@ class Setzer {
             }
         };
         if (!kopf_.Schule.empty()) {
+            const Auszeichnung zeile(teil, "P");
             feld("Schule", kopf_.Schule, 0, SeiteBreite - RandLinks - RandRechts);
             y += s_.Text.lineSpacing() + s_.Mm(2);
         }
-        feld("Name", "", 0, 75);
-        feld("Klasse", kopf_.Klasse, 75, 120);
-        feld("Datum", kopf_.Datum, 120, SeiteBreite - RandLinks - RandRechts);
+        {
+            const Auszeichnung zeile(teil, "P");
+            feld("Name", "", 0, 75);
+            feld("Klasse", kopf_.Klasse, 75, 120);
+            feld("Datum", kopf_.Datum, 120, SeiteBreite - RandLinks - RandRechts);
+        }
         y += s_.Text.lineSpacing() + s_.Mm(seite == 1 ? 8 : 6);
         return y - s_.Mm(RandOben);
     }
@@ -245,6 +240,7 @@ class Setzer {
         double y = s_.Mm(RandOben);
         if (seite == 1) {
             if (p != nullptr) {
+                const Auszeichnung kopf(p, "H1");
                 p->setPen(Qt::black);
                 p->setFont(s_.Z.Titel);
                 p->drawText(QPointF(s_.Mm(RandLinks), y + s_.Titel.ascent()), Q(titel));
@@ -252,7 +248,10 @@ class Setzer {
             y += s_.Titel.lineSpacing() + s_.Mm(6);
         }
         if (tabelle) {
-            y += Schluesselblock::Spaltenkoepfe(p, y, s_);
+            if (p != nullptr && seite == 1) {
+                tabelle_.emplace(p, "Table"); // ends after the last row (Lege)
+            }
+            y += Schluesselblock::Spaltenkoepfe(p, y, s_, seite == 1);
         }
         return y - s_.Mm(RandOben);
     }
@@ -263,6 +262,8 @@ class Setzer {
     const Blattkopf& kopf_;
     Umbruch titel_;
     Aufgabenblock::Stil stil_;
+    mutable std::optional<Auszeichnung> tabelle_;
+    mutable std::unordered_map<const GeloesteAufgabe*, BlattAufgabe> bearbeitet_;
 };
 
 } // namespace
@@ -293,6 +294,31 @@ int SchreibeBlatt(QPdfWriter& pdf, const Arbeitsblatt& blatt, const Darstellung&
     setzer.Lege(fluss, nullptr, vorlauf.Loesungen, nullptr);
     fluss.Ende();
     return fluss.Seiten();
+}
+
+int SchreibeBlatt(QIODevice& ziel, const Arbeitsblatt& blatt, const Darstellung& darstellung,
+                  const Blattkopf& kopf, const Vorlauf& vorlauf,
+                  const std::function<void(int, int)>& fortschritt) {
+    // One title for the document's information and its XMP: text XML takes, which is
+    // valid UTF-8 as cairo wants it.
+    const std::string titel = XmlZeichen(kopf.Titel);
+    KairoGeraet geraet(titel);
+    int seiten = 0;
+    {
+        Setzer setzer(&geraet, blatt, darstellung, kopf);
+        QPainter p(&geraet);
+        const Auszeichnung dokument(p, "Document");
+        Seitenfluss fluss(
+            setzer.Mass(), [&] { geraet.NeueSeite(); }, &p, vorlauf.Seitenzahlen);
+        fluss.Fortschritt = [&](int seite) { fortschritt(seite, vorlauf.Seiten); };
+        setzer.Lege(fluss, nullptr, vorlauf.Loesungen, nullptr);
+        fluss.Ende();
+        seiten = fluss.Seiten();
+    }
+    const std::string pdf = geraet.Schliesse();
+    const std::string fertig = Barrierefrei(pdf, {titel, "de-DE", geraet.Beschreibungen()});
+    ziel.write(fertig.data(), static_cast<qint64>(fertig.size()));
+    return seiten;
 }
 
 } // namespace kalotri::blatt

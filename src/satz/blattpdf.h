@@ -56,4 +56,11 @@ int SchreibeBlatt(QPdfWriter& pdf, const Arbeitsblatt& blatt, const Darstellung&
                   const Blattkopf& kopf, const Vorlauf& vorlauf,
                   const std::function<void(int, int)>& fortschritt);
 
+// The same as a tagged PDF for screen readers (PDF/UA): the structure in reading order,
+// each figure described, the page numbers and running heads as decoration. Throws
+// std::runtime_error where cairo or qpdf fail.
+int SchreibeBlatt(QIODevice& ziel, const Arbeitsblatt& blatt, const Darstellung& darstellung,
+                  const Blattkopf& kopf, const Vorlauf& vorlauf,
+                  const std::function<void(int, int)>& fortschritt);
+
 } // namespace kalotri::blatt

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "bloecke.h"
 
+#include "auszeichnung.h"
+#include "beschreibung.h"
 #include "sachmaler.h"
 #include "skizze.h"
 
@@ -18,46 +20,12 @@ QString Q(const std::string& text) {
 
 } // namespace
 
-void Nummer(QPainter& p, const Satz& s, int nummer, double y) {
+// The number heads its exercise or solution; in the answer table it is a cell.
+void Nummer(QPainter& p, const Satz& s, int nummer, double y, const char* rolle) {
+    const Auszeichnung kopf(p, rolle);
     p.setPen(Qt::black);
     p.setFont(s.Z.Fett);
     p.drawText(QPointF(s.Mm(RandLinks), y + s.Text.ascent()), QString("%1.").arg(nummer));
-}
-
-namespace {
-QFont Schraeg(QFont f) {
-    f.setItalic(true);
-    return f;
-}
-} // namespace
-
-Satz::Satz(QPaintDevice* geraet)
-    : Z(Zeichenflaeche::Fuer(geraet)), Text(Z.Text, geraet), Klein(Z.Klein, geraet),
-      Titel(Z.Titel, geraet), Kursiv(Schraeg(Z.Text)), Fett(Z.Fett, geraet),
-      KursivMass(Kursiv, geraet) {}
-
-const QFont& Satz::Schrift(Wegzeile::Stil stil) const {
-    return stil == Wegzeile::Stil::Fett ? Z.Fett : stil == Wegzeile::Stil::Kursiv ? Kursiv : Z.Text;
-}
-
-const QFontMetricsF& Satz::Mass(Wegzeile::Stil stil) const {
-    return stil == Wegzeile::Stil::Fett ? Fett : stil == Wegzeile::Stil::Kursiv ? KursivMass : Text;
-}
-
-Satz::Gesetzt Satz::Setze(const QFontMetricsF& fm, const std::string& text, double breite) const {
-    // Between words where every word fits, else anywhere (a number of many digits). The
-    // word-wrapped measure decides and, where it is taken, is the height too.
-    const QRectF r = fm.boundingRect(QRectF(0, 0, breite, 1e9), Qt::TextWordWrap, Q(text));
-    if (r.width() <= breite + 0.5) {
-        return {Qt::TextWordWrap, std::max(r.height(), fm.lineSpacing())};
-    }
-    return {Qt::TextWrapAnywhere, Hoehe(fm, text, breite, Qt::TextWrapAnywhere)};
-}
-
-double Satz::Hoehe(const QFontMetricsF& fm, const std::string& text, double breite,
-                   int umbruch) const {
-    const QRectF r = fm.boundingRect(QRectF(0, 0, breite, 1e9), umbruch, Q(text));
-    return std::max(r.height(), fm.lineSpacing());
 }
 
 Aufgabenblock::Aufgabenblock(const BlattAufgabe& a, int nummer, const Satz& satz, const Stil& stil)
@@ -102,17 +70,9 @@ double Aufgabenblock::Beiwerk() const {
 
 void Aufgabenblock::Male(QPainter& p, double y, std::size_t von, std::size_t bis) const {
     const std::vector<double> h = Streifen();
+    const double oben = y;
     if (von == 0) {
         Nummer(p, s_, nummer_, y);
-        if (a_.Sachskizze) {
-            const QRectF rahmen(s_.Mm(SeiteBreite - RandRechts - SachskizzeBreiteMm), y,
-                                s_.Mm(SachskizzeBreiteMm), s_.Mm(SachskizzeHoeheMm));
-            MaleSachskizze(p, *a_.Sachskizze, rahmen, s_.Z.ProMm, s_.Z.Klein);
-        } else if (stil_.Skizze) {
-            const QRectF rahmen(s_.Mm(SeiteBreite - RandRechts - SkizzeBreiteMm), y,
-                                s_.Mm(SkizzeBreiteMm), s_.Mm(SkizzeHoeheMm));
-            MaleSkizze(p, a_.Skizze, rahmen, s_.Z.ProMm, s_.Z.Klein);
-        }
     }
     p.setPen(Qt::black);
     p.setFont(s_.Z.Text);
@@ -120,8 +80,10 @@ void Aufgabenblock::Male(QPainter& p, double y, std::size_t von, std::size_t bis
     for (std::size_t i = von; i < bis; ++i) {
         const QRectF r(x, y, Breite(), h[i]);
         if (i == 0) {
+            const Auszeichnung absatz(p, "P");
             p.drawText(r, Umbruch(), Q(a_.Gegeben));
         } else if (i == 1) {
+            const Auszeichnung absatz(p, "P");
             p.drawText(r, Qt::TextWordWrap, Q(Auftrag()));
         } else if (i == 3) {
             // Squared paper, as in an exercise book.
@@ -139,6 +101,18 @@ void Aufgabenblock::Male(QPainter& p, double y, std::size_t von, std::size_t bis
         }
         y += h[i];
     }
+    // The sketch beside the text is read after it.
+    if (von == 0 && a_.Sachskizze) {
+        const Auszeichnung bild(p, "Figure", SachskizzenBeschreibung(*a_.Sachskizze));
+        const QRectF rahmen(s_.Mm(SeiteBreite - RandRechts - SachskizzeBreiteMm), oben,
+                            s_.Mm(SachskizzeBreiteMm), s_.Mm(SachskizzeHoeheMm));
+        MaleSachskizze(p, *a_.Sachskizze, rahmen, s_.Z.ProMm, s_.Z.Klein);
+    } else if (von == 0 && stil_.Skizze) {
+        const Auszeichnung bild(p, "Figure", SkizzenBeschreibung(a_.Skizze));
+        const QRectF rahmen(s_.Mm(SeiteBreite - RandRechts - SkizzeBreiteMm), oben,
+                            s_.Mm(SkizzeBreiteMm), s_.Mm(SkizzeHoeheMm));
+        MaleSkizze(p, a_.Skizze, rahmen, s_.Z.ProMm, s_.Z.Klein);
+    }
 }
 
 Loesungsblock::Loesungsblock(const BlattAufgabe& a, int nummer, const Satz& satz,
@@ -150,6 +124,7 @@ Loesungsblock::Loesungsblock(const BlattAufgabe& a, int nummer, const Satz& satz
         breite_ = gesetzt->Breite;
         gesetzt_ = gesetzt->Zeilen;
         figurenHoehe_ = gesetzt->FigurenHoehe;
+        plan_ = gesetzt->Figuren;
         return;
     }
     // At least the column's width, wider for long lines, but never beyond the page, and
@@ -158,13 +133,16 @@ Loesungsblock::Loesungsblock(const BlattAufgabe& a, int nummer, const Satz& satz
     const double hoechstens =
         SeiteBreite - RandRechts - TextLinks - (figuren_ ? Spaltenabstand + FigurenMindestens : 0);
     breite_ = s_.Mm(TextBreite);
+    std::vector<double> natur;
+    natur.reserve(zeilen_.size());
     for (const Wegzeile& zeile : zeilen_) {
-        breite_ = std::max(breite_, s_.Mass(zeile.Art).horizontalAdvance(Q(zeile.Text)));
+        natur.push_back(s_.Mass(zeile.Art).horizontalAdvance(Q(zeile.Text)));
+        breite_ = std::max(breite_, natur.back());
     }
     breite_ = std::min(breite_, s_.Mm(std::max(hoechstens, TextBreite)));
     gesetzt_.reserve(zeilen_.size());
-    for (const Wegzeile& zeile : zeilen_) {
-        gesetzt_.push_back(s_.Setze(s_.Mass(zeile.Art), zeile.Text, breite_));
+    for (std::size_t i = 0; i < zeilen_.size(); ++i) {
+        gesetzt_.push_back(s_.Setze(s_.Mass(zeilen_[i].Art), zeilen_[i].Text, breite_, natur[i]));
     }
 }
 
@@ -188,7 +166,8 @@ QRectF Loesungsblock::FigurenSpalte(double y) const {
         return {};
     }
     if (!figurenHoehe_) {
-        figurenHoehe_ = FigurenHoehe(a_, breite, s_.Z);
+        plan_ = PlaneFiguren(a_, breite, s_.Z);
+        figurenHoehe_ = s_.Z.Mm(plan_->Hoehe);
     }
     return {links, y, breite, *figurenHoehe_};
 }
@@ -198,24 +177,31 @@ double Loesungsblock::Beiwerk() const {
 }
 
 void Loesungsblock::Male(QPainter& p, double y, std::size_t von, std::size_t bis) const {
+    const double oben = y;
     if (von == 0) {
         Nummer(p, s_, nummer_, y);
-        const QRectF spalte = FigurenSpalte(y);
-        if (!spalte.isEmpty()) {
-            MaleFiguren(p, a_, spalte, s_.Z);
-        }
     }
     p.setPen(Qt::black);
     for (std::size_t i = von; i < bis; ++i) {
+        const Auszeichnung absatz(p, "P");
         const Wegzeile& zeile = zeilen_[i];
         const Satz::Gesetzt& g = gesetzt_[i];
         p.setFont(s_.Schrift(zeile.Art));
         p.drawText(QRectF(s_.Mm(TextLinks), y, breite_, g.Hoehe), g.Umbruch, Q(zeile.Text));
         y += g.Hoehe;
     }
+    // The figures right of the lines are read after them.
+    if (const QRectF spalte = FigurenSpalte(oben); von == 0 && !spalte.isEmpty()) {
+        const Auszeichnung seitlich(p, "Div");
+        if (plan_ == nullptr) { // a height given without its plan
+            plan_ = PlaneFiguren(a_, spalte.width(), s_.Z);
+        }
+        MaleFiguren(p, a_, *plan_, spalte, s_.Z);
+    }
 }
 
 void Zwischentitel::Male(QPainter& p, double y, std::size_t, std::size_t) const {
+    const Auszeichnung zelle(p, "TH");
     p.setPen(Qt::black);
     p.setFont(s_.Z.Fett);
     p.drawText(QPointF(s_.Mm(RandLinks), y + s_.Text.ascent() + s_.Mm(2)), Q(text_));

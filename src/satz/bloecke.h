@@ -8,6 +8,8 @@
 
 #include <QFontMetricsF>
 
+#include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -47,14 +49,24 @@ struct Satz {
         int Umbruch = Qt::TextWordWrap;
         double Hoehe = 0;
     };
-    Gesetzt Setze(const QFontMetricsF& fm, const std::string& text, double breite) const;
+    // `natur`, the text's width unwrapped where it is known already.
+    Gesetzt Setze(const QFontMetricsF& fm, const std::string& text, double breite,
+                  std::optional<double> natur = {}) const;
     // Height of a text wrapped into the width, at least one line.
     double Hoehe(const QFontMetricsF& fm, const std::string& text, double breite,
                  int umbruch = Qt::TextWrapAnywhere) const;
+
+  private:
+    struct Zeilenmass {
+        double Hoehe = 0;    // of one line in the face, 0 where not known
+        QFontMetricsF Eigen; // which characters the face has itself
+    };
+    Zeilenmass EineZeile(const QFontMetricsF& fm) const;
+    mutable std::map<const QFontMetricsF*, Zeilenmass> eineZeile_;
 };
 
 // The number of an exercise or a key row, left of its text at the height y.
-void Nummer(QPainter& p, const Satz& s, int nummer, double y);
+void Nummer(QPainter& p, const Satz& s, int nummer, double y, const char* rolle = "H2");
 
 // An exercise: number, given values, task; the sketch beside it, room to work below.
 class Aufgabenblock : public Block {
@@ -70,6 +82,7 @@ class Aufgabenblock : public Block {
     void Male(QPainter& p, double y, std::size_t von, std::size_t bis) const override;
     std::string Name() const override { return "Aufgabe " + std::to_string(nummer_); }
     double Kuerzbar() const override;
+    const char* Rolle() const override { return "Sect"; }
 
   private:
     double Breite() const;
@@ -87,6 +100,7 @@ struct Loesungssatz {
     double Breite = 0;
     std::vector<Satz::Gesetzt> Zeilen;
     std::optional<double> FigurenHoehe;
+    std::shared_ptr<const Figurenplan> Figuren;
 };
 
 // A solution: number, its lines, and the figures right of them.
@@ -95,13 +109,14 @@ class Loesungsblock : public Block {
     // Set anew, or as `gesetzt` says it was set before.
     Loesungsblock(const BlattAufgabe& a, int nummer, const Satz& satz, std::vector<Wegzeile> zeilen,
                   bool figuren, const Loesungssatz* gesetzt = nullptr);
-    Loesungssatz Gesetzt() const { return {breite_, gesetzt_, figurenHoehe_}; }
+    Loesungssatz Gesetzt() const { return {breite_, gesetzt_, figurenHoehe_, plan_}; }
     std::vector<double> Streifen() const override;
     double Beiwerk() const override;
     void Male(QPainter& p, double y, std::size_t von, std::size_t bis) const override;
     std::string Name() const override { return "Lösung " + std::to_string(nummer_); }
     // Without figures the solutions follow one another closely, as in a key.
     bool Zeile() const override { return !figuren_; }
+    const char* Rolle() const override { return "Sect"; }
 
   private:
     QRectF FigurenSpalte(double y) const;
@@ -113,6 +128,7 @@ class Loesungsblock : public Block {
     bool figuren_;
     double breite_ = 0;
     mutable std::optional<double> figurenHoehe_;
+    mutable std::shared_ptr<const Figurenplan> plan_;
 };
 
 // A row of the answer table: number, the values sought, the number of solutions.
@@ -123,9 +139,11 @@ class Schluesselblock : public Block {
     void Male(QPainter& p, double y, std::size_t von, std::size_t bis) const override;
     std::string Name() const override { return "Zeile " + std::to_string(nummer_); }
     bool Zeile() const override { return true; }
+    const char* Rolle() const override { return "TR"; }
 
-    // The table's column heads, painted at y when a painter is given; their height.
-    static double Spaltenkoepfe(QPainter* p, double y, const Satz& satz);
+    // The table's column heads, painted at y when a painter is given; their height. Only
+    // the first page's heads are the table's, the others repeat them as decoration.
+    static double Spaltenkoepfe(QPainter* p, double y, const Satz& satz, bool ersteSeite = false);
 
   private:
     const std::vector<Schluesselsatz>& Saetze() const; // set once, when first asked
@@ -144,6 +162,7 @@ class Zwischentitel : public Block {
     void Male(QPainter& p, double y, std::size_t von, std::size_t bis) const override;
     std::string Name() const override { return text_; }
     bool Zeile() const override { return true; }
+    const char* Rolle() const override { return "TR"; }
 
   private:
     std::string text_;

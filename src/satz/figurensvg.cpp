@@ -57,6 +57,10 @@ QByteArray FigurenSvg(const BlattAufgabe& roh, int nummer) {
     const double breite = std::ceil(z.Mm(FigurRahmenBreite));
     const double hoehe =
         std::ceil(std::clamp(FigurenHoehe(aufgabe, breite, z), 1.0, z.Mm(HoechstensMm)));
+    // What the PDF tells a screen reader of the same figures. Qt writes it as it is, so
+    // it is escaped here (its texts are XML's already).
+    svg.setDescription(
+        QString::fromStdString(FigurenBeschreibung(aufgabe, breite, z)).toHtmlEscaped());
     const QSize groesse(static_cast<int>(breite), static_cast<int>(hoehe));
     svg.setSize(groesse);
     svg.setViewBox(QRect(QPoint(0, 0), groesse));

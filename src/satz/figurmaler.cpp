@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "figurmaler.h"
 
+#include "auszeichnung.h"
+#include "beschreibung.h"
 #include "figur.h"
 #include "massstab.h"
 
@@ -87,23 +89,7 @@ FigurEtiketten Etiketten(const Loesungsfigur& lf, const Mass& m) {
     return e;
 }
 
-// Everything of the column in millimetres from its top left corner.
-struct Plan {
-    struct Zeile {
-        std::string Text;
-        double Y = 0;
-        double Hoehe = 0;
-    };
-    struct Bild {
-        const Loesungsfigur* Quelle = nullptr;
-        Figur Lage;
-    };
-    std::vector<Zeile> Zeilen;
-    std::vector<Bild> Bilder;
-    double Hoehe = 0;
-};
-
-Plan Plane(const BlattAufgabe& a, double breite, const Zeichenflaeche& z) {
+Figurenplan Plane(const BlattAufgabe& a, double breite, const Zeichenflaeche& z) {
     const Mass klein(z.Klein);
     const double rahmenBreite = std::min(breite, FigurRahmenBreite);
     const Rechteck rahmen{(breite - rahmenBreite) / 2, 0, rahmenBreite,
@@ -123,7 +109,7 @@ Plan Plane(const BlattAufgabe& a, double breite, const Zeichenflaeche& z) {
                                    ? Massstabswahl{}
                                    : WaehleMassstab(formen, etiketten, rahmen, a.Einheit, lagen);
 
-    Plan plan;
+    Figurenplan plan;
     double y = 0;
     const auto zeile = [&](const std::string& text) {
         const double h = klein.Umbrochen(text, breite);
@@ -143,7 +129,7 @@ Plan Plane(const BlattAufgabe& a, double breite, const Zeichenflaeche& z) {
             Rechteck hier = rahmen;
             hier.y = y;
             const Figur f = LegeFigur(lf.Form, hier, etiketten[form++], wahl.MmJeLaenge, lf.Lage);
-            plan.Bilder.push_back({&lf, f});
+            plan.Bilder.push_back({i, f, y, FigurBeschreibung(a, i, wahl.Text)});
             y = Umriss(f).Unten() + 1.5;
             if (wahl.Text) {
                 zeile(*wahl.Text);
@@ -262,20 +248,45 @@ double FigurenHoehe(const BlattAufgabe& a, double breite, const Zeichenflaeche& 
     return z.Mm(Plane(a, breite / z.ProMm, z).Hoehe);
 }
 
+std::shared_ptr<const Figurenplan> PlaneFiguren(const BlattAufgabe& a, double breite,
+                                                const Zeichenflaeche& z) {
+    return std::make_shared<const Figurenplan>(Plane(a, breite / z.ProMm, z));
+}
+
+std::string FigurenBeschreibung(const BlattAufgabe& a, double breite, const Zeichenflaeche& z) {
+    std::string text;
+    for (const Figurenplan::Bild& b : Plane(a, breite / z.ProMm, z).Bilder) {
+        text += (text.empty() ? "" : " ") + b.Beschreibung;
+    }
+    return text;
+}
+
 void MaleFiguren(QPainter& p, const BlattAufgabe& a, const QRectF& spalte,
                  const Zeichenflaeche& z) {
+    MaleFiguren(p, a, Plane(a, spalte.width() / z.ProMm, z), spalte, z);
+}
+
+void MaleFiguren(QPainter& p, const BlattAufgabe& a, const Figurenplan& plan, const QRectF& spalte,
+                 const Zeichenflaeche& z) {
     const double breite = spalte.width() / z.ProMm;
-    const Plan plan = Plane(a, breite, z);
     const Abbildung abb{spalte.topLeft(), z.ProMm};
-    for (const Plan::Bild& b : plan.Bilder) {
-        MaleFigur(p, *b.Quelle, b.Lage, abb, z);
-    }
-    p.setFont(z.Klein);
-    p.setPen(Qt::black);
-    for (const Plan::Zeile& zeile : plan.Zeilen) {
+    // From the top down, so that a reader meets caption, figure and legend in that order.
+    std::size_t bild = 0;
+    const auto bilderBis = [&](double y) {
+        for (; bild < plan.Bilder.size() && plan.Bilder[bild].Y <= y; ++bild) {
+            const Auszeichnung figur(p, "Figure", plan.Bilder[bild].Beschreibung);
+            MaleFigur(p, a.Figuren[plan.Bilder[bild].Figur], plan.Bilder[bild].Lage, abb, z);
+        }
+    };
+    for (const Figurenplan::Zeile& zeile : plan.Zeilen) {
+        bilderBis(zeile.Y);
+        const Auszeichnung absatz(p, "P");
+        p.setFont(z.Klein);
+        p.setPen(Qt::black);
         p.drawText(abb.Rechteck({0, zeile.Y, breite, zeile.Hoehe}),
                    Qt::AlignLeft | Qt::AlignTop | Qt::TextWrapAnywhere, Q(zeile.Text));
     }
+    bilderBis(1e300); // the figures below the last line
 }
 
 } // namespace kalotri::blatt

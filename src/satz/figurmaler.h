@@ -2,10 +2,13 @@
 #pragma once
 
 #include "blattaufgabe.h"
+#include "figur.h"
 
 #include <QFont>
 #include <QPainter>
 #include <QRectF>
+
+#include <memory>
 
 namespace kalotri::blatt {
 
@@ -32,7 +35,34 @@ struct Zeichenflaeche {
 inline constexpr double FigurRahmenBreite = 75;
 
 double FigurenHoehe(const BlattAufgabe& aufgabe, double breite, const Zeichenflaeche& z);
+// What the figures show, in words: each triangle's description as the PDF gives it.
+std::string FigurenBeschreibung(const BlattAufgabe& aufgabe, double breite,
+                                const Zeichenflaeche& z);
 void MaleFiguren(QPainter& p, const BlattAufgabe& aufgabe, const QRectF& spalte,
                  const Zeichenflaeche& z);
+
+// The column laid out once, in millimetres from its top left corner, for measuring and
+// painting alike: placing the labels is the dearest part of a solution's page.
+struct Figurenplan {
+    struct Zeile {
+        std::string Text;
+        double Y = 0;
+        double Hoehe = 0;
+    };
+    struct Bild {
+        std::size_t Figur = 0; // of the exercise's figures
+        kalotri::Figur Lage;
+        double Y = 0;
+        std::string Beschreibung; // for those who cannot see it
+    };
+    std::vector<Zeile> Zeilen;
+    std::vector<Bild> Bilder;
+    double Hoehe = 0;
+};
+// `breite` in the device's units, as the column's.
+std::shared_ptr<const Figurenplan> PlaneFiguren(const BlattAufgabe& aufgabe, double breite,
+                                                const Zeichenflaeche& z);
+void MaleFiguren(QPainter& p, const BlattAufgabe& aufgabe, const Figurenplan& plan,
+                 const QRectF& spalte, const Zeichenflaeche& z);
 
 } // namespace kalotri::blatt

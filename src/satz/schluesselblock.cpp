@@ -3,6 +3,10 @@
 // solutions.
 #include "bloecke.h"
 
+#include "auszeichnung.h"
+
+#include <optional>
+
 namespace kalotri::blatt {
 
 using namespace mass;
@@ -49,21 +53,33 @@ std::vector<double> Schluesselblock::Streifen() const {
 }
 
 void Schluesselblock::Male(QPainter& p, double y, std::size_t von, std::size_t bis) const {
+    const double oben = y;
     if (von == 0) {
-        Nummer(p, s_, nummer_, y);
-        p.setFont(s_.Z.Text);
-        p.drawText(QRectF(s_.Mm(SeiteBreite - RandRechts - AnzahlBreite), y, s_.Mm(AnzahlBreite),
-                          s_.Text.lineSpacing()),
-                   Qt::AlignRight | Qt::AlignTop, QString::fromStdString(anzahl_));
+        Nummer(p, s_, nummer_, y, "TD");
     }
     std::size_t k = 0;
-    for (const Schluesselsatz& satz : Saetze()) {
-        for (std::size_t i = 0; i < satz.Zeilen(); ++i, ++k) {
-            if (k >= von && k < bis) {
-                satz.MaleZeile(p, QPointF(s_.Mm(TextLinks), y), i);
-                y += satz.Zeile();
+    {
+        const Auszeichnung zelle(p, "TD");
+        for (const Schluesselsatz& satz : Saetze()) {
+            // "1. Lösung: …" and "2. Lösung: …" are read apart.
+            std::optional<Auszeichnung> loesung;
+            for (std::size_t i = 0; i < satz.Zeilen(); ++i, ++k) {
+                if (k >= von && k < bis) {
+                    if (!loesung) {
+                        loesung.emplace(p, "P");
+                    }
+                    satz.MaleZeile(p, QPointF(s_.Mm(TextLinks), y), i);
+                    y += satz.Zeile();
+                }
             }
         }
+    }
+    if (von == 0) {
+        const Auszeichnung zelle(p, "TD");
+        p.setFont(s_.Z.Text);
+        p.drawText(QRectF(s_.Mm(SeiteBreite - RandRechts - AnzahlBreite), oben, s_.Mm(AnzahlBreite),
+                          s_.Text.lineSpacing()),
+                   Qt::AlignRight | Qt::AlignTop, QString::fromStdString(anzahl_));
     }
     if (bis == k) {
         p.setPen(QPen(QColor(190, 190, 190), s_.Mm(0.1)));
@@ -73,16 +89,24 @@ void Schluesselblock::Male(QPainter& p, double y, std::size_t von, std::size_t b
     }
 }
 
-double Schluesselblock::Spaltenkoepfe(QPainter* p, double y, const Satz& s) {
+double Schluesselblock::Spaltenkoepfe(QPainter* p, double y, const Satz& s, bool ersteSeite) {
     if (p != nullptr) {
+        QPainter* kopf = ersteSeite ? p : nullptr;
+        const Auszeichnung zeile(kopf, "TR");
         p->setPen(Qt::black);
         p->setFont(s.Z.Fett);
         const double grund = y + s.Text.ascent();
-        p->drawText(QPointF(s.Mm(RandLinks), grund), "Nr.");
-        p->drawText(QPointF(s.Mm(TextLinks), grund), "Gesuchte Größen");
-        p->drawText(QRectF(s.Mm(SeiteBreite - RandRechts - AnzahlBreite), y, s.Mm(AnzahlBreite),
-                           s.Text.lineSpacing()),
-                    Qt::AlignRight | Qt::AlignTop, "Lösungen");
+        const auto zelle = [&](const auto& malen) {
+            const Auszeichnung th(kopf, "TH");
+            malen();
+        };
+        zelle([&] { p->drawText(QPointF(s.Mm(RandLinks), grund), "Nr."); });
+        zelle([&] { p->drawText(QPointF(s.Mm(TextLinks), grund), "Gesuchte Größen"); });
+        zelle([&] {
+            p->drawText(QRectF(s.Mm(SeiteBreite - RandRechts - AnzahlBreite), y, s.Mm(AnzahlBreite),
+                               s.Text.lineSpacing()),
+                        Qt::AlignRight | Qt::AlignTop, "Lösungen");
+        });
         p->setPen(QPen(Qt::black, s.Mm(0.2)));
         const double unten = y + s.Text.lineSpacing() + s.Mm(0.75);
         p->drawLine(QPointF(s.Mm(RandLinks), unten),

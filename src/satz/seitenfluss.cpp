@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "seitenfluss.h"
 
+#include "auszeichnung.h"
+
 #include <algorithm>
 #include <numeric>
 
@@ -8,7 +10,13 @@ namespace kalotri::blatt {
 
 Seitenfluss::Seitenfluss(const Seitenmass& mass, QPdfWriter* pdf, QPainter* painter,
                          std::vector<int> seitenzahlen)
-    : mass_(mass), pdf_(pdf), p_(painter), gezaehlt_(std::move(seitenzahlen)) {}
+    : Seitenfluss(
+          mass, [pdf] { pdf->newPage(); }, painter, std::move(seitenzahlen)) {}
+
+Seitenfluss::Seitenfluss(const Seitenmass& mass, std::function<void()> neueSeite, QPainter* painter,
+                         std::vector<int> seitenzahlen)
+    : mass_(mass), neueSeite_(std::move(neueSeite)), p_(painter),
+      gezaehlt_(std::move(seitenzahlen)) {}
 
 void Seitenfluss::NeuerAbschnitt(Abschnitt abschnitt) {
     if (offen_) {
@@ -25,7 +33,7 @@ void Seitenfluss::NeueSeite() {
         SchliesseSeite();
     }
     if (p_ != nullptr && seiten_ > 0) {
-        pdf_->newPage();
+        neueSeite_();
     }
     offen_ = true;
     ++seiten_;
@@ -71,6 +79,9 @@ void Seitenfluss::Vermerk(double y, const QString& text, Qt::Alignment ausrichtu
 }
 
 void Seitenfluss::Setze(const Block& block) {
+    // A block that may be split marks its parts itself (a section, a table's row), so that
+    // footers and marks painted meanwhile stay outside them: decoration, not the block's.
+    const Auszeichnung teil(p_, block.Rolle());
     block.Kuerze(0);
     std::vector<double> streifen = block.Streifen();
     const double beiwerk = block.Beiwerk();

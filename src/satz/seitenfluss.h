@@ -29,6 +29,9 @@ class Block {
     virtual double Kuerzbar() const { return 0; }
     // What the flow took off the last strip; Streifen() and Male() follow it.
     void Kuerze(double um) const { kuerzung_ = um; }
+    // What the block is to a screen reader, as a structure type: a paragraph, unless it
+    // says it is a section ("Sect") or a table's row ("TR") and marks its parts itself.
+    virtual const char* Rolle() const { return "P"; }
 
   protected:
     mutable double kuerzung_ = 0;
@@ -63,6 +66,9 @@ class Seitenfluss {
     // Measuring when painter is null; seitenzahlen are the counts of the measuring run.
     Seitenfluss(const Seitenmass& mass, QPdfWriter* pdf, QPainter* painter,
                 std::vector<int> seitenzahlen);
+    // The same on any device that begins its pages through neueSeite.
+    Seitenfluss(const Seitenmass& mass, std::function<void()> neueSeite, QPainter* painter,
+                std::vector<int> seitenzahlen);
 
     void NeuerAbschnitt(Abschnitt abschnitt);
     void Setze(const Block& block);
@@ -78,7 +84,7 @@ class Seitenfluss {
     void Vermerk(double y, const QString& text, Qt::Alignment ausrichtung);
 
     Seitenmass mass_;
-    QPdfWriter* pdf_;
+    std::function<void()> neueSeite_;
     QPainter* p_;
     std::vector<int> gezaehlt_; // of the measuring run
     std::vector<int> zaehlung_; // of this run

@@ -138,8 +138,8 @@ class Loesungstext(unittest.TestCase):
                           "-o", pdf)
             self.assertEqual(lauf.returncode, 0, lauf.stderr)
             n = seiten(pdf)
-            # The progress of a long sheet ends with its last page.
-            self.assertIn(f"Seite {n} von {n}", lauf.stderr.decode())
+            # Progress is for a terminal; here stderr is a pipe.
+            self.assertNotIn("Seite", lauf.stderr.decode())
             nummern = []
             loesungen = loesungsseiten(pdf)
             for k, (seite, w) in enumerate(loesungen, 1):

@@ -120,7 +120,7 @@ class Rechenweg(unittest.TestCase):
         eingabe = b"3\t4\t8\t\t\t\tx\x1b\ty\tz\ta\tb\tg\n3\t4\n1\t2\t3\t4\t5\t6\t7\n"
         lauf = starte("--rechenweg", "--trennzeichen", ",", eingabe=eingabe)
         self.assertEqual(lauf.returncode, 1)
-        # Nothing to compute leaves only the empty line; a wrong line says why.
+        # Too few values and a wrong line each say why.
         hinweis, rest = lauf.stdout.decode().split("\n\n", 1)
         self.assertTrue(hinweis.startswith("So wird gerundet: "), "once, at the top")
         self.assertEqual(
@@ -129,7 +129,7 @@ class Rechenweg(unittest.TestCase):
             "Jede Seite eines Dreiecks ist kürzer als die beiden anderen zusammen; z ist aber "
             "nicht kürzer als x\\x1B + y.\n"
             "Kein Dreieck!\n\n"
-            "\n"
+            "Nur 2 Werte gegeben; eine Aufgabe braucht drei, darunter eine Seite.\n\n"
             "Fehler: Zeile 3: 7 Felder in der Zeile; erlaubt sind bis zu 6 oder genau 12.\n\n")
 
     def test_mit_json_ein_feld_mehr(self):

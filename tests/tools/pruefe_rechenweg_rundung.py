@@ -14,6 +14,7 @@ prints the figures per count of decimals; exits 1 on any failure.
 """
 
 import json
+import os
 import random
 import re
 import subprocess
@@ -23,7 +24,7 @@ from mpmath import mp, mpf
 
 mp.dps = 50
 DEZIMALEN = (0, 1, 3, 10)
-ZAHL = re.compile(r"\d+(?:,\d+)?")
+ZAHL = re.compile(r"\d+(?:,\d+)?(?:E-?\d+)?")
 WINKELFUNKTION = re.compile(r"(sin|cos) (\(−[\d,]+°\)|[\d,]+°)")
 
 
@@ -65,8 +66,9 @@ def aufgabe(zufall):
 
 def wert(text):
     """The number a result shows: "β₁ ≈ 64,145°" -> (mpf, decimals)."""
-    zahl = re.search(r"−?\d+(?:,(\d+))?", text)
-    return mpf(zahl.group(0).replace("−", "-").replace(",", ".")), len(zahl.group(1) or "")
+    zahl = re.search(r"−?\d+(?:,(\d+))?(?:E(-?\d+))?", text)
+    stellen = len(zahl.group(1) or "") - int(zahl.group(2) or 0)
+    return mpf(zahl.group(0).replace("−", "-").replace(",", ".")), stellen
 
 
 def rechne(einsetzung):
@@ -107,11 +109,11 @@ def pruefe_schritt(schritt):
     return fehler
 
 
-def laufe(programm, aufgaben, dezimalen):
+def laufe(programm, aufgaben, dezimalen, mehr):
     eingabe = "".join("\t".join(a) + "\n" for a in aufgaben).encode()
-    lauf = subprocess.run([programm, "--rechenweg", "--json", "--mehr", "--trennzeichen", ",",
-                           "--dezimalen", str(dezimalen)], input=eingabe, capture_output=True,
-                          check=True, timeout=600)
+    lauf = subprocess.run([programm, "--rechenweg", "--json", *(["--mehr"] if mehr else []),
+                           "--trennzeichen", ",", "--dezimalen", str(dezimalen)],
+                          input=eingabe, capture_output=True, check=True, timeout=600)
     schritte = fehlschlaege = 0
     for felder, zeile in zip(aufgaben, lauf.stdout.decode().splitlines()):
         weg = json.loads(zeile)["rechenweg"]
@@ -120,13 +122,21 @@ def laufe(programm, aufgaben, dezimalen):
         for text in felder:
             if text and gegeben and f" = {text}" not in gegeben[0]:
                 probleme.append(f"given {text} not as typed: {gegeben[0]}")
+        folgt = None
         for schritt in weg:
             if schritt["art"] == "rechnung" and schritt["einsetzung"]:
                 schritte += 1
+                if folgt:
+                    # The result is said to be the floating-point calculation's own; the
+                    # value said to follow from the shown numbers must then do so.
+                    schritt = dict(schritt, ergebnis=folgt)
                 probleme += pruefe_schritt(schritt)
+            teile = schritt["text"].split("aus den gezeigten Zahlen folgt ")
+            folgt = teile[1].rstrip(".") if schritt["art"] == "begruendung" and len(teile) == 2 \
+                else None
         if probleme:
             fehlschlaege += 1
-            if fehlschlaege <= 5:
+            if fehlschlaege <= int(os.environ.get("ZEIGE", "5")):
                 print(f"{'|'.join(felder)} with {dezimalen} decimals:", *probleme, sep="\n  ")
     return schritte, fehlschlaege
 
@@ -137,9 +147,11 @@ def main():
     zufall = random.Random(int(sys.argv[3]) if len(sys.argv) > 3 else 20261208)
     aufgaben = [aufgabe(zufall) for _ in range(anzahl)]
     schlecht = 0
-    for dezimalen in DEZIMALEN:
-        schritte, fehlschlaege = laufe(programm, aufgaben, dezimalen)
-        print(f"{dezimalen} decimals: {anzahl} exercises, {schritte} steps recomputed, "
+    # Without --mehr the numbers feeding the last steps need their own digits.
+    for dezimalen, mehr in [(d, True) for d in DEZIMALEN] + [(10, False)]:
+        schritte, fehlschlaege = laufe(programm, aufgaben, dezimalen, mehr)
+        print(f"{dezimalen} decimals{' --mehr' if mehr else ''}: {anzahl} exercises, "
+              f"{schritte} steps recomputed, "
               f"{fehlschlaege} exercises with a step that does not follow")
         schlecht += fehlschlaege
     sys.exit(1 if schlecht else 0)

@@ -57,6 +57,8 @@ const char* Hilfetext() {
             "                     [--gemischt] [--situationen LISTE] [--seed N] ...\n"
             "       kalotri-blatt [OPTIONEN] [-o BLATT.pdf] --moodle QUIZ.xml [--toleranz X]\n"
             "                     [DATEI ... | --erzeuge ANZAHL ...]\n"
+            "       kalotri-blatt --auswertung [-o ÜBERSICHT.pdf] [--csv TABELLE.csv]\n"
+            "                     ERGEBNIS ...\n"
             "\n"
             "Macht ein Arbeitsblatt (PDF, A4): erst die Aufgaben, dann die Lösungen mit dem\n"
             "Rechenweg und einer maßstäblichen Figur jedes Dreiecks.\n"
@@ -90,8 +92,8 @@ const char* Hilfetext() {
             "  --punkte                zu jeder Aufgabe ihre Punkte, auch im Schlüssel mit\n"
             "                          der Summe: je gesuchte Größe und Lösung einer, mit\n"
             "                          --mehr einer mehr je Lösung, SSW ohne Lösung einer\n"
-           "                          (eine Zeile \"# Punkte: N\" vor einer Aufgabe in der\n"
-           "                          Datei setzt ihre Punkte)\n"
+            "                          (eine Zeile \"# Punkte: N\" vor einer Aufgabe in der\n"
+            "                          Datei setzt ihre Punkte)\n"
             "  --ohne-loesungen        nur die Aufgabenseiten (nicht mit --schluessel oder\n"
             "                          --loesung)\n"
             "  --moodle DATEI          dazu oder statt des PDFs die Aufgaben als Quiz für\n"
@@ -102,6 +104,7 @@ const char* Hilfetext() {
             "                          (Vorgabe: was jeder übliche Rechenweg mit der Rundung\n"
             "                          ergibt, die die Frage nennt; Antworten mit\n"
             "                          mindestens 2 Nachkommastellen)\n"
+            "  --leise                 keine Fortschrittsanzeige (\"Seite 10 von 14\")\n"
             "  --trotzdem              das Blatt auch mit Aufgaben ohne Lösung machen; ihre\n"
             "                          Meldung steht dann auf der Lösungsseite\n"
             "  --svg VERZEICHNIS       dazu je Aufgabe mit Dreieck ihre Figur als SVG-Datei\n"
@@ -126,7 +129,9 @@ const char* Hilfetext() {
         Situationen(true, "--sachaufgaben          Sachaufgaben statt bloßer Dreiecke:",
                     "reihum, mit eigener Skizze und Lösung in Worten der Situation") +
         "  --gemischt              mit --sachaufgaben: abwechselnd eine Sachaufgabe und\n"
-        "                          ein bloßes Dreieck (dessen Typen wählt --typen)\n" +
+        "                          ein bloßes Dreieck (dessen Typen wählt --typen;\n"
+        "                          --einheit, --skizze und --nur-loesbar gelten nur\n"
+        "                          für die bloßen Dreiecke, ohne --gemischt gar nicht)\n" +
         Situationen(false, "--situationen LISTE     nur diese Situationen, etwa turm,kraefte (",
                     ")") +
         "  --help                  diese Hilfe\n"
@@ -135,14 +140,28 @@ const char* Hilfetext() {
         "Blatt, SVG-Dateien und Quiz erscheinen erst, wenn alle fertig sind; \"-o -\"\n"
         "schreibt das PDF auf die Standardausgabe. Eine vorhandene Ausgabedatei muss eine\n"
         "gewöhnliche Datei sein. Jede Ausgabe braucht ein eigenes Ziel, und jede Option\n"
-        "mit Wert gilt nur einmal; sonst entsteht nichts (Rückgabewert 2).\n"
+        "mit Wert gilt nur einmal; sonst entsteht nichts (Rückgabewert 2). Auch auf die\n"
+        "Standardausgabe kommt erst etwas, wenn alles gelungen ist. Ein langes Blatt\n"
+        "meldet seinen Fortschritt auf der Standardfehlerausgabe, aber nur, wenn diese\n"
+        "ein Terminal ist (und ohne --leise).\n"
+        "\n"
+        "Mit --auswertung liest das Programm die Ergebnisdateien, die Schülerinnen und\n"
+        "Schüler auf der Übungsseite mit \"Ergebnis speichern\" sichern, und macht daraus\n"
+        "die Tabelle der Klasse (CSV mit Semikolons für eine Tabellenkalkulation; ohne\n"
+        "--csv auf die Standardausgabe) und mit -o eine Übersicht auf einer PDF-Seite:\n"
+        "Punkte je Schüler und Aufgabe, dazu je Aufgabe der Anteil der Punkte der Klasse.\n"
+        "Eine beschädigte oder fremde Datei wird mit Grund genannt und nicht gezählt\n"
+        "(Rückgabewert 1). Achtung: Eine Ergebnisdatei ist gewöhnlicher Text und lässt\n"
+        "sich von den Schülern bearbeiten. Ihre Prüfsumme zeigt nur versehentliche\n"
+        "Schäden, keine Änderungen; sie ist kein Beleg.\n"
         "\n"
         "Rückgabewert (dieselben wie bei kalotri-rechne):\n"
         "  0  fertig\n"
         "  1  Aufgaben ohne Lösung (kein Blatt; mit --trotzdem das Blatt mit allen)\n"
         "  2  falsche Optionen oder keine Aufgaben (kein Blatt)\n"
         "  3  eine Datei oder die Eingabe ließ sich nicht lesen (kein Blatt)\n"
-        "  4  Fehler beim Schreiben (kein Blatt, keine SVG-Dateien, kein Quiz)\n"
+        "  4  Fehler beim Schreiben, auch eine vorzeitig geschlossene Pipe (kein Blatt,\n"
+        "     keine SVG-Dateien, kein Quiz)\n"
         "  5  zu wenig Speicher (kein Blatt)\n";
     return text.c_str();
 }

@@ -4,6 +4,7 @@
 
 #include "arbeitsblatt.h"
 #include "aufgabenwahl.h"
+#include "auswertung.h"
 #include "blattpdf.h"
 #include "eigenefassungen.h"
 #include "moodlequiz.h"
@@ -20,12 +21,14 @@
 #include "sichtbar.h"
 
 #include <QGuiApplication>
-#include <QPdfWriter>
 
 #include <algorithm>
+#include <csignal>
 #include <functional>
 #include <iostream>
 #include <new>
+#include <stdexcept>
+#include <unistd.h>
 
 namespace {
 
@@ -92,10 +95,17 @@ int Hauptprogramm(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     qInstallMessageHandler(Meldungen);
+    // A reader that closes the pipe early makes a write error (exit code 4, with a
+    // message), not a silent death halfway.
+    std::signal(SIGPIPE, SIG_IGN);
     QGuiApplication app(argc, argv);
 
-    const blatt::OptionenErgebnis optionen =
-        blatt::LiesOptionen(std::vector<std::string>(argv + 1, argv + argc));
+    // The class's results files are a mode of their own, with options of their own.
+    const std::vector<std::string> argumente(argv + 1, argv + argc);
+    if (std::find(argumente.begin(), argumente.end(), "--auswertung") != argumente.end()) {
+        return blatt::Auswertung(argumente);
+    }
+    const blatt::OptionenErgebnis optionen = blatt::LiesOptionen(argumente);
     if (optionen.Fehler) {
         std::cerr << OptionsFehlerMeldung("kalotri-blatt", *optionen.Fehler);
         return FalscheOption;
@@ -174,15 +184,23 @@ int Hauptprogramm(int argc, char** argv) {
     Ausgabesatz satz;
     std::optional<std::string> fehler;
     if (!o.Ausgabe.empty()) {
+        std::optional<std::string> satzfehler;
         fehler = blatt::SchreibeInSatz(satz, o.Ausgabe, [&](QIODevice& datei) {
-            QPdfWriter pdf(&datei);
-            const auto fortschritt = [](int seite, int seiten) {
-                if (seiten > StillBisSeiten && (seite % 10 == 0 || seite == seiten)) {
+            // Only for someone watching: in a log or a pipe it would read as a complaint.
+            const bool zeigen = !o.Leise && ::isatty(STDERR_FILENO) == 1;
+            const auto fortschritt = [zeigen](int seite, int seiten) {
+                if (zeigen && seiten > StillBisSeiten && (seite % 10 == 0 || seite == seiten)) {
                     std::cerr << "kalotri-blatt: Seite " << seite << " von " << seiten << "\n";
                 }
             };
-            blatt::SchreibeBlatt(pdf, *arbeitsblatt, darstellung, kopf, *vorlauf, fortschritt);
+            try {
+                blatt::SchreibeBlatt(datei, *arbeitsblatt, darstellung, kopf, *vorlauf,
+                                     fortschritt);
+            } catch (const std::runtime_error& e) {
+                satzfehler = std::string("Das Blatt ließ sich nicht setzen: ") + e.what();
+            }
         });
+        fehler = fehler ? fehler : satzfehler;
     }
     blatt::Quizbilanz bilanz;
     int unschreibbar = 0;

@@ -204,6 +204,8 @@ OptionenErgebnis LiesOptionen(const std::vector<std::string>& argumente) {
             o.OhneLoesungen = true;
         } else if (arg == "--trotzdem") {
             o.Trotzdem = true;
+        } else if (arg == "--leise") {
+            o.Leise = true;
         } else if (arg == "--schluessel") {
             o.Schluessel = true;
         } else if (arg == "--punkte") {

@@ -30,6 +30,7 @@ struct Optionen {
     bool Mehr = false;
     bool OhneLoesungen = false;
     bool Trotzdem = false; // a sheet also when exercises cannot be solved
+    bool Leise = false;    // no progress on a terminal
     Loesungsform Loesung = Loesungsform::Rechenweg;
     bool Schluessel = false; // the answer table after the exercises
     bool Punkte = false;     // points on each task and in the key

@@ -47,6 +47,38 @@ std::optional<std::string> Ziele(const Optionen& o) {
     return std::nullopt;
 }
 
+// Word problems come with their own units and sketches, and always with a solution: these
+// options act only on bare triangles. Alone the word problems would take them without a
+// word; taking turns (--gemischt) they act on the bare triangles only, which is said.
+constexpr const char* NurFuerDreiecke[] = {"--einheit", "--skizze", "--nur-loesbar"};
+
+// A tolerance below half a unit of an answer's last decimal rejects that answer correctly
+// rounded; word problems answer in whole numbers (areas) or tenths, so such gaps keep
+// their half unit instead.
+constexpr double HalbeEinheitGanzerZahlen = 0.5;
+
+void Sachaufgaben(OptionenErgebnis& e) {
+    const Optionen& o = e.Werte;
+    for (const char* name : NurFuerDreiecke) {
+        if (!Gegeben(o, name)) {
+            continue;
+        }
+        if (!o.Gemischt) {
+            e.Fehler = std::string(name) +
+                       " gilt nicht für Sachaufgaben (eigene Einheiten und Skizzen, immer "
+                       "lösbar); mit --gemischt gilt es für die bloßen Dreiecke";
+            return;
+        }
+        e.Warnungen.push_back(std::string(name) + " gilt nur für die bloßen Dreiecke, nicht "
+                                                  "für die Sachaufgaben");
+    }
+    if (o.Toleranz && *o.Toleranz < HalbeEinheitGanzerZahlen) {
+        e.Warnungen.push_back("--toleranz gilt in Sachaufgaben nur, wo sie eine richtig "
+                              "gerundete Antwort gelten lässt; sonst gilt dort die halbe Einheit "
+                              "der letzten Stelle");
+    }
+}
+
 } // namespace
 
 void PruefeZusammenspiel(OptionenErgebnis& e) {
@@ -62,6 +94,12 @@ void PruefeZusammenspiel(OptionenErgebnis& e) {
                            " widersprechen einander; bitte nur eins davon";
                 return;
             }
+        }
+    }
+    if (o.Sachaufgaben) {
+        Sachaufgaben(e);
+        if (e.Fehler) {
+            return;
         }
     }
     if (o.Ausgabe.empty()) {

@@ -18,8 +18,9 @@ void MeldeProblem(const Aufgabenliste& liste, const Quellzeile& zeile, const std
     }
     constexpr std::size_t Zitat = 80;
     std::string text = Fundstelle(liste, zeile) + ": \"";
-    text += KuerzeText(zeile.Text, Zitat);
-    if (zeile.Text.size() <= Zitat && (zeile.ZuLang || zeile.Felder > 12)) {
+    const std::string zeilentext = ZeilenText(zeile);
+    text += KuerzeText(zeilentext, Zitat);
+    if (zeilentext.size() <= Zitat && Gekuerzt(zeile)) {
         text += "…";
     }
     Melde("kalotri-blatt", text + "\": " + grund);

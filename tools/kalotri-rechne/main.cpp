@@ -8,9 +8,8 @@
 #include "schreiber.h"
 #include "sichtbar.h"
 #include "textausgabe.h"
-#include "zeilenleser.h"
 
-#include "aufgabenzeile.h"
+#include "aufgabenleser.h"
 #include "dezimalen.h"
 #include "groessen.h"
 #include "kalotri_version.h"
@@ -21,6 +20,7 @@
 #include "scriptprotokoll.h"
 
 #include <clocale>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <exception>
@@ -69,30 +69,23 @@ struct Lauf {
 
 // Reads every line of one input, writes its results; false after a read or write error.
 bool RechneDatei(Lauf& lauf, int eingabe, const std::string& name) {
-    // A box holds no more than this (a longer text is unreadable all the same) and a
-    // letter far less, so a field is cut while it is read: a line costs at most twelve
-    // such fields however long it is. Three bytes more for a byte order mark.
-    Zeilenleser leser(eingabe, MaxTextLaenge + 1 + 3);
+    // The same reader as the sheet's: a line costs at most twelve cut fields however long.
+    Aufgabenleser leser(eingabe);
     // Standard input keeps the bare "Zeile N" it always had.
     const std::string vorsatz = name == "-" ? "" : name + ", ";
-    for (long nummer = 1;; ++nummer) {
+    for (;;) {
         const auto stand = leser.Naechste();
-        if (stand == Zeilenleser::Stand::Ende) {
+        if (stand == Aufgabenleser::Stand::Ende) {
             return true;
         }
-        if (stand == Zeilenleser::Stand::Lesefehler) {
+        if (stand == Aufgabenleser::Stand::Lesefehler) {
             lauf.Ausgabe.Leere();
-            Melde("Fehler beim Lesen " +
-                  (name == "-" ? std::string("der Eingabe") : "von \"" + name + "\"") + ": " +
-                  std::strerror(leser.Fehlernummer()) + ".");
+            Melde(LesefehlerText(name, leser.Fehlernummer()) + ".");
             lauf.Rueckgabe = Lesefehler;
             return false;
         }
-        std::string& erstes = leser.Felder()[0];
-        if (nummer == 1) {
-            erstes.erase(0, erstes.size() - OhneBom(erstes).size());
-        }
-        const Aufgabenzeile aufgabe = AusFeldern(leser.Felder(), leser.Anzahl());
+        const long nummer = leser.Nummer();
+        const Aufgabenzeile aufgabe = leser.Zeile();
         lauf.Script.Leeren();
         Ausgang ausgang;
         std::optional<Loesung> loesung;
@@ -144,8 +137,7 @@ int RechneAlle(const Zahlformat& format, const rechne::Optionen& optionen) {
             datei == "-" ? STDIN_FILENO : ::open(datei.c_str(), O_RDONLY | O_CLOEXEC);
         if (eingabe < 0) {
             lauf.Ausgabe.Leere();
-            Melde("Die Datei \"" + datei + "\" lässt sich nicht lesen: " + std::strerror(errno) +
-                  ".");
+            Melde(NichtLesbarText(datei, errno) + ".");
             return Lesefehler;
         }
         const bool weiter = RechneDatei(lauf, eingabe, datei);
@@ -165,6 +157,9 @@ int RechneAlle(const Zahlformat& format, const rechne::Optionen& optionen) {
 }
 
 int Hauptprogramm(int argc, char** argv) {
+    // A reader that closes the pipe early makes a write error (exit code 4, with a
+    // message), as with kalotri-blatt, rather than a silent death halfway.
+    std::signal(SIGPIPE, SIG_IGN);
     const std::vector<std::string> argumente(argv + 1, argv + argc);
     rechne::OptionenErgebnis optionen = rechne::LiesOptionen(argumente);
     if (!optionen.Fehler && !optionen.Werte.Hilfe && !optionen.Werte.Version) {

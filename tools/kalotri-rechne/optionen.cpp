@@ -58,9 +58,10 @@ const char* Hilfetext() {
            "getrennt. Felder 1 bis 6: die Texte der Eingabefelder a, b, c, alpha, beta,\n"
            "gamma, wie getippt (fehlende Felder am Ende sind leer). Felder 7 bis 12, nur\n"
            "wenn alle zwölf Felder da sind: die Buchstaben der sechs Größen, sonst\n"
-           "a, b, c, a, b, g. Eine Zeile mit 7 bis 11 oder mehr als 12 Feldern oder mit\n"
-           "einem Buchstaben über 160 Bytes wird nicht gerechnet; sie ergibt einen Fehler\n"
-           "für diese Zeile. Ein Feld über 1000 Bytes ist wie im Fenster unlesbar.\n"
+           "a, b, c, a, b, g. Eine Zeile mit 7 bis 11 oder mehr als 12 Feldern, mit einem\n"
+           "Feld über 1000 Bytes oder einem Buchstaben über 160 Bytes wird nicht gerechnet;\n"
+           "sie ergibt einen Fehler für diese Zeile (wie bei kalotri-blatt). Eine\n"
+           "Byte-Order-Markierung vor der ersten Zeile zählt nicht mit.\n"
            "\n"
            "Optionen:\n"
            "  --json                 eine JSON-Zeile je Aufgabe statt Text\n"
@@ -83,7 +84,7 @@ const char* Hilfetext() {
            "  1  mindestens eine Zeile nicht gerechnet (Felderzahl, Buchstabe zu lang)\n"
            "  2  falsche Optionen (auch eine Option mit Wert zweimal)\n"
            "  3  eine Datei oder die Eingabe ließ sich nicht lesen\n"
-           "  4  Fehler beim Schreiben der Ausgabe\n"
+           "  4  Fehler beim Schreiben der Ausgabe, auch eine vorzeitig geschlossene Pipe\n"
            "  5  zu wenig Speicher\n";
 }
 

@@ -1,91 +1,59 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ausgabesatz.h"
 
+#include "aufraeumen.h"
+
 #include <cerrno>
 #include <climits>
-#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <set>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace kalotri {
 
+using namespace intern;
+
 namespace {
 
-// SIGABRT too: an exception from inside Qt that cannot unwind ends there.
-constexpr int Signale[] = {SIGINT, SIGTERM, SIGHUP, SIGABRT};
-
-// The temporary files not yet renamed, for the signal handler. Changed only while those
-// signals are blocked, so the handler never sees it half changed.
-std::vector<std::string>& Offen() {
-    static auto* offen = new std::vector<std::string>;
-    return *offen;
-}
-
-// The directories a set created, innermost last; removed after the files.
-std::vector<std::string>& Angelegt() {
-    static auto* angelegt = new std::vector<std::string>;
-    return *angelegt;
-}
-
-extern "C" void RaeumeAufUndEnde(int signal) {
-    for (const std::string& name : Offen()) {
-        ::unlink(name.c_str());
-    }
-    for (auto it = Angelegt().rbegin(); it != Angelegt().rend(); ++it) {
-        ::rmdir(it->c_str());
-    }
-    std::signal(signal, SIG_DFL);
-    std::raise(signal);
-}
-
-class Signalsperre {
-  public:
-    Signalsperre() {
-        sigset_t menge;
-        sigemptyset(&menge);
-        for (const int s : Signale) {
-            sigaddset(&menge, s);
-        }
-        sigprocmask(SIG_BLOCK, &menge, &vorher_);
-    }
-    ~Signalsperre() { sigprocmask(SIG_SETMASK, &vorher_, nullptr); }
-    Signalsperre(const Signalsperre&) = delete;
-    Signalsperre& operator=(const Signalsperre&) = delete;
-
-  private:
-    sigset_t vorher_;
-};
-
-void FangeSignale() {
-    static bool gefangen = false;
-    if (gefangen) {
-        return;
-    }
-    gefangen = true;
-    for (const int s : Signale) {
-        struct sigaction alt {};
-        sigaction(s, nullptr, &alt);
-        if (alt.sa_handler == SIG_IGN) {
-            continue; // nohup and the like: the user wants no interruption
-        }
-        struct sigaction neu {};
-        neu.sa_handler = RaeumeAufUndEnde;
-        sigemptyset(&neu.sa_mask);
-        sigaction(s, &neu, nullptr);
-    }
-}
-
-void Vergiss(const std::string& name) {
-    const Signalsperre sperre;
-    std::erase(Offen(), name);
-}
-
 std::string Fehler(const std::string& ziel, int nummer) {
+    if (ziel == "-") {
+        return std::string("Die Standardausgabe lässt sich nicht schreiben: ") +
+               std::strerror(nummer) +
+               (nummer == EPIPE ? " (der Leser hat die Pipe vorzeitig geschlossen)" : "");
+    }
     return "\"" + ziel + "\" lässt sich nicht schreiben: " + std::strerror(nummer);
+}
+
+// Copies what was held back for standard output, every byte or an error number.
+int GibAus(int von) {
+    if (::lseek(von, 0, SEEK_SET) != 0) {
+        return errno;
+    }
+    char puffer[1 << 16];
+    for (;;) {
+        const ssize_t n = ::read(von, puffer, sizeof puffer);
+        if (n == 0) {
+            return 0;
+        }
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return errno;
+        }
+        for (ssize_t geschrieben = 0; geschrieben < n;) {
+            const ssize_t w = ::write(STDOUT_FILENO, puffer + geschrieben,
+                                      static_cast<std::size_t>(n - geschrieben));
+            if (w < 0 && errno != EINTR) {
+                return errno;
+            }
+            geschrieben += w > 0 ? w : 0;
+        }
+    }
 }
 
 std::string Verzeichnis(const std::string& pfad) {
@@ -141,6 +109,9 @@ Ausgabesatz::~Ausgabesatz() {
     if (deskriptor_ > STDERR_FILENO) {
         ::close(deskriptor_);
     }
+    if (standardausgabe_ >= 0 && standardausgabe_ != deskriptor_) {
+        ::close(standardausgabe_);
+    }
     const Signalsperre sperre;
     for (auto it = verzeichnisse_.rbegin(); it != verzeichnisse_.rend(); ++it) {
         ::rmdir(it->c_str());
@@ -156,8 +127,14 @@ std::optional<std::string> Ausgabesatz::Beginne(const std::string& ziel) {
         }
     }
     if (ziel == "-") {
+        // Held back in memory, no file anywhere, and written out only when the whole set
+        // has succeeded: a pipe cannot be taken back once it has read the first byte.
+        deskriptor_ = ::memfd_create("kalotri-standardausgabe", MFD_CLOEXEC);
+        if (deskriptor_ < 0) {
+            return Fehler(ziel, errno);
+        }
+        standardausgabe_ = deskriptor_;
         dateien_.push_back({ziel, {}});
-        deskriptor_ = STDOUT_FILENO;
         return std::nullopt;
     }
     Datei datei;
@@ -201,7 +178,7 @@ std::optional<std::string> Ausgabesatz::Beende() {
     const int deskriptor = deskriptor_;
     deskriptor_ = -1;
     if (datei.Temporaer.empty()) {
-        return std::nullopt;
+        return std::nullopt; // standard output's buffer stays open for Uebernimm
     }
     // A full disk or a lost network share may only show here, not at write().
     if (::fsync(deskriptor) != 0) {
@@ -216,6 +193,15 @@ std::optional<std::string> Ausgabesatz::Beende() {
 }
 
 std::optional<std::string> Ausgabesatz::Uebernimm() {
+    // Standard output first: should it fail, no file is replaced either.
+    if (standardausgabe_ >= 0) {
+        const int nummer = GibAus(standardausgabe_);
+        ::close(standardausgabe_);
+        standardausgabe_ = -1;
+        if (nummer != 0) {
+            return Fehler("-", nummer);
+        }
+    }
     std::optional<std::string> fehler;
     std::set<std::string> verzeichnisse;
     {

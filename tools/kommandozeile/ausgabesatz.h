@@ -11,14 +11,17 @@ namespace kalotri {
 // figures). Each file is written to a temporary file beside its target, synced and closed;
 // only when every file of the set is complete are they renamed over their targets, with
 // the usual signals held back so that an interruption cannot leave half a set. A set
-// given up, by an error, an exception or SIGINT/SIGTERM/SIGHUP/SIGABRT, leaves nothing
-// behind, not even the directories it created. A target may belong to one file only.
+// given up, by an error, an exception or any signal that ends the program and can be
+// caught (INT, TERM, HUP, ABRT, QUIT, ALRM, XCPU, XFSZ, PIPE, USR1, USR2, VTALRM, PROF),
+// leaves nothing behind, not even the directories it created. A target may belong to one
+// file only.
 //
-// Path names are used byte for byte as given. "-" is standard output, written directly
-// (a pipe cannot be replaced). An existing target must be a regular file, or a symbolic
-// link to one, which is then written through; anything else (a device, a FIFO, a
-// directory, a link into nothing or in a loop) is refused: renaming over it would replace
-// the node with a file, writing into it could not be taken back.
+// Path names are used byte for byte as given. "-" is standard output: held back in memory
+// and written when the set is taken over, before any file is renamed (a pipe cannot be
+// replaced, so success is decided before its first byte). An existing target must be a regular
+// file, or a symbolic link to one, which is then written through; anything else (a device, a FIFO,
+// a directory, a link into nothing or in a loop) is refused: renaming over it would replace the
+// node with a file, writing into it could not be taken back.
 class Ausgabesatz {
   public:
     Ausgabesatz() = default;
@@ -47,6 +50,7 @@ class Ausgabesatz {
     std::vector<Datei> dateien_;
     std::vector<std::string> verzeichnisse_; // created by this set, outermost first
     int deskriptor_ = -1;
+    int standardausgabe_ = -1; // what is held back for standard output
     bool uebernommen_ = false;
 };
 

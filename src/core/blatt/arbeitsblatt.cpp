@@ -26,7 +26,7 @@ BlattAufgabe Bearbeite(const GeloesteAufgabe& aufgabe, const Darstellung& darste
     if (const auto* eingabe = std::get_if<Eingabe>(&felder)) {
         return Bearbeite(*eingabe, aufgabe.Ergebnis, darstellung);
     }
-    return UnlesbareZeile(aufgabe.Zeile->Text, std::get<std::string>(felder));
+    return UnlesbareZeile(ZeilenText(*aufgabe.Zeile), std::get<std::string>(felder));
 }
 
 void LoeseJede(const std::vector<Quellzeile>& gruppe,

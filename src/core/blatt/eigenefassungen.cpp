@@ -39,19 +39,12 @@ void HaengeFassungenAn(Aufgabenliste& liste, int gruppen, std::uint64_t seed) {
             if (!fassung[i]) {
                 continue;
             }
-            Quellzeile& zeile = gruppe[i];
-            const Aufgabenzeile vorher = Zerlege(zeile);
-            const auto* alt = std::get_if<Eingabe>(&vorher);
-            const std::array<std::string, 6> buchstaben =
-                alt != nullptr ? alt->Buchstaben : Eingabe().Buchstaben;
-            zeile.Datei = datei;
-            zeile.Nummer = static_cast<long>(i) + 1;
-            zeile.Felder = 12;
-            zeile.Text.clear();
-            for (std::size_t k = 0; k < 12; ++k) {
-                zeile.Text +=
-                    (k > 0 ? "\t" : "") + (k < 6 ? fassung[i]->Felder.Texte[k] : buchstaben[k - 6]);
-            }
+            const Aufgabenzeile alt = Zerlege(gruppe[i]);
+            const auto* altEingabe = std::get_if<Eingabe>(&alt);
+            Eingabe neu = fassung[i]->Felder;
+            neu.Buchstaben = altEingabe != nullptr ? altEingabe->Buchstaben : Eingabe().Buchstaben;
+            gruppe[i] = AusEingabe(neu, static_cast<long>(i) + 1);
+            gruppe[i].Datei = datei;
         }
         liste.Gruppen.push_back(std::move(gruppe));
     }

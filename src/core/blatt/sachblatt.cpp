@@ -10,27 +10,15 @@ namespace kalotri::blatt {
 namespace {
 
 Quellzeile SachZeile(const Sachaufgabe& s, long nummer) {
-    Quellzeile zeile;
-    zeile.Nummer = nummer;
-    zeile.Felder = 12;
-    for (std::size_t i = 0; i < 6; ++i) {
-        zeile.Text += (i > 0 ? "\t" : "") + s.Dreieck.Texte[i];
-    }
-    for (const std::string& b : s.Dreieck.Buchstaben) {
-        zeile.Text += "\t" + b;
-    }
+    Quellzeile zeile = AusEingabe(s.Dreieck, nummer);
     zeile.Sach = std::make_shared<const Sachaufgabe>(s);
     return zeile;
 }
 
 Quellzeile Dreieckszeile(const Eingabe& e, long nummer) {
-    Quellzeile zeile;
-    zeile.Nummer = nummer;
-    zeile.Felder = 6;
-    for (std::size_t i = 0; i < 6; ++i) {
-        zeile.Text += (i > 0 ? "\t" : "") + e.Texte[i];
-    }
-    return zeile;
+    Eingabe dreieck; // the usual letters
+    dreieck.Texte = e.Texte;
+    return AusEingabe(dreieck, nummer);
 }
 
 std::string Einheit(const Gesucht& g) {

@@ -161,6 +161,7 @@ Loesung BerechneMit(const Eingabe& eingabe, std::array<TPruef, 6>& groessen) {
                 seiten += i < 3 ? 1 : 0;
             }
         }
+        l.Angaben = anzahl;
         if (const std::optional<Code> code = AnzahlMeldung(anzahl, seiten)) {
             Melde(l, *code);
             return l;

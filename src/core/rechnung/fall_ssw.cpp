@@ -46,18 +46,34 @@ namespace {
 using Kandidat = SSWBefund::Kandidat;
 using Art = SSWBefund::Kandidatenart;
 
-// Negative angles are no triangle; a flat one still counts. An angle that is flat in
-// exact arithmetic lands a few ulps either side of 0 (equal sides with an obtuse angle:
-// +2e-14 at 120 degrees, -7e-15 at 135), so rounding noise must not decide between a
-// flat solution and none.
-Art Einordnen(const SSWLoesung& l) {
+// Negative angles are no triangle. With s longer than t the one candidate is a triangle
+// however thin (its sine angle is small but never 0 in exact arithmetic). With s shorter,
+// an angle within rounding noise of 0 stands for one that is 0 or negative in exact
+// arithmetic (nearly equal sides), so that candidate is flat and no solution.
+Art Einordnen(const SSWLoesung& l, bool sLaenger) {
     if (l.SinusWinkel < -FlachToleranz || l.SummenWinkel < -FlachToleranz) {
         return Art::Verworfen;
     }
-    if (l.SinusWinkel <= FlachToleranz || l.SummenWinkel <= FlachToleranz) {
+    if (!sLaenger && (l.SinusWinkel <= FlachToleranz || l.SummenWinkel <= FlachToleranz)) {
         return Art::Flach;
     }
     return Art::Gueltig;
+}
+
+// Two equal sides make the triangle isosceles: the sine angle equals w exactly, and the
+// obtuse candidate of the same sine leaves 0 for the angle sum, a flat figure. Under 90
+// degrees that gives exactly one triangle, from 90 on none.
+void Gleichschenklig(SSWBefund& befund, double s, double t, double w) {
+    if (w >= 90) {
+        for (Kandidat& k : befund.Kandidaten) {
+            k.Art = k.Art == Art::Verworfen ? Art::Verworfen : Art::Flach;
+        }
+        return;
+    }
+    befund.Kandidaten.clear();
+    const double summenWinkel = Speichere(Lang{180} - w - w);
+    befund.Kandidaten.push_back({w, summenWinkel, DritteSeite(s, t, summenWinkel), Art::Gueltig});
+    befund.Kandidaten.push_back({Speichere(Lang{180} - w), 0, 0, Art::Flach});
 }
 
 } // namespace
@@ -90,12 +106,17 @@ void FallSSW(Lauf& lauf) {
     befund.Sinus = alle.Sinus;
     for (int i = 0; i < alle.Anzahl; ++i) {
         const SSWLoesung& l = alle.Loesung[static_cast<std::size_t>(i)];
-        befund.Kandidaten.push_back({l.SinusWinkel, l.SummenWinkel, l.Seite, Einordnen(l)});
+        befund.Kandidaten.push_back(
+            {l.SinusWinkel, l.SummenWinkel, l.Seite,
+             Einordnen(l, befund.SGegenT == SSWBefund::Vergleich::Laenger)});
+    }
+    if (befund.SGegenT == SSWBefund::Vergleich::Gleich) {
+        Gleichschenklig(befund, sWert, tWert, wWert);
     }
 
     bool erste = true;
     for (const Kandidat& k : befund.Kandidaten) {
-        if (k.Art == Art::Verworfen) {
+        if (k.Art != Art::Gueltig) {
             continue;
         }
         // The first surviving solution is what the records keep.
@@ -109,8 +130,8 @@ void FallSSW(Lauf& lauf) {
         Trage(dreieck, befund.SinusWinkel, k.SinusWinkel, Herkunft::Sinussatz);
         Trage(dreieck, befund.SummenWinkel, k.SummenWinkel, Herkunft::Winkelsumme);
         Trage(dreieck, befund.Seite, k.Seite, Herkunft::Cosinussatz);
-        dreieck.Flach = k.Art == Art::Flach;
-        dreieck.Zaehlt = !dreieck.Flach;
+        // A triangle too thin to draw is still a solution.
+        PruefeFlach(dreieck);
     }
 }
 

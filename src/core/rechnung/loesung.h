@@ -36,12 +36,11 @@ struct LoesungsDreieck {
     // The computed values in the order they were computed and written. After an error this
     // holds only what was computed before it, and Werte is not to be read.
     std::vector<Berechnung> Schritte;
-    // An angle came out 0 within the calculation's tolerance (an SSW solution of two equal
-    // sides, for instance); nothing else calls a triangle flat.
+    // A computed angle came out 0 within the calculation's tolerance: drawn as a segment,
+    // without derived quantities. Still a solution (a triangle of sides 1 and 10^100 is
+    // that thin); SSW's flat candidates never become triangles at all.
     bool Flach = false;
-    // Whether it counts as a solution. A flat SSW candidate is the calculation's answer,
-    // and the Script lists it, but a figure of no area is no triangle: the worked steps,
-    // answer key, sheet, quiz and page leave it out.
+    // Whether it counts as a solution: every triangle the calculation keeps does.
     bool Zaehlt = true;
 };
 
@@ -66,7 +65,7 @@ struct SSWBefund {
     // first, then 180° minus it.
     enum class Kandidatenart {
         Gueltig,   // a proper triangle
-        Flach,     // an angle came out 0: kept, but flat
+        Flach,     // an angle came out 0: a flat figure, no triangle
         Verworfen, // an angle came out negative: no triangle
     };
     struct Kandidat {
@@ -102,6 +101,8 @@ struct Loesung {
     std::array<std::string, 6> Buchstaben;
     // The given quantities in box order.
     std::vector<GegebeneGroesse> Gegeben;
+    // How many boxes hold a value: fewer than three end the calculation without a word.
+    int Angaben = 0;
 
     // 0, 1 or 2 triangles; for SSW in the order of the Script (acute sine angle first).
     // After an error: one entry holding the values computed before it.

@@ -88,6 +88,14 @@ void Schritte(Schreiber& s) {
         s.Hinweis(*l.Ausgang.Meldung);
         return;
     }
+    if (!l.Typ && code == Code::Geloest && !l.Ausgang.Meldung && !l.Ausgang.Fehler) {
+        // The Script stays silent; the steps say why in one line.
+        const std::string werte = l.Angaben == 0   ? "Kein Wert"
+                                  : l.Angaben == 1 ? "Nur 1 Wert"
+                                                   : "Nur " + std::to_string(l.Angaben) + " Werte";
+        s.Hinweis(werte + " gegeben; eine Aufgabe braucht drei, darunter eine Seite.");
+        return;
+    }
     if (l.Typ) {
         s.GegebenZeile();
         s.Ueberschrift(TypSatz(*l.Typ));
@@ -105,7 +113,6 @@ void Schritte(Schreiber& s) {
 // Rounds of writing the steps: each gives the numbers that fell short one digit more.
 // Two or three suffice for ordinary exercises; a ratio a hair below 1 may need ten.
 constexpr int MaxRunden = 24;
-constexpr int MaxMehrStellen = 12;
 
 Rechenweg Einmal(const Loesung& loesung, const Zahlformat& format, const Wegangaben& angaben,
                  weg::Stellenplan& plan, bool& fertig) {
@@ -127,7 +134,7 @@ Rechenweg Einmal(const Loesung& loesung, const Zahlformat& format, const Weganga
     fertig = true;
     for (const std::string& schluessel : s.Mehr) {
         int& mehr = plan[schluessel];
-        if (mehr < MaxMehrStellen) {
+        if (mehr < weg::MaxMehrStellen) {
             ++mehr;
             fertig = false;
         }

@@ -4,6 +4,7 @@
 #include "rechenweg_gesetze.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 #include <cstdint>
 
@@ -36,7 +37,12 @@ void CosinusAusSeiten(const Zahl& x, const Zahl& y, const Zahl& z, Ausdruck& c) 
     const bool ganz = std::min({x.Dezimalen, y.Dezimalen, z.Dezimalen}) >= 0 &&
                       std::max({x.Wert, y.Wert, z.Wert}) * faktor < 2e9L;
     if (!ganz) {
-        c.Wert = (y.Wert * y.Wert + z.Wert * z.Wert - x.Wert * x.Wert) / (2 * y.Wert * z.Wert);
+        const long double quadrate = y.Wert * y.Wert + z.Wert * z.Wert;
+        c.Wert = (quadrate - x.Wert * x.Wert) / (2 * y.Wert * z.Wert);
+        // The squares cancel where the angle is near 0° or 180°: their rounding, not the
+        // quotient's, limits the digits that follow.
+        c.Unsicherheit =
+            4 * LDBL_EPSILON * (quadrate + x.Wert * x.Wert) / std::fabs(2 * y.Wert * z.Wert);
         return;
     }
     const auto gx = static_cast<std::int64_t>(std::llround(x.Wert * faktor));
@@ -95,6 +101,49 @@ Ausdruck CosinussatzSeite(const Tafel& t, Feld f) {
     return a;
 }
 
+bool Schreiber::CosinusSchritte(const Tafel& t, Feld f, const std::string& schluessel,
+                                Ausdruck& a) {
+    const auto n = [&t](Feld g) { return t.Name[Index(g)]; };
+    const Feld x = Gegenueber(f);
+    const auto [y, z] = Andere(x);
+    // The cosine first, with the digits its angle needs, then the angle from it.
+    const Zahl& wx = *t.Wert[Index(x)];
+    const Zahl& wy = *t.Wert[Index(y)];
+    const Zahl& wz = *t.Wert[Index(z)];
+    const std::string x1 = Eingesetzt(wx, false), y1 = Eingesetzt(wy, false),
+                      z1 = Eingesetzt(wz, false);
+    Ausdruck c;
+    c.Formel = "cos " + n(f) + " = (" + n(y) + "² + " + n(z) + "² − " + n(x) + "²) / (2·" + n(y) +
+               "·" + n(z) + ")";
+    c.Einsetzung =
+        "cos " + n(f) + " = (" + y1 + "² + " + z1 + "² − " + x1 + "²) / (2·" + y1 + "·" + z1 + ")";
+    CosinusAusSeiten(wx, wy, wz, c);
+    const long double groesste = std::max({wx.Wert, wy.Wert, wz.Wert});
+    const long double kleinste = std::min({wx.Wert, wy.Wert, wz.Wert});
+    if (!(std::fabs(c.Wert) <= 1) || groesste > 1e15L * kleinste) {
+        // Squares of sides this different cancel to nothing in 15 digits: any cosine shown
+        // would contradict the angle, which then stands as the calculation has it.
+        Begruendung("Die Seiten unterscheiden sich um mehr als das 10¹⁵-Fache; mit "
+                    "Gleitkommazahlen gibt der Cosinussatz hier keinen sinnvollen Zwischenwert, " +
+                    n(f) + " steht, wie die Rechnung es ergibt.");
+        return false;
+    }
+    c.Quellen = {t.Schluessel[Index(x)], t.Schluessel[Index(y)], t.Schluessel[Index(z)]};
+    const std::string cosSchluessel = "cos" + schluessel;
+    const Zahl cosinus =
+        Ergebnis("Cosinussatz", "cos " + n(f), cosSchluessel, c, "", std::nullopt, 2);
+    a.Einsetzung = n(f) + " = cos⁻¹(" + Angezeigt(cosinus.Text) + ")";
+    a.Wert = Grad(std::acos(std::clamp(cosinus.Wert, -1.0L, 1.0L)));
+    a.Quellen = {cosSchluessel};
+    a.Unsicherheit = UmkehrUnsicherheit(cosinus);
+    if (cosinus.Wert == 1 || cosinus.Wert == 0 || cosinus.Wert == -1) {
+        // cos⁻¹ of 1, 0 and −1 is 0°, 90° and 180°, exactly.
+        a.Wert = cosinus.Wert == 1 ? 0 : cosinus.Wert == 0 ? 90 : 180;
+        a.Genau = true;
+    }
+    return true;
+}
+
 void Schreiber::Berechnet(const Berechnung& b, Tafel& t, std::size_t dreieck) {
     const Feld f = b.Groesse;
     const auto n = [&t](Feld g) { return t.Name[Index(g)]; };
@@ -114,31 +163,7 @@ void Schreiber::Berechnet(const Berechnung& b, Tafel& t, std::size_t dreieck) {
     if (b.Weg == Herkunft::Cosinussatz && IstWinkel(f)) {
         const Feld x = Gegenueber(f);
         const auto [y, z] = Andere(x);
-        if (bekannt({x, y, z})) {
-            // The cosine first, with the digits its angle needs, then the angle from it.
-            const Zahl& wx = *t.Wert[Index(x)];
-            const Zahl& wy = *t.Wert[Index(y)];
-            const Zahl& wz = *t.Wert[Index(z)];
-            const std::string x1 = Eingesetzt(wx, false), y1 = Eingesetzt(wy, false),
-                              z1 = Eingesetzt(wz, false);
-            Ausdruck c;
-            c.Formel = "cos " + n(f) + " = (" + n(y) + "² + " + n(z) + "² − " + n(x) + "²) / (2·" +
-                       n(y) + "·" + n(z) + ")";
-            c.Einsetzung = "cos " + n(f) + " = (" + y1 + "² + " + z1 + "² − " + x1 + "²) / (2·" +
-                           y1 + "·" + z1 + ")";
-            CosinusAusSeiten(wx, wy, wz, c);
-            c.Quellen = {t.Schluessel[Index(x)], t.Schluessel[Index(y)], t.Schluessel[Index(z)]};
-            const std::string cosSchluessel = "cos" + schluessel;
-            const Zahl cosinus =
-                Ergebnis("Cosinussatz", "cos " + n(f), cosSchluessel, c, "", std::nullopt, 2);
-            a.Einsetzung = n(f) + " = cos⁻¹(" + Angezeigt(cosinus.Text) + ")";
-            a.Wert = Grad(std::acos(std::clamp(cosinus.Wert, -1.0L, 1.0L)));
-            a.Quellen = {cosSchluessel};
-            if (cosinus.Wert == 1 || cosinus.Wert == 0 || cosinus.Wert == -1) {
-                // cos⁻¹ of 1, 0 and −1 is 0°, 90° and 180°, exactly.
-                a.Wert = cosinus.Wert == 1 ? 0 : cosinus.Wert == 0 ? 90 : 180;
-                a.Genau = true;
-            }
+        if (bekannt({x, y, z}) && CosinusSchritte(t, f, schluessel, a)) {
             const Zahl w = Ergebnis("", n(f), schluessel, a, "°", ziel);
             Weg.back().Groesse = f;
             Weg.back().Dreieck = dreieck;

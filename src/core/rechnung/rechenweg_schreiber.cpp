@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "rechenweg_schreiber.h"
 
+#include "rechenweg_gesetze.h"
+
 #include "zahlform.h"
 #include "zahlform_lang.h"
 #include "ziffern.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 #include <numeric>
 #include <utility>
@@ -16,8 +19,12 @@ namespace {
 
 constexpr std::array<const char*, 6> UeblicheBuchstaben = {"a", "b", "c", "α", "β", "γ"};
 
-// Significant digits long double computes reliably.
-constexpr int SichereStellen = 15;
+// Significant digits long double computes alike on every platform: of its 19, the last
+// two may differ between one library's sine and another's.
+constexpr int SichereStellen = 17;
+
+// Digits of an exact decimal sum long double still holds to the last one.
+constexpr int GenaueStellen = 18;
 
 // The decimals after which zaehler / nenner ends, if it does: only a denominator of twos
 // and fives makes a decimal that ends. Decided on whole numbers, the same on every machine.
@@ -39,6 +46,12 @@ std::optional<int> Endet(std::int64_t zaehler, std::int64_t nenner) {
 }
 
 } // namespace
+
+long double UmkehrUnsicherheit(const Zahl& x) {
+    const long double rest = 1 - x.Wert * x.Wert;
+    // At ±1 the angle is exact (0°, 90°, 180°) or the argument is not (and says so).
+    return rest > 0 ? Grad(4 * LDBL_EPSILON * std::fabs(x.Wert) / std::sqrt(rest)) : 0;
+}
 
 std::string Tiefgestellt(int nummer) {
     return nummer == 1 ? "₁" : nummer == 2 ? "₂" : "";
@@ -153,17 +166,32 @@ Zahl Schreiber::Ergebnis(std::string gesetz, const std::string& name, const std:
         const std::set<std::string>& weiter = quellen_[q];
         oben.insert(weiter.begin(), weiter.end());
     }
+    if (!std::isfinite(a.Wert)) {
+        // Beyond what floating-point numbers hold: a sentence says so rather than NAN.
+        Begruendung("Mit Gleitkommazahlen lässt sich " + name +
+                    " hier nicht berechnen: Die Zahlen sind zu groß oder zu klein.");
+        if (!ziel) {
+            return Zahl{"?", a.Wert, -1};
+        }
+        Rechnung(std::move(gesetz), "", "", name + " ≈ " + Angezeigt(ziel->Text) + einheit);
+        return Gelesen(ziel->Text, Trenner());
+    }
     const auto plan = plan_.find(schluessel);
     // Digits beyond what long double carries would be noise, not precision.
     const int hoch = a.Wert != 0 && std::isfinite(a.Wert)
                          ? static_cast<int>(std::floor(std::log10(std::fabs(a.Wert))))
                          : 0;
-    const int stellen = std::max(
+    int stellen = std::max(
         Dezimalen(), std::min(Dezimalen() + mehrStellen + (plan == plan_.end() ? 0 : plan->second),
                               SichereStellen - 1 - hoch));
+    if (a.Unsicherheit > 0) {
+        // Digits beyond what long double decides would not follow from the numbers put in.
+        const auto sicher = static_cast<int>(std::floor(-std::log10(2 * a.Unsicherheit)));
+        stellen = std::max(Dezimalen(), std::min(stellen, sicher));
+    }
 
     Zahl w;
-    bool genau = a.Genau && a.Dezimalen >= 0;
+    bool genau = a.Genau && a.Dezimalen >= 0 && a.Dezimalen + hoch + 1 <= GenaueStellen;
     if (genau) {
         w = Gerundet(a.Wert, a.Dezimalen, Trenner());
     } else {
@@ -171,11 +199,20 @@ Zahl Schreiber::Ergebnis(std::string gesetz, const std::string& name, const std:
         if (const std::optional<int> ende = Endet(a.Zaehler, a.Nenner); ende && *ende <= stellen) {
             w = Gerundet(a.Wert, *ende, Trenner());
             genau = true;
+        } else if (w.Wert == 0 && a.Wert != 0 && hoch < -(Dezimalen() + MaxMehrStellen)) {
+            // Too small for any decimals the steps may add (a side of 10^-200): its digits,
+            // with the exponent, so that the steps after it divide by what it is, not by 0.
+            w = Wissenschaftlich(a.Wert, Trenner());
         }
     }
+    // What the numbers shown give, where it is not the output's number.
+    std::optional<std::string> folgt;
     if (ziel && ziel->Fest && Dezimalen() + hoch + 1 > SichereStellen) {
         // The output's digits alone ask more than long double computes alike everywhere:
         // the Script's number stands, there is nothing more exact to show.
+        if (const Zahl z = Gerundet(a.Wert, Dezimalen(), Trenner()); z.Text != ziel->Text) {
+            folgt = z.Text;
+        }
         w = Gelesen(ziel->Text, Trenner());
         genau = false;
     }
@@ -184,21 +221,32 @@ Zahl Schreiber::Ergebnis(std::string gesetz, const std::string& name, const std:
         w = Gelesen(ziel->Text, Trenner());
     }
     const std::string wert = name + (genau ? " = " : " ≈ ") + Angezeigt(w.Text) + einheit;
-    Rechenschritt& r = Rechnung(std::move(gesetz), a.Formel, a.Einsetzung, wert);
     // The general form of the Script's angle sum may show the double's last bits
     // (8,64999999999998 for 180 − 129,83 − 41,52): the exact sum is what it means.
     const bool gleich =
         ziel && (w.Wert == ziel->Wert ||
                  (!ziel->Fest && genau &&
                   std::fabs(w.Wert - ziel->Wert) <= 1e-12L * std::max(1.0L, std::fabs(w.Wert))));
-    if (ziel && !gleich) {
-        // The reader rounds the number shown to the output's digits and must arrive at
-        // the value the Script (or the figure's line) states.
-        const bool passt =
-            ziel->Fest && Gerundet(w.Wert, Dezimalen(), Trenner()).Text == ziel->Text;
-        if (!passt) {
-            MehrStellen(schluessel);
+    // The reader rounds the number shown to the output's digits and must arrive at the
+    // value the Script (or the figure's line) states.
+    const bool passt = gleich || (ziel && ziel->Fest &&
+                                  Gerundet(w.Wert, Dezimalen(), Trenner()).Text == ziel->Text);
+    if (ziel && !passt) {
+        MehrStellen(schluessel);
+        if (ziel->Fest && plan != plan_.end() && plan->second >= MaxMehrStellen) {
+            folgt = Gerundet(w.Wert, Dezimalen(), Trenner()).Text;
         }
+    }
+    if (folgt) {
+        // No more digits help: the output's last digit is the floating-point calculation's
+        // own, and the steps say so (before the step, which stays the last one written)
+        // rather than pretend it follows.
+        Begruendung(name + " steht unten, wie die Rechnung mit Gleitkommazahlen es ergibt; " +
+                    "aus den gezeigten Zahlen folgt " + name + " ≈ " + Angezeigt(*folgt) + einheit +
+                    ".");
+    }
+    Rechenschritt& r = Rechnung(std::move(gesetz), a.Formel, a.Einsetzung, wert);
+    if (ziel && !gleich) {
         r.Zwischenwert = wert;
         r.Ergebnis = name + " ≈ " + Angezeigt(ziel->Text) + einheit;
     }

@@ -73,7 +73,15 @@ struct Ausdruck {
     std::int64_t Zaehler = 0;
     std::int64_t Nenner = 0;
     std::vector<std::string> Quellen; // digit keys of the computed numbers put in
+    // How far long double's own rounding may put Wert from the value of the numbers put
+    // in, where a step magnifies it (an inverse cosine near 0°): no more digits are shown
+    // than that leaves certain. 0: not magnified.
+    long double Unsicherheit = 0;
 };
+
+// That uncertainty for an inverse sine or cosine in degrees: the argument's last bit,
+// magnified by 1/√(1 − x²).
+long double UmkehrUnsicherheit(const Zahl& x);
 
 // The value a step must arrive at, in the digits of the output: the Script's text, or
 // the text of a derived quantity's line.
@@ -82,6 +90,10 @@ struct Ziel {
     long double Wert = 0;
     bool Fest = true; // the fixed form with the output's decimals, else the general form
 };
+
+// At most this many digits more than the output's for any number (rounds of writing the
+// steps add one at a time).
+inline constexpr int MaxMehrStellen = 12;
 
 // How many more digits than the output each computed number shows. Grows from one
 // writing of the steps to the next until every step follows from its numbers.
@@ -142,6 +154,10 @@ class Schreiber {
     void MehrStellen(const std::string& schluessel);
 
   private:
+    // The cosine of angle f from the three sides as a step, and into `a` the angle from
+    // it; false (with a sentence) where floating point gives no meaningful cosine.
+    bool CosinusSchritte(const Tafel& t, Feld f, const std::string& schluessel, Ausdruck& a);
+
     const Zahlformat& format_;
     const Stellenplan& plan_;
     std::map<std::string, std::set<std::string>> quellen_; // every key's upstream keys

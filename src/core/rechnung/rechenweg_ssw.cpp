@@ -174,7 +174,7 @@ void SSWSchritte(Schreiber& s) {
     }
     WinkelAuswahl(s, b, r, ww.Wert);
 
-    // The candidates in turn; those not dropped became the triangles, in the same order.
+    // The candidates in turn; the proper ones became the triangles, in the same order.
     const bool zwei = kandidaten.size() == 2;
     std::vector<std::string> namen;
     std::vector<Zahl> werte;
@@ -183,7 +183,7 @@ void SSWSchritte(Schreiber& s) {
     for (std::size_t i = 0; i < kandidaten.size(); ++i) {
         namen.push_back(r.SinusWinkel + Tiefgestellt(zwei ? static_cast<int>(i) + 1 : 0));
         dreieck.emplace_back();
-        if (kandidaten[i].Art != SSWBefund::Kandidatenart::Verworfen && zahl < l.Dreiecke.size()) {
+        if (kandidaten[i].Art == SSWBefund::Kandidatenart::Gueltig && zahl < l.Dreiecke.size()) {
             dreieck[i] = zahl++;
         }
         std::optional<Ziel> ziel;
@@ -195,6 +195,7 @@ void SSWSchritte(Schreiber& s) {
             a.Einsetzung = namen[0] + " = sin⁻¹(" + Angezeigt(sinW.Text) + ")";
             a.Wert = Grad(std::asin(std::min(sinW.Wert, 1.0L)));
             a.Quellen = {"sin"};
+            a.Unsicherheit = UmkehrUnsicherheit(sinW);
             if (b.Sinus == 1) {
                 a.Wert = 90; // the calculation's own right angle
                 a.Genau = true;

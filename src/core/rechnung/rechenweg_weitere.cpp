@@ -42,6 +42,7 @@ void Schreiber::Weitere(const Tafel& t, std::size_t dreieck, int nummer) {
         return;
     }
     const WeitereGroessen& g = *A.Mehr[dreieck];
+    const std::size_t anfang = Weg.size();
     const std::string nr = Tiefgestellt(nummer);
     const std::string laenge = Einheit(Feld::A);
     const std::string flaeche = A.Einheit.empty() ? "" : laenge + "²";
@@ -120,7 +121,8 @@ void Schreiber::Weitere(const Tafel& t, std::size_t dreieck, int nummer) {
     ri.Wert = 2 * inhalt.Wert / umfang.Wert;
     const int stellen = std::max(inhalt.Dezimalen, umfang.Dezimalen);
     const long double faktor = std::pow(10.0L, static_cast<long double>(std::max(stellen, 0)));
-    if (std::min(inhalt.Dezimalen, umfang.Dezimalen) >= 0 &&
+    // Only what fits a whole number by far: a perimeter of 10^300 is no numerator.
+    if (std::min(inhalt.Dezimalen, umfang.Dezimalen) >= 0 && inhalt.Wert >= 0 && umfang.Wert > 0 &&
         std::max(inhalt.Wert, umfang.Wert) * faktor < 1e15L) {
         // Two decimals shown: their ratio may end, and is then exact.
         ri.Zaehler = 2 * std::llround(inhalt.Wert * faktor);
@@ -128,6 +130,10 @@ void Schreiber::Weitere(const Tafel& t, std::size_t dreieck, int nummer) {
     }
     ri.Quellen = {"A" + d, "U" + d};
     Ergebnis("Inkreisradius", "r" + nr, "r" + d, ri, laenge, LangZiel(g.Inkreisradius));
+    // These steps belong to this triangle, the second SSW solution's too.
+    for (std::size_t i = anfang; i < Weg.size(); ++i) {
+        Weg[i].Dreieck = dreieck;
+    }
 }
 
 } // namespace kalotri::weg

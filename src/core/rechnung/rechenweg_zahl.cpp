@@ -11,15 +11,28 @@ namespace kalotri::weg {
 
 namespace {
 
-// The value of a text of digits with one separator, read without the C library, whose
-// decimal point follows a locale the window may have set.
+// The value of a text of digits with one separator and perhaps an exponent ("4,27E18",
+// as the fixed form writes large numbers), read without the C library, whose decimal
+// point follows a locale the window may have set. `dezimalen`: the digits after the
+// separator, or -1 for a text with an exponent, whose decimals say nothing of its size.
 long double Lies(std::string_view text, std::string_view trenner, int& dezimalen) {
     long double ganz = 0;
     dezimalen = 0;
     bool nachTrenner = false;
     bool negativ = false;
+    long exponent = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
+        if (c == 'E' || c == 'e') {
+            const bool minus = i + 1 < text.size() && text[i + 1] == '-';
+            for (std::size_t k = i + 1; k < text.size(); ++k) {
+                if (text[k] >= '0' && text[k] <= '9' && exponent < 100000) {
+                    exponent = exponent * 10 + (text[k] - '0');
+                }
+            }
+            exponent = minus ? -exponent : exponent;
+            break;
+        }
         if (c == '-') {
             negativ = true;
         } else if (c >= '0' && c <= '9') {
@@ -30,8 +43,12 @@ long double Lies(std::string_view text, std::string_view trenner, int& dezimalen
             i += trenner.size() - 1;
         }
     }
-    // Dividing by the exact power of ten rounds once.
-    const long double wert = ganz / std::pow(10.0L, static_cast<long double>(dezimalen));
+    // Scaling by one exact power of ten where it can (up to 10^27) rounds once.
+    const long zehner = exponent - dezimalen;
+    const long double potenz =
+        std::pow(10.0L, static_cast<long double>(zehner < 0 ? -zehner : zehner));
+    const long double wert = zehner < 0 ? ganz / potenz : ganz * potenz;
+    dezimalen = exponent != 0 ? -1 : dezimalen;
     return negativ ? -wert : wert;
 }
 
@@ -46,6 +63,13 @@ Zahl Gerundet(long double x, int dezimalen, std::string_view trenner) {
     return z;
 }
 
+Zahl Wissenschaftlich(long double x, std::string_view trenner) {
+    Zahl z;
+    z.Text = WissenschaftlichLang(x, trenner);
+    z.Wert = Lies(z.Text, trenner, z.Dezimalen);
+    return z;
+}
+
 Zahl Gelesen(const std::string& text, std::string_view trenner) {
     Zahl z{text, 0, 0};
     z.Wert = Lies(text, trenner, z.Dezimalen);
@@ -53,8 +77,9 @@ Zahl Gelesen(const std::string& text, std::string_view trenner) {
 }
 
 Zahl Allgemein(double wert, std::string_view trenner) {
+    // The value is the text's, exponent and all: a step computes with what it shows.
     Zahl z{AllgemeineForm(wert, trenner), wert, -1};
-    if (z.Text.find_first_of("eE") == std::string::npos) {
+    if (std::isfinite(wert)) {
         z.Wert = Lies(z.Text, trenner, z.Dezimalen);
     }
     return z;

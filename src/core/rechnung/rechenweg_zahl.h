@@ -23,7 +23,10 @@ Zahl Gerundet(long double x, int dezimalen, std::string_view trenner);
 // general form of the stored value.
 Zahl Getippt(std::string_view text, double wert, std::string_view trenner);
 
-// A text of the fixed or general form read back (an exponent is not expected).
+// x in scientific notation ("1,2E-8"), for a value the fixed form would show as 0.
+Zahl Wissenschaftlich(long double x, std::string_view trenner);
+
+// A text of the fixed or general form read back, with its exponent if it has one.
 Zahl Gelesen(const std::string& text, std::string_view trenner);
 
 // The text of the general form, with its value.

@@ -13,7 +13,6 @@ namespace kalotri {
 
 namespace {
 
-constexpr int Stellen18 = 18;
 constexpr int Stellen15 = 15;
 
 // |x| as 18 significant digits (18th rounded to nearest, ties to even) and the decimal
@@ -45,42 +44,11 @@ std::string FesteForm(double x, std::string_view maske, std::string_view trennze
     if (!std::isfinite(x) || std::fabs(x) >= 1e18) {
         return AllgemeineForm(x, trennzeichen);
     }
-    const int n = DezimalenAusMaske(maske);
-
-    // gerundet: the digits of round(|x| × 10^n), cut from the 18-digit expansion and
-    // rounded half up on the first digit dropped.
-    std::string gerundet;
-    if (x != 0) {
-        const Ziffern18 z = Zerlege18(std::fabs(x));
-        const int behalten = z.exponent + n + 1;
-        if (behalten > 0) {
-            gerundet = z.ziffern.substr(0, static_cast<std::size_t>(behalten));
-            if (behalten > Stellen18) {
-                gerundet.append(static_cast<std::size_t>(behalten - Stellen18), '0');
-            }
-        }
-        if (behalten >= 0 && behalten < Stellen18 &&
-            z.ziffern[static_cast<std::size_t>(behalten)] >= '5') {
-            ZaehleHoch(gerundet);
-        }
+    if (x == 0) {
+        return FestGerundet("", 0, false, DezimalenAusMaske(maske), trennzeichen);
     }
-    const bool nurNullen = gerundet.find_first_not_of('0') == std::string::npos;
-    const auto mindestLaenge = static_cast<std::size_t>(n) + 1;
-    if (gerundet.size() < mindestLaenge) {
-        gerundet.insert(0, mindestLaenge - gerundet.size(), '0');
-    }
-
-    std::string text;
-    if (x < 0 && !nurNullen) {
-        text += '-';
-    }
-    const auto ganzzahlig = gerundet.size() - static_cast<std::size_t>(n);
-    text.append(gerundet, 0, ganzzahlig);
-    if (n > 0) {
-        text.append(trennzeichen);
-        text.append(gerundet, ganzzahlig);
-    }
-    return text;
+    const Ziffern18 z = Zerlege18(std::fabs(x));
+    return FestGerundet(z.ziffern, z.exponent, x < 0, DezimalenAusMaske(maske), trennzeichen);
 }
 
 std::string AllgemeineForm(double x, std::string_view trennzeichen) {

@@ -38,8 +38,10 @@ Ziffern Zerlege(long double betrag, int stellen) {
     return z;
 }
 
-// Scientific with up to 15 significant digits, as the general form writes large numbers.
-std::string Allgemein(long double x, std::string_view trennzeichen) {
+} // namespace
+
+// As the general form writes large numbers.
+std::string WissenschaftlichLang(long double x, std::string_view trennzeichen) {
     Ziffern z = Zerlege(std::fabs(x), 15);
     z.ziffern.erase(z.ziffern.find_last_not_of('0') + 1);
     std::string text = x < 0 ? "-" : "";
@@ -51,8 +53,6 @@ std::string Allgemein(long double x, std::string_view trennzeichen) {
     return text + "E" + std::to_string(z.exponent);
 }
 
-} // namespace
-
 std::string FesteFormLang(long double x, std::string_view maske, std::string_view trennzeichen) {
     if (maske.size() > MaskeMaxLaenge) {
         throw KalotriFehler(Code::FormatZuLang);
@@ -61,37 +61,13 @@ std::string FesteFormLang(long double x, std::string_view maske, std::string_vie
         return FesteForm(static_cast<double>(x), maske, trennzeichen);
     }
     if (std::fabs(x) >= 1e18L) {
-        return Allgemein(x, trennzeichen);
+        return WissenschaftlichLang(x, trennzeichen);
     }
-    const int n = DezimalenAusMaske(maske);
-    std::string gerundet;
-    if (x != 0) {
-        const Ziffern z = Zerlege(std::fabs(x), Stellen);
-        const int behalten = z.exponent + n + 1;
-        if (behalten > 0) {
-            gerundet = z.ziffern.substr(0, static_cast<std::size_t>(behalten));
-            if (behalten > Stellen) {
-                gerundet.append(static_cast<std::size_t>(behalten - Stellen), '0');
-            }
-        }
-        if (behalten >= 0 && behalten < Stellen &&
-            z.ziffern[static_cast<std::size_t>(behalten)] >= '5') {
-            ZaehleHoch(gerundet);
-        }
+    if (x == 0) {
+        return FestGerundet("", 0, false, DezimalenAusMaske(maske), trennzeichen);
     }
-    const bool nurNullen = gerundet.find_first_not_of('0') == std::string::npos;
-    const auto mindestLaenge = static_cast<std::size_t>(n) + 1;
-    if (gerundet.size() < mindestLaenge) {
-        gerundet.insert(0, mindestLaenge - gerundet.size(), '0');
-    }
-    std::string text = x < 0 && !nurNullen ? "-" : "";
-    const auto ganzzahlig = gerundet.size() - static_cast<std::size_t>(n);
-    text.append(gerundet, 0, ganzzahlig);
-    if (n > 0) {
-        text.append(trennzeichen);
-        text.append(gerundet, ganzzahlig);
-    }
-    return text;
+    const Ziffern z = Zerlege(std::fabs(x), Stellen);
+    return FestGerundet(z.ziffern, z.exponent, x < 0, DezimalenAusMaske(maske), trennzeichen);
 }
 
 } // namespace kalotri

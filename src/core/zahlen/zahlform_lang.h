@@ -13,4 +13,7 @@ namespace kalotri {
 // Throws KalotriFehler(Code::FormatZuLang) for masks over MaskeMaxLaenge characters.
 std::string FesteFormLang(long double x, std::string_view maske, std::string_view trennzeichen);
 
+// Scientific with up to 15 significant digits ("4,33E-599"), for a long double of any size.
+std::string WissenschaftlichLang(long double x, std::string_view trennzeichen);
+
 } // namespace kalotri

@@ -30,7 +30,7 @@ TEST(Arbeitsblatt, JedeAufgabeEinmalGerechnet) {
     }
     Aufgabenliste liste = AusErzeugten(fassungen);
     // A line that is no exercise is read, but not calculated.
-    liste.Gruppen[0].push_back({0, 99, "1\t2\t3\t4\t5\t6\t7\t8", 8, false});
+    liste.Gruppen[0].push_back({0, 99, {"1", "2", "3", "4", "5", "6", "7", "8"}, 8});
     std::size_t aufgaben = 0;
     for (const auto& gruppe : liste.Gruppen) {
         aufgaben += gruppe.size();

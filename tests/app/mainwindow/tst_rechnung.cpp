@@ -88,6 +88,31 @@ class TstRechnung : public FensterTest {
         QCOMPARE(zeilen.at(erste.size() + 9), QStringLiteral("Symbol|a:"));
     }
 
+    // Two equal sides: under 90° one triangle with equal base angles, from 90° on none;
+    // never a second, flat one.
+    void gleicheSeiten_data() {
+        QTest::addColumn<QString>("alpha");
+        QTest::addColumn<QStringList>("ergebnis"); // the lines after "Berechnet:"
+        const auto eine = [](const char* beta, const char* gamma, const char* c) {
+            return QStringList{"Symbol|b:", QStringLiteral("Arial|%1° (Sinussatz)").arg(beta),
+                               "Symbol|g:", QStringLiteral("Arial|%1° (Winkelsumme)").arg(gamma),
+                               "Arial|c:",  QStringLiteral("Arial|%1 (Cosinussatz)").arg(c)};
+        };
+        QTest::newRow("30") << "30" << eine("30,000", "120,000", "8,660");
+        QTest::newRow("40") << "40" << eine("40,000", "100,000", "7,660");
+        QTest::newRow("89") << "89" << eine("89,000", "2,000", "0,175");
+        QTest::newRow("90") << "90" << QStringList{QStringLiteral("Arial|Keine Lösung")};
+        QTest::newRow("120") << "120" << QStringList{QStringLiteral("Arial|Keine Lösung")};
+    }
+    void gleicheSeiten() {
+        QFETCH(QString, alpha);
+        QFETCH(QStringList, ergebnis);
+        Eingeben({"5", "5", "", alpha});
+        QCOMPARE(Rechne().size(), std::size_t{0});
+        const QStringList zeilen = ZeilenMitSchrift(*fenster_->Script().document());
+        QCOMPARE(zeilen.mid(zeilen.indexOf(QStringLiteral("Arial|Berechnet:")) + 1), ergebnis);
+    }
+
     void meldungen_data() {
         QTest::addColumn<QStringList>("eingabe");
         QTest::addColumn<QString>("meldung");

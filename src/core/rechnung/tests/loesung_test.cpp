@@ -53,7 +53,25 @@ TEST(Loesung, SSWBefundErklaertDieAnzahlDerLoesungen) {
          Boxen({{Feld::A, "5"}, {Feld::B, "5"}, {Feld::Alpha, "30"}}),
          Vergleich::Gleich,
          {Art::Gueltig, Art::Flach},
-         2,
+         1,
+         0},
+        {"gleich, rechter Winkel",
+         Boxen({{Feld::A, "5"}, {Feld::B, "5"}, {Feld::Alpha, "90"}}),
+         Vergleich::Gleich,
+         {Art::Flach},
+         0,
+         1},
+        {"gleich, stumpf",
+         Boxen({{Feld::A, "5"}, {Feld::B, "5"}, {Feld::Alpha, "120"}}),
+         Vergleich::Gleich,
+         {Art::Flach, Art::Verworfen},
+         0,
+         0},
+        {"s laenger, hauchduenn",
+         Boxen({{Feld::A, "8.791E141"}, {Feld::B, "6.1"}, {Feld::Alpha, "30"}}),
+         Vergleich::Laenger,
+         {Art::Gueltig},
+         1,
          0},
         {"stumpf gegenueber der kuerzeren",
          Boxen({{Feld::A, "5"}, {Feld::B, "6"}, {Feld::Alpha, "150"}}),
@@ -78,10 +96,14 @@ TEST(Loesung, SSWBefundErklaertDieAnzahlDerLoesungen) {
         }
         EXPECT_EQ(l.Ausgangscode, Code::Geloest) << f.Name;
     }
-    // Only the flat solution is called flat.
+    // Two equal sides: the other base angle is the given one, to the last bit.
     const Loesung gleich = Berechne(faelle[4].Felder);
-    EXPECT_FALSE(gleich.Dreiecke[0].Flach);
-    EXPECT_TRUE(gleich.Dreiecke[1].Flach);
+    EXPECT_EQ(gleich.Dreiecke[0].Werte[4], 30.0);
+    EXPECT_EQ(gleich.Loesungszahl(), 1U);
+    // A triangle too thin to draw is still the one solution.
+    const Loesung duenn = Berechne(faelle[7].Felder);
+    EXPECT_TRUE(duenn.Dreiecke[0].Flach);
+    EXPECT_EQ(duenn.Loesungszahl(), 1U);
     const Loesung gross = Berechne(Boxen({{Feld::A, "5"}, {Feld::B, "6"}, {Feld::Alpha, "180"}}));
     EXPECT_TRUE(gross.SSW->WinkelZuGross);
     EXPECT_TRUE(gross.Dreiecke.empty());

@@ -163,7 +163,8 @@ const std::vector<Beispiel> Beispiele = {
      "Typ WSW: Eine Seite und die beiden Winkel an ihr sind gegeben.\n"
      "Gleitkommadivision durch Null.\n"},
 
-    {"fewer than three values: nothing", Boxen({{A, "3"}, {B, "4"}}), ""},
+    {"fewer than three values: why, in one line", Boxen({{A, "3"}, {B, "4"}}),
+     "Nur 2 Werte gegeben; eine Aufgabe braucht drei, darunter eine Seite.\n"},
 
     // A mask too long for the fixed form stops every computed number; a message needs
     // none, and the givens stand as typed.

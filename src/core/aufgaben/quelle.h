@@ -15,14 +15,14 @@ struct Sachaufgabe;
 
 namespace kalotri::blatt {
 
-// One exercise line as read, kept as text: the sheet needs an exercise twice (to check it
+// One exercise line as read, as its fields: the sheet needs an exercise twice (to check it
 // and to draw it) and keeps nothing bigger of it in between.
 struct Quellzeile {
     std::uint32_t Datei = 0; // index into Aufgabenliste::Dateien
     long Nummer = 0;         // line number in its file
-    std::string Text;        // its first twelve fields, TAB between them
-    std::size_t Felder = 0;  // how many fields it has
-    bool ZuLang = false;     // a field was longer than a box holds, and was cut
+    // Its first twelve fields, each cut a byte past the longest box text.
+    std::vector<std::string> Felder;
+    std::size_t Anzahl = 0; // how many fields it has
     // A word problem whose triangle the line is.
     std::shared_ptr<const Sachaufgabe> Sach = nullptr;
     // The points a teacher set for it with a comment line "# Punkte: 4" just before it.
@@ -44,8 +44,16 @@ Aufgabenliste LiesAufgaben(const std::vector<std::string>& dateien);
 // Generated exercises as if read from lines, one group per version.
 Aufgabenliste AusErzeugten(const std::vector<std::vector<Eingabe>>& fassungen);
 
+// An exercise as its line: the six box texts and the six letters.
+Quellzeile AusEingabe(const Eingabe& eingabe, long nummer);
+
 // The line as the calculation's input, or why it cannot be one (German, no full stop).
 Aufgabenzeile Zerlege(const Quellzeile& zeile);
+
+// The fields with TAB between them, as the line stood, for quoting it in a message; and
+// whether more stood there than was kept.
+std::string ZeilenText(const Quellzeile& zeile);
+bool Gekuerzt(const Quellzeile& zeile);
 
 // "datei, Zeile 7" for messages about the line.
 std::string Fundstelle(const Aufgabenliste& liste, const Quellzeile& zeile);

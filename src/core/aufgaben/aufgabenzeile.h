@@ -23,7 +23,8 @@ using Aufgabenzeile = std::variant<Eingabe, std::string>;
 inline constexpr std::size_t BuchstabeMax = 160; // bytes
 
 // A line of `anzahl` fields, of which `felder` holds the first twelve (the others, if any,
-// only count). A letter over BuchstabeMax bytes makes the line no exercise.
+// only count). A box text over MaxTextLaenge bytes or a letter over BuchstabeMax bytes
+// makes the line no exercise.
 Aufgabenzeile AusFeldern(const std::array<std::string, 12>& felder, std::size_t anzahl);
 
 // How messages name a box: its column in the line and its quantity, "Feld 4 (α)".

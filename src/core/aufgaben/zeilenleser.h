@@ -27,6 +27,7 @@ class Zeilenleser {
     std::size_t Anzahl() const { return anzahl_; }
     // Fields 1 to min(Anzahl(), MaxFelder); the others are empty.
     std::array<std::string, MaxFelder>& Felder() { return felder_; }
+    const std::array<std::string, MaxFelder>& Felder() const { return felder_; }
     int Fehlernummer() const { return fehlernummer_; }
     // Whether a field of the last line was longer than the cap (and so was cut).
     bool ZuLang() const { return zuLang_; }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "aufgabenzeile.h"
 
+#include "pruef.h"
 #include "sichtbar.h"
 
 #include <algorithm>
@@ -42,6 +43,10 @@ Aufgabenzeile AusFeldern(const std::array<std::string, 12>& felder, std::size_t 
     }
     Eingabe eingabe;
     for (std::size_t i = 0; i < anzahl && i < 6; ++i) {
+        // Longer than any box holds: the reader cut it, so its end is unknown.
+        if (felder[i].size() > MaxTextLaenge) {
+            return "ein Feld ist länger als " + std::to_string(MaxTextLaenge) + " Bytes";
+        }
         eingabe.Texte[i] = felder[i];
     }
     if (anzahl == 12) {
