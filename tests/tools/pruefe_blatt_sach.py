@@ -104,8 +104,9 @@ class Blatt(unittest.TestCase):
                 d.get("name") for d in frage.findall("generalfeedback/file")), name)
 
 
-# One item of a key row, whole: a name, its value with the unit, or the points.
-EINTRAG = r"(?:[^\s=≈,]+ [=≈] −?[0-9]+(?:,[0-9]+)?(?:°| (?:cm|m|km|N|km/h)²?)?" \
+# One item of a key row, whole: a name (a typeset subscript reads as its own letter), its
+# value with the unit, or the points.
+EINTRAG = r"(?:[^\s=≈,]+(?: [a-zα-γ])? [=≈] −?[0-9]+(?:,[0-9]+)?(?:°| (?:cm|m|km|N|km/h)²?)?" \
           r"|[0-9]+ Punkte?|keine Lösung)"
 ZEILE = re.compile(rf"^(?:[0-9]\. Lösung: )?{EINTRAG}(?:, {EINTRAG})*,?$")
 

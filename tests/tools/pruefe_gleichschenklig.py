@@ -88,7 +88,7 @@ class Gleichschenklig(unittest.TestCase):
         self.assertEqual(quiz.returncode, 0, quiz.stderr.decode())
         erste = re.findall(r"\{1:NUMERICAL:=([0-9.]+):", quiz.stdout.decode())
         erwartet = [x.replace(",", ".").rstrip("°") for _, e in FAELLE if e
-                    for x in (e[2], e[0], e[1])]
+                    for x in (e[0], e[1], e[2])]  # the question's order: β, γ, c
         self.assertEqual(erste, erwartet)
 
 
