@@ -102,41 +102,27 @@ const char* NotenText(Note note) {
         return "Folgefehler";
     case Note::Falsch:
         return "falsch";
+    case Note::KeineZahl:
+        return "keine Zahl";
     case Note::Leer:
         break;
     }
     return "";
 }
 
-std::optional<Antwortzahl> LiesAntwort(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
-        text.remove_prefix(1);
+Antwortform FormFuer(const Uebungsaufgabe& aufgabe, const Frage& frage) {
+    if (frage.Art == Frageart::Anzahl) {
+        return {true, ""};
     }
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) {
-        text.remove_suffix(1);
-    }
-    std::string zahl;
-    int dezimalen = -1;
-    int ziffern = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char z = text[i];
-        if (z >= '0' && z <= '9') {
-            zahl += z;
-            ++ziffern;
-            dezimalen += dezimalen >= 0 ? 1 : 0;
-        } else if ((z == ',' || z == '.') && dezimalen < 0) {
-            zahl += '.';
-            dezimalen = 0;
-        } else if ((z == '-' || z == '+') && i == 0) {
-            zahl += z;
-        } else {
-            return std::nullopt;
-        }
-    }
-    if (ziffern == 0 || ziffern > 30) {
+    return {false, frage.Groesse >= Feld::Alpha ? "°" : aufgabe.Einheit};
+}
+
+std::optional<Antwortzahl> LiesAntwort(std::string_view text, const Antwortform& form) {
+    const GeleseneAntwort a = LiesAntworttext(text, form);
+    if (a.Art != Lesart::Zahl) {
         return std::nullopt;
     }
-    return Antwortzahl{std::strtold(zahl.c_str(), nullptr), std::max(dezimalen, 0)};
+    return Antwortzahl{a.Wert, a.Dezimalen};
 }
 
 std::vector<Note> Bewerte(const Uebungsaufgabe& aufgabe, const std::vector<std::string>& antworten,
@@ -148,13 +134,14 @@ std::vector<Note> Bewerte(const Uebungsaufgabe& aufgabe, const std::vector<std::
     for (std::size_t i = 0; i < aufgabe.Fragen.size(); ++i) {
         const Frage& f = aufgabe.Fragen[i];
         const std::string text = i < antworten.size() ? antworten[i] : "";
-        const std::optional<Antwortzahl> z = LiesAntwort(text);
-        if (text.find_first_not_of(" \t") == std::string::npos) {
+        const Lesart gelesen = LiesAntworttext(text, FormFuer(aufgabe, f)).Art;
+        const std::optional<Antwortzahl> z = LiesAntwort(text, FormFuer(aufgabe, f));
+        if (gelesen == Lesart::Leer) {
             noten.push_back(Note::Leer);
             continue;
         }
         if (!z) {
-            noten.push_back(Note::Falsch);
+            noten.push_back(Note::KeineZahl);
             continue;
         }
         if (f.Art == Frageart::Anzahl) {
@@ -172,7 +159,8 @@ std::vector<Note> Bewerte(const Uebungsaufgabe& aufgabe, const std::vector<std::
             bool frueherFalsch = false;
             for (std::size_t j = 0; j < i; ++j) {
                 const Frage& frueher = aufgabe.Fragen[j];
-                const std::optional<Antwortzahl> w = LiesAntwort(antworten[j]);
+                const std::optional<Antwortzahl> w =
+                    LiesAntwort(antworten[j], FormFuer(aufgabe, frueher));
                 if (frueher.Art == Frageart::Wert && frueher.Dreieck == f.Dreieck && w) {
                     eigene[static_cast<std::size_t>(frueher.Groesse)] = {w->Wert};
                     frueherFalsch = frueherFalsch || noten[j] != Note::Richtig;

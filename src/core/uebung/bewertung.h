@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "antwortleser.h"
 #include "spielraum.h"
 #include "uebungsaufgabe.h"
 
@@ -16,7 +17,8 @@ enum class Note {
     NurRundung,  // the unrounded value is right, rounded wrongly or to other decimals
     Folgefehler, // wrong, but right from the pupil's own earlier wrong value
     Falsch,
-    Leer, // nothing typed yet
+    Leer,      // nothing typed yet
+    KeineZahl, // typed, but no number (Lesehinweis says why): no points, still open
 };
 
 // What the pupil is told about rounding, German plain text: the marks follow it.
@@ -27,13 +29,14 @@ inline constexpr int PunkteJeFrage = 2;
 int Punkte(Note note);
 const char* NotenText(Note note);
 
-// A pupil's number: decimal comma or point, an optional sign, no exponent or thousands
-// separator; the count of decimals typed.
+// A pupil's number as LiesAntworttext reads it for this question (its unit, or a count);
+// the count of decimals typed.
 struct Antwortzahl {
     long double Wert = 0;
     int Dezimalen = 0;
 };
-std::optional<Antwortzahl> LiesAntwort(std::string_view text);
+Antwortform FormFuer(const Uebungsaufgabe& aufgabe, const Frage& frage);
+std::optional<Antwortzahl> LiesAntwort(std::string_view text, const Antwortform& form);
 
 // The ranges of the right answers for the unknowns of one triangle, by box: the marking's
 // one door to whatever knows a pupil's routes. StandardBereiche asks the module `routen`,

@@ -39,6 +39,7 @@ struct Uebungsaufgabe {
     Loesung Ergebnis;
     std::vector<Frage> Fragen;
     int Dezimalen = uebung::Dezimalen; // AntwortDezimalen
+    std::string Einheit;               // of the sides, as the text gives them ("m"); may be none
 };
 
 // Any exercise becomes a practice exercise here: a word problem with its own text as well

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "uebungssatz.h"
 
+#include "antwortleser.h"
+
 #include "erzeuge.h"
 #include "sachaufgabe.h"
 
@@ -47,7 +49,7 @@ std::optional<Uebungswahl> LiesUebungscode(std::string_view code) {
             code.remove_prefix(wort.size());
         }
     }
-    std::vector<std::string> teile = Teile(code);
+    std::vector<std::string> teile = Teile(NormaleStriche(code));
     Uebungswahl wahl;
     if (teile.size() < 2 || teile.size() > 4) {
         return std::nullopt;
@@ -131,6 +133,7 @@ Uebungssatz ErstelleUebungssatz(const Uebungswahl& wahl) {
             text += " Gefragt sind hier die Größen im Dreieck " + ecken +
                     ", aus denen die Antworten folgen.";
             if (auto a = UebungsaufgabeAus(text, s.Dreieck, s.Dreiecksfragen)) {
+                a->Einheit = s.Einheit;
                 satz.Aufgaben.push_back(std::move(*a));
             }
         }

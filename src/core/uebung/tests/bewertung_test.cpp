@@ -105,7 +105,7 @@ TEST(Bewertung, JedeFrageJederStufeUndArt) {
                 EXPECT_EQ(NoteMit(a, i, Text(x * 1.01L, d)), Note::Falsch) << "1 % off";
                 EXPECT_EQ(NoteMit(a, i, Text(x * 0.99L, d)), Note::Falsch) << "1 % off";
             }
-            EXPECT_EQ(NoteMit(a, i, Text(x, 0) + "x"), Note::Falsch) << "not a number";
+            EXPECT_EQ(NoteMit(a, i, Text(x, 0) + "x"), Note::KeineZahl) << "not a number";
             if (a.Ergebnis.Dreiecke.size() == 2) {
                 const L andere =
                     a.Ergebnis.Dreiecke[1 - f.Dreieck].Werte[static_cast<std::size_t>(f.Groesse)];

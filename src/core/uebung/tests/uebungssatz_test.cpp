@@ -31,6 +31,14 @@ TEST(Uebungscode, LesenUndSchreiben) {
              {"3-XYZ-5", ""},
              {"3", ""},
              {"3-5-6-7", ""},
+             // Dashes of every kind a phone or a copied sheet gives, and blanks for dashes.
+             {"3\u20134711", "3-4711"},
+             {"2\u2014SSW\u201417", "2-SSW-17"},
+             {"3\u20104711\u22128", "3-4711-8"},
+             {"3 4711", "3-4711"},
+             {"Übung 2 ssw 17 10", "2-SSW-17-10"},
+             {"3\u00A0\u2013\u00A04711", "3-4711"},
+             {"34711", ""},
          }) {
         const auto wahl = LiesUebungscode(f.code);
         EXPECT_EQ(wahl ? Uebungscode(*wahl) : "", f.gelesen) << f.code;
