@@ -5,7 +5,9 @@
 
 #include "bewertung.h"
 #include "hinweise.h"
+#include "skizzensvg.h"
 #include "uebungssatz.h"
+#include "zuordnung.h"
 
 #include "rundformat.h"
 #include "zahlform.h"
@@ -34,13 +36,16 @@ void Schluessel(Writer& w, const char* name, const std::string& text) {
     Text(w, text);
 }
 
-// The right answers as the worked steps show them, for the summary.
-std::string Richtig(const Uebungsaufgabe& a, const Frage& f) {
+// The right answers as the worked steps show them, for the summary; of an SSW exercise also
+// as the other numbering of the triangles has them.
+std::string Richtig(const Uebungsaufgabe& a, const Frage& f, std::size_t dreieck) {
     if (f.Art == Frageart::Anzahl) {
         return std::to_string(a.Ergebnis.Dreiecke.size());
     }
-    const double x = a.Ergebnis.Dreiecke[f.Dreieck].Werte[static_cast<std::size_t>(f.Groesse)];
-    return FesteForm(x, MaskeFuerAnzahl(a.Dezimalen), ",") + (f.Groesse >= Feld::Alpha ? "°" : "");
+    const double x = a.Ergebnis.Dreiecke[dreieck].Werte[static_cast<std::size_t>(f.Groesse)];
+    const std::string einheit = FormFuer(a, f).Einheit;
+    return FesteForm(x, MaskeFuerAnzahl(a.Dezimalen), ",") +
+           (einheit.empty() || einheit == "°" ? einheit : "\u202F" + einheit);
 }
 
 void Aufgabe(Writer& w, const Uebungsaufgabe& a) {
@@ -53,6 +58,9 @@ void Aufgabe(Writer& w, const Uebungsaufgabe& a) {
     w.Key("dezimalen");
     w.Int(a.Dezimalen);
     Schluessel(w, "anweisung", Rundungsanweisung(a.Dezimalen));
+    Schluessel(w, "welchesDreieck", WelchesDreieck(a));
+    Schluessel(w, "skizze", web::SkizzenSvg(a.Skizze));
+    Schluessel(w, "skizzeText", a.Skizze.Punkte.empty() ? "" : web::SkizzenText(a.Skizze));
     w.Key("fragen");
     w.StartArray();
     for (std::size_t i = 0; i < a.Fragen.size(); ++i) {
@@ -64,7 +72,10 @@ void Aufgabe(Writer& w, const Uebungsaufgabe& a) {
         w.Bool(f.Art == Frageart::Wert && f.Groesse >= Feld::Alpha);
         w.Key("dreieck");
         w.Uint(static_cast<unsigned>(f.Dreieck));
-        Schluessel(w, "richtig", Richtig(a, f));
+        Schluessel(w, "einheit", FormFuer(a, f).Einheit);
+        Schluessel(w, "richtig", Richtig(a, f, f.Dreieck));
+        Schluessel(w, "richtigAndersrum",
+                   Richtig(a, f, a.Ergebnis.Dreiecke.size() == 2 ? 1 - f.Dreieck : f.Dreieck));
         Schluessel(w, "formel", h.JeFrage[i].Formel);
         Schluessel(w, "zahlen", h.JeFrage[i].Zahlen);
         w.Key("schritt");
@@ -108,6 +119,8 @@ std::string Satz(const char* code) {
         Schluessel(w, "name", HinweisName[i]);
         w.Key("preis");
         w.Int(HinweisPreis[i]);
+        w.Key("preisMarkiert");
+        w.Int(HinweisPreisMarkiert);
         w.EndObject();
     }
     w.EndArray();
@@ -141,13 +154,28 @@ std::string Noten(const char* code, int nummer, const char* antworten) {
     rapidjson::StringBuffer puffer;
     Writer w(puffer);
     w.StartObject();
+    const Uebungsaufgabe& a = satz.Aufgaben[static_cast<std::size_t>(nummer)];
+    const Zugeordnet z = BewerteZugeordnet(a, liste);
+    w.Key("vertauscht");
+    w.Bool(z.Vertauscht);
+    Schluessel(w, "zuordnung", AndersrumText);
     w.Key("noten");
     w.StartArray();
-    for (const Note n : Bewerte(satz.Aufgaben[static_cast<std::size_t>(nummer)], liste)) {
+    for (std::size_t i = 0; i < z.Noten.size(); ++i) {
+        const Note n = z.Noten[i];
         w.StartObject();
-        Schluessel(w, "text", NotenText(n));
+        // Why an answer is no number depends on what was typed and what is asked.
+        const Antwortform form = FormFuer(a, a.Fragen[i]);
+        Schluessel(
+            w, "text",
+            n == Note::KeineZahl
+                ? Lesehinweis(LiesAntworttext(i < liste.size() ? liste[i] : "", form).Art, form)
+                : NotenText(n));
         w.Key("punkte");
         w.Int(Punkte(n));
+        // Open: the pupil may still type; only a mark closes a question.
+        w.Key("offen");
+        w.Bool(n == Note::Leer || n == Note::KeineZahl);
         w.EndObject();
     }
     w.EndArray();

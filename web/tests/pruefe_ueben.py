@@ -159,8 +159,8 @@ class Ueben(unittest.TestCase):
         self.assertEqual(self.text("gesamt"), "Übung 2-SWS-17-5: 5 von 30 Punkten (17 %)")
         zeilen = self.d.execute_script("""return Array.from(document.querySelectorAll('#uebersicht tbody tr'),
             tr => Array.from(tr.cells, c => c.textContent))""")
-        self.assertEqual([z[3] for z in zeilen], ["2 von 6", "3 von 6", "0 von 6", "0 von 6", "0 von 6"])
-        self.assertEqual([z[4] for z in zeilen], ["keine", "3 (−3)", "keine", "keine", "keine"])
+        self.assertEqual([z[4] for z in zeilen], ["2 von 6", "3 von 6", "0 von 6", "0 von 6", "0 von 6"])
+        self.assertEqual([z[5] for z in zeilen], ["keine", "3 (−3)", "keine", "keine", "keine"])
         # Printed: the summary alone, on A4.
         pdf = pathlib.Path(ARGS.arbeit) / "auswertung.pdf"
         pdf.write_bytes(self.b.pdf())

@@ -3,6 +3,7 @@
 
 #include "loesung.h"
 #include "rechner.h"
+#include "sachskizze.h"
 
 #include <cstddef>
 #include <optional>
@@ -40,6 +41,7 @@ struct Uebungsaufgabe {
     std::vector<Frage> Fragen;
     int Dezimalen = uebung::Dezimalen; // AntwortDezimalen
     std::string Einheit;               // of the sides, as the text gives them ("m"); may be none
+    Sachskizze Skizze;                 // a word problem's, as the sheet draws it; else no points
 };
 
 // Any exercise becomes a practice exercise here: a word problem with its own text as well

@@ -134,6 +134,7 @@ Uebungssatz ErstelleUebungssatz(const Uebungswahl& wahl) {
                     ", aus denen die Antworten folgen.";
             if (auto a = UebungsaufgabeAus(text, s.Dreieck, s.Dreiecksfragen)) {
                 a->Einheit = s.Einheit;
+                a->Skizze = s.Skizze;
                 satz.Aufgaben.push_back(std::move(*a));
             }
         }

@@ -16,6 +16,9 @@ struct Zugeordnet {
     std::vector<Note> Noten;
     bool Vertauscht = false; // the pupil's triangle 1 is the solution's triangle 2
 };
+inline constexpr const char* AndersrumText =
+    "Deine Dreiecke sind andersherum nummeriert als in der Lösung: dein Dreieck 1 ist dort "
+    "Dreieck 2. Das zählt genauso";
 Zugeordnet BewerteZugeordnet(const Uebungsaufgabe& aufgabe,
                              const std::vector<std::string>& antworten);
 
