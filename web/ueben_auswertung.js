@@ -30,6 +30,9 @@ function auswertungsZeile(a, i) {
   tr.append(nummer, text, zellenListe(eigene), zellenListe(richtig),
     zellenListe([`${punkte(i)} von ${hoechstens(i)}`]),
     zellenListe([hinweise ? `${hinweise} (−${kosten(s)})` : "keine"]));
+  // On a phone each row is a card; its cells name their column themselves.
+  const koepfe = Array.from($("uebersicht").tHead.rows[0].cells, (th) => th.textContent);
+  Array.from(tr.cells).forEach((td, k) => { td.dataset.titel = koepfe[k]; });
   return tr;
 }
 

@@ -9,95 +9,27 @@ dreieck.py (mpmath), not from the page.
 
 Usage: pruefe_ueben.py KALOTRI_UEBEN_HTML WORK_DIR [--axe axe.min.js] [--bilder DIR]"""
 
-import argparse
 import pathlib
 import re
 import subprocess
 import sys
-import time
-import unittest
 
 HIER = pathlib.Path(__file__).resolve().parent
 sys.path.insert(0, str(HIER))
 
 try:
-    from selenium.webdriver.common.action_chains import ActionChains
-    from selenium.webdriver.common.by import By
     from selenium.webdriver.common.keys import Keys
-    import browser
     import dreieck
     import layout
+    import uebseite
 except ImportError as fehler:  # python3-selenium or mpmath missing: nothing to run
     print(f"SKIP: {fehler}")
     sys.exit(77)
 
-ARGS = None
-TEILE = ("h1, section:not([hidden]) h2, section:not([hidden]) button, "
-         ".fragen li:not([hidden]) label, .fragen li:not([hidden]) input, #aufgabeText, .hinweise li")
+TEILE = uebseite.TEILE
 
 
-class Ueben(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        cls.b = browser.Browser()
-        cls.d = cls.b.driver
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.b.schliessen()
-
-    def setUp(self):
-        self.d.get(pathlib.Path(ARGS.seite).resolve().as_uri())
-        bis = time.monotonic() + 20
-        while self.d.execute_script("return document.documentElement.dataset.bereit") != "ja":
-            self.assertLess(time.monotonic(), bis, "the engine did not start")
-            time.sleep(0.01)
-
-    def tasten(self, *tasten):
-        ActionChains(self.d).send_keys(*tasten).perform()
-
-    def aktiv(self):
-        return self.d.execute_script("return document.activeElement.id")
-
-    def tab_bis(self, ziel):
-        """Tab until `ziel` has the focus, as a pupil without a mouse would."""
-        for _ in range(40):
-            if self.aktiv() == ziel:
-                return
-            self.tasten(Keys.TAB)
-        self.fail(f"{ziel} not reached by Tab")
-
-    def fragen(self):
-        return self.d.execute_script("""return Array.from(document.querySelectorAll('.fragen li'),
-            li => ({name: li.querySelector('label').textContent.replace(/ =$/, ''),
-                    sichtbar: !li.hidden, note: li.querySelector('.note').textContent}))""")
-
-    def antworte(self, k, text):
-        """Types into question k (reached by Tab) and checks with Enter."""
-        self.tab_bis(f"antwort{k}")
-        self.tasten(text, Keys.ENTER)
-
-    def ansage(self, erwartet):
-        """The live region's words, given time to become `erwartet`."""
-        bis = time.monotonic() + 2
-        while True:
-            text = self.d.execute_script("return document.getElementById('ansage').textContent")
-            if text == erwartet or time.monotonic() > bis:
-                return text
-            time.sleep(0.02)
-
-    def dezimalen(self):
-        """The decimals the exercise asks for, as its instruction says."""
-        return int(re.search(r"auf (\d+) Nachkommastellen", self.text("anweisung")).group(1))
-
-    def text(self, id):
-        return self.d.find_element(By.ID, id).text
-
-    def starte(self, code):
-        self.tab_bis("code")
-        self.tasten(code, Keys.ENTER)
-        self.assertEqual(self.aktiv(), "aufgabeTitel")
-
+class Ueben(uebseite.Seite):
     def test_ein_satz_mit_allen_noten_hinweisen_und_auswertung(self):
         self.starte("2-SWS-17-5")
         self.assertEqual(self.text("aufgabeTitel"), "Aufgabe 1 von 5 · Übung 2-SWS-17-5")
@@ -125,9 +57,9 @@ class Ueben(unittest.TestCase):
                          ["falsch", "Folgefehler", "Wert stimmt, Rundung nicht"])
         self.assertEqual(self.aktiv(), "weiter", "all answered: on to the next exercise")
         self.assertIn("Punkte in dieser Aufgabe: 2 von 6", self.text("stand"))
-        if ARGS.bilder:
+        if uebseite.ARGS.bilder:
             self.b.ansicht(1280, 900)
-            self.d.save_screenshot(str(pathlib.Path(ARGS.bilder) / "ueben-note.png"))
+            self.d.save_screenshot(str(pathlib.Path(uebseite.ARGS.bilder) / "ueben-note.png"))
         self.tasten(Keys.ENTER)
 
         # Exercise 2: three hints bought, one at a time, then every value right.
@@ -143,8 +75,8 @@ class Ueben(unittest.TestCase):
         self.assertIn("Typ SWS", hinweise[0])
         self.assertIn("Cosinussatz", hinweise[1])
         self.assertIn("cos", hinweise[2])
-        if ARGS.bilder:
-            self.d.save_screenshot(str(pathlib.Path(ARGS.bilder) / "ueben-hinweis.png"))
+        if uebseite.ARGS.bilder:
+            self.d.save_screenshot(str(pathlib.Path(uebseite.ARGS.bilder) / "ueben-hinweis.png"))
         for k, f in enumerate(self.fragen()):
             self.antworte(k, dreieck.text(dreieck.wert(dreiecke, f["name"]), self.dezimalen()))
         self.assertEqual([f["note"] for f in self.fragen()], ["richtig"] * 3)
@@ -162,7 +94,7 @@ class Ueben(unittest.TestCase):
         self.assertEqual([z[4] for z in zeilen], ["2 von 6", "3 von 6", "0 von 6", "0 von 6", "0 von 6"])
         self.assertEqual([z[5] for z in zeilen], ["keine", "3 (−3)", "keine", "keine", "keine"])
         # Printed: the summary alone, on A4.
-        pdf = pathlib.Path(ARGS.arbeit) / "auswertung.pdf"
+        pdf = pathlib.Path(uebseite.ARGS.arbeit) / "auswertung.pdf"
         pdf.write_bytes(self.b.pdf())
         gedruckt = subprocess.run(["pdftotext", pdf, "-"], capture_output=True, text=True).stdout
         self.assertIn("5 von 30 Punkten", gedruckt)
@@ -212,9 +144,9 @@ class Ueben(unittest.TestCase):
         ab = zahl(r"Geht man ([\d,]+)\sm")
         bs = ab * dreieck.sin(dreieck.bogen(alpha)) / dreieck.sin(dreieck.bogen(beta - alpha))
         self.assertEqual([f["name"] for f in self.fragen()], ["a"])
-        if ARGS.bilder:
+        if uebseite.ARGS.bilder:
             self.b.ansicht(1280, 900)
-            self.d.save_screenshot(str(pathlib.Path(ARGS.bilder) / "ueben-sachaufgabe.png"))
+            self.d.save_screenshot(str(pathlib.Path(uebseite.ARGS.bilder) / "ueben-sachaufgabe.png"))
         self.antworte(0, dreieck.text(bs, self.dezimalen()))
         self.assertEqual([f["note"] for f in self.fragen()], ["richtig"])
 
@@ -233,13 +165,13 @@ class Ueben(unittest.TestCase):
             with self.subTest(breite=breite):
                 self.b.ansicht(breite, 900)
                 self.assertEqual(layout.probleme(self.d, breite, TEILE), [])
-                if ARGS.bilder:
+                if uebseite.ARGS.bilder:
                     name = "ueben-telefon.png" if breite == 360 else "ueben-desktop.png"
-                    self.d.save_screenshot(str(pathlib.Path(ARGS.bilder) / name))
+                    self.d.save_screenshot(str(pathlib.Path(uebseite.ARGS.bilder) / name))
         self.d.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
-        if not ARGS.axe:
+        if not uebseite.ARGS.axe:
             self.skipTest("no axe-core given")
-        self.d.execute_script(pathlib.Path(ARGS.axe).read_text(encoding="utf-8"))
+        self.d.execute_script(pathlib.Path(uebseite.ARGS.axe).read_text(encoding="utf-8"))
         for schema in ("light", "dark"):
             self.d.execute_cdp_cmd("Emulation.setEmulatedMedia", {
                 "features": [{"name": "prefers-color-scheme", "value": schema}]})
@@ -253,20 +185,5 @@ class Ueben(unittest.TestCase):
         self.assertEqual(self.b.konsolenfehler(), [])
 
 
-def main():
-    global ARGS
-    p = argparse.ArgumentParser()
-    p.add_argument("seite")
-    p.add_argument("arbeit")
-    p.add_argument("--axe")
-    p.add_argument("--bilder")
-    ARGS, rest = p.parse_known_args()
-    pathlib.Path(ARGS.arbeit).mkdir(parents=True, exist_ok=True)
-    if not browser.vorhanden():
-        print("SKIP: chromium or chromedriver missing")
-        sys.exit(77)
-    unittest.main(argv=[sys.argv[0], "-v", *rest])
-
-
 if __name__ == "__main__":
-    main()
+    uebseite.main()

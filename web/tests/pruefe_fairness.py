@@ -1,0 +1,171 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""Marks a pupil finds fair in kalotri-ueben.html, by keyboard only, in headless Chromium
+from disk: values typed with "°", "Grad" or the exercise's unit, thousands grouped, "keine Zahl"
+told without a mark, counts in words, SSW triangles in the other order, hints free once all is
+marked, codes with other dashes, the word problem's sketch and units, and the summary with name,
+date and the pupil's answers, printed; at 360 and 1280 px. The right values come from mpmath
+(dreieck.py and the laws written out here), not from the page.
+
+Usage: pruefe_fairness.py KALOTRI_UEBEN_HTML WORK_DIR [--bilder DIR]"""
+
+import datetime
+import pathlib
+import re
+import subprocess
+import sys
+
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent))
+
+try:
+    from mpmath import mpf, sqrt, cos, asin, sin
+    import dreieck
+    import layout
+    import uebseite
+except ImportError as fehler:  # python3-selenium or mpmath missing: nothing to run
+    print(f"SKIP: {fehler}")
+    sys.exit(77)
+
+MIT_SKIZZE = uebseite.TEILE + ", #skizze:not([hidden]), #zuordnung:not([hidden])"
+AUSWERTUNG = "h1, #auswertung h2, #auswertung button, #name, #datum, #gesamt, .tabelle"
+
+
+def zahl(text, muster):
+    return mpf(re.search(muster, text).group(1).replace(",", "."))
+
+
+def tausender(x):
+    """1376.48 as a German sheet prints it: "1.376,48"."""
+    return f"{float(x):,.2f}".replace(",", "_").replace(".", ",").replace("_", ".")
+
+
+class Fairness(uebseite.Seite):
+    def punkte(self):
+        return re.search(r"Punkte in dieser Aufgabe: (\d+)", self.text("stand")).group(1)
+
+    def gehe_zu(self, schritte):
+        vorher = int(re.search(r"Aufgabe (\d+)", self.text("aufgabeTitel")).group(1))
+        for _ in range(schritte):
+            self.weiter()
+        self.assertIn(f"Aufgabe {vorher + schritte} von", self.text("aufgabeTitel"))
+
+    def pruefe_layout(self, bild=None, teile=MIT_SKIZZE):
+        for breite in (360, 1280):
+            with self.subTest(breite=breite):
+                self.b.ansicht(breite, 900)
+                self.assertEqual(layout.probleme(self.d, breite, teile), [])
+                if bild:
+                    self.bild(bild if breite == 1280 else bild.replace(".png", "-telefon.png"))
+
+    def test_kraefte_einheiten_tausender_keine_zahl_und_freie_hinweise(self):
+        self.starte("3-SACH-17-10")
+        self.gehe_zu(4)
+        text = self.text("aufgabeText")
+        f1, f2 = zahl(text, r"F₁ = ([\d,]+) N"), zahl(text, r"F₂ = ([\d,]+) N")
+        phi = dreieck.bogen(zahl(text, r"φ = ([\d,]+)°"))
+        r = sqrt(f1 ** 2 + f2 ** 2 + 2 * f1 * f2 * cos(phi))
+        alpha = dreieck.grad(dreieck.acos((f1 ** 2 + r ** 2 - f2 ** 2) / (2 * f1 * r)))
+        # The sketch the sheet draws, with the forces' values, and the units beside the boxes.
+        skizze = self.d.execute_script("""const b = document.getElementById('skizze');
+            return {breite: b.naturalWidth, alt: b.alt, zu: b.hidden}""")
+        self.assertFalse(skizze["zu"])
+        self.assertGreater(skizze["breite"], 0)
+        self.assertRegex(skizze["alt"], r"^Skizze \(nicht maßstäblich\): Punkte A, B, C, D.*F₁ = ")
+        self.assertEqual([f["einheit"] for f in self.fragen()], ["N", "°"])
+        # "1.376": a thousand or one? Told, not marked, no points lost; the field stays open.
+        self.antworte(0, tausender(r)[:-3])
+        self.assertTrue(self.noten()[0].startswith("keine Zahl: ist der Punkt ein Tausenderpunkt"))
+        self.assertTrue(self.fragen()[0]["offen"])
+        self.antworte(0, "viel")
+        self.assertTrue(self.noten()[0].startswith("keine Zahl"))
+        self.antworte(0, dreieck.text(r) + " cm")
+        self.assertEqual(self.noten()[0], "keine Zahl: gefragt ist der Wert in N")
+        self.assertEqual(self.punkte(), "0")
+        self.antworte(0, tausender(r) + " N")
+        self.antworte(1, dreieck.text(alpha) + " Grad")
+        self.assertEqual(self.noten(), ["richtig", "richtig"])
+        self.assertEqual(self.punkte(), "4")
+        # Every answer marked: the hints only explain now, and cost nothing.
+        self.tab_bis("hinweis")
+        self.assertIn("(frei)", self.text("hinweis"))
+        for _ in range(3):
+            self.tasten(uebseite.Keys.ENTER)
+        self.assertEqual(self.punkte(), "4")
+        self.assertNotIn("Hinweise: −", self.text("stand"))
+        self.pruefe_layout()
+
+    def test_peilung_ssw_andersrum_in_worten_und_einheit(self):
+        self.starte("3-SACH-17-10")
+        self.gehe_zu(3)
+        text = self.text("aufgabeText")
+        hl, ls = zahl(text, r"steht ([\d,]+) km vom Hafen"), zahl(text, r"Entfernung von ([\d,]+) km")
+        eta = dreieck.bogen(zahl(text, r"η = ([\d,]+)°"))
+        mitte, halb = hl * cos(eta), sqrt(ls ** 2 - (hl * sin(eta)) ** 2)
+        self.assertIn("Dreieck 1 ist hier das mit der größeren Seite l, Dreieck 2 das mit der "
+                      "kleineren; beide Reihenfolgen zählen.", self.text("anweisung"))
+        self.antworte(0, "zwei")
+        self.assertEqual(self.noten()[0], "richtig")
+        # The smaller one first: the other order, said so and right.
+        self.antworte(1, dreieck.text(mitte - halb) + " km")
+        self.antworte(2, dreieck.text(mitte + halb) + "km")
+        self.assertEqual(self.noten(), ["richtig"] * 3)
+        self.assertFalse(self.d.find_element(uebseite.By.ID, "zuordnung").get_attribute("hidden"))
+        self.assertIn("andersherum nummeriert", self.text("zuordnung"))
+        self.pruefe_layout("ueben-ssw-andersrum.png")
+
+    def test_ssw_keine_und_andersrum_mit_grad(self):
+        self.starte("3-SSW-4711-10")
+        # The set starts with no triangle, then two.
+        self.assertEqual(dreieck.loese(dreieck.gegeben(self.text("aufgabeText"))), [])
+        self.antworte(0, "keine")
+        self.assertEqual(self.noten(), ["richtig"])
+        self.weiter()
+        dreiecke = dreieck.loese(dreieck.gegeben(self.text("aufgabeText")))
+        self.assertEqual(len(dreiecke), 2)
+        self.assertIn("Dreieck 1 ist hier das mit dem spitzen Winkel", self.text("anweisung"))
+        self.antworte(0, "2 Dreiecke")
+        d = self.dezimalen()
+        for k, f in enumerate(self.fragen()[1:], start=1):
+            andere = dreiecke[0 if f["name"].endswith("₂") else 1][f["name"][:-1]]
+            self.antworte(k, dreieck.text(andere, d) + ("°" if f["einheit"] == "°" else ""))
+        self.assertEqual(self.noten(), ["richtig"] * 7)
+        self.assertIn("andersherum nummeriert", self.text("zuordnung"))
+        self.gehe_zu(2)  # the fourth: none again
+        self.assertEqual(dreieck.loese(dreieck.gegeben(self.text("aufgabeText"))), [])
+        self.antworte(0, "0")
+        self.assertEqual(self.noten(), ["richtig"])
+
+    def test_code_mit_gedankenstrich_und_auswertung_mit_namen_datum_und_antworten(self):
+        self.starte("3\u20134711")
+        self.assertTrue(self.text("aufgabeTitel").endswith("Übung 3-4711"))
+        dreiecke = dreieck.loese(dreieck.gegeben(self.text("aufgabeText")))
+        namen = [f["name"] for f in self.fragen()]
+        richtig = dreieck.text(dreieck.wert(dreiecke, namen[0]), self.dezimalen()) + "°"
+        self.antworte(0, richtig)
+        self.antworte(1, "12,5x")
+        self.assertEqual(self.noten()[:2], ["richtig", "keine Zahl: schreibe sie wie 81,79 – mit "
+                                            "Komma, ohne Buchstaben"])
+        for _ in range(6):
+            self.weiter()
+        self.assertEqual(self.aktiv(), "auswertungTitel")
+        self.tab_bis("name")
+        self.tasten("Erika Muster")
+        heute = datetime.date.today()
+        self.assertIn(f"{heute.day}. ", self.text("datum"))
+        self.assertIn(str(heute.year), self.text("datum"))
+        zeilen = self.d.execute_script("""return Array.from(document.querySelectorAll('#uebersicht tbody tr'),
+            tr => Array.from(tr.cells, c => Array.from(c.children, z => z.textContent)))""")
+        self.assertEqual(zeilen[0][2][:2], [f"{namen[0]} = {richtig} (richtig)", f"{namen[1]} = 12,5x"])
+        self.assertEqual(zeilen[0][3][0], f"{namen[0]} = {richtig}")
+        self.pruefe_layout("ueben-auswertung.png", AUSWERTUNG)
+        self.d.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+        pdf = pathlib.Path(uebseite.ARGS.arbeit) / "auswertung-name.pdf"
+        pdf.write_bytes(self.b.pdf())
+        gedruckt = subprocess.run(["pdftotext", pdf, "-"], capture_output=True, text=True).stdout
+        for erwartet in ("Erika Muster", str(heute.year), "Deine", "Richtig", f"{namen[0]} = {richtig}"):
+            self.assertIn(erwartet, gedruckt)
+        self.assertEqual(self.b.konsolenfehler(), [])
+
+
+if __name__ == "__main__":
+    uebseite.main()
