@@ -65,9 +65,17 @@ Hinweise HinweiseFuer(const Uebungsaufgabe& aufgabe) {
     Zahlformat format;
     format.Maske = MaskeFuerAnzahl(aufgabe.Dezimalen);
     format.Trennzeichen = ",";
-    const Rechenweg weg = ErstelleRechenweg(aufgabe.Ergebnis, format);
+    // A word problem hints in its own words: why this triangle, its values with their unit.
+    const Rechenweg weg =
+        aufgabe.Sachweg.empty() ? ErstelleRechenweg(aufgabe.Ergebnis, format) : aufgabe.Sachweg;
     Hinweise h;
+    std::string warum; // a word problem's sentences before its triangle's steps
+    bool imDreieck = false;
     for (const Rechenschritt& s : weg) {
+        imDreieck = imDreieck || s.Art == SchrittArt::Ueberschrift;
+        if (!imDreieck && s.Art == SchrittArt::Begruendung) {
+            warum += (warum.empty() ? "" : " ") + s.Text;
+        }
         if (s.Art == SchrittArt::Ueberschrift && s.Text.rfind("Typ ", 0) == 0 && h.Typ.empty()) {
             h.Typ = s.Text;
         }
@@ -77,6 +85,7 @@ Hinweise HinweiseFuer(const Uebungsaufgabe& aufgabe) {
                            s.Text + " für " + LinkeSeite(gleichung) + ".";
         }
     }
+    h.Typ = warum.empty() ? h.Typ : warum + " " + h.Typ;
     for (const Frage& f : aufgabe.Fragen) {
         h.JeFrage.push_back(f.Art == Frageart::Anzahl ? FuerAnzahl(weg) : FuerWert(weg, f));
     }

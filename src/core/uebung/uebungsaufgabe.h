@@ -2,6 +2,7 @@
 #pragma once
 
 #include "loesung.h"
+#include "rechenweg.h"
 #include "rechner.h"
 #include "sachskizze.h"
 
@@ -42,6 +43,8 @@ struct Uebungsaufgabe {
     int Dezimalen = uebung::Dezimalen; // AntwortDezimalen
     std::string Einheit;               // of the sides, as the text gives them ("m"); may be none
     Sachskizze Skizze;                 // a word problem's, as the sheet draws it; else no points
+    // A word problem's worked solution in the situation's words, the hints' source; else empty.
+    Rechenweg Sachweg;
 };
 
 // Any exercise becomes a practice exercise here: a word problem with its own text as well

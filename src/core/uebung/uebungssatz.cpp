@@ -135,6 +135,7 @@ Uebungssatz ErstelleUebungssatz(const Uebungswahl& wahl) {
             if (auto a = UebungsaufgabeAus(text, s.Dreieck, s.Dreiecksfragen)) {
                 a->Einheit = s.Einheit;
                 a->Skizze = s.Skizze;
+                a->Sachweg = s.Loesungsweg;
                 satz.Aufgaben.push_back(std::move(*a));
             }
         }

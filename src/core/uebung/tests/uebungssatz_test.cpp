@@ -90,6 +90,12 @@ TEST(Uebungssatz, SachaufgabenFragenIhrDreieckUndWerdenBewertet) {
         ASSERT_FALSE(a.Fragen.empty());
         EXPECT_FALSE(HinweiseFuer(a).JeFrage.back().Schritt.empty());
     }
+    // The hints tell the situation: the tower's height, its triangle's side with the unit.
+    const Hinweise turm = HinweiseFuer(satz.Aufgaben[0]);
+    EXPECT_NE(turm.Typ.find("Gesucht ist die Höhe h"), std::string::npos) << turm.Typ;
+    EXPECT_NE(turm.Typ.find("Typ SWW"), std::string::npos) << turm.Typ;
+    EXPECT_NE(turm.ErsterSatz.find("Außenwinkelsatz"), std::string::npos) << turm.ErsterSatz;
+    EXPECT_NE(turm.JeFrage[0].Schritt.back().find(" m"), std::string::npos);
 }
 
 TEST(Uebungsaufgabe, NurGefragteGroessenUndKeineAufgabeOhneLoesung) {
