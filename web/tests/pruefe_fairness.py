@@ -7,7 +7,7 @@ marked, codes with other dashes, the word problem's sketch and units, and the su
 date and the pupil's answers, printed; at 360 and 1280 px. The right values come from mpmath
 (dreieck.py and the laws written out here), not from the page.
 
-Usage: pruefe_fairness.py KALOTRI_UEBEN_HTML WORK_DIR [--bilder DIR]"""
+Usage: pruefe_fairness.py KALOTRI_UEBEN_HTML WORK_DIR [--axe axe.min.js] [--bilder DIR]"""
 
 import datetime
 import pathlib
@@ -112,6 +112,8 @@ class Fairness(uebseite.Seite):
         self.assertFalse(self.d.find_element(uebseite.By.ID, "zuordnung").get_attribute("hidden"))
         self.assertIn("andersherum nummeriert", self.text("zuordnung"))
         self.pruefe_layout("ueben-ssw-andersrum.png")
+        self.d.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+        self.pruefe_axe()
 
     def test_ssw_keine_und_andersrum_mit_grad(self):
         self.starte("3-SSW-4711-10")
@@ -165,6 +167,7 @@ class Fairness(uebseite.Seite):
         for erwartet in ("Erika Muster", str(heute.year), "Deine", "Richtig", f"{namen[0]} = {richtig}"):
             self.assertIn(erwartet, gedruckt)
         self.assertEqual(self.b.konsolenfehler(), [])
+        self.pruefe_axe()
 
 
 if __name__ == "__main__":

@@ -169,19 +169,7 @@ class Ueben(uebseite.Seite):
                     name = "ueben-telefon.png" if breite == 360 else "ueben-desktop.png"
                     self.d.save_screenshot(str(pathlib.Path(uebseite.ARGS.bilder) / name))
         self.d.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
-        if not uebseite.ARGS.axe:
-            self.skipTest("no axe-core given")
-        self.d.execute_script(pathlib.Path(uebseite.ARGS.axe).read_text(encoding="utf-8"))
-        for schema in ("light", "dark"):
-            self.d.execute_cdp_cmd("Emulation.setEmulatedMedia", {
-                "features": [{"name": "prefers-color-scheme", "value": schema}]})
-            ergebnis = self.d.execute_async_script(
-                "axe.run(document).then(arguments[0], e => arguments[0]({fehler: String(e)}))")
-            self.assertNotIn("fehler", ergebnis)
-            ernst = [(v["id"], [n["target"] for n in v["nodes"]])
-                     for v in ergebnis["violations"] if v["impact"] in ("serious", "critical")]
-            self.assertEqual(ernst, [], schema)
-        self.d.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": []})
+        self.pruefe_axe()
         self.assertEqual(self.b.konsolenfehler(), [])
 
 
