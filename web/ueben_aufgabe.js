@@ -14,13 +14,27 @@ function zeigeSkizze(a) {
   bild.alt = a.skizzeText;
 }
 
+// "c =" in a bare triangle; in a word problem what the story asks, in its words and unit:
+// "Höhe des Kirchturms h in m".
+// Word problems round each answer as its field says.
+function beschriftung(f) {
+  if (f.art === "anzahl") return "Anzahl der Dreiecke";
+  if (!f.worte) return f.name + " =";
+  const einheit = f.einheit === "°" ? "Grad" : f.einheit;
+  const stellen = f.dezimalen === 0 ? "ganze Zahl"
+    : f.dezimalen === 1 ? "auf 1 Nachkommastelle" : `auf ${f.dezimalen} Nachkommastellen`;
+  return `${f.worte} ${f.name}${einheit ? " in " + einheit : ""} (${stellen}${f.freiwillig ? ", freiwillig" : ""})`;
+}
+
 function frageZeile(f, k, antwort) {
   const li = document.createElement("li");
   li.id = "frage" + k;
   li.className = f.art + (f.freiwillig ? " freiwillig" : "");
+  li.dataset.name = f.name;
+  li.dataset.dezimalen = f.dezimalen;
   const label = document.createElement("label");
   label.htmlFor = "antwort" + k;
-  label.textContent = f.art === "anzahl" ? "Anzahl der Dreiecke" : (f.wort || f.name) + " =";
+  label.textContent = beschriftung(f);
   const input = document.createElement("input");
   input.id = "antwort" + k;
   input.inputMode = f.art === "anzahl" ? "text" : "decimal";
@@ -31,7 +45,7 @@ function frageZeile(f, k, antwort) {
   input.value = antwort;
   const masz = document.createElement("span");
   masz.className = "einheit";
-  masz.textContent = f.einheit || "";
+  masz.textContent = f.worte ? "" : f.einheit;
   masz.setAttribute("aria-hidden", "true");
   // Not an <output>: that would be a live region of its own beside the one announcement.
   const note = document.createElement("span");
@@ -51,12 +65,16 @@ function zeigeAufgabe(i) {
   $("aufgabeTitel").replaceChildren(`Aufgabe ${i + 1} von ${satz.aufgaben.length} · Übung `, code);
   $("aufgabeText").textContent = a.text;
   zeigeSkizze(a);
-  const reihe = a.fragen.filter((f) => f.art === "wert" && !f.freiwillig).map((f) => f.name).join(", ");
+  const reihe = a.fragen.filter((f) => f.art !== "anzahl" && !f.freiwillig).map((f) => f.name).join(", ");
+  const zwischen = a.fragen.some((f) => f.freiwillig)
+    ? " Die Größen im Dreieck davor sind freiwillige Zwischenwerte: sie geben keine Punkte, "
+      + "werden aber bewertet, und mit ihnen erkennt die Seite Folgefehler."
+    : "";
   $("anweisung").textContent = a.anweisung + " "
     + (a.fragen[0].art === "anzahl"
       ? "Gib zuerst an, wie viele Dreiecke es gibt, danach die Werte jedes Dreiecks der Reihe nach. "
         + a.welchesDreieck
-      : `Gib die Werte in dieser Reihenfolge ein: ${reihe}.`);
+      : `Gib die Werte in dieser Reihenfolge ein: ${reihe}.${zwischen}`);
   $("fragen").replaceChildren(...a.fragen.map((f, k) => frageZeile(f, k, stand[i].antworten[k])));
   $("hinweise").replaceChildren();
   $("hinweiseTitel").hidden = stand[i].gekauft.length === 0;
@@ -78,7 +96,7 @@ function aktualisiere() {
     $("antwort" + k).readOnly = note !== null;
     $("antwort" + k).setAttribute("aria-invalid", !note && text ? "true" : "false");
     $("note" + k).textContent = text;
-    $("note" + k).dataset.note = note ? note.text : text ? "offen" : "";
+    $("note" + k).dataset.note = note ? note.note : text ? "offen" : "";
   });
   $("zuordnung").hidden = !s.zuordnung;
   $("zuordnung").textContent = s.zuordnung;

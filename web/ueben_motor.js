@@ -39,7 +39,7 @@ function neuerStand(a) {
     vertauscht: false, zuordnung: "" };
 }
 
-function hoechstens(i) { return satz.punkteJeFrage * satz.aufgaben[i].fragen.length; }
+function hoechstens(i) { return satz.aufgaben[i].hoechstens; }
 function kosten(s) { return s.gekauft.reduce((summe, h) => summe + h.preis, 0); }
 function punkte(i) {
   const s = stand[i];
@@ -47,7 +47,10 @@ function punkte(i) {
   return Math.max(0, roh - kosten(s));
 }
 function summe(f) { return satz.aufgaben.reduce((z, _, i) => z + f(i), 0); }
-function allesMarkiert(i) { return stand[i].noten.every((n) => n !== null); }
+// Every answer that counts is marked; intermediate values may stay empty.
+function allesMarkiert(i) {
+  return stand[i].noten.every((n, k) => n !== null || satz.aufgaben[i].fragen[k].freiwillig);
+}
 
 // SSW: the values are asked once the number of triangles is marked.
 function sichtbar(i, k) {

@@ -34,9 +34,9 @@ def zahl(text, muster):
     return mpf(re.search(muster, text).group(1).replace(",", "."))
 
 
-def tausender(x):
+def tausender(x, d):
     """1376.48 as a German sheet prints it: "1.376,48"."""
-    return f"{float(x):,.2f}".replace(",", "_").replace(".", ",").replace("_", ".")
+    return f"{float(x):,.{d}f}".replace(",", "_").replace(".", ",").replace("_", ".")
 
 
 class Fairness(uebseite.Seite):
@@ -71,18 +71,22 @@ class Fairness(uebseite.Seite):
         self.assertFalse(skizze["zu"])
         self.assertGreater(skizze["breite"], 0)
         self.assertRegex(skizze["alt"], r"^Skizze \(nicht maßstäblich\): Punkte A, B, C, D.*F₁ = ")
-        self.assertEqual([f["einheit"] for f in self.fragen()], ["N", "°"])
+        fragen = self.fragen()
+        self.assertEqual([f["beschriftung"] for f in fragen], [
+            "resultierende Kraft R in N (auf 1 Nachkommastelle)",
+            "Winkel zwischen R und dem ersten Seil α in Grad (auf 1 Nachkommastelle)"])
+        d = fragen[0]["dezimalen"]
         # "1.376": a thousand or one? Told, not marked, no points lost; the field stays open.
-        self.antworte(0, tausender(r)[:-3])
+        self.antworte(0, tausender(r, 0))
         self.assertTrue(self.noten()[0].startswith("keine Zahl: ist der Punkt ein Tausenderpunkt"))
         self.assertTrue(self.fragen()[0]["offen"])
         self.antworte(0, "viel")
         self.assertTrue(self.noten()[0].startswith("keine Zahl"))
-        self.antworte(0, dreieck.text(r) + " cm")
+        self.antworte(0, dreieck.text(r, d) + " cm")
         self.assertEqual(self.noten()[0], "keine Zahl: gefragt ist der Wert in N")
         self.assertEqual(self.punkte(), "0")
-        self.antworte(0, tausender(r) + " N")
-        self.antworte(1, dreieck.text(alpha) + " Grad")
+        self.antworte(0, tausender(r, d) + " N")
+        self.antworte(1, dreieck.text(alpha, d) + " Grad")
         self.assertEqual(self.noten(), ["richtig", "richtig"])
         self.assertEqual(self.punkte(), "4")
         # Every answer marked: the hints only explain now, and cost nothing.
@@ -94,24 +98,23 @@ class Fairness(uebseite.Seite):
         self.assertNotIn("Hinweise: −", self.text("stand"))
         self.pruefe_layout()
 
-    def test_peilung_ssw_andersrum_in_worten_und_einheit(self):
+    def test_peilung_fragt_die_geschichte_und_nennt_das_andere_dreieck(self):
         self.starte("3-SACH-17-10")
         self.gehe_zu(3)
         text = self.text("aufgabeText")
         hl, ls = zahl(text, r"steht ([\d,]+) km vom Hafen"), zahl(text, r"Entfernung von ([\d,]+) km")
         eta = dreieck.bogen(zahl(text, r"η = ([\d,]+)°"))
         mitte, halb = hl * cos(eta), sqrt(ls ** 2 - (hl * sin(eta)) ** 2)
-        self.assertIn("Dreieck 1 ist hier das mit der größeren Seite l, Dreieck 2 das mit der "
-                      "kleineren; beide Reihenfolgen zählen.", self.text("anweisung"))
-        self.antworte(0, "zwei")
-        self.assertEqual(self.noten()[0], "richtig")
-        # The smaller one first: the other order, said so and right.
-        self.antworte(1, dreieck.text(mitte - halb) + " km")
-        self.antworte(2, dreieck.text(mitte + halb) + "km")
-        self.assertEqual(self.noten(), ["richtig"] * 3)
-        self.assertFalse(self.d.find_element(uebseite.By.ID, "zuordnung").get_attribute("hidden"))
-        self.assertIn("andersherum nummeriert", self.text("zuordnung"))
-        self.pruefe_layout("ueben-ssw-andersrum.png")
+        fragen = self.fragen()
+        self.assertEqual([f["beschriftung"] for f in fragen], [
+            "Fahrstrecke, bis das Feuer in Sicht kommt l₂ in km (auf 2 Nachkommastellen)",
+            "Fahrstrecke, bis das Feuer verschwindet l₁ in km (auf 2 Nachkommastellen)"])
+        # The story says which is which: the far point where the near one is asked is the
+        # other triangle, and named so.
+        self.antworte(0, dreieck.text(mitte + halb, 2) + " km")
+        self.antworte(1, dreieck.text(mitte + halb, 2) + "km")
+        self.assertEqual(self.noten(), ["falsch: das ist der Wert des anderen Dreiecks", "richtig"])
+        self.pruefe_layout()
         self.d.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
         self.pruefe_axe()
 
@@ -124,7 +127,7 @@ class Fairness(uebseite.Seite):
         self.weiter()
         dreiecke = dreieck.loese(dreieck.gegeben(self.text("aufgabeText")))
         self.assertEqual(len(dreiecke), 2)
-        self.assertIn("Dreieck 1 ist hier das mit dem spitzen Winkel", self.text("anweisung"))
+        self.assertIn("Dreieck 1 ist das mit spitzem Winkel", self.text("anweisung"))
         self.antworte(0, "2 Dreiecke")
         d = self.dezimalen()
         for k, f in enumerate(self.fragen()[1:], start=1):
@@ -132,10 +135,41 @@ class Fairness(uebseite.Seite):
             self.antworte(k, dreieck.text(andere, d) + ("°" if f["einheit"] == "°" else ""))
         self.assertEqual(self.noten(), ["richtig"] * 7)
         self.assertIn("andersherum nummeriert", self.text("zuordnung"))
+        self.pruefe_layout("ueben-ssw-andersrum.png")
         self.gehe_zu(2)  # the fourth: none again
         self.assertEqual(dreieck.loese(dreieck.gegeben(self.text("aufgabeText"))), [])
         self.antworte(0, "0")
         self.assertEqual(self.noten(), ["richtig"])
+
+    def test_eine_einheit_daneben_in_beide_richtungen_und_bogenmass_benannt(self):
+        self.starte("2-SWS-17-10")
+        faelle = ["hoch", "tief", "bogenmass"]
+        for _ in range(10):
+            g = dreieck.gegeben(self.text("aufgabeText"))
+            erste = self.fragen()[0]["name"]
+            d = self.dezimalen()
+            x = dreieck.loese(g)[0][erste]
+            einheit = mpf(10) ** -d
+            if not faelle:
+                break
+            if einheit > x / 400:  # one unit of a small value is no rounding slip but 1 % off
+                self.weiter()
+                continue
+            fall = faelle.pop(0)
+            if fall == "bogenmass":
+                # The side opposite the given angle, cos of its degrees taken as radians.
+                s1, s2 = [g[n] for n in dreieck.SEITEN if n in g]
+                winkel = [g[n] for n in dreieck.WINKEL if n in g][0]
+                self.assertIn(erste, dreieck.SEITEN)
+                self.antworte(0, dreieck.text(sqrt(s1 ** 2 + s2 ** 2 - 2 * s1 * s2 * cos(winkel)), d))
+                self.assertEqual(self.noten()[0], "falsch: so rechnet ein Taschenrechner im "
+                                 "Bogenmaß (RAD); stelle ihn auf Grad (DEG)")
+            else:
+                gerundet = mpf(dreieck.text(x, d).replace(",", "."))
+                self.antworte(0, dreieck.text(gerundet + (einheit if fall == "hoch" else -einheit), d))
+                self.assertEqual(self.noten()[0], "Wert stimmt, Rundung nicht", fall)
+            self.weiter()
+        self.assertEqual(faelle, [])
 
     def test_code_mit_gedankenstrich_und_auswertung_mit_namen_datum_und_antworten(self):
         self.starte("3\u20134711")

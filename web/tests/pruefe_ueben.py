@@ -128,27 +128,41 @@ class Ueben(uebseite.Seite):
             self.antworte(k, dreieck.text(wert, self.dezimalen()))
         noten = [f["note"] for f in self.fragen()]
         self.assertEqual(noten[:4], ["richtig"] * 4)
-        self.assertEqual(noten[4], "falsch", "the other solution")
+        self.assertEqual(noten[4], "falsch: das ist der Wert des anderen Dreiecks", "named")
         self.assertEqual(noten[5:], ["richtig", "richtig"])
 
-    def test_sachaufgabe_zeigt_die_situation_und_bewertet_ihr_dreieck(self):
+    def test_sachaufgabe_fragt_in_ihren_worten_mit_zwischenwert_und_folgefehler(self):
         self.starte("2-SACH-4711-5")
         text = self.text("aufgabeText")
         # The sets take the situations in turn, the tower first: a = BS in triangle ABS
-        # from the text's AB, α and β by the law of sines, σ = β − α at the top.
-        self.assertIn("Höhenwinkel", text)
-        self.assertIn("Wie hoch ist der", text)
-        self.assertIn("Größen im Dreieck ABS", text)
+        # from the text's AB, α and β by the law of sines, σ = β − α at the top; then the
+        # height h = a·sin β and the distance x = a·cos β in the right triangle BFS.
+        self.assertIn("Wie hoch ist der Leuchtturm?", text)
         zahl = lambda muster: dreieck.mpf(re.search(muster, text).group(1).replace(",", "."))
         alpha, beta = zahl(r"α\s=\s([\d,]+)°"), zahl(r"β\s=\s([\d,]+)°")
         ab = zahl(r"Geht man ([\d,]+)\sm")
         bs = ab * dreieck.sin(dreieck.bogen(alpha)) / dreieck.sin(dreieck.bogen(beta - alpha))
-        self.assertEqual([f["name"] for f in self.fragen()], ["a"])
+        fragen = self.fragen()
+        self.assertEqual([f["beschriftung"] for f in fragen], [
+            "Seite im Dreieck ABS a in m (auf 1 Nachkommastelle, freiwillig)",
+            "Höhe des Leuchtturms h in m (auf 1 Nachkommastelle)",
+            "Entfernung von B zum Fußpunkt F x in m (auf 1 Nachkommastelle)"])
+        self.assertIn("freiwillige Zwischenwerte", self.text("anweisung"))
+        # The intermediate value 5 % off, the height right from it: a follow-up error.
+        d = fragen[0]["dezimalen"]
+        eigenes = dreieck.mpf(dreieck.text(bs * dreieck.mpf("1.05"), d).replace(",", "."))
+        self.antworte(0, dreieck.text(eigenes, d) + " m")
+        self.antworte(1, dreieck.text(eigenes * dreieck.sin(dreieck.bogen(beta)), d) + " m")
+        self.antworte(2, dreieck.text(bs * dreieck.cos(dreieck.bogen(beta)), d))
+        self.assertEqual(self.noten(), ["falsch", "Folgefehler", "richtig"])
+        self.assertIn("Punkte in dieser Aufgabe: 3 von 4", self.text("stand"), "a earns nothing")
+        # The hints speak of the tower, and are free now.
+        self.tab_bis("hinweis")
+        self.tasten(Keys.ENTER)
+        self.assertIn("Gesucht ist die Höhe h", self.text("hinweise"))
         if uebseite.ARGS.bilder:
-            self.b.ansicht(1280, 900)
+            self.b.ansicht(1280, 1000)
             self.d.save_screenshot(str(pathlib.Path(uebseite.ARGS.bilder) / "ueben-sachaufgabe.png"))
-        self.antworte(0, dreieck.text(bs, self.dezimalen()))
-        self.assertEqual([f["note"] for f in self.fragen()], ["richtig"])
 
     def test_falscher_code_wird_erklaert(self):
         self.tab_bis("code")

@@ -55,7 +55,8 @@ class Seite(unittest.TestCase):
 
     def fragen(self):
         return self.d.execute_script("""return Array.from(document.querySelectorAll('.fragen li'),
-            li => ({name: li.querySelector('label').textContent.replace(/ =$/, ''),
+            li => ({name: li.dataset.name, beschriftung: li.querySelector('label').textContent,
+                    dezimalen: Number(li.dataset.dezimalen),
                     sichtbar: !li.hidden, note: li.querySelector('.note').textContent,
                     einheit: li.querySelector('.einheit').textContent,
                     offen: !li.querySelector('input').readOnly}))""")

@@ -8,8 +8,19 @@ namespace kalotri::uebung {
 
 namespace {
 
-std::string LinkeSeite(const std::string& gleichung) {
-    return gleichung.substr(0, gleichung.find(" = "));
+// Where the worked steps begin, from the solution's records: the first law and what it gives.
+std::string ErsterSatz(const Loesung& l) {
+    if (l.SSW) {
+        return "Beginne mit dem Sinussatz für sin " + Anzeigebuchstabe(l, l.SSW->SinusWinkel) + ".";
+    }
+    if (l.Dreiecke.empty() || l.Dreiecke[0].Schritte.empty()) {
+        return "";
+    }
+    const Berechnung& b = l.Dreiecke[0].Schritte.front();
+    const char* satz = b.Weg == Herkunft::Sinussatz     ? "dem Sinussatz"
+                       : b.Weg == Herkunft::Cosinussatz ? "dem Cosinussatz"
+                                                        : "der Winkelsumme";
+    return std::string("Beginne mit ") + satz + " für " + Anzeigebuchstabe(l, b.Groesse) + ".";
 }
 
 void Anhaengen(std::vector<std::string>& ziel, const std::vector<std::string>& zeilen) {
@@ -59,35 +70,73 @@ FragenHinweise FuerAnzahl(const Rechenweg& weg) {
     return h;
 }
 
+// A word problem's sentences before its triangle's steps: why this triangle.
+std::string Warum(const Rechenweg& weg) {
+    std::string warum;
+    for (const Rechenschritt& s : weg) {
+        if (s.Art == SchrittArt::Ueberschrift) {
+            break;
+        }
+        if (s.Art == SchrittArt::Begruendung) {
+            warum += (warum.empty() ? "" : " ") + s.Text;
+        }
+    }
+    return warum;
+}
+
+// A word problem's quantity worked out after the triangle: the `k`-th such step after the
+// triangle's last, in the order the story asks them, with the sentence that leads to it.
+FragenHinweise FuerFolgerung(const Rechenweg& weg, std::size_t k) {
+    std::size_t ab = 0;
+    for (std::size_t i = 0; i < weg.size(); ++i) {
+        ab = weg[i].Groesse ? i + 1 : ab;
+    }
+    FragenHinweise h;
+    const Rechenschritt* satz = nullptr;
+    for (std::size_t i = ab; i < weg.size(); ++i) {
+        const Rechenschritt& s = weg[i];
+        satz = s.Art == SchrittArt::Begruendung ? &s : satz;
+        if (s.Art != SchrittArt::Rechnung || k-- > 0) {
+            continue;
+        }
+        h.Formel = s.Formel;
+        h.Zahlen = s.Einsetzung;
+        if (satz != nullptr) {
+            Anhaengen(h.Schritt, SchrittZeilen(*satz));
+        }
+        Anhaengen(h.Schritt, SchrittZeilen(s));
+        break;
+    }
+    return h;
+}
+
 } // namespace
 
 Hinweise HinweiseFuer(const Uebungsaufgabe& aufgabe) {
     Zahlformat format;
     format.Maske = MaskeFuerAnzahl(aufgabe.Dezimalen);
     format.Trennzeichen = ",";
-    // A word problem hints in its own words: why this triangle, its values with their unit.
-    const Rechenweg weg =
-        aufgabe.Sachweg.empty() ? ErstelleRechenweg(aufgabe.Ergebnis, format) : aufgabe.Sachweg;
+    // A word problem hints in its own words: why this triangle, its values with their unit,
+    // the way from them to the story's answers.
+    const std::optional<Sachaufgabe>& sache = aufgabe.Modell.Sache;
+    const Rechenweg weg = sache ? sache->Loesungsweg : ErstelleRechenweg(aufgabe.Ergebnis, format);
     Hinweise h;
-    std::string warum; // a word problem's sentences before its triangle's steps
-    bool imDreieck = false;
-    for (const Rechenschritt& s : weg) {
-        imDreieck = imDreieck || s.Art == SchrittArt::Ueberschrift;
-        if (!imDreieck && s.Art == SchrittArt::Begruendung) {
-            warum += (warum.empty() ? "" : " ") + s.Text;
-        }
-        if (s.Art == SchrittArt::Ueberschrift && s.Text.rfind("Typ ", 0) == 0 && h.Typ.empty()) {
-            h.Typ = s.Text;
-        }
-        if (s.Art == SchrittArt::Rechnung && !s.Text.empty() && h.ErsterSatz.empty()) {
-            const std::string& gleichung = s.Formel.empty() ? s.Ergebnis : s.Formel;
-            h.ErsterSatz = "Beginne mit " + std::string(s.Text == "Winkelsumme" ? "der " : "dem ") +
-                           s.Text + " für " + LinkeSeite(gleichung) + ".";
-        }
+    if (aufgabe.Ergebnis.Typ) {
+        h.Typ = TypSatz(*aufgabe.Ergebnis.Typ);
     }
-    h.Typ = warum.empty() ? h.Typ : warum + " " + h.Typ;
-    for (const Frage& f : aufgabe.Fragen) {
-        h.JeFrage.push_back(f.Art == Frageart::Anzahl ? FuerAnzahl(weg) : FuerWert(weg, f));
+    if (sache && !Warum(weg).empty()) {
+        h.Typ = Warum(weg) + " " + h.Typ;
+    }
+    h.ErsterSatz = ErsterSatz(aufgabe.Ergebnis);
+    std::size_t folgerungen = 0;
+    for (std::size_t i = 0; i < aufgabe.Fragen.size(); ++i) {
+        const Frage& f = aufgabe.Fragen[i];
+        const bool gefolgert =
+            f.Art == Frageart::Sache && sache &&
+            !sache->Gesuchte[aufgabe.Modell.Felder[i].Sachgroesse].Groesse.has_value();
+        h.JeFrage.push_back(f.Art == Frageart::Anzahl ? FuerAnzahl(weg)
+                            : gefolgert               ? FuerFolgerung(weg, folgerungen++)
+                                                      : FuerWert(weg, f));
     }
     return h;
 }

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <numbers>
@@ -41,11 +42,10 @@ std::vector<std::string> Richtige(const Uebungsaufgabe& a) {
     return antworten;
 }
 
-Note NoteMit(const Uebungsaufgabe& a, std::size_t i, const std::string& antwort,
-             Bereichsquelle quelle = StandardBereiche) {
+Note NoteMit(const Uebungsaufgabe& a, std::size_t i, const std::string& antwort) {
     std::vector<std::string> antworten = Richtige(a);
     antworten[i] = antwort;
-    return Bewerte(a, antworten, quelle)[i];
+    return Bewerte(a, antworten)[i];
 }
 
 std::vector<Uebungsaufgabe> Aufgaben() {
@@ -83,22 +83,29 @@ TEST(Bewertung, JedeFrageJederStufeUndArt) {
             const L x = Wert(a, f);
             const int d = a.Dezimalen;
             const L einheit = std::pow(10.0L, static_cast<L>(-d));
-            const L abgeschnitten = std::trunc(x / einheit) * einheit;
             EXPECT_EQ(NoteMit(a, i, Text(x, d + 2)), Note::NurRundung) << "more decimals";
-            // The first value of a triangle in the stated order, where only a sine rounded to
-            // five decimals moves it a little (with every order, as the routes module counts,
-            // rounded earlier values move any value by a few units of the last digit).
-            const bool erste = i == 0 || a.Fragen[i - 1].Art == Frageart::Anzahl ||
-                               a.Fragen[i - 1].Dreieck != f.Dreieck;
-            if (erste) {
-                const L grober = std::round(x / einheit / 10) * einheit * 10;
-                EXPECT_EQ(NoteMit(a, i, Text(x, d - 1), EigeneBereiche),
-                          std::fabs(grober - x) <= einheit / 2 ? Note::Richtig : Note::NurRundung)
-                    << "fewer decimals";
-            }
-            if (erste && std::fabs(abgeschnitten - x) > 0.65L * einheit) {
-                EXPECT_EQ(NoteMit(a, i, Text(abgeschnitten, d), EigeneBereiche), Note::NurRundung)
-                    << "cut off";
+            const frage::Bereich& richtig = a.Modell.Felder[i].Bereiche.front();
+            const L grober = std::round(x / einheit / 10) * einheit * 10;
+            EXPECT_EQ(NoteMit(a, i, Text(x, d - 1)),
+                      grober >= richtig.Unten && grober <= richtig.Oben ? Note::Richtig
+                                                                        : Note::NurRundung)
+                << "fewer decimals";
+            // Just outside the accepted answers, one unit of the last digit either way is a
+            // rounding slip, two units are wrong; but never as much as half a percent.
+            const L unten = std::ceil(richtig.Unten / einheit - 1e-6L) * einheit - einheit;
+            const L oben = std::floor(richtig.Oben / einheit + 1e-6L) * einheit + einheit;
+            // (A typical wrong answer that lands there stays wrong.)
+            const auto typisch = [&](L y) {
+                return std::any_of(a.Modell.Felder[i].Falsche.begin(),
+                                   a.Modell.Felder[i].Falsche.end(),
+                                   [&](const frage::FalscheAntwort& falsch) {
+                                       return std::fabs(falsch.Wert - y) < einheit / 10;
+                                   });
+            };
+            if (einheit < 0.005L * std::fabs(x) && !typisch(unten) && !typisch(oben)) {
+                EXPECT_EQ(NoteMit(a, i, Text(unten, d)), Note::NurRundung) << "one unit down";
+                EXPECT_EQ(NoteMit(a, i, Text(oben, d)), Note::NurRundung) << "one unit up";
+                EXPECT_EQ(NoteMit(a, i, Text(oben + einheit, d)), Note::Falsch) << "two up";
             }
             // Where 1 % is less than two units of the last decimal, rounding hides it.
             if (x / 100 > 2 * einheit) {
@@ -142,7 +149,8 @@ std::optional<L> AusEigenen(const std::array<std::optional<L>, 6>& w, std::size_
         if (ziel < 3 && w[ziel + 3]) {
             return *w[p] * std::sin(*w[ziel + 3] * Grad) / std::sin(*w[p + 3] * Grad);
         }
-        if (ziel >= 3 && w[seite]) {
+        // An obtuse angle's arc sine is the classic slip, no route (but SSW's, not here).
+        if (ziel >= 3 && w[seite] && richtig < 90) {
             const L spitz = std::asin(*w[seite] * std::sin(*w[p + 3] * Grad) / *w[p]) / Grad;
             return std::fabs(spitz - richtig) < std::fabs(180 - spitz - richtig) ? spitz
                                                                                  : 180 - spitz;
@@ -214,7 +222,21 @@ TEST(Bewertung, EinzelneRouten) {
     const L beta = std::asin(sinus) / Grad;
     const int d = ssw->Dezimalen;
     EXPECT_EQ(Bewerte(*ssw, {"2", Text(beta, d)})[1], Note::Richtig) << Text(beta, 4);
-    EXPECT_EQ(Bewerte(*ssw, {"2", Text(180 - beta, d)})[1], Note::Falsch) << "the other solution";
+    // The other solution in the first block is the second triangle, entered first: right.
+    // Typed into both blocks, one of them is the other solution.
+    EXPECT_EQ(Bewerte(*ssw, {"2", Text(180 - beta, d)})[1], Note::Richtig) << "either order";
+    std::size_t zweites = 0;
+    for (std::size_t i = 0; i < ssw->Fragen.size(); ++i) {
+        zweites = ssw->Fragen[i].Dreieck == 1 && ssw->Fragen[i].Groesse == ssw->Fragen[1].Groesse
+                      ? i
+                      : zweites;
+    }
+    std::vector<std::string> beide(ssw->Fragen.size());
+    beide[0] = "2";
+    beide[1] = beide[zweites] = Text(beta, d);
+    const std::vector<Note> noten = Bewerte(*ssw, beide);
+    EXPECT_EQ(noten[1], Note::Richtig);
+    EXPECT_EQ(noten[zweites], Note::Falsch) << "the other solution";
 }
 
 } // namespace
