@@ -161,7 +161,8 @@ class Ueben(uebseite.Seite):
         self.tasten(Keys.ENTER)
         self.assertIn("Gesucht ist die Höhe h", self.text("hinweise"))
         if uebseite.ARGS.bilder:
-            self.b.ansicht(1280, 1000)
+            self.b.ansicht(1280, 1300)
+            self.d.execute_script("window.scrollTo(0, 0)")
             self.d.save_screenshot(str(pathlib.Path(uebseite.ARGS.bilder) / "ueben-sachaufgabe.png"))
 
     def test_falscher_code_wird_erklaert(self):
