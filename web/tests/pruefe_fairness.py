@@ -118,7 +118,7 @@ class Fairness(uebseite.Seite):
         self.d.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
         self.pruefe_axe()
 
-    def test_ssw_keine_und_andersrum_mit_grad(self):
+    def test_ssw_keine_andersrum_und_nebenwinkel(self):
         self.starte("3-SSW-4711-10")
         # The set starts with no triangle, then two.
         self.assertEqual(dreieck.loese(dreieck.gegeben(self.text("aufgabeText"))), [])
@@ -136,7 +136,16 @@ class Fairness(uebseite.Seite):
         self.assertEqual(self.noten(), ["richtig"] * 7)
         self.assertIn("andersherum nummeriert", self.text("zuordnung"))
         self.pruefe_layout("ueben-ssw-andersrum.png")
-        self.gehe_zu(2)  # the fourth: none again
+        # The third: one triangle; the sine angle's supplement is named.
+        self.weiter()
+        dreiecke = dreieck.loese(dreieck.gegeben(self.text("aufgabeText")))
+        self.assertEqual(len(dreiecke), 1)
+        self.antworte(0, "ein Dreieck")
+        winkel = self.fragen()[1]["name"]
+        self.antworte(1, dreieck.text(180 - dreiecke[0][winkel], self.dezimalen()))
+        self.assertEqual(self.noten()[:2], ["richtig", "falsch: das ist der Nebenwinkel, 180° minus "
+                                            "den gesuchten Winkel"])
+        self.weiter()  # the fourth: none again
         self.assertEqual(dreieck.loese(dreieck.gegeben(self.text("aufgabeText"))), [])
         self.antworte(0, "0")
         self.assertEqual(self.noten(), ["richtig"])
