@@ -43,7 +43,7 @@ function pruefe() {
   s.zuordnung = antwort.vertauscht ? antwort.zuordnung : "";
   aktualisiere();
   ansage(neu.length ? neu.join(". ") + "." : "Noch nichts eingegeben.");
-  const k = offeneFrage();
+  const k = offeneFrage(true);
   (k === null ? $("weiter") : $("antwort" + k)).focus();
   Plattform.melde(summe(punkte), summe(hoechstens), false);
 }

@@ -14,7 +14,7 @@ function hinweisFrage() {
   const s = stand[nr];
   if (!allesMarkiert(nr)) return offeneFrage();
   const offen = (k) => s.fragenHinweise[k] < 3;
-  const k = s.noten.findIndex((n, j) => n.punkte < satz.punkteJeFrage && offen(j));
+  const k = s.noten.findIndex((n, j) => n !== null && !n.voll && offen(j));
   if (k >= 0) return k;
   const j = s.noten.findIndex((_, j2) => offen(j2));
   return j < 0 ? null : j;

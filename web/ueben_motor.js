@@ -57,10 +57,12 @@ function sichtbar(i, k) {
   const a = satz.aufgaben[i];
   return a.fragen[k].art === "anzahl" || a.fragen[0].art !== "anzahl" || stand[i].noten[0] !== null;
 }
-// The first question still open: the one the hints about formulas are for.
-function offeneFrage() {
+// The first question still open: the one the hints about formulas are for. With `pflicht`
+// only one that counts: where the focus goes next, past intermediate values left out.
+function offeneFrage(pflicht = false) {
   const a = satz.aufgaben[nr];
-  const k = a.fragen.findIndex((_, j) => stand[nr].noten[j] === null && sichtbar(nr, j));
+  const k = a.fragen.findIndex((f, j) => stand[nr].noten[j] === null && sichtbar(nr, j)
+    && !(pflicht && f.freiwillig));
   return k < 0 ? null : k;
 }
 function frageName(f) { return f.art === "anzahl" ? "Anzahl der Dreiecke" : f.name; }

@@ -207,6 +207,8 @@ std::string Noten(const char* code, int nummer, const char* antworten) {
                 ? Lesehinweis(LiesAntworttext(i < liste.size() ? liste[i] : "", form).Art, form)
                 : UrteilText(urteile[i]));
         Schluessel(w, "note", NotenText(n));
+        w.Key("voll");
+        w.Bool(n == Note::Richtig);
         w.Key("punkte");
         w.Int(a.Modell.Felder[i].Zwischenwert ? 0 : uebung::Punkte(n));
         // Open: the pupil may still type; only a mark closes a question.

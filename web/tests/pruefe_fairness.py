@@ -98,6 +98,21 @@ class Fairness(uebseite.Seite):
         self.assertNotIn("Hinweise: −", self.text("stand"))
         self.pruefe_layout()
 
+    def test_zwischenwert_darf_fehlen(self):
+        self.starte("2-SACH-4711-5")
+        text = self.text("aufgabeText")
+        alpha, beta = zahl(text, r"α\s=\s([\d,]+)°"), zahl(text, r"β\s=\s([\d,]+)°")
+        ab = zahl(text, r"Geht man ([\d,]+)\sm")
+        bs = ab * sin(dreieck.bogen(alpha)) / sin(dreieck.bogen(beta - alpha))
+        d = self.fragen()[1]["dezimalen"]
+        self.antworte(1, dreieck.text(bs * sin(dreieck.bogen(beta)), d))
+        self.assertEqual(self.aktiv(), "antwort2", "past the intermediate value left out")
+        self.tasten(dreieck.text(bs * cos(dreieck.bogen(beta)), d), uebseite.Keys.ENTER)
+        self.assertEqual(self.noten(), ["", "richtig", "richtig"])
+        self.assertEqual(self.aktiv(), "weiter")
+        self.assertEqual(self.punkte(), "4")
+        self.assertIn("(frei)", self.text("hinweis"))
+
     def test_peilung_fragt_die_geschichte_und_nennt_das_andere_dreieck(self):
         self.starte("3-SACH-17-10")
         self.gehe_zu(3)
