@@ -80,7 +80,8 @@ bool PasstEinheit(const std::string& typ, const Antwortform& form) {
 }
 
 // The digits of "1.097,64" as "1097.64" with the count of decimals, or why not.
-Lesart Ziffernfolge(const std::string& rumpf, std::string& zahl, int& dezimalen) {
+Lesart Ziffernfolge(const std::string& rumpf, std::string& zahl, int& dezimalen,
+                    bool dreiStellen) {
     const auto letztes = rumpf.find_last_of(".,");
     const bool punkt = rumpf.find('.') != std::string::npos;
     const bool komma = rumpf.find(',') != std::string::npos;
@@ -100,9 +101,9 @@ Lesart Ziffernfolge(const std::string& rumpf, std::string& zahl, int& dezimalen)
         } else {
             ende = letztes;
             // "1.097" would be a thousand on a German sheet and barely more than one on a
-            // calculator; "0.097" and "1,097" are no puzzle.
+            // calculator, unless three decimals are asked; "0.097" and "1,097" are no puzzle.
             const bool drei = rumpf.size() - letztes - 1 == 3;
-            if (z == '.' && drei && letztes <= 3 && rumpf[0] != '0' &&
+            if (z == '.' && drei && !dreiStellen && letztes <= 3 && rumpf[0] != '0' &&
                 rumpf.find(' ') == std::string::npos) {
                 return Lesart::Mehrdeutig;
             }
@@ -202,7 +203,7 @@ GeleseneAntwort LiesAntworttext(std::string_view eingabe, const Antwortform& for
         return a;
     }
     std::string zahl = minus ? "-" : "";
-    a.Art = Ziffernfolge(rumpf, zahl, a.Dezimalen);
+    a.Art = Ziffernfolge(rumpf, zahl, a.Dezimalen, form.Dezimalen >= 3);
     if (a.Art == Lesart::Zahl && zahl.size() > 32) {
         a.Art = Lesart::KeineZahl; // no pupil types 30 digits; strtold would take them all
     }

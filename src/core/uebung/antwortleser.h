@@ -15,7 +15,7 @@ enum class Lesart {
     Zahl,
     Leer,
     KeineZahl,     // letters, an exponent, two decimal separators, a group of other than 3 digits
-    Mehrdeutig,    // "1.097": a thousand and ninety-seven, or one and 97 thousandths?
+    Mehrdeutig,    // "1.097" for 2 decimals: a thousand and ninety-seven, or barely more than 1?
     FremdeEinheit, // "65,52 cm" where m is asked, "12 m" for an angle
 };
 
@@ -26,10 +26,12 @@ struct GeleseneAntwort {
 };
 
 // What is asked: a count of triangles, or a value in `einheit` ("°" for an angle, "" for a
-// side without unit).
+// side without unit) to `dezimalen` decimals. Where three or more are asked, "12.345" is a
+// decimal point; otherwise it might be a thousands point and is asked back.
 struct Antwortform {
     bool Anzahl = false;
     std::string Einheit;
+    int Dezimalen = 3;
 };
 
 GeleseneAntwort LiesAntworttext(std::string_view text, const Antwortform& form);

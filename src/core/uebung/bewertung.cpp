@@ -55,7 +55,7 @@ std::string UrteilText(const frage::Urteil& urteil) {
 
 Antwortform FormFuer(const Uebungsaufgabe& aufgabe, std::size_t feld) {
     const frage::Antwortfeld& f = aufgabe.Modell.Felder[feld];
-    return {f.Art == frage::Feldart::Anzahl, f.Einheit};
+    return {f.Art == frage::Feldart::Anzahl, f.Einheit, f.Dezimalen};
 }
 
 frage::Antwort AlsAntwort(std::string_view text, const Antwortform& form) {

@@ -27,8 +27,9 @@ std::string UrteilText(const frage::Urteil& urteil);
 // What question `feld` asks for: a count, or a value in its unit.
 Antwortform FormFuer(const Uebungsaufgabe& aufgabe, std::size_t feld);
 
-// The typed text as the question model's marking takes it, read as LiesAntworttext reads it.
-frage::Antwort AlsAntwort(std::string_view text, const Antwortform& form);
+// The typed text as the question model's marking takes it, read as LiesAntworttext reads it
+// (a bare number without unit where no form is given).
+frage::Antwort AlsAntwort(std::string_view text, const Antwortform& form = {});
 
 // Marks the answers typed so far, one per question in order (missing ones are Leer), by
 // the question model's one judge: the mark, the typical mistake it names, the SSW triangle

@@ -9,12 +9,13 @@ namespace kalotri::uebung {
 namespace {
 
 TEST(Antwortleser, WasSchuelerTippen) {
-    const Antwortform winkel{false, "°"};
-    const Antwortform meter{false, "m"};
-    const Antwortform kraft{false, "N"};
-    const Antwortform flaeche{false, "m²"};
-    const Antwortform ohne{false, ""};
-    const Antwortform anzahl{true, ""};
+    const Antwortform winkel{false, "°", 2};
+    const Antwortform meter{false, "m", 2};
+    const Antwortform kraft{false, "N", 1};
+    const Antwortform flaeche{false, "m²", 0};
+    const Antwortform ohne{false, "", 2};
+    const Antwortform drei{false, "", 3};
+    const Antwortform anzahl{true, "", 0};
     struct Fall {
         const char* text;
         const Antwortform& form;
@@ -50,6 +51,7 @@ TEST(Antwortleser, WasSchuelerTippen) {
         // Unclear or no numbers: told so, never marked.
         {"1.097", kraft, Lesart::Mehrdeutig},
         {"12.345", ohne, Lesart::Mehrdeutig},
+        {"12.345", drei, Lesart::Zahl, 12.345L, 3}, // three decimals asked: a decimal point
         {"1.09.7", ohne, Lesart::KeineZahl},
         {"1.0975,3", ohne, Lesart::KeineZahl},
         {"1,2,3.4", ohne, Lesart::KeineZahl},
