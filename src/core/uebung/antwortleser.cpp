@@ -80,8 +80,7 @@ bool PasstEinheit(const std::string& typ, const Antwortform& form) {
 }
 
 // The digits of "1.097,64" as "1097.64" with the count of decimals, or why not.
-Lesart Ziffernfolge(const std::string& rumpf, std::string& zahl, int& dezimalen,
-                    bool dreiStellen) {
+Lesart Ziffernfolge(const std::string& rumpf, std::string& zahl, int& dezimalen, bool dreiStellen) {
     const auto letztes = rumpf.find_last_of(".,");
     const bool punkt = rumpf.find('.') != std::string::npos;
     const bool komma = rumpf.find(',') != std::string::npos;
@@ -216,8 +215,14 @@ GeleseneAntwort LiesAntworttext(std::string_view eingabe, const Antwortform& for
 std::string Lesehinweis(Lesart art, const Antwortform& form) {
     switch (art) {
     case Lesart::KeineZahl:
-        return form.Anzahl ? "keine Zahl: gib die Anzahl als Ziffer ein, etwa 2"
-                           : "keine Zahl: schreibe sie wie 81,79 – mit Komma, ohne Buchstaben";
+        if (form.Anzahl) {
+            return "keine Zahl: gib die Anzahl als Ziffer ein, etwa 2";
+        }
+        // The example with the unit the pupil may add, so that no one drops a right unit.
+        return "keine Zahl: schreibe sie wie 81,79" + (form.Einheit.empty() ? std::string()
+                                                       : form.Einheit == "°"
+                                                           ? std::string(" oder 81,79°")
+                                                           : " oder 81,79 " + form.Einheit);
     case Lesart::Mehrdeutig:
         return "keine Zahl: ist der Punkt ein Tausenderpunkt oder ein Komma? Schreibe 1097 oder "
                "1,097";

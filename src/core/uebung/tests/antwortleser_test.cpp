@@ -93,6 +93,8 @@ TEST(Antwortleser, WasSchuelerTippen) {
                   f.art == Lesart::Zahl || f.art == Lesart::Leer);
     }
     EXPECT_EQ(Lesehinweis(Lesart::FremdeEinheit, meter), "keine Zahl: gefragt ist der Wert in m");
+    EXPECT_EQ(Lesehinweis(Lesart::KeineZahl, kraft),
+              "keine Zahl: schreibe sie wie 81,79 oder 81,79 N");
 }
 
 } // namespace
