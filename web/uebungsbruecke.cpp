@@ -207,6 +207,8 @@ std::string Noten(const char* code, int nummer, const char* antworten) {
                 ? Lesehinweis(LiesAntworttext(i < liste.size() ? liste[i] : "", form).Art, form)
                 : UrteilText(urteile[i]));
         Schluessel(w, "note", NotenText(n));
+        w.Key("notencode"); // for the state kept in a learning platform
+        w.Int(static_cast<int>(n));
         w.Key("voll");
         w.Bool(n == Note::Richtig);
         w.Key("punkte");
