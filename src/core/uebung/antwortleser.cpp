@@ -170,6 +170,9 @@ GeleseneAntwort LiesAntworttext(std::string_view eingabe, const Antwortform& for
     std::size_t i = 0;
     const bool minus = text[0] == '-';
     i += text[0] == '-' || text[0] == '+' ? 1 : 0;
+    while (i > 0 && i < text.size() && text[i] == ' ') {
+        ++i; // "- 5" as written by hand
+    }
     // The number: digits and separators, a blank only between digits.
     const std::size_t anfang = i;
     while (i < text.size() && (Ziffer(text[i]) || text[i] == '.' || text[i] == ',' ||

@@ -42,6 +42,7 @@ TEST(Antwortleser, WasSchuelerTippen) {
         {"812,5 m²", flaeche, Lesart::Zahl, 812.5L, 1},
         {"812,5 m2", flaeche, Lesart::Zahl, 812.5L, 1},
         {"−12,5", ohne, Lesart::Zahl, -12.5L, 1},
+        {"- 12,5", ohne, Lesart::Zahl, -12.5L, 1},
         {"  7,250\t", ohne, Lesart::Zahl, 7.25L, 3},
         {"0.097", ohne, Lesart::Zahl, 0.097L, 3},
         {"1,097", ohne, Lesart::Zahl, 1.097L, 3},
