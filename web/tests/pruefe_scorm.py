@@ -152,7 +152,9 @@ class Scorm(unittest.TestCase):
         dezimalen = int(re.search(r"auf (\d+) Nachkommastellen", anweisung).group(1))
         for k, li in enumerate(self.d.find_elements(By.CSS_SELECTOR, ".fragen li")):
             name = li.find_element(By.TAG_NAME, "label").text.removesuffix(" =")
-            wert = dreieck.wert(dreiecke, name) * (1 if richtig else 2)
+            # Wrong by another factor in each box: doubled alike, a side would follow rightly
+            # from a doubled earlier side (a follow-up error).
+            wert = dreieck.wert(dreiecke, name) * (1 if richtig else 2 + k)
             li.find_element(By.TAG_NAME, "input").send_keys(dreieck.text(wert, dezimalen))
         self.d.find_element(By.ID, "pruefen").click()
         self.d.find_element(By.ID, "weiter").click()
