@@ -19,7 +19,7 @@ std::string Rundungsanweisung(int dezimalen);
 
 // Points per answer: 2 right, 1 for rounding only or a follow-up error, else 0.
 inline constexpr int PunkteJeFrage = frage::PunkteJeFeld;
-int Punkte(Note note);
+using frage::Punkte;
 const char* NotenText(Note note);
 // The mark with the typical mistake it names, if any: "falsch: das ist der Nebenwinkel …".
 std::string UrteilText(const frage::Urteil& urteil);
