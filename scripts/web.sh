@@ -23,6 +23,8 @@ ctest --preset web
 if [ "${1:-}" = "--bilder" ]; then
   /usr/bin/python3 web/tests/pruefe_seite.py build-web/web/kalotri.html build-web/web/browsertest \
     --axe "$axe" --bilder docs Seite.test_layout_schmal_breit_und_zoom
+  /usr/bin/python3 web/tests/pruefe_fairness.py build-web/web/kalotri-ueben.html \
+    build-web/web/browsertest --axe "$axe" --bilder docs
   /usr/bin/python3 web/tests/pruefe_ueben.py build-web/web/kalotri-ueben.html \
     build-web/web/browsertest --axe "$axe" \
     --bilder docs

@@ -5,10 +5,8 @@
 
 #include "bewertung.h"
 #include "hinweise.h"
+#include "skizzensvg.h"
 #include "uebungssatz.h"
-
-#include "rundformat.h"
-#include "zahlform.h"
 
 #include <emscripten/emscripten.h>
 
@@ -34,37 +32,70 @@ void Schluessel(Writer& w, const char* name, const std::string& text) {
     Text(w, text);
 }
 
-// The right answers as the worked steps show them, for the summary.
-std::string Richtig(const Uebungsaufgabe& a, const Frage& f) {
-    if (f.Art == Frageart::Anzahl) {
-        return std::to_string(a.Ergebnis.Dreiecke.size());
+// A value as the question shows it, with its unit: "26,47 m", "81,79°".
+std::string MitEinheit(const frage::Antwortfeld& f) {
+    return f.Text + (f.Einheit.empty() || f.Einheit == "°" ? f.Einheit : "\u202F" + f.Einheit);
+}
+
+// The right answer of field i; of an SSW exercise's triangle also as the other numbering of
+// the two triangles has it, for a pupil who numbered them so.
+std::string Andersrum(const frage::Frage& m, std::size_t i) {
+    const frage::Antwortfeld& f = m.Felder[i];
+    if (f.Art != frage::Feldart::Dreieck || m.Ergebnis.Dreiecke.size() != 2) {
+        return MitEinheit(f);
     }
-    const double x = a.Ergebnis.Dreiecke[f.Dreieck].Werte[static_cast<std::size_t>(f.Groesse)];
-    return FesteForm(x, MaskeFuerAnzahl(a.Dezimalen), ",") + (f.Groesse >= Feld::Alpha ? "°" : "");
+    for (const frage::Antwortfeld& g : m.Felder) {
+        if (g.Art == f.Art && g.Groesse == f.Groesse && g.Dreieck != f.Dreieck) {
+            return MitEinheit(g);
+        }
+    }
+    return MitEinheit(f);
+}
+
+const char* Art(frage::Feldart art) {
+    return art == frage::Feldart::Anzahl  ? "anzahl"
+           : art == frage::Feldart::Sache ? "sache"
+                                          : "wert";
 }
 
 void Aufgabe(Writer& w, const Uebungsaufgabe& a) {
     const Hinweise h = HinweiseFuer(a);
+    const frage::Frage& m = a.Modell;
     w.StartObject();
     Schluessel(w, "text", a.Text);
     Schluessel(w, "typ", a.Ergebnis.Typ ? TypText(*a.Ergebnis.Typ) : "");
     Schluessel(w, "hinweisTyp", h.Typ);
     Schluessel(w, "hinweisSatz", h.ErsterSatz);
-    w.Key("dezimalen");
-    w.Int(a.Dezimalen);
-    Schluessel(w, "anweisung", Rundungsanweisung(a.Dezimalen));
+    Schluessel(w, "anweisung", m.Anweisung.Worte);
+    Schluessel(w, "welchesDreieck", m.Dreiecksreihenfolge);
+    // Intermediate values are marked (and carry follow-up errors) but earn nothing: leaving
+    // them out costs nothing.
+    int hoechstens = 0;
+    for (const frage::Antwortfeld& f : m.Felder) {
+        hoechstens += f.Zwischenwert ? 0 : PunkteJeFrage;
+    }
+    w.Key("hoechstens");
+    w.Int(hoechstens);
+    const Sachskizze keine;
+    const Sachskizze& skizze = m.Sache ? m.Sache->Skizze : keine;
+    Schluessel(w, "skizze", web::SkizzenSvg(skizze));
+    Schluessel(w, "skizzeText", skizze.Punkte.empty() ? "" : web::SkizzenText(skizze));
     w.Key("fragen");
     w.StartArray();
     for (std::size_t i = 0; i < a.Fragen.size(); ++i) {
-        const Frage& f = a.Fragen[i];
+        const frage::Antwortfeld& f = m.Felder[i];
         w.StartObject();
-        Schluessel(w, "name", f.Name);
-        Schluessel(w, "art", f.Art == Frageart::Anzahl ? "anzahl" : "wert");
-        w.Key("winkel");
-        w.Bool(f.Art == Frageart::Wert && f.Groesse >= Feld::Alpha);
-        w.Key("dreieck");
-        w.Uint(static_cast<unsigned>(f.Dreieck));
-        Schluessel(w, "richtig", Richtig(a, f));
+        Schluessel(w, "name", a.Fragen[i].Name);
+        Schluessel(w, "art", Art(f.Art));
+        // A word problem names what it asks in the story's words; a bare triangle by letter.
+        Schluessel(w, "worte", m.Sache ? f.Worte : "");
+        w.Key("freiwillig");
+        w.Bool(f.Zwischenwert);
+        w.Key("dezimalen");
+        w.Int(f.Dezimalen);
+        Schluessel(w, "einheit", f.Einheit);
+        Schluessel(w, "richtig", f.Art == frage::Feldart::Anzahl ? f.Text : MitEinheit(f));
+        Schluessel(w, "richtigAndersrum", Andersrum(m, i));
         Schluessel(w, "formel", h.JeFrage[i].Formel);
         Schluessel(w, "zahlen", h.JeFrage[i].Zahlen);
         w.Key("schritt");
@@ -84,6 +115,11 @@ std::string Satz(const char* code) {
     Writer w(puffer);
     w.StartObject();
     const auto wahl = LiesUebungscode(code);
+    if (const auto fassung = UnbekannteFassung(code); !wahl && fassung) {
+        Schluessel(w, "fehler", *fassung);
+        w.EndObject();
+        return puffer.GetString();
+    }
     if (!wahl) {
         Schluessel(w, "fehler",
                    "Diesen Übungscode gibt es nicht. So sieht einer aus: 3-4711 "
@@ -108,6 +144,8 @@ std::string Satz(const char* code) {
         Schluessel(w, "name", HinweisName[i]);
         w.Key("preis");
         w.Int(HinweisPreis[i]);
+        w.Key("preisMarkiert");
+        w.Int(HinweisPreisMarkiert);
         w.EndObject();
     }
     w.EndArray();
@@ -141,15 +179,43 @@ std::string Noten(const char* code, int nummer, const char* antworten) {
     rapidjson::StringBuffer puffer;
     Writer w(puffer);
     w.StartObject();
+    const Uebungsaufgabe& a = satz.Aufgaben[static_cast<std::size_t>(nummer)];
+    const std::vector<frage::Urteil> urteile = Beurteile(a, liste);
+    // SSW: the pupil's triangles matched the other way round, said once they are.
+    bool vertauscht = false;
+    for (std::size_t i = 0; i < urteile.size(); ++i) {
+        vertauscht =
+            vertauscht ||
+            (a.Fragen[i].Art == Frageart::Wert && urteile[i].Wertung != Note::Leer &&
+             urteile[i].Wertung != Note::KeineZahl && urteile[i].Dreieck != a.Fragen[i].Dreieck);
+    }
+    w.Key("vertauscht");
+    w.Bool(vertauscht);
+    Schluessel(w, "zuordnung",
+               "Deine Dreiecke sind andersherum nummeriert als in der Lösung: dein Dreieck 1 "
+               "ist dort Dreieck 2. Das zählt genauso.");
     w.Key("noten");
     w.StartArray();
-    for (const Note n : Bewerte(satz.Aufgaben[static_cast<std::size_t>(nummer)], liste)) {
+    for (std::size_t i = 0; i < urteile.size(); ++i) {
+        const Note n = urteile[i].Wertung;
         w.StartObject();
-        Schluessel(w, "text", NotenText(n));
+        // Why an answer is no number depends on what was typed and what is asked.
+        const Antwortform form = FormFuer(a, i);
+        Schluessel(
+            w, "text",
+            n == Note::KeineZahl
+                ? Lesehinweis(LiesAntworttext(i < liste.size() ? liste[i] : "", form).Art, form)
+                : UrteilText(urteile[i]));
+        Schluessel(w, "note", NotenText(n));
         w.Key("notencode"); // for the state kept in a learning platform
         w.Int(static_cast<int>(n));
+        w.Key("voll");
+        w.Bool(n == Note::Richtig);
         w.Key("punkte");
-        w.Int(Punkte(n));
+        w.Int(a.Modell.Felder[i].Zwischenwert ? 0 : uebung::Punkte(n));
+        // Open: the pupil may still type; only a mark closes a question.
+        w.Key("offen");
+        w.Bool(n == Note::Leer || n == Note::KeineZahl);
         w.EndObject();
     }
     w.EndArray();

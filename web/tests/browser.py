@@ -3,6 +3,7 @@
 reach the network by itself; the page's requests are logged so that tests can check them."""
 
 import json
+import pathlib
 import shutil
 import tempfile
 
@@ -54,6 +55,23 @@ class Browser:
         self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
             "width": breite, "height": hoehe, "deviceScaleFactor": skalierung,
             "mobile": False})
+
+    def axe(self, pfad):
+        """axe-core's serious and critical findings on the page as it is, in the light and the
+        dark scheme: {schema: [(rule, impact, targets)]}, or {"fehler": text}."""
+        self.driver.execute_script(pathlib.Path(pfad).read_text(encoding="utf-8"))
+        befunde = {}
+        for schema in ("light", "dark"):
+            self.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {
+                "features": [{"name": "prefers-color-scheme", "value": schema}]})
+            ergebnis = self.driver.execute_async_script(
+                "axe.run(document).then(arguments[0], e => arguments[0]({fehler: String(e)}))")
+            if "fehler" in ergebnis:
+                return {"fehler": ergebnis["fehler"]}
+            befunde[schema] = [(v["id"], v["impact"], [n["target"] for n in v["nodes"]])
+                               for v in ergebnis["violations"] if v["impact"] in ("serious", "critical")]
+        self.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": []})
+        return befunde
 
     def pdf(self):
         """The page through Chromium's own print-to-PDF, page size from the page's CSS."""

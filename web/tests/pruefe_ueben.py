@@ -9,95 +9,27 @@ dreieck.py (mpmath), not from the page.
 
 Usage: pruefe_ueben.py KALOTRI_UEBEN_HTML WORK_DIR [--axe axe.min.js] [--bilder DIR]"""
 
-import argparse
 import pathlib
 import re
 import subprocess
 import sys
-import time
-import unittest
 
 HIER = pathlib.Path(__file__).resolve().parent
 sys.path.insert(0, str(HIER))
 
 try:
-    from selenium.webdriver.common.action_chains import ActionChains
-    from selenium.webdriver.common.by import By
     from selenium.webdriver.common.keys import Keys
-    import browser
     import dreieck
     import layout
+    import uebseite
 except ImportError as fehler:  # python3-selenium or mpmath missing: nothing to run
     print(f"SKIP: {fehler}")
     sys.exit(77)
 
-ARGS = None
-TEILE = ("h1, section:not([hidden]) h2, section:not([hidden]) button, "
-         ".fragen li:not([hidden]) label, .fragen li:not([hidden]) input, #aufgabeText, .hinweise li")
+TEILE = uebseite.TEILE
 
 
-class Ueben(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        cls.b = browser.Browser()
-        cls.d = cls.b.driver
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.b.schliessen()
-
-    def setUp(self):
-        self.d.get(pathlib.Path(ARGS.seite).resolve().as_uri())
-        bis = time.monotonic() + 20
-        while self.d.execute_script("return document.documentElement.dataset.bereit") != "ja":
-            self.assertLess(time.monotonic(), bis, "the engine did not start")
-            time.sleep(0.01)
-
-    def tasten(self, *tasten):
-        ActionChains(self.d).send_keys(*tasten).perform()
-
-    def aktiv(self):
-        return self.d.execute_script("return document.activeElement.id")
-
-    def tab_bis(self, ziel):
-        """Tab until `ziel` has the focus, as a pupil without a mouse would."""
-        for _ in range(40):
-            if self.aktiv() == ziel:
-                return
-            self.tasten(Keys.TAB)
-        self.fail(f"{ziel} not reached by Tab")
-
-    def fragen(self):
-        return self.d.execute_script("""return Array.from(document.querySelectorAll('.fragen li'),
-            li => ({name: li.querySelector('label').textContent.replace(/ =$/, ''),
-                    sichtbar: !li.hidden, note: li.querySelector('.note').textContent}))""")
-
-    def antworte(self, k, text):
-        """Types into question k (reached by Tab) and checks with Enter."""
-        self.tab_bis(f"antwort{k}")
-        self.tasten(text, Keys.ENTER)
-
-    def ansage(self, erwartet):
-        """The live region's words, given time to become `erwartet`."""
-        bis = time.monotonic() + 2
-        while True:
-            text = self.d.execute_script("return document.getElementById('ansage').textContent")
-            if text == erwartet or time.monotonic() > bis:
-                return text
-            time.sleep(0.02)
-
-    def dezimalen(self):
-        """The decimals the exercise asks for, as its instruction says."""
-        return int(re.search(r"auf (\d+) Nachkommastellen", self.text("anweisung")).group(1))
-
-    def text(self, id):
-        return self.d.find_element(By.ID, id).text
-
-    def starte(self, code):
-        self.tab_bis("code")
-        self.tasten(code, Keys.ENTER)
-        self.assertEqual(self.aktiv(), "aufgabeTitel")
-
+class Ueben(uebseite.Seite):
     def test_ein_satz_mit_allen_noten_hinweisen_und_auswertung(self):
         self.starte("2-SWS-17-5")
         self.assertEqual(self.text("aufgabeTitel"), "Aufgabe 1 von 5 · Übung 2-SWS-17-5")
@@ -125,9 +57,9 @@ class Ueben(unittest.TestCase):
                          ["falsch", "Folgefehler", "Wert stimmt, Rundung nicht"])
         self.assertEqual(self.aktiv(), "weiter", "all answered: on to the next exercise")
         self.assertIn("Punkte in dieser Aufgabe: 2 von 6", self.text("stand"))
-        if ARGS.bilder:
+        if uebseite.ARGS.bilder:
             self.b.ansicht(1280, 900)
-            self.d.save_screenshot(str(pathlib.Path(ARGS.bilder) / "ueben-note.png"))
+            self.d.save_screenshot(str(pathlib.Path(uebseite.ARGS.bilder) / "ueben-note.png"))
         self.tasten(Keys.ENTER)
 
         # Exercise 2: three hints bought, one at a time, then every value right.
@@ -143,8 +75,8 @@ class Ueben(unittest.TestCase):
         self.assertIn("Typ SWS", hinweise[0])
         self.assertIn("Cosinussatz", hinweise[1])
         self.assertIn("cos", hinweise[2])
-        if ARGS.bilder:
-            self.d.save_screenshot(str(pathlib.Path(ARGS.bilder) / "ueben-hinweis.png"))
+        if uebseite.ARGS.bilder:
+            self.d.save_screenshot(str(pathlib.Path(uebseite.ARGS.bilder) / "ueben-hinweis.png"))
         for k, f in enumerate(self.fragen()):
             self.antworte(k, dreieck.text(dreieck.wert(dreiecke, f["name"]), self.dezimalen()))
         self.assertEqual([f["note"] for f in self.fragen()], ["richtig"] * 3)
@@ -159,10 +91,10 @@ class Ueben(unittest.TestCase):
         self.assertEqual(self.text("gesamt"), "Übung 2-SWS-17-5: 5 von 30 Punkten (17 %)")
         zeilen = self.d.execute_script("""return Array.from(document.querySelectorAll('#uebersicht tbody tr'),
             tr => Array.from(tr.cells, c => c.textContent))""")
-        self.assertEqual([z[3] for z in zeilen], ["2 von 6", "3 von 6", "0 von 6", "0 von 6", "0 von 6"])
-        self.assertEqual([z[4] for z in zeilen], ["keine", "3 (−3)", "keine", "keine", "keine"])
+        self.assertEqual([z[4] for z in zeilen], ["2 von 6", "3 von 6", "0 von 6", "0 von 6", "0 von 6"])
+        self.assertEqual([z[5] for z in zeilen], ["keine", "3 (−3)", "keine", "keine", "keine"])
         # Printed: the summary alone, on A4.
-        pdf = pathlib.Path(ARGS.arbeit) / "auswertung.pdf"
+        pdf = pathlib.Path(uebseite.ARGS.arbeit) / "auswertung.pdf"
         pdf.write_bytes(self.b.pdf())
         gedruckt = subprocess.run(["pdftotext", pdf, "-"], capture_output=True, text=True).stdout
         self.assertIn("5 von 30 Punkten", gedruckt)
@@ -196,27 +128,42 @@ class Ueben(unittest.TestCase):
             self.antworte(k, dreieck.text(wert, self.dezimalen()))
         noten = [f["note"] for f in self.fragen()]
         self.assertEqual(noten[:4], ["richtig"] * 4)
-        self.assertEqual(noten[4], "falsch", "the other solution")
+        self.assertEqual(noten[4], "falsch: das ist der Wert des anderen Dreiecks", "named")
         self.assertEqual(noten[5:], ["richtig", "richtig"])
 
-    def test_sachaufgabe_zeigt_die_situation_und_bewertet_ihr_dreieck(self):
+    def test_sachaufgabe_fragt_in_ihren_worten_mit_zwischenwert_und_folgefehler(self):
         self.starte("2-SACH-4711-5")
         text = self.text("aufgabeText")
         # The sets take the situations in turn, the tower first: a = BS in triangle ABS
-        # from the text's AB, α and β by the law of sines, σ = β − α at the top.
-        self.assertIn("Höhenwinkel", text)
-        self.assertIn("Wie hoch ist der", text)
-        self.assertIn("Größen im Dreieck ABS", text)
+        # from the text's AB, α and β by the law of sines, σ = β − α at the top; then the
+        # height h = a·sin β and the distance x = a·cos β in the right triangle BFS.
+        self.assertIn("Wie hoch ist der Leuchtturm?", text)
         zahl = lambda muster: dreieck.mpf(re.search(muster, text).group(1).replace(",", "."))
         alpha, beta = zahl(r"α\s=\s([\d,]+)°"), zahl(r"β\s=\s([\d,]+)°")
         ab = zahl(r"Geht man ([\d,]+)\sm")
         bs = ab * dreieck.sin(dreieck.bogen(alpha)) / dreieck.sin(dreieck.bogen(beta - alpha))
-        self.assertEqual([f["name"] for f in self.fragen()], ["a"])
-        if ARGS.bilder:
-            self.b.ansicht(1280, 900)
-            self.d.save_screenshot(str(pathlib.Path(ARGS.bilder) / "ueben-sachaufgabe.png"))
-        self.antworte(0, dreieck.text(bs, self.dezimalen()))
-        self.assertEqual([f["note"] for f in self.fragen()], ["richtig"])
+        fragen = self.fragen()
+        self.assertEqual([f["beschriftung"] for f in fragen], [
+            "Seite im Dreieck ABS a in m (auf 1 Nachkommastelle, freiwillig)",
+            "Höhe des Leuchtturms h in m (auf 1 Nachkommastelle)",
+            "Entfernung von B zum Fußpunkt F x in m (auf 1 Nachkommastelle)"])
+        self.assertIn("freiwillige Zwischenwerte", self.text("anweisung"))
+        # The intermediate value 5 % off, the height right from it: a follow-up error.
+        d = fragen[0]["dezimalen"]
+        eigenes = dreieck.mpf(dreieck.text(bs * dreieck.mpf("1.05"), d).replace(",", "."))
+        self.antworte(0, dreieck.text(eigenes, d) + " m")
+        self.antworte(1, dreieck.text(eigenes * dreieck.sin(dreieck.bogen(beta)), d) + " m")
+        self.antworte(2, dreieck.text(bs * dreieck.cos(dreieck.bogen(beta)), d))
+        self.assertEqual(self.noten(), ["falsch", "Folgefehler", "richtig"])
+        self.assertIn("Punkte in dieser Aufgabe: 3 von 4", self.text("stand"), "a earns nothing")
+        # The hints speak of the tower, and are free now.
+        self.tab_bis("hinweis")
+        self.tasten(Keys.ENTER)
+        self.assertIn("Gesucht ist die Höhe h", self.text("hinweise"))
+        if uebseite.ARGS.bilder:
+            self.b.ansicht(1280, 1300)
+            self.d.execute_script("window.scrollTo(0, 0)")
+            self.d.save_screenshot(str(pathlib.Path(uebseite.ARGS.bilder) / "ueben-sachaufgabe.png"))
 
     def test_falscher_code_wird_erklaert(self):
         self.tab_bis("code")
@@ -233,40 +180,13 @@ class Ueben(unittest.TestCase):
             with self.subTest(breite=breite):
                 self.b.ansicht(breite, 900)
                 self.assertEqual(layout.probleme(self.d, breite, TEILE), [])
-                if ARGS.bilder:
+                if uebseite.ARGS.bilder:
                     name = "ueben-telefon.png" if breite == 360 else "ueben-desktop.png"
-                    self.d.save_screenshot(str(pathlib.Path(ARGS.bilder) / name))
+                    self.d.save_screenshot(str(pathlib.Path(uebseite.ARGS.bilder) / name))
         self.d.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
-        if not ARGS.axe:
-            self.skipTest("no axe-core given")
-        self.d.execute_script(pathlib.Path(ARGS.axe).read_text(encoding="utf-8"))
-        for schema in ("light", "dark"):
-            self.d.execute_cdp_cmd("Emulation.setEmulatedMedia", {
-                "features": [{"name": "prefers-color-scheme", "value": schema}]})
-            ergebnis = self.d.execute_async_script(
-                "axe.run(document).then(arguments[0], e => arguments[0]({fehler: String(e)}))")
-            self.assertNotIn("fehler", ergebnis)
-            ernst = [(v["id"], [n["target"] for n in v["nodes"]])
-                     for v in ergebnis["violations"] if v["impact"] in ("serious", "critical")]
-            self.assertEqual(ernst, [], schema)
-        self.d.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": []})
+        self.pruefe_axe()
         self.assertEqual(self.b.konsolenfehler(), [])
 
 
-def main():
-    global ARGS
-    p = argparse.ArgumentParser()
-    p.add_argument("seite")
-    p.add_argument("arbeit")
-    p.add_argument("--axe")
-    p.add_argument("--bilder")
-    ARGS, rest = p.parse_known_args()
-    pathlib.Path(ARGS.arbeit).mkdir(parents=True, exist_ok=True)
-    if not browser.vorhanden():
-        print("SKIP: chromium or chromedriver missing")
-        sys.exit(77)
-    unittest.main(argv=[sys.argv[0], "-v", *rest])
-
-
 if __name__ == "__main__":
-    main()
+    uebseite.main()

@@ -118,9 +118,11 @@ def loese_aufgabe(d, richtig=True, hinweis=False):
     dezimalen = int(re.search(r"auf (\d+) Nachkommastellen", anweisung).group(1))
     if hinweis:
         d.find_element(By.ID, "hinweis").click()
-    for li in d.find_elements(By.CSS_SELECTOR, ".fragen li"):
+    for k, li in enumerate(d.find_elements(By.CSS_SELECTOR, ".fragen li")):
         name = li.find_element(By.TAG_NAME, "label").text.removesuffix(" =")
-        wert = dreieck.wert(dreiecke, name) * (1 if richtig else 2)
+        # Wrong by another factor in each box: doubled alike, a side would follow rightly
+        # from a doubled earlier side (a follow-up error).
+        wert = dreieck.wert(dreiecke, name) * (1 if richtig else 2 + k)
         li.find_element(By.TAG_NAME, "input").send_keys(dreieck.text(wert, dezimalen))
     d.find_element(By.ID, "pruefen").click()
     d.find_element(By.ID, "weiter").click()

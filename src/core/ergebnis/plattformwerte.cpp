@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "plattformwerte.h"
 
+#include "antwortleser.h"
 #include "fortsetzung.h"
 
 #include <algorithm>
@@ -109,13 +110,13 @@ constexpr std::array<const char*, 6> FeldKennung = {"a", "b", "c", "alpha", "bet
 // A pupil's number as a CMIDecimal, as the engine reads it, with the decimals typed: the
 // answer's own reading, never a second one.
 std::optional<std::string> AlsDezimal(std::string_view antwort) {
-    const auto zahl = uebung::LiesAntwort(antwort);
-    if (!zahl) {
+    const auto zahl = uebung::LiesAntworttext(antwort, {});
+    if (zahl.Art != uebung::Lesart::Zahl) {
         return std::nullopt;
     }
     std::ostringstream aus;
     aus.imbue(std::locale::classic());
-    aus << std::fixed << std::setprecision(zahl->Dezimalen) << zahl->Wert;
+    aus << std::fixed << std::setprecision(zahl.Dezimalen) << zahl.Wert;
     return aus.str();
 }
 

@@ -3,9 +3,6 @@
 
 #include "routen.h"
 
-#include <algorithm>
-#include <cstdlib>
-
 namespace kalotri::uebung {
 
 std::string Rundungsanweisung(int dezimalen) {
@@ -30,54 +27,58 @@ const char* NotenText(Note note) {
     return "";
 }
 
-std::optional<Antwortzahl> LiesAntwort(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
-        text.remove_prefix(1);
+std::string UrteilText(const frage::Urteil& urteil) {
+    std::string text = NotenText(urteil.Wertung);
+    if (!urteil.Fehler) {
+        return text;
     }
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) {
-        text.remove_suffix(1);
+    switch (*urteil.Fehler) {
+    case routen::Fehlerart::AndereLoesung:
+        return text + ": das ist der Wert des anderen Dreiecks";
+    case routen::Fehlerart::Nebenwinkel:
+        return text + ": das ist der Nebenwinkel, 180° minus den gesuchten Winkel";
+    case routen::Fehlerart::Bogenmass:
+        return text +
+               ": so rechnet ein Taschenrechner im Bogenmaß (RAD); stelle ihn auf Grad (DEG)";
+    case routen::Fehlerart::StelleWeniger:
+        return text + ": eine Nachkommastelle zu wenig";
+    case routen::Fehlerart::ProzentMehr:
+    case routen::Fehlerart::ProzentWeniger:
+        break;
     }
-    std::string zahl;
-    int dezimalen = -1;
-    int ziffern = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char z = text[i];
-        if (z >= '0' && z <= '9') {
-            zahl += z;
-            ++ziffern;
-            dezimalen += dezimalen >= 0 ? 1 : 0;
-        } else if ((z == ',' || z == '.') && dezimalen < 0) {
-            zahl += '.';
-            dezimalen = 0;
-        } else if ((z == '-' || z == '+') && i == 0) {
-            zahl += z;
-        } else {
-            return std::nullopt;
-        }
-    }
-    if (ziffern == 0 || ziffern > 30) {
-        return std::nullopt;
-    }
-    return Antwortzahl{std::strtold(zahl.c_str(), nullptr), std::max(dezimalen, 0)};
+    return text;
 }
 
-frage::Antwort AlsAntwort(std::string_view text) {
-    if (text.find_first_not_of(" \t") == std::string_view::npos) {
+Antwortform FormFuer(const Uebungsaufgabe& aufgabe, std::size_t feld) {
+    const frage::Antwortfeld& f = aufgabe.Modell.Felder[feld];
+    return {f.Art == frage::Feldart::Anzahl, f.Einheit, f.Dezimalen};
+}
+
+frage::Antwort AlsAntwort(std::string_view text, const Antwortform& form) {
+    const GeleseneAntwort a = LiesAntworttext(text, form);
+    switch (a.Art) {
+    case Lesart::Zahl:
+        return frage::Antwort::Zahl(a.Wert, a.Dezimalen);
+    case Lesart::Leer:
         return {};
+    default:
+        return {frage::Antwort::Lage::KeineZahl, 0, 0};
     }
-    const std::optional<Antwortzahl> z = LiesAntwort(text);
-    return z ? frage::Antwort::Zahl(z->Wert, z->Dezimalen)
-             : frage::Antwort{frage::Antwort::Lage::KeineZahl, 0, 0};
+}
+
+std::vector<frage::Urteil> Beurteile(const Uebungsaufgabe& aufgabe,
+                                     const std::vector<std::string>& antworten) {
+    std::vector<frage::Antwort> gelesen;
+    for (std::size_t i = 0; i < antworten.size() && i < aufgabe.Modell.Felder.size(); ++i) {
+        gelesen.push_back(AlsAntwort(antworten[i], FormFuer(aufgabe, i)));
+    }
+    return frage::Beurteile(aufgabe.Modell, gelesen);
 }
 
 std::vector<Note> Bewerte(const Uebungsaufgabe& aufgabe,
                           const std::vector<std::string>& antworten) {
-    std::vector<frage::Antwort> gelesen;
-    for (const std::string& text : antworten) {
-        gelesen.push_back(AlsAntwort(text));
-    }
     std::vector<Note> noten;
-    for (const frage::Urteil& u : frage::Beurteile(aufgabe.Modell, gelesen)) {
+    for (const frage::Urteil& u : Beurteile(aufgabe, antworten)) {
         noten.push_back(u.Wertung);
     }
     return noten;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "antwortleser.h"
 #include "uebungsaufgabe.h"
 #include "urteil.h"
 
@@ -20,20 +21,21 @@ std::string Rundungsanweisung(int dezimalen);
 inline constexpr int PunkteJeFrage = frage::PunkteJeFeld;
 using frage::Punkte;
 const char* NotenText(Note note);
+// The mark with the typical mistake it names, if any: "falsch: das ist der Nebenwinkel …".
+std::string UrteilText(const frage::Urteil& urteil);
 
-// A pupil's number: decimal comma or point, an optional sign, no exponent or thousands
-// separator; the count of decimals typed.
-struct Antwortzahl {
-    long double Wert = 0;
-    int Dezimalen = 0;
-};
-std::optional<Antwortzahl> LiesAntwort(std::string_view text);
+// What question `feld` asks for: a count, or a value in its unit.
+Antwortform FormFuer(const Uebungsaufgabe& aufgabe, std::size_t feld);
 
-// The typed text as the question model's marking takes it.
-frage::Antwort AlsAntwort(std::string_view text);
+// The typed text as the question model's marking takes it, read as LiesAntworttext reads it
+// (a bare number without unit where no form is given).
+frage::Antwort AlsAntwort(std::string_view text, const Antwortform& form = {});
 
 // Marks the answers typed so far, one per question in order (missing ones are Leer), by
-// the question model's one judge.
+// the question model's one judge: the mark, the typical mistake it names, the SSW triangle
+// the pupil's values were matched to.
+std::vector<frage::Urteil> Beurteile(const Uebungsaufgabe& aufgabe,
+                                     const std::vector<std::string>& antworten);
 std::vector<Note> Bewerte(const Uebungsaufgabe& aufgabe, const std::vector<std::string>& antworten);
 
 } // namespace kalotri::uebung

@@ -70,22 +70,73 @@ FragenHinweise FuerAnzahl(const Rechenweg& weg) {
     return h;
 }
 
+// A word problem's sentences before its triangle's steps: why this triangle.
+std::string Warum(const Rechenweg& weg) {
+    std::string warum;
+    for (const Rechenschritt& s : weg) {
+        if (s.Art == SchrittArt::Ueberschrift) {
+            break;
+        }
+        if (s.Art == SchrittArt::Begruendung) {
+            warum += (warum.empty() ? "" : " ") + s.Text;
+        }
+    }
+    return warum;
+}
+
+// A word problem's quantity worked out after the triangle: the `k`-th such step after the
+// triangle's last, in the order the story asks them, with the sentence that leads to it.
+FragenHinweise FuerFolgerung(const Rechenweg& weg, std::size_t k) {
+    std::size_t ab = 0;
+    for (std::size_t i = 0; i < weg.size(); ++i) {
+        ab = weg[i].Groesse ? i + 1 : ab;
+    }
+    FragenHinweise h;
+    const Rechenschritt* satz = nullptr;
+    for (std::size_t i = ab; i < weg.size(); ++i) {
+        const Rechenschritt& s = weg[i];
+        satz = s.Art == SchrittArt::Begruendung ? &s : satz;
+        if (s.Art != SchrittArt::Rechnung || k-- > 0) {
+            continue;
+        }
+        h.Formel = s.Formel;
+        h.Zahlen = s.Einsetzung;
+        if (satz != nullptr) {
+            Anhaengen(h.Schritt, SchrittZeilen(*satz));
+        }
+        Anhaengen(h.Schritt, SchrittZeilen(s));
+        break;
+    }
+    return h;
+}
+
 } // namespace
 
 Hinweise HinweiseFuer(const Uebungsaufgabe& aufgabe) {
     Zahlformat format;
     format.Maske = MaskeFuerAnzahl(aufgabe.Dezimalen);
     format.Trennzeichen = ",";
-    const Rechenweg weg = ErstelleRechenweg(aufgabe.Ergebnis, format);
+    // A word problem hints in its own words: why this triangle, its values with their unit,
+    // the way from them to the story's answers.
+    const std::optional<Sachaufgabe>& sache = aufgabe.Modell.Sache;
+    const Rechenweg weg = sache ? sache->Loesungsweg : ErstelleRechenweg(aufgabe.Ergebnis, format);
     Hinweise h;
     if (aufgabe.Ergebnis.Typ) {
         h.Typ = TypSatz(*aufgabe.Ergebnis.Typ);
     }
+    if (sache && !Warum(weg).empty()) {
+        h.Typ = Warum(weg) + " " + h.Typ;
+    }
     h.ErsterSatz = ErsterSatz(aufgabe.Ergebnis);
-    for (const Frage& f : aufgabe.Fragen) {
+    std::size_t folgerungen = 0;
+    for (std::size_t i = 0; i < aufgabe.Fragen.size(); ++i) {
+        const Frage& f = aufgabe.Fragen[i];
+        const bool gefolgert =
+            f.Art == Frageart::Sache && sache &&
+            !sache->Gesuchte[aufgabe.Modell.Felder[i].Sachgroesse].Groesse.has_value();
         h.JeFrage.push_back(f.Art == Frageart::Anzahl ? FuerAnzahl(weg)
-                            : f.Art == Frageart::Wert ? FuerWert(weg, f)
-                                                      : FragenHinweise{});
+                            : gefolgert               ? FuerFolgerung(weg, folgerungen++)
+                                                      : FuerWert(weg, f));
     }
     return h;
 }

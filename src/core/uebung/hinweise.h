@@ -16,6 +16,9 @@ inline constexpr std::array<int, 5> HinweisPreis = {1, 1, 1, 1, 2};
 inline constexpr std::array<const char*, 5> HinweisName = {"Typ und warum", "Welcher Satz zuerst",
                                                            "Die Formel", "Die Formel mit Zahlen",
                                                            "Der Rechenschritt"};
+// Once every answer of an exercise is marked, a hint can only explain, not help to points:
+// it costs nothing.
+inline constexpr int HinweisPreisMarkiert = 0;
 
 // Texts of the question's hints: the formula, the formula with the numbers put in, the
 // worked step's lines.

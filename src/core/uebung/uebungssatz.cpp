@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "uebungssatz.h"
 
+#include "antwortleser.h"
 #include "erzeuge.h"
 
 #include <cctype>
@@ -9,9 +10,10 @@ namespace kalotri::uebung {
 
 namespace {
 
+// The parts between dashes, whatever dash was typed and wherever blanks stand for one.
 std::vector<std::string> Teile(std::string_view code) {
     std::vector<std::string> teile(1);
-    for (const char z : code) {
+    for (const char z : NormaleStriche(code)) {
         if (z == '-') {
             teile.emplace_back();
         } else if (z != ' ' && z != '\t') {

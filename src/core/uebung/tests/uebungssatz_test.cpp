@@ -31,6 +31,14 @@ TEST(Uebungscode, LesenUndSchreiben) {
              {"3-XYZ-5", ""},
              {"3", ""},
              {"3-5-6-7", ""},
+             // Dashes of every kind a phone or a copied sheet gives, and blanks for dashes.
+             {"3\u20134711", "3-4711"},
+             {"2\u2014SSW\u201417", "2-SSW-17"},
+             {"3\u20104711\u22128", "3-4711-8"},
+             {"3 4711", "3-4711"},
+             {"Übung 2 ssw 17 10", "2-SSW-17-10"},
+             {"3\u00A0\u2013\u00A04711", "3-4711"},
+             {"34711", ""},
              {"3-4711-V2", "3-4711-V2"},
              {"3 - sach - 4711 - 8 - v2", "3-SACH-4711-8-V2"},
              {"3-4711-V1", "3-4711"},
@@ -131,6 +139,20 @@ TEST(Uebungssatz, SachaufgabenFragenIhrDreieckUndWerdenBewertet) {
         }
         EXPECT_EQ(sachfelder, a.Modell.Sache->Gesuchte.size());
     }
+    // The hints tell the situation: why this triangle, its side with the unit, the way from
+    // it to the tower's height and the distance, each at its own question.
+    const Uebungsaufgabe& turm = satz.Aufgaben[0];
+    const Hinweise h = HinweiseFuer(turm);
+    EXPECT_NE(h.Typ.find("Gesucht ist die Höhe h"), std::string::npos) << h.Typ;
+    EXPECT_NE(h.Typ.find("Typ SWW"), std::string::npos) << h.Typ;
+    std::vector<std::string> formeln;
+    for (std::size_t i = 0; i < turm.Fragen.size(); ++i) {
+        formeln.push_back(turm.Fragen[i].Name + ": " + h.JeFrage[i].Formel);
+        EXPECT_FALSE(h.JeFrage[i].Schritt.empty()) << turm.Fragen[i].Name;
+    }
+    EXPECT_EQ(formeln, (std::vector<std::string>{"a: a = s·sin α / sin σ", "h: h = a·sin β",
+                                                 "x: x = a·cos β"}));
+    EXPECT_NE(h.JeFrage[0].Schritt.back().find(" m"), std::string::npos);
 }
 
 TEST(Uebungsaufgabe, NurGefragteGroessenUndKeineAufgabeOhneLoesung) {
