@@ -122,8 +122,8 @@ class Fairness(uebseite.Seite):
         mitte, halb = hl * cos(eta), sqrt(ls ** 2 - (hl * sin(eta)) ** 2)
         fragen = self.fragen()
         self.assertEqual([f["beschriftung"] for f in fragen], [
-            "Fahrstrecke, bis das Feuer in Sicht kommt l₂ in km (auf 2 Nachkommastellen)",
-            "Fahrstrecke, bis das Feuer verschwindet l₁ in km (auf 2 Nachkommastellen)"])
+            "Fahrstrecke bis S₁, wo das Feuer in Sicht kommt HS₁ in km (auf 2 Nachkommastellen)",
+            "Fahrstrecke bis S₂, wo das Feuer verschwindet HS₂ in km (auf 2 Nachkommastellen)"])
         # The story says which is which: the far point where the near one is asked is the
         # other triangle, and named so.
         self.antworte(0, dreieck.text(mitte + halb, 2) + " km")
