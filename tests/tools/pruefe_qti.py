@@ -1,0 +1,279 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""kalotri-blatt --qti: the IMS content package as a strict platform reads it. Every item
+and the test validate against the QTI 2.1 schema (xmllint, offline); the manifest names
+every file in the zip and nothing else; every picture has its alt text; and the items'
+response processing, run by an engine of the test's own, marks every answer of the
+Moodle quiz's marking table exactly as Moodle marks the same quiz's gaps.
+"""
+
+import io
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+import unittest
+import xml.etree.ElementTree as ET
+import zipfile
+
+import pruefe_routen
+from moodle_quiz import FELDER, fragen, gegeben_zeile, luecken
+import moodle_quiz
+from qti_bewertung import NS, Item
+
+BLATT = None
+RECHNE = None
+HIER = os.path.dirname(os.path.abspath(__file__))
+KATALOG = os.path.join(HIER, "qti-schema", "catalog.xml")
+CP = "{http://www.imsglobal.org/xsd/imscp_v1p1}"
+
+# Every kind of exercise: all types, the three levels, groups, word problems alone and
+# mixed, at 1, 2, 3 and 10 decimals.
+FAELLE = [
+    ("--erzeuge", "12", "--seed", "5", "--gruppen", "2", "--stufe", "2"),
+    ("--erzeuge", "10", "--seed", "7", "--stufe", "1", "--dezimalen", "1"),
+    ("--erzeuge", "8", "--seed", "11", "--stufe", "3", "--dezimalen", "10"),
+    ("--erzeuge", "8", "--seed", "3", "--sachaufgaben", "--dezimalen", "2"),
+    ("--erzeuge", "6", "--seed", "4", "--sachaufgaben", "--gemischt", "--gruppen", "3"),
+]
+
+
+def starte(*argumente):
+    return subprocess.run([BLATT, *argumente], capture_output=True, timeout=300)
+
+
+def paket(*argumente, moodle=False):
+    """The package's files by name, and the Moodle quiz of the same run if asked for."""
+    with tempfile.TemporaryDirectory() as ordner:
+        ziel = os.path.join(ordner, "q.zip")
+        extra = ["--moodle", os.path.join(ordner, "q.xml")] if moodle else []
+        lauf = starte("--qti", ziel, *extra, *argumente)
+        assert lauf.returncode == 0, lauf.stderr.decode()
+        with open(ziel, "rb") as f:
+            roh = f.read()
+        with zipfile.ZipFile(io.BytesIO(roh)) as z:
+            assert z.testzip() is None  # every file's CRC
+            dateien = {n: z.read(n) for n in z.namelist()}
+        if moodle:
+            with open(os.path.join(ordner, "q.xml"), "rb") as f:
+                return dateien, f.read()
+        return dateien, roh
+
+
+def reihenfolge(dateien):
+    """The items in the test's order, by section."""
+    test = ET.fromstring(dateien["test.xml"])
+    return [(s.get("title"), [r.get("href") for r in s.iter(NS + "assessmentItemRef")])
+            for s in test.iter(NS + "assessmentSection")]
+
+
+class Pakete(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.pakete = [(fall, paket(*fall)[0]) for fall in FAELLE]
+
+    def test_jede_datei_gilt_nach_dem_schema(self):
+        if not shutil.which("xmllint"):
+            self.skipTest("xmllint fehlt (Debian: libxml2-utils)")
+        for fall, dateien in self.pakete:
+            with tempfile.TemporaryDirectory() as ordner:
+                xml = sorted(n for n in dateien if n.endswith(".xml") and n != "imsmanifest.xml")
+                for n in xml:
+                    with open(os.path.join(ordner, n), "wb") as f:
+                        f.write(dateien[n])
+                lauf = subprocess.run(
+                    ["xmllint", "--noout", "--nonet", "--schema",
+                     "http://www.imsglobal.org/xsd/imsqti_v2p1.xsd", *xml],
+                    cwd=ordner, capture_output=True, timeout=300,
+                    env=dict(os.environ, XML_CATALOG_FILES=KATALOG))
+                self.assertEqual(lauf.returncode, 0, (fall, lauf.stderr.decode()[-3000:]))
+                self.assertEqual(lauf.stderr.decode().count(" validates"), len(xml), fall)
+
+    def test_manifest_nennt_jede_datei_und_nur_sie(self):
+        for fall, dateien in self.pakete:
+            manifest = ET.fromstring(dateien["imsmanifest.xml"])
+            ressourcen = list(manifest.iter(CP + "resource"))
+            genannt = [f.get("href") for r in ressourcen for f in r.iter(CP + "file")]
+            self.assertEqual(sorted(set(genannt)), sorted(set(dateien) - {"imsmanifest.xml"}),
+                             fall)
+            kennungen = {r.get("identifier") for r in ressourcen}
+            for r in ressourcen:
+                self.assertIn(r.get("href"), [f.get("href") for f in r.iter(CP + "file")])
+                for d in r.iter(CP + "dependency"):
+                    self.assertIn(d.get("identifierref"), kennungen)
+            test = [r for r in ressourcen if r.get("type") == "imsqti_test_xmlv2p1"]
+            items = [r for r in ressourcen if r.get("type") == "imsqti_item_xmlv2p1"]
+            self.assertEqual([r.get("href") for r in test], ["test.xml"])
+            self.assertEqual(sorted(r.get("href") for r in items),
+                             sorted(h for _, hs in reihenfolge(dateien) for h in hs))
+            # Each item's pictures are files of its own resource.
+            for r in items:
+                eigene = {f.get("href") for f in r.iter(CP + "file")}
+                item = ET.fromstring(dateien[r.get("href")])
+                for bild in item.iter(NS + "img"):
+                    self.assertIn(bild.get("src"), eigene)
+                    self.assertTrue(bild.get("alt", "").strip(), (fall, r.get("href")))
+                    self.assertTrue(dateien[bild.get("src")].startswith(b"\x89PNG"))
+
+    def test_gruppen_sind_abschnitte_und_alle_aufgaben_kommen_vor(self):
+        for fall, dateien in self.pakete:
+            gruppen = int(fall[fall.index("--gruppen") + 1]) if "--gruppen" in fall else 1
+            anzahl = int(fall[1])
+            abschnitte = reihenfolge(dateien)
+            titel = ["Gruppe " + "ABCDEF"[g] for g in range(gruppen)] if gruppen > 1 \
+                else ["Aufgaben"]
+            self.assertEqual([t for t, _ in abschnitte], titel, fall)
+            for _, hrefs in abschnitte:
+                self.assertEqual(len(hrefs), anzahl, fall)
+            if "--sachaufgaben" in fall:
+                texte = b"".join(dateien[h] for _, hs in abschnitte for h in hs)
+                self.assertRegex(texte.decode(), r'title="[^"]* – ')
+
+    def test_correct_zuerst_und_nur_absolute_toleranzen(self):
+        gleich = 0
+        for fall, dateien in self.pakete:
+            for name, daten in dateien.items():
+                if not re.match(r"aufgabe-.*\.xml$", name):
+                    continue
+                wurzel = ET.fromstring(daten)
+                self.assertIsNone(wurzel.get("toolName"))
+                for e in wurzel.iter(NS + "equal"):
+                    kinder = [k.tag for k in e]
+                    self.assertEqual(kinder, [NS + "correct", NS + "variable"], name)
+                    self.assertEqual(e.get("toleranceMode"), "absolute")
+                    self.assertTrue(all(float(t) >= 0 for t in e.get("tolerance").split()))
+                    gleich += 1
+                text = "".join(wurzel.find(NS + "itemBody").itertext())
+                self.assertIn("Punkt", text, name)  # which separator to type
+                self.assertRegex(text, r"Runde|runde", name)
+        self.assertGreater(gleich, 100)
+
+    def test_gleicher_seed_gleiches_paket(self):
+        _, erstes = paket(*FAELLE[0])
+        _, zweites = paket(*FAELLE[0])
+        self.assertEqual(erstes, zweites)
+
+
+def tabelle(q, zeile, ergebnis):
+    """The marking table of one triangle question, gap by gap in the question's order: per
+    gap the answers as typed and whether each must earn the mark (None: not decided here).
+    The routes' answers are right; the other SSW triangle, radian mode and 1 % off are
+    wrong; one decimal fewer is listed for the two quizzes to agree on."""
+    text = q.find("questiontext/text").text
+    d, z = pruefe_routen.anweisung(text)
+    gegeben = pruefe_routen.gegeben_genau(zeile)
+    dreiecke = [t for t in ergebnis["dreiecke"] if not t.get("flach")]
+    ergebnis = dict(ergebnis, dreiecke=dreiecke)
+    reihen = []
+    if ergebnis["typ"] == "SSW":
+        reihen.append(None)  # the count: every choice
+    for nummer, dreieck in enumerate(dreiecke):
+        aeste = [None] * 3 + [
+            (dreieck[f]["wert"] > 90) if ergebnis["typ"] == "SSW" and
+            dreieck[f]["herkunft"] == "sinussatz" else
+            (False if dreieck[f]["wert"] < 90 else None) for f in FELDER[3:]]
+        alle = pruefe_routen.routen(gegeben, aeste, d, z)
+        for i in (i for i, f in enumerate(FELDER) if dreieck[f]["herkunft"] != "gegeben"):
+            reihe = [(pruefe_routen.getippt(w, d), True) for w in alle[i]]
+            reihe += [(pruefe_routen.getippt(w, d), False) for w in
+                      pruefe_routen.falsche_antworten(ergebnis, nummer, i, gegeben).values()]
+            reihe.append((pruefe_routen.getippt(dreieck[FELDER[i]]["wert"], d - 1), None))
+            reihen.append(reihe)
+    return reihen
+
+
+def sach_tabelle(gaps):
+    """Word problems: the right value and 1 % either way."""
+    reihen = []
+    for g in gaps:
+        wert = float(g["alternativen"][0][1].split(":")[0])
+        reihen.append([(repr(wert), True), (repr(wert * 1.01), False),
+                       (repr(wert * 0.99), False)])
+    return reihen
+
+
+class WieMoodle(unittest.TestCase):
+    """One marking table, two renderings: each row's mark in the QTI item as this engine
+    gives it and in the Moodle gap as Moodle reads it (German and English)."""
+
+    def test_jede_zeile_gleich_bewertet(self):
+        zaehler = {"zeilen": 0, "weniger": 0}
+        for fall in [("--erzeuge", "10", "--seed", "5", "--dezimalen", "3"),
+                     ("--erzeuge", "6", "--seed", "11", "--stufe", "3", "--typen", "SSW",
+                      "--dezimalen", "1"),
+                     ("--erzeuge", "6", "--seed", "8", "--sachaufgaben", "--gemischt")]:
+            dateien, quiz = paket(*fall, moodle=True)
+            fragen_ = [q for q in fragen(quiz) if q.get("type") == "cloze"]
+            hrefs = [h for _, hs in reihenfolge(dateien) for h in hs]
+            self.assertEqual(len(fragen_), len(hrefs), fall)
+            dreiecke = [(q, gegeben_zeile(q)) for q in fragen_ if "<p>Gegeben: " in
+                        q.find("questiontext/text").text]
+            ergebnisse = iter(moodle_quiz.rechne(RECHNE, [z for _, z in dreiecke]))
+            for q, href in zip(fragen_, hrefs):
+                item = Item(dateien[href])
+                self.assertEqual(item.wurzel.get("title"), q.find("name/text").text)
+                text = q.find("questiontext/text").text
+                gaps, _ = luecken(text)
+                self.assertEqual(len(gaps), len(item.antworten), href)
+                ist_dreieck = "<p>Gegeben: " in text
+                reihen = tabelle(q, gegeben_zeile(q), next(ergebnisse)) if ist_dreieck \
+                    else sach_tabelle(gaps)
+                for gap, antwort, reihe in zip(gaps, item.antworten, reihen):
+                    if gap["typ"] == "MULTICHOICE":
+                        wahl = [(a[1], a[0] == "=") for a in gap["alternativen"]]
+                        self.assertEqual(item.richtig[antwort], "WAHL_%d" % next(
+                            i for i, (_, r) in enumerate(wahl) if r))
+                        continue
+                    intervalle = pruefe_routen.angenommen(gap)
+                    for getippt, soll in reihe:
+                        moodle = {s: any(u <= pruefe_routen.moodle_liest(getippt, *t) <= o
+                                         for u, o in intervalle)
+                                  for s, t in pruefe_routen.SPRACHEN.items()}
+                        punkte = item.bewerte({antwort: getippt})["SCORE_" + antwort]
+                        self.assertEqual({s: punkte == 1 for s in moodle}, moodle,
+                                         (href, antwort, getippt, intervalle))
+                        if soll is not None:
+                            self.assertEqual(punkte, 1 if soll else 0, (href, antwort, getippt))
+                        zaehler["weniger"] += soll is None and punkte == 1
+                        zaehler["zeilen"] += 1
+                # All answers right at once: the item's SCORE is the number of gaps.
+                alle = {a: ("%r" % item.richtig[a] if item.typen[a] == "float"
+                            else item.richtig[a]) for a in item.antworten}
+                werte = item.bewerte(alle)
+                self.assertEqual(werte["SCORE"], len(gaps))
+                self.assertEqual(werte["MAXSCORE"], len(gaps))
+                self.assertEqual(item.bewerte({})["SCORE"], 0)
+        print("\n%(zeilen)d Zeilen gleich bewertet; eine Stelle weniger noch richtig: "
+              "%(weniger)d" % zaehler, file=sys.stderr)
+        self.assertGreater(zaehler["zeilen"], 1000)
+
+
+class Fehler(unittest.TestCase):
+    def test_nichts_geschrieben_wenn_das_ziel_nicht_geht(self):
+        with tempfile.TemporaryDirectory() as ordner:
+            ziel = os.path.join(ordner, "fehlt", "q.zip")
+            lauf = starte("--erzeuge", "2", "--qti", ziel)
+            self.assertNotEqual(lauf.returncode, 0)
+            self.assertIn(b"q.zip", lauf.stderr)
+            self.assertFalse(os.path.exists(os.path.dirname(ziel)))
+
+    def test_optionen(self):
+        for argumente, meldung in [
+                (["--erzeuge", "2", "--qti", ""], "--qti braucht einen Dateinamen"),
+                (["--erzeuge", "2", "--qti", "x", "--moodle", "x"],
+                 '--moodle und --qti nennen dasselbe Ziel "x"'),
+                (["--erzeuge", "2", "--qti", "-", "-o", "-"],
+                 "-o - und --qti - schrieben beide auf die Standardausgabe"),
+                (["--erzeuge", "2", "-o", "x", "--toleranz", "0.1"],
+                 "--toleranz gilt nur mit --moodle oder --qti")]:
+            lauf = starte(*argumente)
+            self.assertEqual(lauf.returncode, 2, argumente)
+            self.assertIn(meldung, lauf.stderr.decode(), argumente)
+
+
+if __name__ == "__main__":
+    BLATT, RECHNE = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2])
+    pruefe_routen.BLATT, pruefe_routen.RECHNE = BLATT, RECHNE
+    unittest.main(argv=sys.argv[:1], verbosity=1)
