@@ -29,11 +29,13 @@ HIER = os.path.dirname(os.path.abspath(__file__))
 KATALOG = os.path.join(HIER, "qti-schema", "catalog.xml")
 CP = "{http://www.imsglobal.org/xsd/imscp_v1p1}"
 
+# XML's own characters, one it forbids, and more than a platform keeps.
+TITEL = 'Sinus <&> "\x01" ' + "ä" * 150
 # Every kind of exercise: all types, the three levels, groups, word problems alone and
 # mixed, at 1, 2, 3 and 10 decimals.
 FAELLE = [
     ("--erzeuge", "12", "--seed", "5", "--gruppen", "2", "--stufe", "2"),
-    ("--erzeuge", "10", "--seed", "7", "--stufe", "1", "--dezimalen", "1"),
+    ("--erzeuge", "10", "--seed", "7", "--stufe", "1", "--dezimalen", "1", "--titel", TITEL),
     ("--erzeuge", "8", "--seed", "11", "--stufe", "3", "--dezimalen", "10"),
     ("--erzeuge", "8", "--seed", "3", "--sachaufgaben", "--dezimalen", "2"),
     ("--erzeuge", "6", "--seed", "4", "--sachaufgaben", "--gemischt", "--gruppen", "3"),
@@ -149,6 +151,13 @@ class Pakete(unittest.TestCase):
                 self.assertIn("Punkt", text, name)  # which separator to type
                 self.assertRegex(text, r"Runde|runde", name)
         self.assertGreater(gleich, 100)
+
+    def test_titel_als_xml_und_gekuerzt(self):
+        test = ET.fromstring(self.pakete[1][1]["test.xml"])
+        titel = test.get("title")
+        self.assertTrue(titel.startswith('Sinus <&> "\ufffd" ää'), titel)
+        self.assertTrue(titel.endswith("ä…"), titel)
+        self.assertLessEqual(len(titel.encode()), 258)
 
     def test_gleicher_seed_gleiches_paket(self):
         _, erstes = paket(*FAELLE[0])
