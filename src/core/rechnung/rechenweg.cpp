@@ -14,6 +14,8 @@ namespace {
 using weg::Andere;
 using weg::Schreiber;
 
+} // namespace
+
 const char* TypSatz(Aufgabentyp typ) {
     switch (typ) {
     case Aufgabentyp::SSS:
@@ -29,6 +31,8 @@ const char* TypSatz(Aufgabentyp typ) {
     }
     return "";
 }
+
+namespace {
 
 // The three messages that judge given values: which value, and why it makes no triangle.
 void MeldungMitGrund(Schreiber& s) {

@@ -81,4 +81,7 @@ std::vector<std::string> SchrittZeilen(const Rechenschritt& schritt);
 // The whole worked solution as plain-text lines.
 std::vector<std::string> RechenwegZeilen(const Rechenweg& weg);
 
+// The worked steps' first heading: the kind of problem and why.
+const char* TypSatz(Aufgabentyp typ);
+
 } // namespace kalotri

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <optional>
 
 namespace kalotri::routen::intern {
@@ -11,7 +12,8 @@ namespace {
 
 // The worked steps' route as the calculation stored it, each law applied as the steps
 // name it; for the law of sines the first pair the pupil has, a given one first.
-std::optional<Schritt> SchrittWie(const Berechnung& b, const Stand& stand, bool stumpf) {
+std::optional<Schritt> SchrittWie(const Berechnung& b, const Stand& stand, const LoesungsDreieck& d,
+                                  bool stumpf) {
     const auto f = static_cast<std::size_t>(b.Groesse);
     switch (b.Weg) {
     case Herkunft::Winkelsumme:
@@ -23,7 +25,8 @@ std::optional<Schritt> SchrittWie(const Berechnung& b, const Stand& stand, bool 
         std::optional<Schritt> gefunden;
         for (const std::size_t p : {(f + 1) % 3, (f + 2) % 3}) {
             if (stand.Bekannt[p] && stand.Bekannt[3 + p] &&
-                (!gefunden || (stand.Gegeben[p] && stand.Gegeben[3 + p]))) {
+                (!gefunden ||
+                 (d.Wege[p] == Herkunft::Gegeben && d.Wege[3 + p] == Herkunft::Gegeben))) {
                 gefunden = Schritt{f, Gesetz::Sinussatz, p, f >= 3 && stumpf};
             }
         }
@@ -35,36 +38,31 @@ std::optional<Schritt> SchrittWie(const Berechnung& b, const Stand& stand, bool 
     return std::nullopt;
 }
 
-// The unknown as a pupil with the calculator in radian mode finds it, following the
-// worked steps; nothing where the calculator reports an error on the way.
-std::optional<L> ImBogenmass(const LoesungsDreieck& d, std::size_t feld, const Rundung& r) {
-    const Taschenrechner bogen(r, Gewohnheit{false, -1, true});
-    Stand stand = Anfang(d);
+} // namespace
+
+} // namespace kalotri::routen::intern
+
+namespace kalotri::routen {
+
+std::optional<Werte> ImBogenmass(const Loesung& loesung, std::size_t dreieck) {
+    using namespace intern;
+    const LoesungsDreieck& d = loesung.Dreiecke.at(dreieck);
+    const Taschenrechner bogen(Rundung{}, Gewohnheit{false, true});
+    Stand stand = Anfang(GegebenerStand(loesung, dreieck));
     for (const Berechnung& b : d.Schritte) {
         const auto f = static_cast<std::size_t>(b.Groesse);
-        const std::optional<Schritt> schritt = SchrittWie(b, stand, b.Wert > 90);
-        if (!schritt) {
-            return std::nullopt;
-        }
-        const std::optional<L> falsch = bogen.Rechne(stand, *schritt);
-        if (!falsch) {
-            return std::nullopt;
-        }
-        if (f == feld) {
-            // Equal where no sine or cosine was pressed on the way: no slip then.
-            const L genau = d.Werte[feld];
-            return std::abs(*falsch - genau) <= 1e-9L * std::max<L>(1, std::abs(genau))
-                       ? std::nullopt
-                       : falsch;
-        }
-        stand.Bekannt[f] = true;
-        stand.Gehalten[f] = *falsch;
-        stand.Notiert[f] = *falsch;
+        const std::optional<Schritt> schritt = SchrittWie(b, stand, d, b.Wert > 90);
+        const std::optional<L> falsch = schritt ? bogen.Rechne(stand, *schritt) : std::nullopt;
+        stand.Bekannt[f] = falsch.has_value();
+        // What the calculator refuses stays unknown; the answers before it are slips still.
+        stand.Wert[f] = falsch.value_or(std::numeric_limits<L>::quiet_NaN());
     }
-    return std::nullopt;
+    return stand.Wert;
 }
 
-} // namespace
+} // namespace kalotri::routen
+
+namespace kalotri::routen::intern {
 
 std::vector<FalscheAntwort> FalscheAntworten(const Loesung& loesung, std::size_t dreieck,
                                              std::size_t feld, const Rundung& rundung) {
@@ -81,10 +79,12 @@ std::vector<FalscheAntwort> FalscheAntworten(const Loesung& loesung, std::size_t
         dazu(Fehlerart::AndereLoesung, loesung.Dreiecke[1 - dreieck].Werte[feld]);
     } else if (loesung.SSW && static_cast<std::size_t>(loesung.SSW->SinusWinkel) == feld &&
                genau != 90) {
-        dazu(Fehlerart::AndereLoesung, 180 - genau);
+        dazu(Fehlerart::Nebenwinkel, 180 - genau);
     }
-    if (const std::optional<L> bogen = ImBogenmass(d, feld, rundung)) {
-        dazu(Fehlerart::Bogenmass, *bogen);
+    // Equal where no sine or cosine was pressed on the way: no slip then.
+    if (const std::optional<Werte> bogen = routen::ImBogenmass(loesung, dreieck);
+        bogen && std::abs((*bogen)[feld] - genau) > 1e-9L * std::max<L>(1, std::abs(genau))) {
+        dazu(Fehlerart::Bogenmass, (*bogen)[feld]);
     }
     dazu(Fehlerart::ProzentMehr, genau * 1.01L);
     dazu(Fehlerart::ProzentWeniger, genau * 0.99L);

@@ -54,60 +54,119 @@ std::vector<Schritt> Wege(std::size_t f, const Aeste& aeste) {
     return wege;
 }
 
-struct Huelle {
-    std::array<L, 6> Min;
-    std::array<L, 6> Max;
-    std::array<int, 6> Anzahl{};
+struct Besuch {
+    const Taschenrechner& Rechner;
+    const Aeste& Zweige;
+    const std::vector<Feld>& Reihenfolge;
+    const Routenende& Ende;
+    Routenhuelle Huelle;
 
-    Huelle() {
-        Min.fill(std::numeric_limits<L>::infinity());
-        Max.fill(-std::numeric_limits<L>::infinity());
-    }
     void Nimm(std::size_t f, L x) {
-        Min[f] = std::min(Min[f], x);
-        Max[f] = std::max(Max[f], x);
-        ++Anzahl[f];
+        Huelle.Min[f] = std::min(Huelle.Min[f], x);
+        Huelle.Max[f] = std::max(Huelle.Max[f], x);
+        ++Huelle.Anzahl[f];
+    }
+
+    // The unknowns that may come next: the first one left of the stated order, or any.
+    std::vector<std::size_t> Naechste(const Stand& stand) const {
+        std::vector<std::size_t> naechste;
+        for (const Feld feld : Reihenfolge) {
+            const auto f = static_cast<std::size_t>(feld);
+            if (!stand.Bekannt[f]) {
+                return {f};
+            }
+        }
+        for (std::size_t f = 0; f < 6; ++f) {
+            if (!stand.Bekannt[f]) {
+                naechste.push_back(f);
+            }
+        }
+        return naechste;
+    }
+
+    // Every order in which the unknowns can be found, every law that applies at each step,
+    // each answer carried on as the pupil likes.
+    void Folge(const Stand& stand) {
+        const std::vector<std::size_t> naechste = Naechste(stand);
+        if (naechste.empty()) {
+            if (Ende) {
+                Ende(stand.Wert, Rechner.RundetZwischen());
+            }
+            return;
+        }
+        const int d = Rechner.Rundungen().Ergebnis;
+        for (const std::size_t f : naechste) {
+            for (const Schritt& schritt : Wege(f, Zweige)) {
+                const std::optional<L> wert = Rechner.Rechne(stand, schritt);
+                if (!wert) {
+                    continue;
+                }
+                Nimm(f, RundeAuf(*wert, d, intern::Massstab));
+                const bool letzte =
+                    naechste.size() == 1 &&
+                    std::count(stand.Bekannt.begin(), stand.Bekannt.end(), false) == 1;
+                Stand weiter = stand;
+                weiter.Bekannt[f] = true;
+                // Unrounded, as written, with one decimal more; nothing to carry after
+                // the last unknown unless something is worked out from the triangle.
+                for (const int mehr : {-1, 0, 1}) {
+                    weiter.Wert[f] = mehr < 0 ? *wert : RundeAuf(*wert, d + mehr, intern::Massstab);
+                    Folge(weiter);
+                    if (letzte && !Ende) {
+                        break;
+                    }
+                }
+            }
+        }
     }
 };
 
-// Every order in which the unknowns can be found, every law that applies at each step.
-void Folge(const Taschenrechner& rechner, const Stand& stand, const Aeste& aeste, Huelle& huelle) {
-    for (std::size_t f = 0; f < 6; ++f) {
-        if (stand.Bekannt[f]) {
-            continue;
-        }
-        for (const Schritt& schritt : Wege(f, aeste)) {
-            const std::optional<L> wert = rechner.Rechne(stand, schritt);
-            if (!wert) {
-                continue;
-            }
-            Stand weiter = stand;
-            weiter.Bekannt[f] = true;
-            weiter.Gehalten[f] = *wert;
-            weiter.Notiert[f] = rechner.Notiere(*wert);
-            huelle.Nimm(f, RundeAuf(*wert, rechner.Rundungen().Ergebnis, intern::Massstab));
-            Folge(rechner, weiter, aeste, huelle);
-        }
-    }
-}
-
 } // namespace
 
+Anfangsstand GegebenerStand(const Loesung& loesung, std::size_t dreieck) {
+    Anfangsstand anfang;
+    const LoesungsDreieck& d = loesung.Dreiecke.at(dreieck);
+    for (std::size_t f = 0; f < 6; ++f) {
+        if (d.Wege[f] == Herkunft::Gegeben) {
+            anfang.Werte[f] = intern::AlsGetippt(d.Werte[f]);
+        }
+    }
+    return anfang;
+}
+
+Routenhuelle Erkunde(const Loesung& loesung, std::size_t dreieck, const Anfangsstand& anfang,
+                     const Rundung& rundung, const std::vector<Feld>& reihenfolge,
+                     const Routenende& ende) {
+    const Aeste aeste = AesteVon(loesung, loesung.Dreiecke.at(dreieck));
+    Routenhuelle huelle;
+    huelle.Min.fill(std::numeric_limits<L>::infinity());
+    huelle.Max.fill(-std::numeric_limits<L>::infinity());
+    for (const bool zwischen : {false, true}) {
+        const Taschenrechner rechner(rundung, Gewohnheit{zwischen, false});
+        Besuch besuch{rechner, aeste, reihenfolge, ende, huelle};
+        besuch.Folge(intern::Anfang(anfang));
+        huelle = besuch.Huelle;
+    }
+    return huelle;
+}
+
+std::vector<Feld> Rechenfolge(const LoesungsDreieck& dreieck) {
+    std::vector<Feld> folge;
+    for (const Berechnung& b : dreieck.Schritte) {
+        folge.push_back(b.Groesse);
+    }
+    return folge;
+}
+
 std::vector<Spielraum> Spielraeume(const Loesung& loesung, std::size_t dreieck,
-                                   const Rundung& rundung) {
+                                   const Rundung& rundung, const std::vector<Feld>& reihenfolge) {
     std::vector<Spielraum> ergebnis;
     if (dreieck >= loesung.Dreiecke.size()) {
         return ergebnis;
     }
     const LoesungsDreieck& d = loesung.Dreiecke[dreieck];
-    const Aeste aeste = AesteVon(loesung, d);
-    Huelle huelle;
-    for (const bool zwischen : {false, true}) {
-        for (const int weiterstellen : {-1, 0, 1}) {
-            const Taschenrechner rechner(rundung, Gewohnheit{zwischen, weiterstellen, false});
-            Folge(rechner, intern::Anfang(d), aeste, huelle);
-        }
-    }
+    Routenhuelle huelle =
+        Erkunde(loesung, dreieck, GegebenerStand(loesung, dreieck), rundung, reihenfolge);
     const L halbeEinheit = 0.5L * std::pow(10.0L, static_cast<L>(-rundung.Ergebnis));
     for (std::size_t f = 0; f < 6; ++f) {
         if (d.Wege[f] == Herkunft::Gegeben) {
@@ -121,10 +180,9 @@ std::vector<Spielraum> Spielraeume(const Loesung& loesung, std::size_t dreieck,
                               intern::Massstab * std::numeric_limits<double>::epsilon() /
                                   std::numeric_limits<L>::epsilon());
         // The calculation's own value is the route of a pupil who never rounds.
-        huelle.Nimm(f, s.Gerundet);
-        s.Unten = huelle.Min[f] - halbeEinheit;
-        s.Oben = huelle.Max[f] + halbeEinheit;
-        s.Routen = huelle.Anzahl[f] - 1;
+        s.Unten = std::min(huelle.Min[f], s.Gerundet) - halbeEinheit;
+        s.Oben = std::max(huelle.Max[f], s.Gerundet) + halbeEinheit;
+        s.Routen = huelle.Anzahl[f];
         s.Falsche = intern::FalscheAntworten(loesung, dreieck, f, rundung);
         for (FalscheAntwort& falsch : s.Falsche) {
             falsch.Abgelehnt = !s.Nimmt(falsch.Wert);
@@ -141,13 +199,14 @@ bool Trennscharf(const std::vector<Spielraum>& spielraeume) {
     });
 }
 
-int TrennscharfeDezimalen(const Loesung& loesung, int ab, int bis) {
+int TrennscharfeDezimalen(const Loesung& loesung, int ab, int bis,
+                          const std::vector<Feld>& reihenfolge) {
     for (int d = ab; d < bis; ++d) {
         bool alle = true;
         for (std::size_t i = 0; i < loesung.Dreiecke.size() && alle; ++i) {
             // A candidate that is no triangle (flat) is asked for nowhere.
-            alle =
-                !loesung.Dreiecke[i].Zaehlt || Trennscharf(Spielraeume(loesung, i, RundungFuer(d)));
+            alle = !loesung.Dreiecke[i].Zaehlt ||
+                   Trennscharf(Spielraeume(loesung, i, RundungFuer(d), reihenfolge));
         }
         if (alle) {
             return d;

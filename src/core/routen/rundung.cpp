@@ -20,10 +20,21 @@ Rundung RundungFuer(int dezimalen) {
     return {d, d + 3};
 }
 
-std::string Rundungsanweisung(const Rundung& rundung) {
-    const std::string ergebnis =
-        rundung.Ergebnis == 0 ? "auf ganze Zahlen" : "auf " + Stellen(rundung.Ergebnis);
-    return "Runde jedes Ergebnis " + ergebnis +
+std::string Stellenworte(int dezimalen) {
+    return dezimalen == 0 ? "auf ganze Zahlen" : "auf " + Stellen(dezimalen);
+}
+
+std::string Rundungsanweisung(const Rundung& rundung, bool jeFeld) {
+    if (jeFeld) {
+        return "Runde jedes Ergebnis wie bei seinem Feld angegeben, Zwischenergebnisse im "
+               "Dreieck " +
+               Stellenworte(rundung.Ergebnis) +
+               ". Rechne mit ihnen gerundet (gern mit einer Stelle mehr) oder mit den "
+               "ungerundeten Werten des Taschenrechners weiter; Zwischenwerte wie einen Sinus "
+               "oder Kosinus rundest du auf " +
+               Stellen(rundung.Zwischen) + " oder gar nicht.";
+    }
+    return "Runde jedes Ergebnis " + Stellenworte(rundung.Ergebnis) +
            ". Rechne mit deinen gerundeten Ergebnissen (gern mit einer Stelle mehr) oder mit den "
            "ungerundeten Werten des Taschenrechners weiter; Zwischenwerte wie einen Sinus oder "
            "Kosinus rundest du auf " +

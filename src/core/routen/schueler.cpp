@@ -16,11 +16,6 @@ constexpr L Grad = std::numbers::pi_v<L> / 180;
 
 } // namespace
 
-L Taschenrechner::Wert(const Stand& stand, std::size_t feld) const {
-    return gewohnheit_.Weiterstellen >= 0 && !stand.Gegeben[feld] ? stand.Notiert[feld]
-                                                                  : stand.Gehalten[feld];
-}
-
 L Taschenrechner::Zwischen(L x) const {
     return gewohnheit_.RundetZwischen ? RundeAuf(x, rundung_.Zwischen) : x;
 }
@@ -75,13 +70,11 @@ L AlsGetippt(double x) {
     return text[0] == '-' ? -wert : wert;
 }
 
-Stand Anfang(const LoesungsDreieck& d) {
+Stand Anfang(const Anfangsstand& anfang) {
     Stand stand;
     for (std::size_t f = 0; f < 6; ++f) {
-        stand.Gegeben[f] = d.Wege[f] == Herkunft::Gegeben;
-        stand.Bekannt[f] = stand.Gegeben[f];
-        stand.Gehalten[f] = stand.Gegeben[f] ? AlsGetippt(d.Werte[f]) : 0;
-        stand.Notiert[f] = stand.Gehalten[f];
+        stand.Bekannt[f] = anfang.Werte[f].has_value();
+        stand.Wert[f] = anfang.Werte[f].value_or(0);
     }
     return stand;
 }
@@ -106,21 +99,21 @@ std::optional<L> Taschenrechner::Rechne(const Stand& stand, const Schritt& schri
         if (seite || !hat({3 + j, 3 + k})) {
             return std::nullopt;
         }
-        wert = 180 - Wert(stand, 3 + j) - Wert(stand, 3 + k);
+        wert = 180 - stand.Wert[3 + j] - stand.Wert[3 + k];
         break;
     case Gesetz::Cosinussatz:
         if (seite && hat({j, k, 3 + i})) {
-            const L y = Wert(stand, j);
-            const L z = Wert(stand, k);
-            const L quadrat = Zwischen(y * y + z * z - 2 * y * z * Cos(Wert(stand, 3 + i)));
+            const L y = stand.Wert[j];
+            const L z = stand.Wert[k];
+            const L quadrat = Zwischen(y * y + z * z - 2 * y * z * Cos(stand.Wert[3 + i]));
             if (!(quadrat >= 0)) {
                 return std::nullopt;
             }
             wert = std::sqrt(quadrat);
         } else if (!seite && hat({0, 1, 2})) {
-            const L x = Wert(stand, i);
-            const L y = Wert(stand, j);
-            const L z = Wert(stand, k);
+            const L x = stand.Wert[i];
+            const L y = stand.Wert[j];
+            const L z = stand.Wert[k];
             const L cosinus = Zwischen((y * y + z * z - x * x) / (2 * y * z));
             if (!(std::abs(cosinus) <= 1)) {
                 return std::nullopt;
@@ -135,9 +128,9 @@ std::optional<L> Taschenrechner::Rechne(const Stand& stand, const Schritt& schri
             return std::nullopt;
         }
         if (seite && hat({p, 3 + p, 3 + i})) {
-            wert = Wert(stand, p) * Sin(Wert(stand, 3 + i)) / Sin(Wert(stand, 3 + p));
+            wert = stand.Wert[p] * Sin(stand.Wert[3 + i]) / Sin(stand.Wert[3 + p]);
         } else if (!seite && hat({i, p, 3 + p})) {
-            const L sinus = Zwischen(Wert(stand, i) * Sin(Wert(stand, 3 + p)) / Wert(stand, p));
+            const L sinus = Zwischen(stand.Wert[i] * Sin(stand.Wert[3 + p]) / stand.Wert[p]);
             if (!(std::abs(sinus) <= 1)) {
                 return std::nullopt;
             }

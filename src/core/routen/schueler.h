@@ -15,23 +15,17 @@ using L = long double;
 
 struct Gewohnheit {
     bool RundetZwischen = false; // sines, cosines and squares rounded to Zwischen decimals
-    // Earlier answers re-used as the calculator holds them (-1), or as written down with so
-    // many decimals beyond the answer's: 0, or 1 as the worked steps carry them.
-    int Weiterstellen = -1;
-    bool Bogenmass = false; // the calculator set to radians: the typical slip
+    bool Bogenmass = false;      // the calculator set to radians: the typical slip
 };
 
-// What the pupil has: the given values, and each answer found so far as the calculator
-// holds it and as written down.
+// What the pupil has: each known value as carried on (a given as typed; an answer found
+// so far unrounded, as written or with one decimal more).
 struct Stand {
     std::array<bool, 6> Bekannt{};
-    std::array<bool, 6> Gegeben{};
-    std::array<L, 6> Gehalten{};
-    std::array<L, 6> Notiert{};
+    std::array<L, 6> Wert{};
 };
 
-// The given values of a triangle as the pupil starts with them.
-Stand Anfang(const LoesungsDreieck& d);
+Stand Anfang(const Anfangsstand& anfang);
 
 // A given value as typed: the double's shortest decimal form read into a long double, so
 // that the pupil's 9.1 is not 9.0999999999999996447, which can tip a sine rounded to six
@@ -63,16 +57,9 @@ class Taschenrechner {
     std::optional<L> Rechne(const Stand& stand, const Schritt& schritt) const;
 
     const Rundung& Rundungen() const { return rundung_; }
-
-    // An answer as the pupil writes it down to go on with.
-    L Notiere(L wert) const {
-        return gewohnheit_.Weiterstellen < 0
-                   ? wert
-                   : RundeAuf(wert, rundung_.Ergebnis + gewohnheit_.Weiterstellen, Massstab);
-    }
+    bool RundetZwischen() const { return gewohnheit_.RundetZwischen; }
 
   private:
-    L Wert(const Stand& stand, std::size_t feld) const;
     L Zwischen(L x) const;
     L Sin(L winkel) const;
     L Cos(L winkel) const;

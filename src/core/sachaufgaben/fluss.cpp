@@ -79,8 +79,10 @@ std::optional<Sachaufgabe> Flussbreite(Wuerfel& w, const Sachregeln& r, int /*va
                "d = " + b.Weiter(ac, {[&](L v) { return v * Sin(alpha.Zahl()); }}) + " m·sin " + tA,
                "d ≈ " + b.Seite(d));
     b.A.Dreiecksfragen = {Feld::B};
-    const std::string breit = b.Frage("d", d, "m", 1);
-    const std::string weit = b.Frage("b", ac, "m", 1);
+    const std::string breit =
+        b.Frage("d", d, "m", 1, "Breite des Flusses",
+                [](const std::array<L, 6>& w, const Tasten& t) { return w[1] * t.Sin(w[3]); });
+    const std::string weit = b.Frage("b", ac, "m", 1, "Entfernung des Baums von A");
     b.Antwort("Der Fluss ist etwa " + breit + " breit.");
     b.Antwort("Der Baum steht etwa " + weit + " von A entfernt.");
     b.A.Skizze = FlussSkizze(tAB, b.Marke("α", alpha, "°"), b.Marke("β", beta, "°"));

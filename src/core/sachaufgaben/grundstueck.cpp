@@ -65,8 +65,11 @@ std::optional<Sachaufgabe> Grundstueck(Wuerfel& w, const Sachregeln& r, int vari
         b.Rechnung("Flächeninhalt", "F = ½·b·c·sin α", "F = ½·" + tB + "·" + tC + "·sin " + tA,
                    "F ≈ " + b.Zahl(f) + " m²");
         b.A.Dreiecksfragen = {Feld::A};
-        const std::string tBC = b.Frage("a", a, "m", 1);
-        const std::string tF = b.Frage("F", f, "m²", 0);
+        const std::string tBC = b.Frage("a", a, "m", 1, "Länge der Grenze von B nach C");
+        const std::string tF = b.Frage("F", f, "m²", 0, "Fläche des Grundstücks",
+                                       [](const std::array<L, 6>& w, const Tasten& t) {
+                                           return w[1] * w[2] * t.Sin(w[3]) / 2;
+                                       });
         b.Antwort("Die Grenze von B nach C ist etwa " + tBC + " lang.");
         b.Antwort("Das Grundstück ist etwa " + tF + " groß.");
         b.A.Skizze = GrundstueckSkizze({"", tB, tC}, b.Marke("α", alpha, "°"), "");
@@ -100,8 +103,10 @@ std::optional<Sachaufgabe> Grundstueck(Wuerfel& w, const Sachregeln& r, int vari
                    b.Weiter(gamma, {[&](L g) { return flaeche(a.Zahl(), bb.Zahl(), g); }}) + "°",
                "F ≈ " + b.Zahl(f) + " m²");
     b.A.Dreiecksfragen = {Feld::Gamma};
-    const std::string tG = b.Frage("γ", gamma, "°", 1);
-    const std::string tF = b.Frage("F", f, "m²", 0);
+    const std::string tG = b.Frage("γ", gamma, "°", 1, "Winkel an der Ecke C");
+    const std::string tF = b.Frage(
+        "F", f, "m²", 0, "Fläche des Grundstücks",
+        [](const std::array<L, 6>& w, const Tasten& t) { return w[0] * w[1] * t.Sin(w[5]) / 2; });
     b.Antwort("An der Ecke C schließen die Grenzen einen Winkel von etwa " + tG + " ein.");
     b.Antwort("Das Grundstück ist etwa " + tF + " groß.");
     b.A.Skizze = GrundstueckSkizze({tA, tB, tC}, "", "γ = ?");

@@ -40,8 +40,8 @@ std::optional<Sachaufgabe> Kraefte(Wuerfel& w, const Sachregeln& r, int /*varian
            "Seite b = AC, also R, und der Winkel α bei A zwischen F₁ und R.");
     b.Rechenweg(*loesung);
     b.A.Dreiecksfragen = {Feld::B, Feld::Alpha};
-    const std::string tR = b.Frage("R", kraftR, "N", 1);
-    const std::string tA = b.Frage("α", alpha, "°", 1);
+    const std::string tR = b.Frage("R", kraftR, "N", 1, "resultierende Kraft");
+    const std::string tA = b.Frage("α", alpha, "°", 1, "Winkel zwischen R und dem ersten Seil");
     b.Antwort("Die resultierende Kraft beträgt etwa " + tR + ".");
     b.Antwort("Sie schließt mit dem ersten Seil einen Winkel von etwa " + tA + " ein.");
     Sachskizze& s = b.A.Skizze;

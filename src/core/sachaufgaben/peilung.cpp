@@ -41,8 +41,9 @@ std::optional<Sachaufgabe> Kurswechsel(Wuerfel& w, const Sachregeln& r) {
            "Winkel η bei H.");
     b.Rechenweg(*loesung);
     b.A.Dreiecksfragen = {Feld::B, Feld::Alpha};
-    const std::string weit = b.Frage("b", hs, "km", 1);
-    const std::string winkel = b.Frage("η", eta, "°", 1);
+    const std::string weit = b.Frage("b", hs, "km", 1, "Entfernung des Schiffs vom Hafen");
+    const std::string winkel =
+        b.Frage("η", eta, "°", 1, "Abweichung von der ursprünglichen Fahrtrichtung");
     b.Antwort("Das Schiff ist jetzt etwa " + weit + " vom Hafen entfernt.");
     b.Antwort("Die Richtung von H nach S weicht um etwa " + winkel +
               " von der ursprünglichen Fahrtrichtung ab.");
@@ -107,8 +108,10 @@ std::optional<Sachaufgabe> Sichtweite(Wuerfel& w, const Sachregeln& r, bool zwei
                "Abstand e, aber kleiner als s = HL. Der Kreis um L mit dem Radius h schneidet "
                "den Kurs also zweimal – in S₂ kommt das Leuchtfeuer in Sicht, in S₁ "
                "verschwindet es wieder.");
-        const std::string tNah = b.Frage("l₂", nah, "km", 1);
-        const std::string tFern = b.Frage("l₁", fern, "km", 1);
+        const std::string tNah =
+            b.Frage("l₂", nah, "km", 1, "Fahrstrecke, bis das Feuer in Sicht kommt");
+        const std::string tFern =
+            b.Frage("l₁", fern, "km", 1, "Fahrstrecke, bis das Feuer verschwindet");
         b.Antwort("Das Schiff ist zweimal genau " + tR + " vom Leuchtturm entfernt: nach etwa " +
                   tNah + " Fahrt kommt das Leuchtfeuer in Sicht, nach etwa " + tFern +
                   " verschwindet es wieder.");
@@ -123,7 +126,8 @@ std::optional<Sachaufgabe> Sichtweite(Wuerfel& w, const Sachregeln& r, bool zwei
     const L weit = loesung->Dreiecke[0].Werte[1];
     b.Satz("Die Sichtweite h ist größer als s = HL: Der Hafen liegt selbst im Sichtbereich, "
            "und der Kurs verlässt den Kreis um L mit dem Radius h nur einmal.");
-    const std::string tWeit = b.Frage("l", weit, "km", 1);
+    const std::string tWeit =
+        b.Frage("l", weit, "km", 1, "Fahrstrecke, bis das Feuer verschwindet");
     b.Antwort("Nach etwa " + tWeit + " Fahrt ist das Schiff genau " + tR +
               " vom Leuchtturm entfernt; dort verschwindet das Leuchtfeuer aus der Sicht.");
     s.Punkte.push_back({"S", 0.9, 0.0, 0.5, 1});

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -37,13 +38,29 @@ struct Angabe {
     long double Wert = 0;
 };
 
+// A pupil's calculator as a quantity worked out after the triangle uses it: sine and
+// cosine of an angle in degrees, as the pupil keys them (rounded, or in radian mode).
+struct Tasten {
+    std::function<long double(long double)> Sin;
+    std::function<long double(long double)> Cos;
+};
+
+// How a quantity follows from the triangle as the pupil has it (sides; angles in degrees).
+using Folgerung = std::function<long double(const std::array<long double, 6>&, const Tasten&)>;
+
 // A quantity asked for: the value as the calculation found it, and as the answer rounds it.
 struct Gesucht {
     std::string Name;    // "h", "l₂"
     std::string Einheit; // "m", "m²", "°", ...
     int Dezimalen = 1;   // of the answer
     long double Wert = 0;
-    std::string Text; // Wert to Dezimalen decimals: "42,3"
+    std::string Text;  // Wert to Dezimalen decimals: "42,3"
+    std::string Worte; // what it is in the story's words: "Höhe des Kirchturms"
+    // One of the triangle's own quantities (of triangle Dreieck), or worked out from the
+    // triangle by Aus; neither where the situation does not say.
+    std::optional<Feld> Groesse;
+    std::size_t Dreieck = 0;
+    Folgerung Aus;
 };
 
 // One word problem: the situation told, the questions, the triangle the calculation

@@ -97,6 +97,7 @@ std::optional<Loesung> Bau::Rechne(const std::array<std::string, 6>& buchstaben,
     A.Einheit = einheit;
     A.Typ = *l.Typ;
     A.Loesungen = loesungen;
+    loesung_ = l;
     return l;
 }
 
@@ -153,14 +154,25 @@ std::string Bau::Weiter(L wert, std::initializer_list<std::function<L(L)>> folge
     }
 }
 
-std::string Bau::Frage(const std::string& name, L wert, const std::string& einheit, int dezimalen) {
+std::string Bau::Frage(const std::string& name, L wert, const std::string& einheit, int dezimalen,
+                       const std::string& worte, Folgerung aus) {
     const std::string text = Gerundet(wert, dezimalen, R.Format.Trennzeichen);
     const int gezeigt = std::max(static_cast<int>(R.Format.Maske.size()) - 2, 0);
     if (gezeigt > dezimalen) {
         const L wieGezeigt = weg::Gerundet(wert, gezeigt, R.Format.Trennzeichen).Wert;
         zweideutig_ = zweideutig_ || Gerundet(wieGezeigt, dezimalen, R.Format.Trennzeichen) != text;
     }
-    A.Gesuchte.push_back({name, einheit, dezimalen, wert, text});
+    Gesucht g{name, einheit, dezimalen, wert, text, worte, std::nullopt, 0, std::move(aus)};
+    for (std::size_t d = 0; loesung_ && !g.Aus && d < loesung_->Dreiecke.size(); ++d) {
+        for (std::size_t f = 0; f < 6 && !g.Groesse; ++f) {
+            if (static_cast<L>(loesung_->Dreiecke[d].Werte[f]) == wert &&
+                loesung_->Dreiecke[d].Wege[f] != Herkunft::Gegeben) {
+                g.Groesse = static_cast<Feld>(f);
+                g.Dreieck = d;
+            }
+        }
+    }
+    A.Gesuchte.push_back(std::move(g));
     return MitEinheit(text, einheit, Fest);
 }
 

@@ -84,8 +84,11 @@ class Bau {
                   std::string ergebnis);
     // The calculation's worked steps, sides with the unit.
     void Rechenweg(const Loesung& loesung);
-    // An asked quantity and its answer; returns the rounded text ("42,3").
-    std::string Frage(const std::string& name, L wert, const std::string& einheit, int dezimalen);
+    // An asked quantity and its answer, in the story's words; returns the rounded text
+    // ("42,3"). One of the triangle's own values is recognised as such; any other is
+    // worked out from the triangle by `aus`.
+    std::string Frage(const std::string& name, L wert, const std::string& einheit, int dezimalen,
+                      const std::string& worte = "", Folgerung aus = {});
     void Antwort(std::string satz);
 
     // The problem, or none when an answer would round otherwise than the number the
@@ -94,6 +97,7 @@ class Bau {
 
   private:
     bool zweideutig_ = false;
+    std::optional<Loesung> loesung_;
 };
 
 } // namespace kalotri::sach

@@ -105,8 +105,13 @@ std::optional<Sachaufgabe> Turmhoehe(Wuerfel& w, const Sachregeln& r, int /*vari
     b.Rechnung("Kosinus im rechtwinkligen Dreieck", "x = a·cos β", "x = " + tBS + "·cos " + tB,
                "x ≈ " + b.Seite(x));
     b.A.Dreiecksfragen = {Feld::A};
-    const std::string hoch = b.Frage("h", h, "m", 1);
-    const std::string weit = b.Frage("x", x, "m", 1);
+    const L sb = beta.Zahl();
+    const std::string hoch =
+        b.Frage("h", h, "m", 1, "Höhe des " + std::string(turm.Genitiv),
+                [sb](const std::array<L, 6>& w, const Tasten& t) { return w[0] * t.Sin(sb); });
+    const std::string weit =
+        b.Frage("x", x, "m", 1, "Entfernung von B zum Fußpunkt F",
+                [sb](const std::array<L, 6>& w, const Tasten& t) { return w[0] * t.Cos(sb); });
     b.Antwort("Der " + n + " ist etwa " + hoch + " hoch.");
     b.Antwort("Der Punkt B ist etwa " + weit + " vom Fußpunkt des " + turm.Genitiv + " entfernt.");
     b.A.Skizze = TurmSkizze(tAB, b.Marke("α", alpha, "°"), b.Marke("β", beta, "°"));

@@ -1,95 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "bewertung.h"
 
+#include "routen.h"
+
 #include <algorithm>
-#include <cmath>
 #include <cstdlib>
 
 namespace kalotri::uebung {
 
-namespace {
-
-using L = long double;
-
-// Fewer decimals are right when the digits left out are zeros ("90" for 90,00); other
-// decimals, correctly rounded, are a rounding slip, and so is a value off by one unit of
-// the asked last digit (cut off rather than rounded), but never by as much as half a
-// percent: a value 1 % off stays wrong wherever the asked decimals can show it.
-constexpr L RundungHoechstens = 0.005L;
-
-L Einheit(int dezimalen) {
-    return std::pow(10.0L, static_cast<L>(-dezimalen));
-}
-
-std::optional<Note> NoteIn(const Antwortzahl& z, const std::vector<Spielraum>& bereiche,
-                           int dezimalen) {
-    std::optional<Note> note;
-    for (const Spielraum& s : bereiche) {
-        const L naechster = std::clamp(z.Wert, s.Unten, s.Oben);
-        const L abstand = std::fabs(z.Wert - naechster);
-        const L spiel = 1e-9L * std::max(L{1}, std::fabs(naechster));
-        if (z.Dezimalen <= dezimalen &&
-            abstand <= Einheit(dezimalen) / 2 - s.Eingerechnet + spiel) {
-            return Note::Richtig;
-        }
-        const L schlupf =
-            z.Dezimalen < dezimalen
-                ? Einheit(z.Dezimalen) / 2
-                : std::min(Einheit(z.Dezimalen), RundungHoechstens * std::fabs(naechster));
-        // A range of rounded answers already reaches half a unit further; a slip at the
-        // asked decimals is then measured from the exact value.
-        const bool vomGenauen = s.Eingerechnet > 0 && z.Dezimalen == dezimalen;
-        if ((vomGenauen ? std::fabs(z.Wert - s.Genau) : abstand) <= schlupf + spiel) {
-            note = Note::NurRundung;
-        }
-    }
-    return note;
-}
-
-Bekannte Gegebene(const Loesung& l) {
-    Bekannte b;
-    for (const GegebeneGroesse& g : l.Gegeben) {
-        b[static_cast<std::size_t>(g.Groesse)] = {static_cast<L>(g.Wert)};
-    }
-    return b;
-}
-
-std::vector<std::size_t> Reihenfolge(const Uebungsaufgabe& aufgabe, std::size_t dreieck) {
-    std::vector<std::size_t> reihenfolge;
-    for (const Frage& g : aufgabe.Fragen) {
-        if (g.Art == Frageart::Wert && g.Dreieck == dreieck) {
-            reihenfolge.push_back(static_cast<std::size_t>(g.Groesse));
-        }
-    }
-    return reihenfolge;
-}
-
-std::array<L, 6> Bezug(const Loesung& l, std::size_t dreieck) {
-    std::array<L, 6> bezug{};
-    for (std::size_t k = 0; k < 6; ++k) {
-        bezug[k] = l.Dreiecke[dreieck].Werte[k];
-    }
-    return bezug;
-}
-
-} // namespace
-
-std::array<std::vector<Spielraum>, 6> EigeneBereiche(const Uebungsaufgabe& aufgabe,
-                                                     std::size_t dreieck, int dezimalen) {
-    return Spielraeume(Gegebene(aufgabe.Ergebnis), Bezug(aufgabe.Ergebnis, dreieck), dezimalen,
-                       Reihenfolge(aufgabe, dreieck));
+std::string Rundungsanweisung(int dezimalen) {
+    return routen::Rundungsanweisung(routen::RundungFuer(dezimalen));
 }
 
 int Punkte(Note note) {
-    switch (note) {
-    case Note::Richtig:
-        return PunkteJeFrage;
-    case Note::NurRundung:
-    case Note::Folgefehler:
-        return PunkteJeFrage / 2;
-    default:
-        return 0;
-    }
+    return frage::Punkte(note);
 }
 
 const char* NotenText(Note note) {
@@ -102,6 +26,8 @@ const char* NotenText(Note note) {
         return "Folgefehler";
     case Note::Falsch:
         return "falsch";
+    case Note::KeineZahl:
+        return "keine Zahl";
     case Note::Leer:
         break;
     }
@@ -139,52 +65,24 @@ std::optional<Antwortzahl> LiesAntwort(std::string_view text) {
     return Antwortzahl{std::strtold(zahl.c_str(), nullptr), std::max(dezimalen, 0)};
 }
 
-std::vector<Note> Bewerte(const Uebungsaufgabe& aufgabe, const std::vector<std::string>& antworten,
-                          Bereichsquelle quelle) {
-    const Loesung& l = aufgabe.Ergebnis;
-    const int dezimalen = aufgabe.Dezimalen;
-    const Bekannte gegeben = Gegebene(l);
+frage::Antwort AlsAntwort(std::string_view text) {
+    if (text.find_first_not_of(" \t") == std::string_view::npos) {
+        return {};
+    }
+    const std::optional<Antwortzahl> z = LiesAntwort(text);
+    return z ? frage::Antwort::Zahl(z->Wert, z->Dezimalen)
+             : frage::Antwort{frage::Antwort::Lage::KeineZahl, 0, 0};
+}
+
+std::vector<Note> Bewerte(const Uebungsaufgabe& aufgabe,
+                          const std::vector<std::string>& antworten) {
+    std::vector<frage::Antwort> gelesen;
+    for (const std::string& text : antworten) {
+        gelesen.push_back(AlsAntwort(text));
+    }
     std::vector<Note> noten;
-    for (std::size_t i = 0; i < aufgabe.Fragen.size(); ++i) {
-        const Frage& f = aufgabe.Fragen[i];
-        const std::string text = i < antworten.size() ? antworten[i] : "";
-        const std::optional<Antwortzahl> z = LiesAntwort(text);
-        if (text.find_first_not_of(" \t") == std::string::npos) {
-            noten.push_back(Note::Leer);
-            continue;
-        }
-        if (!z) {
-            noten.push_back(Note::Falsch);
-            continue;
-        }
-        if (f.Art == Frageart::Anzahl) {
-            noten.push_back(z->Dezimalen == 0 && z->Wert == static_cast<L>(l.Dreiecke.size())
-                                ? Note::Richtig
-                                : Note::Falsch);
-            continue;
-        }
-        const auto feld = static_cast<std::size_t>(f.Groesse);
-        std::optional<Note> note =
-            NoteIn(*z, quelle(aufgabe, f.Dreieck, dezimalen)[feld], dezimalen);
-        if (!note) {
-            // The pupil's own earlier answers for this triangle, as typed.
-            Bekannte eigene = gegeben;
-            bool frueherFalsch = false;
-            for (std::size_t j = 0; j < i; ++j) {
-                const Frage& frueher = aufgabe.Fragen[j];
-                const std::optional<Antwortzahl> w = LiesAntwort(antworten[j]);
-                if (frueher.Art == Frageart::Wert && frueher.Dreieck == f.Dreieck && w) {
-                    eigene[static_cast<std::size_t>(frueher.Groesse)] = {w->Wert};
-                    frueherFalsch = frueherFalsch || noten[j] != Note::Richtig;
-                }
-            }
-            const auto folge = Spielraeume(eigene, Bezug(l, f.Dreieck), dezimalen,
-                                           Reihenfolge(aufgabe, f.Dreieck));
-            if (frueherFalsch && NoteIn(*z, folge[feld], dezimalen)) {
-                note = Note::Folgefehler;
-            }
-        }
-        noten.push_back(note.value_or(Note::Falsch));
+    for (const frage::Urteil& u : frage::Beurteile(aufgabe.Modell, gelesen)) {
+        noten.push_back(u.Wertung);
     }
     return noten;
 }

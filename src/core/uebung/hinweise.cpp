@@ -8,8 +8,19 @@ namespace kalotri::uebung {
 
 namespace {
 
-std::string LinkeSeite(const std::string& gleichung) {
-    return gleichung.substr(0, gleichung.find(" = "));
+// Where the worked steps begin, from the solution's records: the first law and what it gives.
+std::string ErsterSatz(const Loesung& l) {
+    if (l.SSW) {
+        return "Beginne mit dem Sinussatz für sin " + Anzeigebuchstabe(l, l.SSW->SinusWinkel) + ".";
+    }
+    if (l.Dreiecke.empty() || l.Dreiecke[0].Schritte.empty()) {
+        return "";
+    }
+    const Berechnung& b = l.Dreiecke[0].Schritte.front();
+    const char* satz = b.Weg == Herkunft::Sinussatz     ? "dem Sinussatz"
+                       : b.Weg == Herkunft::Cosinussatz ? "dem Cosinussatz"
+                                                        : "der Winkelsumme";
+    return std::string("Beginne mit ") + satz + " für " + Anzeigebuchstabe(l, b.Groesse) + ".";
 }
 
 void Anhaengen(std::vector<std::string>& ziel, const std::vector<std::string>& zeilen) {
@@ -67,18 +78,14 @@ Hinweise HinweiseFuer(const Uebungsaufgabe& aufgabe) {
     format.Trennzeichen = ",";
     const Rechenweg weg = ErstelleRechenweg(aufgabe.Ergebnis, format);
     Hinweise h;
-    for (const Rechenschritt& s : weg) {
-        if (s.Art == SchrittArt::Ueberschrift && s.Text.rfind("Typ ", 0) == 0 && h.Typ.empty()) {
-            h.Typ = s.Text;
-        }
-        if (s.Art == SchrittArt::Rechnung && !s.Text.empty() && h.ErsterSatz.empty()) {
-            const std::string& gleichung = s.Formel.empty() ? s.Ergebnis : s.Formel;
-            h.ErsterSatz = "Beginne mit " + std::string(s.Text == "Winkelsumme" ? "der " : "dem ") +
-                           s.Text + " für " + LinkeSeite(gleichung) + ".";
-        }
+    if (aufgabe.Ergebnis.Typ) {
+        h.Typ = TypSatz(*aufgabe.Ergebnis.Typ);
     }
+    h.ErsterSatz = ErsterSatz(aufgabe.Ergebnis);
     for (const Frage& f : aufgabe.Fragen) {
-        h.JeFrage.push_back(f.Art == Frageart::Anzahl ? FuerAnzahl(weg) : FuerWert(weg, f));
+        h.JeFrage.push_back(f.Art == Frageart::Anzahl ? FuerAnzahl(weg)
+                            : f.Art == Frageart::Wert ? FuerWert(weg, f)
+                                                      : FragenHinweise{});
     }
     return h;
 }

@@ -1,65 +1,37 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "uebungsaufgabe.h"
 
-#include <algorithm>
-
 namespace kalotri::uebung {
 
-namespace {
-
-// Subscripts tell the two triangles of an SSW exercise apart, as in the worked steps.
-std::string Name(const Loesung& l, Feld f, std::size_t dreieck) {
-    std::string name = Anzeigebuchstabe(l, f);
-    if (l.Dreiecke.size() > 1) {
-        name += dreieck == 0 ? "₁" : "₂";
-    }
-    return name;
-}
-
-bool Gefragt(const std::optional<std::vector<Feld>>& gefragt, Feld f) {
-    return !gefragt || std::find(gefragt->begin(), gefragt->end(), f) != gefragt->end();
-}
-
-} // namespace
-
-std::optional<Uebungsaufgabe> UebungsaufgabeAus(std::string text, const Eingabe& felder,
-                                                const std::optional<std::vector<Feld>>& gefragt) {
+Uebungsaufgabe UebungsaufgabeAus(frage::Frage modell, const Eingabe& felder) {
     Uebungsaufgabe a;
-    a.Text = std::move(text);
+    a.Text = modell.Text;
     a.Felder = felder;
-    a.Ergebnis = Berechne(felder);
-    const Loesung& l = a.Ergebnis;
-    if (l.Ausgangscode != Code::Geloest || !l.Typ || l.Ausgang.Meldung || l.Ausgang.Fehler) {
-        return std::nullopt;
+    a.Ergebnis = modell.Ergebnis;
+    a.Dezimalen = modell.Anweisung.Rundung.Ergebnis;
+    for (const frage::Antwortfeld& f : modell.Felder) {
+        const Frageart art = f.Art == frage::Feldart::Anzahl  ? Frageart::Anzahl
+                             : f.Art == frage::Feldart::Sache ? Frageart::Sache
+                                                              : Frageart::Wert;
+        a.Fragen.push_back(
+            {art, f.Groesse, f.Dreieck, f.Buchstabe.empty() ? f.Worte : f.Buchstabe});
     }
-    if (*l.Typ == Aufgabentyp::SSW) {
-        a.Fragen.push_back({Frageart::Anzahl, Feld::A, 0, "Anzahl der Dreiecke"});
-    }
-    for (std::size_t d = 0; d < l.Dreiecke.size(); ++d) {
-        for (const Berechnung& b : l.Dreiecke[d].Schritte) {
-            if (Gefragt(gefragt, b.Groesse)) {
-                a.Fragen.push_back({Frageart::Wert, b.Groesse, d, Name(l, b.Groesse, d)});
-            }
-        }
-    }
-    if (a.Fragen.empty()) {
-        return std::nullopt;
-    }
-    a.Dezimalen = AntwortDezimalen(l);
+    a.Modell = std::move(modell);
     return a;
 }
 
-std::string AufgabenText(const Loesung& loesung, const Eingabe& felder) {
-    std::string text = "Gegeben: ";
-    bool erste = true;
-    for (const GegebeneGroesse& g : loesung.Gegeben) {
-        text += erste ? "" : ", ";
-        erste = false;
-        const auto i = static_cast<std::size_t>(g.Groesse);
-        text += Anzeigebuchstabe(loesung, g.Groesse) + " = " + felder.Texte[i];
-        text += g.Groesse >= Feld::Alpha ? "°" : "";
+std::optional<Uebungsaufgabe> UebungsaufgabeAus(std::string text, const Eingabe& felder,
+                                                const std::optional<std::vector<Feld>>& gefragt) {
+    std::optional<frage::Frage> modell =
+        frage::FrageAus(Berechne(felder), std::move(text), Dezimalen, gefragt);
+    if (!modell) {
+        return std::nullopt;
     }
-    text += ". ";
+    return UebungsaufgabeAus(std::move(*modell), felder);
+}
+
+std::string AufgabenText(const Loesung& loesung, const Eingabe& felder) {
+    std::string text = frage::GegebenText(loesung, felder) + " ";
     text += loesung.Typ == Aufgabentyp::SSW
                 ? "Wie viele Dreiecke gibt es? Berechne dann die fehlenden Größen jedes Dreiecks."
                 : "Berechne die fehlenden Größen.";

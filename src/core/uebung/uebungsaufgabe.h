@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "frage.h"
 #include "loesung.h"
 #include "rechner.h"
 
@@ -14,13 +15,10 @@ namespace kalotri::uebung {
 // Answers are asked for at this many decimals at least; the tolerances follow from them.
 inline constexpr int Dezimalen = 2;
 
-// The decimals an exercise asks for: Dezimalen, or more where the routes a pupil may take
-// at Dezimalen would let a typical wrong answer (1 % off, the other SSW solution) pass.
-int AntwortDezimalen(const Loesung& loesung);
-
 enum class Frageart {
     Anzahl, // SSW: how many triangles there are (0, 1 or 2)
     Wert,   // one unknown of one triangle
+    Sache,  // a word problem's own quantity
 };
 
 // One thing the pupil types, in the order the exercise asks for it.
@@ -32,20 +30,24 @@ struct Frage {
 };
 
 // An exercise for practice: what the pupil reads, the given values as the calculator's
-// boxes (with their letters), what the engine finds for them, and the questions.
+// boxes (with their letters), what the engine finds for them, and the questions, one per
+// field of the question model, which decides what counts.
 struct Uebungsaufgabe {
     std::string Text;
     Eingabe Felder;
     Loesung Ergebnis;
     std::vector<Frage> Fragen;
-    int Dezimalen = uebung::Dezimalen; // AntwortDezimalen
+    int Dezimalen = uebung::Dezimalen; // of the triangle's quantities
+    frage::Frage Modell;
 };
 
-// Any exercise becomes a practice exercise here: a word problem with its own text as well
-// as a generated one. `gefragt` limits the questions to some boxes (all unknowns when
-// unset); values are asked triangle by triangle in the order the engine computes them,
-// for SSW after the number of triangles. None when the values give the calculator a
-// message or an error, or nothing is left to ask.
+// A question model as a practice exercise.
+Uebungsaufgabe UebungsaufgabeAus(frage::Frage modell, const Eingabe& felder);
+
+// Any exercise becomes a practice exercise here. `gefragt` limits the questions to some
+// boxes (all unknowns when unset); values are asked triangle by triangle in the order the
+// engine computes them, for SSW after the number of triangles. None when the values give
+// the calculator a message or an error, or nothing is left to ask.
 std::optional<Uebungsaufgabe>
 UebungsaufgabeAus(std::string text, const Eingabe& felder,
                   const std::optional<std::vector<Feld>>& gefragt = {});

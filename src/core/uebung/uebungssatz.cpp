@@ -2,7 +2,6 @@
 #include "uebungssatz.h"
 
 #include "erzeuge.h"
-#include "sachaufgabe.h"
 
 #include <cctype>
 
@@ -39,16 +38,56 @@ std::optional<std::uint32_t> Zahl(const std::string& text, std::uint32_t von, st
     return n;
 }
 
-} // namespace
+// The version mark: "V" and digits as the last part.
+std::optional<int> Fassungsmarke(const std::string& teil) {
+    if (teil.size() < 2 || teil.size() > 4 || teil[0] != 'V') {
+        return std::nullopt;
+    }
+    const auto n = Zahl(teil.substr(1), 0, 999);
+    return n ? std::optional<int>(static_cast<int>(*n)) : std::nullopt;
+}
 
-std::optional<Uebungswahl> LiesUebungscode(std::string_view code) {
+std::string_view OhneUebung(std::string_view code) {
     for (const std::string_view wort : {"Übung", "übung", "ÜBUNG"}) {
         if (code.substr(0, wort.size()) == wort) {
             code.remove_prefix(wort.size());
         }
     }
-    std::vector<std::string> teile = Teile(code);
+    return code;
+}
+
+} // namespace
+
+std::vector<Situation> SituationenDerFassung(int fassung) {
+    if (fassung == 1) {
+        return {Situation::Turmhoehe, Situation::Flussbreite, Situation::Grundstueck,
+                Situation::Peilung, Situation::Kraefte};
+    }
+    return {AlleSituationen.begin(), AlleSituationen.end()};
+}
+
+std::optional<std::string> UnbekannteFassung(std::string_view code) {
+    const std::vector<std::string> teile = Teile(OhneUebung(code));
+    const std::optional<int> fassung = Fassungsmarke(teile.back());
+    if (!fassung || (*fassung >= 1 && *fassung <= AktuelleFassung)) {
+        return std::nullopt;
+    }
+    return "Der Code nennt die Fassung V" + std::to_string(*fassung) +
+           ", diese Seite kennt nur V1 bis V" + std::to_string(AktuelleFassung) +
+           ". Öffne die neueste Übungsseite oder frag nach dem Code.";
+}
+
+std::optional<Uebungswahl> LiesUebungscode(std::string_view code) {
+    std::vector<std::string> teile = Teile(OhneUebung(code));
     Uebungswahl wahl;
+    wahl.Fassung = 1;
+    if (const std::optional<int> fassung = Fassungsmarke(teile.back()); fassung) {
+        if (*fassung < 1 || *fassung > AktuelleFassung) {
+            return std::nullopt;
+        }
+        wahl.Fassung = *fassung;
+        teile.pop_back();
+    }
     if (teile.size() < 2 || teile.size() > 4) {
         return std::nullopt;
     }
@@ -98,6 +137,9 @@ std::string Uebungscode(const Uebungswahl& wahl) {
     if (wahl.Anzahl != UeblicherSatz) {
         code += "-" + std::to_string(wahl.Anzahl);
     }
+    if (wahl.Fassung > 1) {
+        code += "-V" + std::to_string(wahl.Fassung);
+    }
     return code;
 }
 
@@ -112,26 +154,13 @@ Uebungssatz ErstelleUebungssatz(const Uebungswahl& wahl) {
                                static_cast<std::uint64_t>(wahl.Anzahl);
     Uebungssatz satz{wahl, {}};
     if (wahl.Sach) {
-        // The page asks the triangle's boxes; the situation's own answers (height, width,
-        // area) follow from them in the text's words and are left to the sheet and quiz.
+        // The story's own questions, with the triangle's quantities as steps on the way.
         const Sachregeln sachregeln{wahl.Stufe, 1, Zahlformat{}};
-        const auto fassungen = ErzeugeSachaufgaben(wahl.Anzahl, seed, sachregeln);
+        const auto fassungen =
+            ErzeugeSachaufgaben(wahl.Anzahl, seed, sachregeln, SituationenDerFassung(wahl.Fassung));
         for (const Sachaufgabe& s : fassungen.front()) {
-            std::string text = s.Text;
-            for (const std::string& frage : s.Fragen) {
-                text += " " + frage;
-            }
-            // The boxes ask the triangle, not the situation's questions; say which one.
-            std::string ecken;
-            for (std::size_t i = 0; i < 3; ++i) {
-                for (const char z : s.Dreieck.Buchstaben[i]) {
-                    ecken += static_cast<char>(std::toupper(static_cast<unsigned char>(z)));
-                }
-            }
-            text += " Gefragt sind hier die Größen im Dreieck " + ecken +
-                    ", aus denen die Antworten folgen.";
-            if (auto a = UebungsaufgabeAus(text, s.Dreieck, s.Dreiecksfragen)) {
-                satz.Aufgaben.push_back(std::move(*a));
+            if (auto modell = frage::SachfrageAus(s)) {
+                satz.Aufgaben.push_back(UebungsaufgabeAus(std::move(*modell), s.Dreieck));
             }
         }
         return satz;

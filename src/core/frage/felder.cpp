@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "felder.h"
+
+#include "rundformat.h"
+#include "zahlform_lang.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <numbers>
+
+namespace kalotri::frage::intern {
+
+L Einheit(int dezimalen) {
+    return std::pow(10.0L, static_cast<L>(-dezimalen));
+}
+
+std::string Zahltext(L wert, int dezimalen) {
+    return FesteFormLang(wert, MaskeFuerAnzahl(dezimalen), ",");
+}
+
+bool Drin(const Bereich& b, L x) {
+    const L spiel = 1e-12L * std::max(L{1}, std::abs(x));
+    return x >= b.Unten - spiel && x <= b.Oben + spiel;
+}
+
+void Setze(Antwortfeld& feld, L unten, L oben) {
+    // A value 1 % off is no rounding slip, whatever the decimals.
+    const L band = std::min(Einheit(feld.Dezimalen), 0.005L * std::abs(feld.Wert));
+    feld.Bereiche = {{unten, oben, Note::Richtig},
+                     {unten - band, unten, Note::NurRundung},
+                     {oben, oben + band, Note::NurRundung}};
+}
+
+bool Trennscharf(const Antwortfeld& feld) {
+    return std::none_of(feld.Falsche.begin(), feld.Falsche.end(), [&](const FalscheAntwort& f) {
+        return Drin(feld.Bereiche.front(), f.Wert);
+    });
+}
+
+void StelleWeniger(Antwortfeld& feld) {
+    if (feld.Dezimalen > 0) {
+        const L weniger = routen::RundeAuf(feld.Wert, feld.Dezimalen - 1, 180);
+        if (!Drin(feld.Bereiche.front(), weniger)) {
+            feld.Falsche.push_back({routen::Fehlerart::StelleWeniger, weniger});
+        }
+    }
+}
+
+Tasten Taschenrechner(bool bogenmass, int zwischen) {
+    const L grad = bogenmass ? 1 : std::numbers::pi_v<L> / 180;
+    const auto runde = [zwischen](L x) { return zwischen < 0 ? x : routen::RundeAuf(x, zwischen); };
+    return {[=](L w) { return runde(std::sin(w * grad)); },
+            [=](L w) { return runde(std::cos(w * grad)); }};
+}
+
+Huelle Sachhuelle(const Loesung& loesung, const Gesucht& gesucht,
+                  const routen::Anfangsstand& anfang, const routen::Rundung& rundung,
+                  int dezimalen) {
+    Huelle h{std::numeric_limits<L>::infinity(), -std::numeric_limits<L>::infinity(), 0};
+    const Tasten genau = Taschenrechner(false, -1);
+    const Tasten gerundet = Taschenrechner(false, rundung.Zwischen);
+    const auto ende = [&](const routen::Werte& w, bool zwischen) {
+        const L x = gesucht.Groesse ? w[static_cast<std::size_t>(*gesucht.Groesse)]
+                                    : gesucht.Aus(w, zwischen ? gerundet : genau);
+        if (std::isfinite(x)) {
+            const L r = routen::RundeAuf(x, dezimalen, 180);
+            h.Min = std::min(h.Min, r);
+            h.Max = std::max(h.Max, r);
+            ++h.Anzahl;
+        }
+    };
+    routen::Erkunde(loesung, gesucht.Dreieck, anfang, rundung,
+                    routen::Rechenfolge(loesung.Dreiecke.at(gesucht.Dreieck)), ende);
+    return h;
+}
+
+} // namespace kalotri::frage::intern
