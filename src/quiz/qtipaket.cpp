@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qtipaket.h"
 
-#include "qtiausmoodle.h"
+#include "qtifrage.h"
 #include "qtiitem.h"
-#include "sachfrage.h"
 
 namespace kalotri::blatt {
 
@@ -100,31 +99,22 @@ std::optional<std::string> SchreibeQtiPaket(std::size_t gruppenzahl, const Aufga
                               {}});
         int nummer = 0;
         folge(g, [&](const GeloesteAufgabe& aufgabe) {
-            ++nummer;
-            const std::string zahl = (nummer < 10 ? "0" : "") + std::to_string(nummer);
-            const std::string name =
-                (gruppen ? std::string("Gruppe ") + buchstabe + ", " : std::string()) + "Aufgabe " +
-                zahl;
-            const std::string kennung =
-                std::string("aufgabe-") + (gruppen ? std::string(1, klein) + "-" : "") + zahl;
+            const auto [name, kennung] = Benenne(g, gruppen, ++nummer);
             std::string grund;
-            const std::optional<MoodleFrage> frage =
-                aufgabe.Zeile->Sach
-                    ? BaueSachfrage(*aufgabe.Zeile->Sach, aufgabe, darstellung, name, kennung,
-                                    toleranz)
-                    : BaueFrage(aufgabe, darstellung, name, kennung, toleranz, &grund);
-            if (!frage) {
+            int dezimalen = 0;
+            const std::optional<QtiFrage> item =
+                BaueQtiFrage(aufgabe, darstellung, name, kennung, toleranz, dezimalen, grund);
+            if (!item) {
                 ++bilanz.Ausgelassen;
                 if (!grund.empty()) {
                     melde(*aufgabe.Zeile, grund);
                 }
                 return;
             }
-            bilanz.MehrStellen += frage->Dezimalen > darstellung.Stellen.Geschrieben() ? 1 : 0;
-            const QtiFrage item = QtiAusMoodle(*frage, kennung);
+            bilanz.MehrStellen += dezimalen > darstellung.Stellen.Geschrieben() ? 1 : 0;
             Eintrag e{kennung, {kennung + ".xml"}};
-            zip.Datei(e.Dateien.front(), QtiItemXml(item), true);
-            for (const Bilddatei& b : item.Bilder) {
+            zip.Datei(e.Dateien.front(), QtiItemXml(*item), true);
+            for (const Bilddatei& b : item->Bilder) {
                 // PNG is deflated already.
                 zip.Datei(
                     b.Name,
