@@ -70,8 +70,7 @@ Huelle Sachhuelle(const Loesung& loesung, const Gesucht& gesucht,
             ++h.Anzahl;
         }
     };
-    routen::Erkunde(loesung, gesucht.Dreieck, anfang, rundung,
-                    routen::Rechenfolge(loesung.Dreiecke.at(gesucht.Dreieck)), ende);
+    routen::Erkunde(loesung, gesucht.Dreieck, anfang, rundung, {}, ende);
     return h;
 }
 

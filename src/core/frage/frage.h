@@ -77,8 +77,10 @@ struct Rundungsanweisung {
 struct Frage {
     std::string Text; // the exercise as the pupil reads it, plain German
     Rundungsanweisung Anweisung;
-    std::vector<Antwortfeld> Felder; // in the order asked; the routes follow this order
-    Loesung Ergebnis;                // the solution it was built from
+    // In the order asked: the worked steps' order, which a pupil's routes need not follow;
+    // a follow-up error comes from the pupil's values in the fields before.
+    std::vector<Antwortfeld> Felder;
+    Loesung Ergebnis; // the solution it was built from
     std::optional<Sachaufgabe> Sache;
     // SSW with two triangles: which is which, in words ("Dreieck 1: β spitz; …").
     std::string Dreiecksreihenfolge;

@@ -47,7 +47,8 @@ void intern::Dreiecksfelder(const Loesung& l, std::size_t dreieck, const routen:
                             const std::string& einheit, const std::string& zeiger,
                             std::vector<Antwortfeld>& felder) {
     const std::vector<Feld> folge = routen::Rechenfolge(l.Dreiecke[dreieck]);
-    const std::vector<routen::Spielraum> raeume = routen::Spielraeume(l, dreieck, rundung, folge);
+    // The fields come in the worked steps' order; a pupil may take any other.
+    const std::vector<routen::Spielraum> raeume = routen::Spielraeume(l, dreieck, rundung);
     for (const Feld g : folge) {
         if (!Gefragt(gefragt, g)) {
             continue;

@@ -156,8 +156,7 @@ class Richter {
             if (anfang.Werte[k]) {
                 return false;
             }
-            const routen::Routenhuelle h = routen::Erkunde(
-                l, f.Dreieck, anfang, rundung, routen::Rechenfolge(l.Dreiecke[f.Dreieck]));
+            const routen::Routenhuelle h = routen::Erkunde(l, f.Dreieck, anfang, rundung);
             unten = h.Min[k];
             oben = h.Max[k];
         }

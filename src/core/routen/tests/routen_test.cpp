@@ -83,5 +83,18 @@ TEST(Routen, EineDezimaleTrenntEinProzentNichtVomRunden) {
     EXPECT_TRUE(routen::Trennscharf(routen::Spielraeume(l, 0, routen::RundungFuer(d))));
 }
 
+TEST(Routen, GemischtWeitergetragenIstRichtig) {
+    // a = 16, b = 18,2, γ = 119°: c = 29,489 carried as written, β = 32,6695 with one
+    // decimal more; α = 180° − 119° − 32,6695° = 28,3305° ≈ 28,331°.
+    const Loesung l = Berechne(Boxen({{Feld::A, "16"}, {Feld::B, "18,2"}, {Feld::Gamma, "119"}}));
+    const auto s = routen::Spielraeume(l, 0, routen::RundungFuer(3));
+    EXPECT_TRUE(Von(s, Feld::Alpha).Nimmt(28.331L));
+    EXPECT_TRUE(routen::Trennscharf(s));
+    // Asked in the worked steps' order, α comes before β: that route is not one then.
+    const auto folge =
+        routen::Spielraeume(l, 0, routen::RundungFuer(3), routen::Rechenfolge(l.Dreiecke[0]));
+    EXPECT_FALSE(Von(folge, Feld::Alpha).Nimmt(28.331L));
+}
+
 } // namespace
 } // namespace kalotri::test

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <numbers>
@@ -82,25 +83,29 @@ TEST(Bewertung, JedeFrageJederStufeUndArt) {
             const L x = Wert(a, f);
             const int d = a.Dezimalen;
             const L einheit = std::pow(10.0L, static_cast<L>(-d));
-            const L abgeschnitten = std::trunc(x / einheit) * einheit;
             EXPECT_EQ(NoteMit(a, i, Text(x, d + 2)), Note::NurRundung) << "more decimals";
-            // The first value of a triangle in the stated order, where only a sine rounded to
-            // five decimals moves it a little (with every order, as the routes module counts,
-            // rounded earlier values move any value by a few units of the last digit).
-            const bool erste = i == 0 || a.Fragen[i - 1].Art == Frageart::Anzahl ||
-                               a.Fragen[i - 1].Dreieck != f.Dreieck;
-            if (erste) {
-                const L grober = std::round(x / einheit / 10) * einheit * 10;
-                EXPECT_EQ(NoteMit(a, i, Text(x, d - 1)),
-                          std::fabs(grober - x) <= einheit / 2 ? Note::Richtig : Note::NurRundung)
-                    << "fewer decimals";
-            }
-            if (erste && std::fabs(abgeschnitten - x) > 0.65L * einheit &&
-                einheit < 0.005L * std::fabs(x)) {
-                EXPECT_EQ(NoteMit(a, i, Text(abgeschnitten, d)), Note::NurRundung) << "cut off";
-                // One unit too high is the same slip as one unit too low.
-                EXPECT_EQ(NoteMit(a, i, Text(abgeschnitten + 2 * einheit, d)), Note::NurRundung)
-                    << "one unit up";
+            const frage::Bereich& richtig = a.Modell.Felder[i].Bereiche.front();
+            const L grober = std::round(x / einheit / 10) * einheit * 10;
+            EXPECT_EQ(NoteMit(a, i, Text(x, d - 1)),
+                      grober >= richtig.Unten && grober <= richtig.Oben ? Note::Richtig
+                                                                        : Note::NurRundung)
+                << "fewer decimals";
+            // Just outside the accepted answers, one unit of the last digit either way is a
+            // rounding slip, two units are wrong; but never as much as half a percent.
+            const L unten = std::ceil(richtig.Unten / einheit - 1e-6L) * einheit - einheit;
+            const L oben = std::floor(richtig.Oben / einheit + 1e-6L) * einheit + einheit;
+            // (A typical wrong answer that lands there stays wrong.)
+            const auto typisch = [&](L y) {
+                return std::any_of(a.Modell.Felder[i].Falsche.begin(),
+                                   a.Modell.Felder[i].Falsche.end(),
+                                   [&](const frage::FalscheAntwort& falsch) {
+                                       return std::fabs(falsch.Wert - y) < einheit / 10;
+                                   });
+            };
+            if (einheit < 0.005L * std::fabs(x) && !typisch(unten) && !typisch(oben)) {
+                EXPECT_EQ(NoteMit(a, i, Text(unten, d)), Note::NurRundung) << "one unit down";
+                EXPECT_EQ(NoteMit(a, i, Text(oben, d)), Note::NurRundung) << "one unit up";
+                EXPECT_EQ(NoteMit(a, i, Text(oben + einheit, d)), Note::Falsch) << "two up";
             }
             // Where 1 % is less than two units of the last decimal, rounding hides it.
             if (x / 100 > 2 * einheit) {
