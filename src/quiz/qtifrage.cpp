@@ -181,9 +181,7 @@ std::optional<QtiFrage> BaueQtiFrage(const GeloesteAufgabe& aufgabe, const Darst
     if (s) {
         text += Absatz(Verbunden(s->Fragen, " "));
     }
-    // Each answer is judged by the routes that find the fields in their order.
-    text += Absatz((s ? "" : "Berechne die fehlenden Größen in der Reihenfolge der Felder. ") +
-                   q->Anweisung.Worte);
+    text += Absatz((s ? "" : "Berechne die fehlenden Größen. ") + q->Anweisung.Worte);
     if (!q->Dreiecksreihenfolge.empty()) {
         text += Absatz("Trage zuerst Dreieck 1 ein, das mit spitzem Winkel " +
                        Anzeigebuchstabe(q->Ergebnis, q->Ergebnis.SSW->SinusWinkel) +

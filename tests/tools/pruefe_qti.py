@@ -187,32 +187,6 @@ def koerpertext(item):
     return "".join(item.wurzel.find(NS + "itemBody").itertext())
 
 
-def routen_in_reihe(gegeben, aeste, dezimalen, zwischen, reihe):
-    """Per unknown the values of every route that finds the unknowns in the stated order,
-    any law at each step, earlier answers carried unrounded, as written or with one decimal
-    more, each as the pupil likes (the order of the fields is the question's)."""
-    antworten = {}
-
-    def weiter(w, zw):
-        offen = [i for i in reihe if i not in w]
-        if not offen:
-            return
-        i = offen[0]
-        for _, _, weg in pruefe_routen.wege(i, set(w), aeste[i]):
-            wert = weg(w, zw, pruefe_routen.GRAD)
-            if wert is None:
-                continue
-            antworten.setdefault(i, []).append(wert)
-            for mehr in (None, 0, 1):
-                notiz = wert if mehr is None else pruefe_routen.gerundet(wert, dezimalen + mehr)
-                weiter({**w, i: notiz}, zw)
-
-    for rundet in (False, True):
-        weiter(dict(gegeben), (lambda x: pruefe_routen.gerundet(x, zwischen)) if rundet
-               else (lambda x: x))
-    return antworten
-
-
 def dreieckstabelle(item, ergebnis):
     """The marking table of a triangle item by its gaps: the answers as typed and whether
     each must earn the mark. The routes' answers are right; the other SSW triangle, radian
@@ -236,8 +210,7 @@ def dreieckstabelle(item, ergebnis):
             (dreieck[f]["wert"] > 90) if ergebnis["typ"] == "SSW" and
             dreieck[f]["herkunft"] == "sinussatz" else
             (False if dreieck[f]["wert"] < 90 else None) for f in FELDER[3:]]
-        reihe = [i for n, i in gaps.values() if n == nummer]
-        alle.append(routen_in_reihe(gegeben, aeste, d, z, reihe))
+        alle.append(pruefe_routen.routen(gegeben, aeste, d, z))
     tabelle = {}
     for antwort, (nummer, i) in gaps.items():
         rechts = [pruefe_routen.getippt(w, d) for w in alle[nummer][i]]
