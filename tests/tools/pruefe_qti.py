@@ -255,9 +255,13 @@ def moodle_luecken(q):
     schluessel = {}
     for g in zahlen:
         davor = html.unescape(g["davor"])
-        buchstabe = re.search(r"(\S) = $", davor).group(1)
-        i = moodle_quiz.WINKEL_FELDER.get(buchstabe, "abc".find(buchstabe))
-        schluessel[(1 if "2. Lösung" in davor else 0, FELDER[i])] = g
+        m = re.search(r"(\S)([₁₂]?) = $", davor)
+        i = moodle_quiz.WINKEL_FELDER.get(m.group(1), "abc".find(m.group(1)))
+        nummer = TIEF[m.group(2)] if m.group(2) else 1 if "2. Lösung" in davor else 0
+        schluessel[(nummer, FELDER[i])] = g
+    anzahl = [g for g in gaps if g["typ"] == "MULTICHOICE"]
+    if anzahl:
+        schluessel["anzahl"] = [a[0] == "=" for a in anzahl[0]["alternativen"]]
     return schluessel
 
 
@@ -288,7 +292,11 @@ class WieMoodle(unittest.TestCase):
                     else sachtabelle(item, list(moodle.values()))
                 for antwort in item.antworten:
                     if item.typen[antwort] == "identifier":
-                        continue  # the count: checked with all answers below
+                        # The count of triangles: the choice Moodle marks right, alone.
+                        for k, richtig in enumerate(moodle["anzahl"]):
+                            punkte = item.bewerte({antwort: "WAHL_%d" % k})["SCORE_" + antwort]
+                            self.assertEqual(punkte, 1 if richtig else 0, item.wurzel.get("title"))
+                        continue
                     schluessel, reihe = tabelle[antwort]
                     intervalle = pruefe_routen.angenommen(moodle[schluessel])
                     for getippt, soll in reihe:
