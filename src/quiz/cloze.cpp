@@ -127,11 +127,12 @@ std::string ClozeDezimal(long double wert, int stellen) {
     return text;
 }
 
-std::string SpielraumLuecke(const routen::Spielraum& spielraum, int dezimalen,
-                            std::string_view richtig, std::string_view falsch) {
+std::string FeldLuecke(const frage::Antwortfeld& feld, std::string_view richtig,
+                       std::string_view falsch) {
+    const int dezimalen = feld.Dezimalen;
+    const frage::Bereich& b = feld.Bereiche.front();
     // Below a few units of the double's last place no typed number could hit it.
-    const long double boden =
-        std::abs(spielraum.Genau) * 4 * std::numeric_limits<double>::epsilon();
+    const long double boden = std::abs(feld.Wert) * 4 * std::numeric_limits<double>::epsilon();
     const auto alternative = [&](const std::string& wert, long double toleranz) {
         const std::string t = toleranz >= boden
                                   ? ClozeDezimal(toleranz, dezimalen + 1)
@@ -140,12 +141,10 @@ std::string SpielraumLuecke(const routen::Spielraum& spielraum, int dezimalen,
     };
     const long double halbeEinheit = 0.5L * std::pow(10.0L, static_cast<long double>(-dezimalen));
     std::string luecke =
-        "{1:NUMERICAL:" + alternative(ClozeDezimal(spielraum.Gerundet, dezimalen), halbeEinheit);
-    if (spielraum.Unten < spielraum.Gerundet - halbeEinheit ||
-        spielraum.Oben > spielraum.Gerundet + halbeEinheit) {
-        luecke +=
-            "~" + alternative(ClozeDezimal((spielraum.Unten + spielraum.Oben) / 2, dezimalen + 1),
-                              (spielraum.Oben - spielraum.Unten) / 2);
+        "{1:NUMERICAL:" + alternative(ClozeDezimal(feld.Gerundet, dezimalen), halbeEinheit);
+    if (b.Unten < feld.Gerundet - halbeEinheit || b.Oben > feld.Gerundet + halbeEinheit) {
+        luecke += "~" + alternative(ClozeDezimal((b.Unten + b.Oben) / 2, dezimalen + 1),
+                                    (b.Oben - b.Unten) / 2);
     }
     return luecke + "~*#" + ClozeRueckmeldung(falsch) + "}";
 }

@@ -4,7 +4,7 @@
 // Text for Moodle's embedded-answer (Cloze) questions: HTML that the gap syntax cannot
 // mistake for a gap, and the gaps themselves.
 
-#include "routen.h"
+#include "frage.h"
 
 #include <string>
 #include <string_view>
@@ -39,11 +39,11 @@ std::string NumerischeLuecke(double wert, double toleranz, std::string_view rich
 // A number with exactly `stellen` decimals after a point, whatever the locale.
 std::string ClozeDezimal(long double wert, int stellen);
 
-// The gap of an unknown whose accepted answers a pupil's routes decide: first the rounded
-// value with half a unit (what Moodle shows as the right answer), then, where the routes
-// reach further, the whole accepted interval; any other answer gets the last feedback.
-std::string SpielraumLuecke(const routen::Spielraum& spielraum, int dezimalen,
-                            std::string_view richtig, std::string_view falsch);
+// The gap of a question's field: first the rounded value with half a unit (what Moodle
+// shows as the right answer), then, where the routes reach further, the whole accepted
+// interval; any other answer gets the last feedback.
+std::string FeldLuecke(const frage::Antwortfeld& feld, std::string_view richtig,
+                       std::string_view falsch);
 
 // {1:MULTICHOICE:...}: a drop-down of the choices in the order given, one of them right.
 std::string AuswahlLuecke(const std::vector<std::string>& wahl, std::size_t richtig,

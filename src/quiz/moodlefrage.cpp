@@ -3,6 +3,7 @@
 
 #include "cloze.h"
 #include "figurmaler.h"
+#include "frage.h"
 #include "kompaktpng.h"
 #include "rechenweg.h"
 #include "routen.h"
@@ -89,11 +90,12 @@ namespace {
 
 // A gap's numbers go out as doubles; one that is infinite there (or whose tolerance is)
 // makes Moodle's import refuse the whole file.
-bool Schreibbar(const routen::Spielraum& s) {
+bool Schreibbar(const frage::Antwortfeld& f) {
     const auto endlich = [](long double x) { return std::isfinite(static_cast<double>(x)); };
-    const long double boden = std::abs(s.Genau) * 4 * std::numeric_limits<double>::epsilon();
-    return endlich(s.Genau) && endlich(s.Gerundet) && endlich(s.Unten) && endlich(s.Oben) &&
-           endlich((s.Oben - s.Unten) / 2) &&
+    const frage::Bereich& b = f.Bereiche.front();
+    const long double boden = std::abs(f.Wert) * 4 * std::numeric_limits<double>::epsilon();
+    return endlich(f.Wert) && endlich(f.Gerundet) && endlich(b.Unten) && endlich(b.Oben) &&
+           endlich((b.Oben - b.Unten) / 2) &&
            std::isfinite(AufgerundeteToleranz(static_cast<double>(boden)));
 }
 
@@ -101,36 +103,44 @@ struct Luecken {
     const Loesung& L;
     const Darstellung& D;
     const std::optional<double>& FesteToleranz;
-    int Dezimalen = 3; // of the answers
+    const std::optional<frage::Frage>& Modell; // unset with a fixed tolerance
     int Anzahl = 0;
     bool Unschreibbar = false; // a tolerance or value Moodle could not read back
 
-    // The unknowns of one triangle in box order, each with its gap and unit.
+    std::string Feld(kalotri::Feld groesse, const std::string& luecke) const {
+        const std::string einheit = groesse >= kalotri::Feld::Alpha ? "°"
+                                    : D.Einheit.empty()             ? ""
+                                                                    : " " + D.Einheit;
+        return ClozeHtml(Anzeigebuchstabe(L, groesse)) + " = " + luecke + ClozeHtml(einheit);
+    }
+
+    static std::string Falsch(const std::string& buchstabe) {
+        return buchstabe + " stimmt nicht – rechne nach.";
+    }
+
+    // The unknowns of one triangle in the order the question asks them, each with its gap.
     std::string Reihe(std::size_t dreieck) {
-        const LoesungsDreieck& d = L.Dreiecke[dreieck];
         std::vector<std::string> felder;
-        for (const routen::Spielraum& s :
-             routen::Spielraeume(L, dreieck, routen::RundungFuer(Dezimalen))) {
-            const auto f = static_cast<std::size_t>(s.Groesse);
-            const std::string buchstabe = Anzeigebuchstabe(L, s.Groesse);
-            const std::string falsch = buchstabe + " stimmt nicht – rechne nach.";
-            // Below a few units of the double's last place no typed number could hit it.
-            std::string luecke;
-            if (FesteToleranz) {
-                const double toleranz = AufgerundeteToleranz(
-                    std::max(*FesteToleranz,
-                             std::abs(d.Werte[f]) * 4 * std::numeric_limits<double>::epsilon()));
-                Unschreibbar =
-                    Unschreibbar || !std::isfinite(toleranz) || !std::isfinite(d.Werte[f]);
-                luecke = NumerischeLuecke(d.Werte[f], toleranz, "Richtig.", falsch);
-            } else {
-                Unschreibbar = Unschreibbar || !Schreibbar(s);
-                luecke = SpielraumLuecke(s, Dezimalen, "Richtig.", falsch);
+        if (Modell) {
+            for (const frage::Antwortfeld& f : Modell->Felder) {
+                if (f.Art == frage::Feldart::Dreieck && f.Dreieck == dreieck) {
+                    Unschreibbar = Unschreibbar || !Schreibbar(f);
+                    const std::string falsch = Falsch(Anzeigebuchstabe(L, f.Groesse));
+                    felder.push_back(Feld(f.Groesse, FeldLuecke(f, "Richtig.", falsch)));
+                }
             }
-            std::string einheit = f >= 3 ? "°" : D.Einheit.empty() ? "" : " " + D.Einheit;
-            felder.push_back(ClozeHtml(buchstabe) + " = " + luecke + ClozeHtml(einheit));
-            ++Anzahl;
+        } else {
+            for (const kalotri::Feld g : routen::Rechenfolge(L.Dreiecke[dreieck])) {
+                const double wert = L.Dreiecke[dreieck].Werte[static_cast<std::size_t>(g)];
+                // Below a few units of the double's last place no typed number could hit it.
+                const double toleranz = AufgerundeteToleranz(std::max(
+                    *FesteToleranz, std::abs(wert) * 4 * std::numeric_limits<double>::epsilon()));
+                Unschreibbar = Unschreibbar || !std::isfinite(toleranz) || !std::isfinite(wert);
+                const std::string falsch = Falsch(Anzeigebuchstabe(L, g));
+                felder.push_back(Feld(g, NumerischeLuecke(wert, toleranz, "Richtig.", falsch)));
+            }
         }
+        Anzahl += static_cast<int>(felder.size());
         return Verbunden(felder, "<br>\n");
     }
 };
@@ -146,18 +156,6 @@ bool Endlich(const Loesung& l) {
     return true;
 }
 
-// At 0 or 1 decimal an answer 1 % off rounds like a right one: at least 2, and more where
-// a typical wrong answer would still pass. A fixed tolerance is the teacher's own choice.
-int AntwortDezimalen(const Loesung& l, const Darstellung& d,
-                     const std::optional<double>& toleranz) {
-    const int gewuenscht = d.Stellen.Geschrieben();
-    if (toleranz || !Endlich(l)) {
-        return gewuenscht;
-    }
-    const int ab = std::max(gewuenscht, MindestDezimalen);
-    return routen::TrennscharfeDezimalen(l, ab, ab + 3);
-}
-
 } // namespace
 
 std::optional<MoodleFrage> BaueFrage(const GeloesteAufgabe& aufgabe, const Darstellung& darstellung,
@@ -167,7 +165,16 @@ std::optional<MoodleFrage> BaueFrage(const GeloesteAufgabe& aufgabe, const Darst
         return std::nullopt;
     }
     const Loesung& l = aufgabe.Ergebnis;
-    const int dezimalen = AntwortDezimalen(l, darstellung, toleranz);
+    // At 0 or 1 decimal an answer 1 % off rounds like a right one: at least 2, and more
+    // where a typical wrong answer would still pass. A fixed tolerance is the teacher's own.
+    std::optional<frage::Frage> modell;
+    if (!toleranz && Endlich(l)) {
+        modell =
+            frage::FrageAus(l, "", std::max(darstellung.Stellen.Geschrieben(), MindestDezimalen),
+                            {}, darstellung.Einheit);
+    }
+    const int dezimalen =
+        modell ? modell->Anweisung.Rundung.Ergebnis : darstellung.Stellen.Geschrieben();
     // The whole question at the answers' decimals: givens, steps and figure alike.
     Darstellung frage = darstellung;
     frage.Stellen = Dezimalen(dezimalen);
@@ -190,9 +197,11 @@ std::optional<MoodleFrage> BaueFrage(const GeloesteAufgabe& aufgabe, const Darst
               std::string(SkizzenUnterschrift) + " mit " + a.Gegeben) +
          "</p>\n";
     t += "<p>Berechne die fehlenden Größen. " +
-         ClozeHtml(routen::Rundungsanweisung(routen::RundungFuer(dezimalen))) + "</p>\n";
+         ClozeHtml(modell ? modell->Anweisung.Worte
+                          : routen::Rundungsanweisung(routen::RundungFuer(dezimalen))) +
+         "</p>\n";
     t += "<p>" + ClozeHtml(PunktAnweisung) + "</p>\n";
-    Luecken luecken{l, frage, toleranz, dezimalen};
+    Luecken luecken{l, frage, toleranz, modell};
     if (ssw) {
         const std::string winkel = ClozeHtml(Anzeigebuchstabe(l, l.SSW->SinusWinkel));
         // A flat figure is the calculation's answer but no triangle.

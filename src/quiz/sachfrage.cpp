@@ -2,6 +2,7 @@
 #include "sachfrage.h"
 
 #include "cloze.h"
+#include "frage.h"
 #include "kompaktpng.h"
 #include "sachmaler.h"
 
@@ -9,42 +10,6 @@
 #include <cmath>
 
 namespace kalotri::blatt {
-
-namespace {
-
-// A pupil who rounds the values along the way to three digits lands within a few tenths of
-// a percent; a unit of the answer's last decimal covers the answer's own rounding.
-constexpr long double Relativ = 0.003L;
-// Beyond this a unit of the last decimal would let an answer 1 % off through.
-constexpr long double HoechstensRelativ = 0.004L;
-
-// The decimals a gap asks for: the answer's own, or more where a unit of its last decimal
-// is too coarse to tell a slip of 1 % from rounding (a small angle at one decimal).
-int AntwortDezimalen(const Gesucht& g) {
-    int d = g.Dezimalen;
-    while (d < g.Dezimalen + 3 && std::pow(10.0L, -d) > std::abs(g.Wert) * HoechstensRelativ) {
-        ++d;
-    }
-    return d;
-}
-
-double Toleranz(const Gesucht& g) {
-    return AufgerundeteToleranz(static_cast<double>(
-        std::max(std::pow(10.0L, -AntwortDezimalen(g)), std::abs(g.Wert) * Relativ)));
-}
-
-std::string Rundung(const Sachaufgabe& s) {
-    bool ganz = false, zehntel = false;
-    for (const Gesucht& g : s.Gesuchte) {
-        (g.Dezimalen == 0 ? ganz : zehntel) = true;
-    }
-    if (ganz && zehntel) {
-        return "Runde Flächen auf ganze Quadratmeter, alles andere auf eine Nachkommastelle.";
-    }
-    return ganz ? "Runde auf ganze Zahlen." : "Runde auf eine Nachkommastelle.";
-}
-
-} // namespace
 
 MoodleFrage BaueSachfrage(const Sachaufgabe& s, const GeloesteAufgabe& aufgabe,
                           const Darstellung& darstellung, const std::string& name,
@@ -62,29 +27,36 @@ MoodleFrage BaueSachfrage(const Sachaufgabe& s, const GeloesteAufgabe& aufgabe,
         fragen.push_back(ClozeHtml(frage));
     }
     t += "<p>" + Verbunden(fragen, " ") + "</p>\n";
-    t += "<p>" + ClozeHtml(Rundung(s));
-    if (std::any_of(s.Gesuchte.begin(), s.Gesuchte.end(),
-                    [](const Gesucht& g) { return AntwortDezimalen(g) != g.Dezimalen; })) {
-        t += ClozeHtml(" Wo hinter einem Feld mehr Nachkommastellen verlangt sind, gelten diese.");
-    }
+    // The story's own quantities, each with the decimals and routes of the question model;
+    // the triangle's on the way are for the practice page, which marks steps.
+    const std::optional<frage::Frage> modell = frage::SachfrageAus(s);
+    t += "<p>" + ClozeHtml(modell ? modell->Anweisung.Worte : "Runde wie angegeben.");
     if (s.Gesuchte.size() == 2 && s.Fragen.size() == 1) {
         // Two answers to one question: the two points the sketch names.
         t += ClozeHtml(" Trage zuerst die kürzere Strecke ein.");
     }
     t += ClozeHtml(std::string(" ") + PunktAnweisung) + "</p>\n<p>";
     std::vector<std::string> luecken;
-    for (const Gesucht& g : s.Gesuchte) {
+    for (std::size_t i = 0; i < s.Gesuchte.size(); ++i) {
+        const Gesucht& g = s.Gesuchte[i];
         const std::string einheit = g.Einheit == "°" ? g.Einheit : " " + g.Einheit;
-        luecken.push_back(ClozeHtml(g.Name) + " = " +
-                          NumerischeLuecke(static_cast<double>(g.Wert),
-                                           toleranz.value_or(Toleranz(g)), "Richtig.",
-                                           g.Name + " stimmt nicht – rechne nach.") +
-                          ClozeHtml(einheit));
-        const int dezimalen = AntwortDezimalen(g);
-        if (dezimalen != g.Dezimalen) {
-            luecken.back() +=
-                ClozeHtml(" (auf " + std::to_string(dezimalen) + " Nachkommastellen)");
-        }
+        const std::string falsch = g.Name + " stimmt nicht – rechne nach.";
+        const auto feld =
+            modell ? std::find_if(modell->Felder.begin(), modell->Felder.end(),
+                                  [i](const frage::Antwortfeld& f) {
+                                      return f.Art == frage::Feldart::Sache && f.Sachgroesse == i;
+                                  })
+                   : std::vector<frage::Antwortfeld>::const_iterator{};
+        const int dezimalen = modell ? feld->Dezimalen : g.Dezimalen;
+        const std::string luecke =
+            modell && !toleranz
+                ? FeldLuecke(*feld, "Richtig.", falsch)
+                : NumerischeLuecke(
+                      static_cast<double>(g.Wert),
+                      AufgerundeteToleranz(toleranz.value_or(0.5 * std::pow(10.0, -dezimalen))),
+                      "Richtig.", falsch);
+        luecken.push_back(ClozeHtml(g.Name) + " = " + luecke + ClozeHtml(einheit) + " " +
+                          ClozeHtml("(" + routen::Stellenworte(dezimalen) + ")"));
         ++f.Luecken;
         f.Dezimalen = std::max(f.Dezimalen, dezimalen);
     }

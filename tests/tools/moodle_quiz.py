@@ -96,6 +96,23 @@ def unbekannte(dreieck):
     return [f for f in FELDER if dreieck[f]["herkunft"] != "gegeben"]
 
 
+def kastenfolge(gaps, ergebnis):
+    """The value gaps of each triangle in box order (a, b, c, α, β, γ): the question asks
+    them in the order of the worked steps, each after its letter."""
+    geordnet = []
+    for d in ergebnis["dreiecke"]:
+        felder = unbekannte(d)
+        block, gaps = gaps[:len(felder)], gaps[len(felder):]
+
+        def stelle(g, d=d, felder=felder):
+            davor = html.unescape(g["davor"])
+            passend = [f for f in felder if davor.endswith(d[f]["buchstabe"] + " = ")]
+            assert passend, davor[-40:]
+            return FELDER.index(max(passend, key=lambda f: len(d[f]["buchstabe"])))
+        geordnet += sorted(block, key=stelle)
+    return geordnet + gaps
+
+
 def erwartete_reihen(ergebnis):
     return [[d[f]["wert"] for f in unbekannte(d)] for d in ergebnis["dreiecke"]]
 

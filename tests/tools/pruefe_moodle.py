@@ -18,7 +18,7 @@ import sys
 import tempfile
 import unittest
 
-from moodle_quiz import (FELDER, erwartete_reihen, fragen, gegeben_zeile, luecken,
+from moodle_quiz import (FELDER, erwartete_reihen, fragen, gegeben_zeile, kastenfolge, luecken,
                          numerisch, unbekannte, zeichnet_etwas)
 import moodle_quiz
 
@@ -89,6 +89,7 @@ class Quiz(unittest.TestCase):
                 self.assertEqual([a[1] for a in anzahl["alternativen"]], ["0", "1", "2"])
                 self.assertEqual(richtig[0][1], str(len(ergebnis["dreiecke"])))
             reihen = erwartete_reihen(ergebnis)
+            gaps = kastenfolge(gaps, ergebnis)
             werte = [numerisch(g)[0] for g in gaps]
             # Moodle shows the first alternative as the right answer: rounded as asked.
             self.assertEqual(werte, [float(Decimal(w).quantize(Decimal("0.001"), ROUND_HALF_UP))

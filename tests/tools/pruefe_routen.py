@@ -8,7 +8,8 @@ off) get none.
 The routes are enumerated here anew, in 40-digit arithmetic from the givens as the
 question prints them: every order in which the unknowns can be found, the law of sines or
 of cosines wherever it applies, the last angle also by the angle sum; earlier answers
-re-used as written, with one decimal more, or as the calculator holds them; sines,
+re-used as written, with one decimal more, or as the calculator holds them, each as the
+pupil likes (one carried as written, another with one decimal more); sines,
 cosines and squares rounded to the decimals the question names, or not at all. The typed
 answer goes through a port of Moodle's answer processor for each language and must fall
 inside one of the gap's intervals as Moodle widens them.
@@ -25,7 +26,7 @@ import html
 
 import mpmath as mp
 
-from moodle_quiz import FELDER, fragen, gegeben_zeile, luecken, NUMERISCH
+from moodle_quiz import FELDER, fragen, gegeben_zeile, kastenfolge, luecken, NUMERISCH
 import moodle_quiz
 
 mp.mp.dps = 40
@@ -121,27 +122,24 @@ def routen(gegeben, aeste, dezimalen, zwischen):
     """Per unknown the values every route gives, before the pupil rounds the answer."""
     antworten = {}
 
-    def weiter(gehalten, notiert, zw, mehr):
-        hat = set(gehalten)
+    def weiter(w, zw):
+        hat = set(w)
         for i in range(6):
             if i in hat:
                 continue
             for _, _, weg in wege(i, hat, aeste[i]):
-                w = dict(gehalten)
-                if mehr is not None:
-                    w.update(notiert)
                 wert = weg(w, zw, GRAD)
                 if wert is None:
                     continue
                 antworten.setdefault(i, []).append(wert)
-                notiz = wert if mehr is None else gerundet(wert, dezimalen + mehr)
-                weiter({**gehalten, i: wert}, {**notiert, i: notiz}, zw, mehr)
+                # Each answer carried on as the calculator holds it, as written, or with
+                # one decimal more (as the worked steps carry them), each as the pupil likes.
+                for notiz in (wert, gerundet(wert, dezimalen), gerundet(wert, dezimalen + 1)):
+                    weiter({**w, i: notiz}, zw)
 
-    # Earlier answers as the calculator holds them, as written, or written with one
-    # decimal more (as the worked steps carry them).
-    for rundet, mehr in itertools.product((False, True), (None, 0, 1)):
+    for rundet in (False, True):
         zw = (lambda x: gerundet(x, zwischen)) if rundet else (lambda x: x)
-        weiter(dict(gegeben), {}, zw, mehr)
+        weiter(dict(gegeben), zw)
     return antworten
 
 
@@ -220,6 +218,7 @@ class Routen(unittest.TestCase):
                 gaps, _ = luecken(text)
                 if ergebnis["typ"] == "SSW":
                     gaps.pop(0)
+                gaps = kastenfolge(gaps, ergebnis)
                 gegeben = gegeben_genau(zeile)
                 for nummer, dreieck in enumerate(ergebnis["dreiecke"]):
                     aeste = [None] * 3 + [
