@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace kalotri::blatt {
 
@@ -35,6 +36,10 @@ std::string Absatz(const std::string& text) {
     return "<p>" + QtiText(text) + "</p>\n";
 }
 
+void Stueck(QtiFrage& f, const std::string& xhtml) {
+    f.Koerper.push_back({xhtml, std::nullopt, std::nullopt});
+}
+
 std::string Bildabsatz(QtiFrage& f, const std::string& name, const QImage& bild,
                        const std::string& alt) {
     f.Bilder.push_back({name, KompaktesPng(bild)});
@@ -53,50 +58,44 @@ std::string Toleranz(L x, int dezimalen) {
     return ClozeDezimal(aufRaster ? gerundet : x, dezimalen + (aufRaster ? 1 : 6));
 }
 
-QtiZahl Zahl(const frage::Antwortfeld& feld, const std::optional<double>& fest) {
+// The gap of a field: the model's right interval around its rounded value, or, with the
+// teacher's fixed tolerance, that tolerance around the calculation's value (no typed
+// number could hit one below a few units of the double's last place). Nothing where a
+// platform reading doubles could not hold the numbers.
+std::optional<QtiZahl> Zahl(const frage::Antwortfeld& feld, const std::optional<double>& fest) {
+    const auto endlich = [](L x) { return std::isfinite(static_cast<double>(x)); };
     QtiZahl z;
-    z.Richtig = ClozeDezimal(feld.Gerundet, feld.Dezimalen);
-    const auto um = [&](L unten, L oben) {
-        z.Toleranzen.emplace_back(Toleranz(feld.Gerundet - unten, feld.Dezimalen),
-                                  Toleranz(oben - feld.Gerundet, feld.Dezimalen));
-    };
     if (fest) {
-        um(feld.Wert - static_cast<L>(*fest), feld.Wert + static_cast<L>(*fest));
+        const auto wert = static_cast<double>(feld.Wert);
+        const double toleranz = AufgerundeteToleranz(
+            std::max(*fest, std::abs(wert) * 4 * std::numeric_limits<double>::epsilon()));
+        if (!std::isfinite(wert) || !std::isfinite(toleranz)) {
+            return std::nullopt;
+        }
+        z.Richtig = ClozeZahl(wert);
+        z.Toleranzen.emplace_back(ClozeZahl(toleranz), ClozeZahl(toleranz));
     } else {
+        z.Richtig = ClozeDezimal(feld.Gerundet, feld.Dezimalen);
         for (const frage::Bereich& b : feld.Bereiche) {
-            if (b.Wertung == frage::Note::Richtig) {
-                um(b.Unten, b.Oben);
+            if (b.Wertung != frage::Note::Richtig) {
+                continue;
             }
+            if (!endlich(feld.Gerundet) || !endlich(b.Unten) || !endlich(b.Oben) ||
+                !endlich(b.Oben - b.Unten)) {
+                return std::nullopt;
+            }
+            z.Toleranzen.emplace_back(Toleranz(feld.Gerundet - b.Unten, feld.Dezimalen),
+                                      Toleranz(b.Oben - feld.Gerundet, feld.Dezimalen));
         }
     }
     z.Zeichen = static_cast<int>(z.Richtig.size()) + 2;
     return z;
 }
 
-// A platform reads the numbers as doubles: one that is infinite there cannot be asked.
-bool Schreibbar(const frage::Antwortfeld& feld, const std::optional<double>& fest) {
-    const auto endlich = [](L x) { return std::isfinite(static_cast<double>(x)); };
-    bool ja = endlich(feld.Gerundet) && endlich(feld.Wert) && (!fest || endlich(feld.Wert + *fest));
-    for (const frage::Bereich& b : feld.Bereiche) {
-        ja = ja && endlich(b.Unten) && endlich(b.Oben) && endlich(b.Oben - b.Unten);
-    }
-    return ja;
-}
-
-// "Seite c = [ ] cm": the field's words, letter and unit around its gap.
-void Feldzeile(QtiFrage& f, const frage::Antwortfeld& feld, const std::optional<double>& fest,
-               const std::string& davor, const std::string& nachsatz) {
-    const std::string einheit =
-        feld.Einheit.empty() || feld.Einheit == "°" ? feld.Einheit : " " + feld.Einheit;
-    f.Koerper.push_back({davor + QtiText(feld.Worte + " " + feld.Buchstabe + " = "),
-                         Zahl(feld, fest), std::nullopt});
-    f.Koerper.push_back({QtiText(einheit + nachsatz), std::nullopt, std::nullopt});
-}
-
 // The feedback: the worked steps with the rounding note (each question stands alone) and
 // the figure to scale.
-void Loesung(QtiFrage& f, Rechenweg weg, const BlattAufgabe& a, const Darstellung& d,
-             const std::string& figurtext) {
+void Rueckmeldung(QtiFrage& f, Rechenweg weg, const BlattAufgabe& a, const Darstellung& d,
+                  const std::string& figurtext) {
     MitRundungsHinweis(weg, d.Format);
     f.Loesung = Xhtml(RechenwegHtml(weg));
     if (const std::optional<QImage> figur = a.Figuren.empty() ? std::nullopt : FigurBild(a)) {
@@ -105,34 +104,81 @@ void Loesung(QtiFrage& f, Rechenweg weg, const BlattAufgabe& a, const Darstellun
     }
 }
 
-void Dreiecksfragen(QtiFrage& f, const frage::Frage& q, const std::optional<double>& fest) {
-    std::optional<std::size_t> dreieck;
-    int block = 0;
-    const bool zwei = !q.Dreiecksreihenfolge.empty();
-    std::string davor = "<p>";
-    for (const frage::Antwortfeld& feld : q.Felder) {
-        if (feld.Art == frage::Feldart::Anzahl) {
-            f.Koerper.push_back({"<p>" + QtiText("Wie viele Dreiecke passen zu den Angaben? "),
-                                 std::nullopt,
-                                 QtiWahl{{"0", "1", "2"}, static_cast<std::size_t>(feld.Wert)}});
-            f.Koerper.push_back({"</p>\n", std::nullopt, std::nullopt});
-            continue;
-        }
-        if (zwei && dreieck != feld.Dreieck) {
-            if (dreieck) {
-                f.Koerper.push_back({"</p>\n", std::nullopt, std::nullopt});
+// The fields as the Moodle quiz asks them: letter, gap, unit, a line each; with SSW the
+// count first and each triangle under its heading, the acute one first.
+struct Felder {
+    QtiFrage& F;
+    const frage::Frage& Q;
+    const Darstellung& D;
+    const std::optional<double>& Fest;
+    bool Unschreibbar = false;
+
+    void Zeile(const std::string& davor, const frage::Antwortfeld& feld,
+               const std::string& buchstabe, const std::string& danach) {
+        std::optional<QtiZahl> zahl = Zahl(feld, Fest);
+        Unschreibbar = Unschreibbar || !zahl;
+        F.Koerper.push_back({davor + QtiText(buchstabe + " = "), std::move(zahl), std::nullopt});
+        Stueck(F, QtiText(danach));
+    }
+
+    void Dreieck(std::size_t dreieck, const std::string& kopf) {
+        std::string davor =
+            kopf.empty() ? "<p>" : "<p><strong>" + QtiText(kopf) + ":</strong><br/>\n";
+        for (const frage::Antwortfeld& feld : Q.Felder) {
+            if (feld.Art == frage::Feldart::Dreieck && feld.Dreieck == dreieck) {
+                const bool winkel = feld.Groesse >= Feld::Alpha;
+                Zeile(davor, feld, Anzeigebuchstabe(Q.Ergebnis, feld.Groesse),
+                      winkel              ? "°"
+                      : D.Einheit.empty() ? ""
+                                          : " " + D.Einheit);
+                davor = "<br/>\n";
             }
-            davor =
-                "<p><strong>" + QtiText("Dreieck " + std::to_string(++block)) + ":</strong><br/>\n";
         }
-        dreieck = feld.Dreieck;
-        Feldzeile(f, feld, fest, davor, "");
-        davor = "<br/>\n";
+        Stueck(F, "</p>\n");
     }
-    if (dreieck) {
-        f.Koerper.push_back({"</p>\n", std::nullopt, std::nullopt});
+
+    void Alle() {
+        const Loesung& l = Q.Ergebnis;
+        if (!(l.Typ == Aufgabentyp::SSW && l.SSW)) {
+            Dreieck(0, "");
+            return;
+        }
+        std::vector<std::size_t> echte;
+        for (std::size_t i = 0; i < l.Dreiecke.size(); ++i) {
+            if (l.Dreiecke[i].Zaehlt) {
+                echte.push_back(i);
+            }
+        }
+        F.Koerper.push_back({"<p>" + QtiText("Wie viele Dreiecke passen zu den Angaben? "),
+                             std::nullopt, QtiWahl{{"0", "1", "2"}, echte.size()}});
+        Stueck(F, "</p>\n");
+        const std::string winkel = Anzeigebuchstabe(l, l.SSW->SinusWinkel);
+        if (echte.size() == 2) {
+            Stueck(F, Absatz("Trage zuerst die Lösung mit spitzem Winkel " + winkel +
+                             " ein, dann die mit stumpfem."));
+        }
+        for (std::size_t i = 0; i < echte.size(); ++i) {
+            Dreieck(echte[i], echte.size() == 1 ? "Lösung"
+                                                : std::to_string(i + 1) + ". Lösung (" + winkel +
+                                                      (i == 0 ? " spitz" : " stumpf") + ")");
+        }
     }
-}
+
+    // A word problem's own quantities; the triangle's on the way are the pupil's.
+    void Sache(const Sachaufgabe& s) {
+        std::string davor = "<p>";
+        for (const frage::Antwortfeld& feld : Q.Felder) {
+            if (feld.Art == frage::Feldart::Sache) {
+                const Gesucht& g = s.Gesuchte.at(feld.Sachgroesse);
+                Zeile(davor, feld, g.Name,
+                      (g.Einheit == "°" ? g.Einheit : " " + g.Einheit) + " (" +
+                          routen::Stellenworte(feld.Dezimalen) + ")");
+                davor = "<br/>\n";
+            }
+        }
+        Stueck(F, "</p>\n");
+    }
+};
 
 } // namespace
 
@@ -144,72 +190,66 @@ std::optional<QtiFrage> BaueQtiFrage(const GeloesteAufgabe& aufgabe, const Darst
         return std::nullopt;
     }
     const Sachaufgabe* s = aufgabe.Zeile->Sach ? &*aufgabe.Zeile->Sach : nullptr;
-    const int mindestens = toleranz ? darstellung.Stellen.Geschrieben()
-                                    : std::max(darstellung.Stellen.Geschrieben(), MindestDezimalen);
-    const BlattAufgabe gegeben = Bearbeite(aufgabe, darstellung);
-    const std::optional<frage::Frage> q =
+    // At 0 or 1 decimal an answer 1 % off rounds like a right one: at least 2, and more
+    // where a typical wrong answer would still pass. A fixed tolerance is the teacher's own,
+    // at the sheet's decimals.
+    const int stellen = darstellung.Stellen.Geschrieben();
+    std::optional<frage::Frage> q =
         s ? frage::SachfrageAus(*s)
-          : frage::FrageAus(aufgabe.Ergebnis, "Gegeben: " + gegeben.Gegeben, mindestens, {},
+          : frage::FrageAus(aufgabe.Ergebnis, "", std::max(stellen, MindestDezimalen), {},
                             darstellung.Einheit);
-    if (!q || gegeben.Problem) {
+    if (!q) {
         return std::nullopt;
     }
-    dezimalen = 0;
+    if (toleranz && !s) {
+        q->Anweisung.Rundung = routen::RundungFuer(stellen);
+        q->Anweisung.Worte = routen::Rundungsanweisung(q->Anweisung.Rundung);
+    }
+    dezimalen = s ? 0 : q->Anweisung.Rundung.Ergebnis;
     for (const frage::Antwortfeld& feld : q->Felder) {
-        dezimalen = std::max(dezimalen, feld.Dezimalen);
-        if (!Schreibbar(feld, toleranz)) {
-            grund = "zu große Zahlen für ein Quizfeld (die Toleranz fasst keine Zahl)";
-            return std::nullopt;
-        }
+        dezimalen = std::max(dezimalen, s ? feld.Dezimalen : 0);
     }
     // The whole question at the answers' decimals: givens, steps and figure alike.
     Darstellung gefragt = darstellung;
     if (!s) {
-        gefragt.Stellen = Dezimalen(q->Anweisung.Rundung.Ergebnis);
+        gefragt.Stellen = Dezimalen(dezimalen);
         gefragt.Format.Maske = gefragt.Stellen.Maske();
     }
     const BlattAufgabe a = Bearbeite(aufgabe, gefragt);
+    if (a.Problem) {
+        return std::nullopt;
+    }
 
     QtiFrage f;
     f.Kennung = kennung;
     f.Titel = s ? name + " – " + s->Titel : name;
-    std::string text = Absatz(s ? s->Text : q->Text);
-    text += s ? Bildabsatz(f, kennung + "-skizze.png", SachskizzenBild(s->Skizze, PixelProMm),
-                           s->Skizze.Unterschrift)
-              : Bildabsatz(f, kennung + "-skizze.png", SkizzenBild(a.Skizze, PixelProMm),
-                           std::string(SkizzenUnterschrift) + " mit " + a.Gegeben);
+    Felder felder{f, *q, gefragt, toleranz};
     if (s) {
-        text += Absatz(Verbunden(s->Fragen, " "));
-    }
-    text += Absatz((s ? "" : "Berechne die fehlenden Größen. ") + q->Anweisung.Worte);
-    if (!q->Dreiecksreihenfolge.empty()) {
-        text += Absatz("Trage zuerst Dreieck 1 ein, das mit spitzem Winkel " +
-                       Anzeigebuchstabe(q->Ergebnis, q->Ergebnis.SSW->SinusWinkel) +
-                       ", dann Dreieck 2, das mit stumpfem.");
-    }
-    if (s && s->Gesuchte.size() == 2 && s->Fragen.size() == 1) {
-        // Two answers to one question: the two points the sketch names.
-        text += Absatz("Trage zuerst die kürzere Strecke ein.");
-    }
-    text += Absatz(PunktAnweisung);
-    f.Koerper.push_back({text, std::nullopt, std::nullopt});
-    if (s) {
-        // The story's own questions; the triangle's quantities on the way are the pupil's.
-        std::string davor = "<p>";
-        for (const frage::Antwortfeld& feld : q->Felder) {
-            if (feld.Art == frage::Feldart::Sache) {
-                Feldzeile(f, feld, toleranz, davor,
-                          " (" + routen::Stellenworte(feld.Dezimalen) + ")");
-                davor = "<br/>\n";
-            }
-        }
-        f.Koerper.push_back({"</p>\n", std::nullopt, std::nullopt});
-        Loesung(f, s->Loesungsweg, Bearbeite(aufgabe, darstellung), darstellung,
-                "Figur des Dreiecks, maßstäblich: ");
+        Stueck(f, Absatz(s->Text) +
+                      Bildabsatz(f, kennung + "-skizze.png", SachskizzenBild(s->Skizze, PixelProMm),
+                                 s->Skizze.Unterschrift) +
+                      Absatz(Verbunden(s->Fragen, " ")) +
+                      Absatz(q->Anweisung.Worte +
+                             (s->Gesuchte.size() == 2 && s->Fragen.size() == 1
+                                  ? " Trage zuerst die kürzere Strecke ein."
+                                  : "") +
+                             " " + PunktAnweisung));
+        felder.Sache(*s);
+        Rueckmeldung(f, s->Loesungsweg, Bearbeite(aufgabe, darstellung), darstellung,
+                     "Figur des Dreiecks, maßstäblich: ");
     } else {
-        Dreiecksfragen(f, *q, toleranz);
-        Loesung(f, ErstelleRechenweg(q->Ergebnis, gefragt.Format, {gefragt.Einheit, {}}), a,
-                gefragt, "Figur, maßstäblich: ");
+        Stueck(f, Absatz("Gegeben: " + a.Gegeben) +
+                      Bildabsatz(f, kennung + "-skizze.png", SkizzenBild(a.Skizze, PixelProMm),
+                                 std::string(SkizzenUnterschrift) + " mit " + a.Gegeben) +
+                      Absatz("Berechne die fehlenden Größen. " + q->Anweisung.Worte) +
+                      Absatz(PunktAnweisung));
+        felder.Alle();
+        Rueckmeldung(f, ErstelleRechenweg(q->Ergebnis, gefragt.Format, {gefragt.Einheit, {}}), a,
+                     gefragt, "Figur, maßstäblich: ");
+    }
+    if (felder.Unschreibbar) {
+        grund = "zu große Zahlen für ein Quizfeld (die Toleranz fasst keine Zahl)";
+        return std::nullopt;
     }
     return f;
 }
