@@ -350,6 +350,26 @@ class WieMoodle(unittest.TestCase):
         self.assertGreater(zaehler["zeilen"], 1000)
 
 
+class FesteToleranz(unittest.TestCase):
+    def test_dieselbe_toleranz_um_denselben_wert_wie_in_moodle(self):
+        dateien, quiz = paket("--erzeuge", "6", "--seed", "9", "--gemischt", "--sachaufgaben",
+                              "--toleranz", "0.02", moodle=True)
+        fragen_ = [q for q in fragen(quiz) if q.get("type") == "cloze"]
+        items = [Item(dateien[h]) for _, hs in reihenfolge(dateien) for h in hs]
+        for q, item in zip(fragen_, items):
+            self.assertEqual(sichtbar(item), moodle_sichtbar(q))
+            gaps = [g for g in luecken(q.find("questiontext/text").text)[0]
+                    if g["typ"] == "NUMERICAL"]
+            zahlen = [a for a in item.antworten if item.typen[a] == "float"]
+            for g, antwort in zip(gaps, zahlen, strict=True):
+                wert, toleranz = moodle_quiz.numerisch(g)
+                self.assertEqual(item.richtig[antwort], wert)
+                gleich = [e for e in item.wurzel.iter(NS + "equal")
+                          if e.find(NS + "correct").get("identifier") == antwort]
+                self.assertEqual([e.get("tolerance").split() for e in gleich],
+                                 [[repr(toleranz)] * 2])
+
+
 class Fehler(unittest.TestCase):
     def test_nichts_geschrieben_wenn_das_ziel_nicht_geht(self):
         with tempfile.TemporaryDirectory() as ordner:
