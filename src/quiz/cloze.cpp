@@ -130,7 +130,7 @@ std::string ClozeDezimal(long double wert, int stellen) {
 std::string FeldLuecke(const frage::Antwortfeld& feld, std::string_view richtig,
                        std::string_view falsch) {
     const int dezimalen = feld.Dezimalen;
-    const frage::Bereich& b = feld.Bereiche.front();
+    const frage::Bereich& b = frage::Richtig(feld);
     // Below a few units of the double's last place no typed number could hit it.
     const long double boden = std::abs(feld.Wert) * 4 * std::numeric_limits<double>::epsilon();
     const auto alternative = [&](const std::string& wert, long double toleranz) {
@@ -140,8 +140,18 @@ std::string FeldLuecke(const frage::Antwortfeld& feld, std::string_view richtig,
         return "=" + wert + ":" + t + "#" + ClozeRueckmeldung(richtig);
     };
     const long double halbeEinheit = 0.5L * std::pow(10.0L, static_cast<long double>(-dezimalen));
-    std::string luecke =
-        "{1:NUMERICAL:" + alternative(ClozeDezimal(feld.Gerundet, dezimalen), halbeEinheit);
+    std::string luecke = "{1:NUMERICAL:";
+    // Moodle takes the first alternative that holds an answer: the numbers inside the
+    // accepted interval that no route gives come first, for no marks.
+    for (const frage::Bereich& aus : feld.Bereiche) {
+        if (&aus == &b) {
+            break;
+        }
+        luecke += "%0%" + ClozeDezimal(aus.Unten, dezimalen) + ":" +
+                  ClozeDezimal(halbeEinheit / 5, dezimalen + 1) + "#" + ClozeRueckmeldung(falsch) +
+                  "~";
+    }
+    luecke += alternative(ClozeDezimal(feld.Gerundet, dezimalen), halbeEinheit);
     if (b.Unten < feld.Gerundet - halbeEinheit || b.Oben > feld.Gerundet + halbeEinheit) {
         luecke += "~" + alternative(ClozeDezimal((b.Unten + b.Oben) / 2, dezimalen + 1),
                                     (b.Oben - b.Unten) / 2);

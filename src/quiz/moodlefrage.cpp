@@ -92,7 +92,7 @@ namespace {
 // makes Moodle's import refuse the whole file.
 bool Schreibbar(const frage::Antwortfeld& f) {
     const auto endlich = [](long double x) { return std::isfinite(static_cast<double>(x)); };
-    const frage::Bereich& b = f.Bereiche.front();
+    const frage::Bereich& b = frage::Richtig(f);
     const long double boden = std::abs(f.Wert) * 4 * std::numeric_limits<double>::epsilon();
     return endlich(f.Wert) && endlich(f.Gerundet) && endlich(b.Unten) && endlich(b.Oben) &&
            endlich((b.Oben - b.Unten) / 2) &&

@@ -55,8 +55,9 @@ def luecken(text):
 
 
 def numerisch(luecke):
-    anteil, antwort, _ = luecke["alternativen"][0]
-    assert luecke["typ"] == "NUMERICAL" and anteil == "=", luecke
+    """The first right alternative's value and tolerance: what Moodle shows as the answer."""
+    anteil, antwort, _ = next(a for a in luecke["alternativen"] if a[0] == "=")
+    assert luecke["typ"] == "NUMERICAL", luecke
     m = NUMERISCH.match(antwort)
     assert m, antwort
     assert "," not in antwort, antwort

@@ -89,7 +89,7 @@ class Quiz(unittest.TestCase):
                 luecken = re.findall(r"\{1:NUMERICAL:([^}]*)\}", quiz)
                 self.assertEqual(len(luecken), 3 + 3)
                 for luecke in luecken:
-                    for zahl in re.findall(r"[=~]=?([^:#~]+):([^#]+)#", "~" + luecke):
+                    for zahl in re.findall(r"[=~](?:=|%-?[0-9.]+%)?([^:#~%]+):([^#]+)#", "~" + luecke):
                         self.assertTrue(all(math.isfinite(float(z)) for z in zahl), luecke)
 
     def test_speicher_waechst_nicht_mit_dem_quiz(self):

@@ -28,10 +28,12 @@ import mpmath as mp
 
 from moodle_quiz import FELDER, fragen, gegeben_zeile, kastenfolge, luecken, NUMERISCH
 import moodle_quiz
+from uebung_urteile import pruefe_uebung, typed_rechts
 
 mp.mp.dps = 40
 BLATT = None
 RECHNE = None
+URTEILE = None
 GRAD = mp.pi / 180
 
 
@@ -54,18 +56,24 @@ SPRACHEN = {"en": (".", ","), "de": (",", ".")}  # langconfig decsep, thousandss
 
 
 def angenommen(luecke):
-    """The intervals in which Moodle gives full marks: each '=' alternative with its
-    nominal tolerance, widened as qtype_numerical_answer::get_tolerance_interval does."""
-    *richtige, rest = luecke["alternativen"]
+    """The alternatives as Moodle matches them, in order, the first that holds an answer
+    deciding (qtype_numerical_question::get_matching_answer): the interval of each with
+    its nominal tolerance, widened as qtype_numerical_answer::get_tolerance_interval does,
+    and whether it gives full marks."""
+    *alternativen, rest = luecke["alternativen"]
     assert luecke["typ"] == "NUMERICAL" and rest[:2] == (None, "*"), luecke
     intervalle = []
-    for anteil, antwort, _ in richtige:
+    for anteil, antwort, _ in alternativen:
         m = NUMERISCH.match(antwort)
-        assert anteil == "=" and m and "," not in antwort, antwort
+        assert anteil in ("=", "%0%") and m and "," not in antwort, antwort
         wert, toleranz = float(m.group("wert")), float(m.group("toleranz"))
         breiter = toleranz + 1e-14 * max(toleranz, abs(wert), 1e-14)
-        intervalle.append((wert - breiter, wert + breiter))
+        intervalle.append((wert - breiter, wert + breiter, anteil == "="))
     return intervalle
+
+
+def volle_punkte(intervalle, x):
+    return next((voll for u, o, voll in intervalle if u <= x <= o), False)
 
 
 def getippt(wert, dezimalen):
@@ -194,6 +202,7 @@ def anweisung(text):
 class Routen(unittest.TestCase):
     def test_jede_route_richtig_jede_typische_falsche_antwort_falsch(self):
         zaehler = {"routen": 0, "falsch": 0}
+        zeilen_uebung = []
         for dezimalen, seed in [(0, 5), (1, 5), (1, 11), (3, 5), (3, 11), (10, 5), (10, 11)]:
             with tempfile.TemporaryDirectory() as ordner:
                 ziel = os.path.join(ordner, "q.xml")
@@ -216,6 +225,10 @@ class Routen(unittest.TestCase):
                 self.assertGreaterEqual(d, max(dezimalen, 2))
                 self.assertEqual(z, d + 3)
                 gaps, _ = luecken(text)
+                # The practice page gets the same answers in the question's order: all right
+                # but one, which must be right there exactly where Moodle gives full marks.
+                rechts = [typed_rechts(g) for g in gaps]
+                stelle = {id(g): k for k, g in enumerate(gaps)}
                 if ergebnis["typ"] == "SSW":
                     gaps.pop(0)
                 gaps = kastenfolge(gaps, ergebnis)
@@ -228,26 +241,43 @@ class Routen(unittest.TestCase):
                     alle = routen(gegeben, aeste, d, z)
                     for i in (i for i, f in enumerate(FELDER)
                               if dreieck[f]["herkunft"] != "gegeben"):
-                        intervalle = angenommen(gaps.pop(0))
+                        luecke = gaps.pop(0)
+                        intervalle = angenommen(luecke)
                         name = (q.find("name/text").text, FELDER[i], d)
 
                         def nimmt(getippt_, sprache):
-                            x = moodle_liest(getippt_, *SPRACHEN[sprache])
-                            return any(u <= x <= o for u, o in intervalle)
+                            return volle_punkte(intervalle,
+                                                moodle_liest(getippt_, *SPRACHEN[sprache]))
 
-                        for wert in alle[i]:
+                        def zeile_mit(getippt_, richtig, art):
+                            antworten = list(rechts)
+                            antworten[stelle[id(luecke)]] = getippt_
+                            zeilen_uebung.append((zeile, max(dezimalen, 2), antworten,
+                                                  stelle[id(luecke)], richtig, (name, art), d))
+
+                        werte = {getippt(wert, d) for wert in alle[i]}
+                        for getippt_ in werte:
                             for sprache in SPRACHEN:
-                                self.assertTrue(nimmt(getippt(wert, d), sprache),
-                                                (name, getippt(wert, d), intervalle, sprache))
-                            zaehler["routen"] += 1
-                        for art, wert in falsche_antworten(ergebnis, nummer, i, gegeben).items():
+                                self.assertTrue(nimmt(getippt_, sprache),
+                                                (name, getippt_, intervalle, sprache))
+                            zeile_mit(getippt_, True, "Route")
+                        zaehler["routen"] += len(alle[i])
+                        falsche = falsche_antworten(ergebnis, nummer, i, gegeben)
+                        # One decimal fewer, where it is another number than every route's.
+                        weniger = getippt(mp.mpf(dreieck[FELDER[i]]["wert"]), d - 1)
+                        if d > 0 and all(float(weniger) != float(w) for w in werte):
+                            falsche["eine Stelle weniger"] = weniger
+                        for art, wert in falsche.items():
+                            getippt_ = wert if isinstance(wert, str) else getippt(wert, d)
                             for sprache in SPRACHEN:
-                                self.assertFalse(nimmt(getippt(wert, d), sprache),
-                                                 (name, art, getippt(wert, d), intervalle))
+                                self.assertFalse(nimmt(getippt_, sprache),
+                                                 (name, art, getippt_, intervalle))
+                            zeile_mit(getippt_, False, art)
                             zaehler["falsch"] += 1
                 self.assertEqual(gaps, [])
-        print("\n%(routen)d Routenwerte angenommen, %(falsch)d falsche Antworten abgelehnt"
-              % zaehler, file=sys.stderr)
+        zaehler["uebung"] = pruefe_uebung(self, URTEILE, zeilen_uebung)
+        print("\n%(routen)d Routenwerte angenommen, %(falsch)d falsche Antworten abgelehnt, "
+              "%(uebung)d Zeilen in der Übung gleich bewertet" % zaehler, file=sys.stderr)
         self.assertGreater(zaehler["routen"], 5000)
 
     def test_ein_komma_liest_nur_ein_deutsches_moodle_als_dezimaltrennzeichen(self):
@@ -260,5 +290,5 @@ class Routen(unittest.TestCase):
 
 
 if __name__ == "__main__":
-    BLATT, RECHNE = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2])
+    BLATT, RECHNE, URTEILE = (os.path.abspath(a) for a in sys.argv[1:4])
     unittest.main(argv=sys.argv[:1], verbosity=1)

@@ -20,7 +20,8 @@ std::string Zahltext(L wert, int dezimalen) {
 }
 
 bool Drin(const Bereich& b, L x) {
-    const L spiel = 1e-12L * std::max(L{1}, std::abs(x));
+    // As Moodle widens its intervals: decimals read into binary, nothing more.
+    const L spiel = 1e-14L * std::max(L{1}, std::abs(x));
     return x >= b.Unten - spiel && x <= b.Oben + spiel;
 }
 
@@ -34,16 +35,23 @@ void Setze(Antwortfeld& feld, L unten, L oben) {
 
 bool Trennscharf(const Antwortfeld& feld) {
     return std::none_of(feld.Falsche.begin(), feld.Falsche.end(), [&](const FalscheAntwort& f) {
-        return Drin(feld.Bereiche.front(), f.Wert);
+        return f.Art != routen::Fehlerart::StelleWeniger && Drin(Richtig(feld), f.Wert);
     });
 }
 
-void StelleWeniger(Antwortfeld& feld) {
-    if (feld.Dezimalen > 0) {
-        const L weniger = routen::RundeAuf(feld.Wert, feld.Dezimalen - 1, 180);
-        if (!Drin(feld.Bereiche.front(), weniger)) {
-            feld.Falsche.push_back({routen::Fehlerart::StelleWeniger, weniger});
-        }
+void StelleWeniger(Antwortfeld& feld, const std::vector<L>& erreicht) {
+    if (feld.Dezimalen == 0) {
+        return;
+    }
+    const L weniger = routen::RundeAuf(feld.Wert, feld.Dezimalen - 1, 180);
+    const L spiel = Einheit(feld.Dezimalen) / 10;
+    if (std::any_of(erreicht.begin(), erreicht.end(),
+                    [&](L x) { return std::abs(x - weniger) < spiel; })) {
+        return;
+    }
+    feld.Falsche.push_back({routen::Fehlerart::StelleWeniger, weniger});
+    if (Drin(Richtig(feld), weniger)) {
+        feld.Bereiche.insert(feld.Bereiche.begin(), {weniger, weniger, Note::NurRundung});
     }
 }
 
@@ -57,7 +65,7 @@ Tasten Taschenrechner(bool bogenmass, int zwischen) {
 Huelle Sachhuelle(const Loesung& loesung, const Gesucht& gesucht,
                   const routen::Anfangsstand& anfang, const routen::Rundung& rundung,
                   int dezimalen) {
-    Huelle h{std::numeric_limits<L>::infinity(), -std::numeric_limits<L>::infinity(), 0};
+    Huelle h{std::numeric_limits<L>::infinity(), -std::numeric_limits<L>::infinity(), 0, {}};
     const Tasten genau = Taschenrechner(false, -1);
     const Tasten gerundet = Taschenrechner(false, rundung.Zwischen);
     const auto ende = [&](const routen::Werte& w, bool zwischen) {
@@ -68,6 +76,9 @@ Huelle Sachhuelle(const Loesung& loesung, const Gesucht& gesucht,
             h.Min = std::min(h.Min, r);
             h.Max = std::max(h.Max, r);
             ++h.Anzahl;
+            if (std::find(h.Erreicht.begin(), h.Erreicht.end(), r) == h.Erreicht.end()) {
+                h.Erreicht.push_back(r);
+            }
         }
     };
     routen::Erkunde(loesung, gesucht.Dreieck, anfang, rundung, {}, ende);

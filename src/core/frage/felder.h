@@ -25,9 +25,10 @@ void Setze(Antwortfeld& feld, L unten, L oben);
 // Every typical wrong answer lies outside the Richtig interval.
 bool Trennscharf(const Antwortfeld& feld);
 
-// The answer with one decimal fewer, listed where it is another number than every right
-// answer ("41,0" is no slip where a route gives 41,00).
-void StelleWeniger(Antwortfeld& feld);
+// The answer with one decimal fewer, listed where it is another number than every route's
+// answer (`erreicht`; "41,0" is no slip where a route gives 41,00), and kept out of the
+// Richtig interval where it lies inside.
+void StelleWeniger(Antwortfeld& feld, const std::vector<L>& erreicht);
 
 // Whether x lies in the interval, allowing for the binary form of decimals.
 bool Drin(const Bereich& b, L x);
@@ -38,6 +39,7 @@ struct Huelle {
     L Min = 0;
     L Max = 0;
     int Anzahl = 0;
+    std::vector<L> Erreicht; // the distinct answers
 };
 Huelle Sachhuelle(const Loesung& loesung, const Gesucht& gesucht,
                   const routen::Anfangsstand& anfang, const routen::Rundung& rundung,

@@ -59,12 +59,17 @@ struct Antwortfeld {
     long double Wert = 0;        // the calculation's value
     long double Gerundet = 0;    // Wert at Dezimalen: the answer to show
     std::string Text;            // Gerundet as shown, decimal comma
-    // Richtig first (the hull of every route the instruction allows, widened by half a
-    // unit); then what earns less. Every Falsche lies outside all Richtig ones.
+    // Taken in order, the first that holds a typed value decides (as Moodle does): single
+    // numbers inside the Richtig interval that no route gives (one decimal fewer), then
+    // Richtig (the hull of every route the instruction allows, widened by half a unit),
+    // then what earns less. Every Falsche lies outside Richtig or is one of the first.
     std::vector<Bereich> Bereiche;
     std::vector<FalscheAntwort> Falsche;
     int Routen = 0; // how many routes reach the Richtig interval
 };
+
+// The field's Richtig interval.
+const Bereich& Richtig(const Antwortfeld& feld);
 
 // The instruction as a code and its words: every answer to its field's decimals; values
 // inside a calculation to Zwischen decimals or not at all; earlier answers carried as

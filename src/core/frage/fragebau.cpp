@@ -33,6 +33,11 @@ bool Gefragt(const std::optional<std::vector<Feld>>& gefragt, Feld f) {
 
 } // namespace
 
+const Bereich& Richtig(const Antwortfeld& feld) {
+    return *std::find_if(feld.Bereiche.begin(), feld.Bereiche.end(),
+                         [](const Bereich& b) { return b.Wertung == Note::Richtig; });
+}
+
 std::string intern::Tiefgestellt(std::size_t nummer) {
     return nummer == 0 ? "₁" : "₂";
 }
@@ -71,7 +76,7 @@ void intern::Dreiecksfelder(const Loesung& l, std::size_t dreieck, const routen:
         for (const routen::FalscheAntwort& falsch : s->Falsche) {
             f.Falsche.push_back({falsch.Art, falsch.Wert});
         }
-        intern::StelleWeniger(f);
+        intern::StelleWeniger(f, s->Erreicht);
         f.Routen = s->Routen;
         felder.push_back(std::move(f));
     }

@@ -46,6 +46,7 @@ Antwortfeld Sachfeld(const Sachaufgabe& s, std::size_t i, const Loesung& l,
     f.Gerundet = routen::RundeAuf(g.Wert, f.Dezimalen, 180);
     f.Text = intern::Zahltext(f.Gerundet, f.Dezimalen);
     const L halb = intern::Einheit(f.Dezimalen) / 2;
+    std::vector<L> erreicht = {f.Gerundet};
     if (!g.Groesse && !g.Aus) {
         // A situation that does not say how its answer follows: only the answer itself.
         intern::Setze(f, f.Gerundet - halb, f.Gerundet + halb);
@@ -54,6 +55,7 @@ Antwortfeld Sachfeld(const Sachaufgabe& s, std::size_t i, const Loesung& l,
             intern::Sachhuelle(l, g, routen::GegebenerStand(l, g.Dreieck), rundung, f.Dezimalen);
         intern::Setze(f, std::min(h.Min, f.Gerundet) - halb, std::max(h.Max, f.Gerundet) + halb);
         f.Routen = h.Anzahl;
+        erreicht.insert(erreicht.end(), h.Erreicht.begin(), h.Erreicht.end());
     }
     const auto dazu = [&](routen::Fehlerart art, L wert) {
         if (std::isfinite(wert)) {
@@ -74,7 +76,7 @@ Antwortfeld Sachfeld(const Sachaufgabe& s, std::size_t i, const Loesung& l,
     }
     dazu(routen::Fehlerart::ProzentMehr, g.Wert * 1.01L);
     dazu(routen::Fehlerart::ProzentWeniger, g.Wert * 0.99L);
-    intern::StelleWeniger(f);
+    intern::StelleWeniger(f, erreicht);
     return f;
 }
 

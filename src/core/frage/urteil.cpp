@@ -81,10 +81,20 @@ class Richter {
     }
 
     static Note Wertung(const Antwortfeld& f, const Antwort& a, Urteil& u) {
-        const Bereich& richtig = f.Bereiche.front();
         const int d = f.Dezimalen;
         if (f.Art == Feldart::Anzahl) {
             return a.Dezimalen == 0 && a.Wert == f.Wert ? Note::Richtig : Note::Falsch;
+        }
+        const Bereich& richtig = Richtig(f);
+        for (const Bereich& b : f.Bereiche) {
+            if (&b == &richtig) {
+                break;
+            }
+            // A number no route gives, inside the hull: one decimal fewer than asked.
+            if (std::abs(a.Wert - b.Unten) < intern::Einheit(d) / 10) {
+                u.Fehler = routen::Fehlerart::StelleWeniger;
+                return b.Wertung;
+            }
         }
         if (a.Dezimalen <= d && intern::Drin(richtig, a.Wert)) {
             return Note::Richtig;
@@ -106,9 +116,11 @@ class Richter {
         if (a.Dezimalen > d && intern::Drin(richtig, aufD)) {
             return Note::NurRundung;
         }
-        for (const Bereich& b : f.Bereiche) {
-            if (b.Wertung != Note::Richtig && a.Dezimalen >= d && intern::Drin(b, a.Wert)) {
-                return b.Wertung;
+        for (auto b = std::find_if(f.Bereiche.begin(), f.Bereiche.end(),
+                                   [&](const Bereich& x) { return &x == &richtig; });
+             b != f.Bereiche.end(); ++b) {
+            if (b->Wertung != Note::Richtig && a.Dezimalen >= d && intern::Drin(*b, a.Wert)) {
+                return b->Wertung;
             }
         }
         return Note::Falsch;

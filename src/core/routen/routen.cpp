@@ -65,6 +65,11 @@ struct Besuch {
         Huelle.Min[f] = std::min(Huelle.Min[f], x);
         Huelle.Max[f] = std::max(Huelle.Max[f], x);
         ++Huelle.Anzahl[f];
+        std::vector<L>& erreicht = Huelle.Erreicht[f];
+        if (const auto stelle = std::lower_bound(erreicht.begin(), erreicht.end(), x);
+            stelle == erreicht.end() || *stelle != x) {
+            erreicht.insert(stelle, x);
+        }
     }
 
     // The unknowns that may come next: the first one left of the stated order, or any.
@@ -183,6 +188,11 @@ std::vector<Spielraum> Spielraeume(const Loesung& loesung, std::size_t dreieck,
         s.Unten = std::min(huelle.Min[f], s.Gerundet) - halbeEinheit;
         s.Oben = std::max(huelle.Max[f], s.Gerundet) + halbeEinheit;
         s.Routen = huelle.Anzahl[f];
+        s.Erreicht = huelle.Erreicht[f];
+        if (!std::binary_search(s.Erreicht.begin(), s.Erreicht.end(), s.Gerundet)) {
+            s.Erreicht.insert(std::lower_bound(s.Erreicht.begin(), s.Erreicht.end(), s.Gerundet),
+                              s.Gerundet);
+        }
         s.Falsche = intern::FalscheAntworten(loesung, dreieck, f, rundung);
         for (FalscheAntwort& falsch : s.Falsche) {
             falsch.Abgelehnt = !s.Nimmt(falsch.Wert);

@@ -74,6 +74,7 @@ struct Routenhuelle {
     Werte Min{};
     Werte Max{};
     std::array<int, 6> Anzahl{};
+    std::array<std::vector<long double>, 6> Erreicht; // the distinct answers, ascending
 };
 
 // Called at the end of every route with the values as the pupil carries them on, and
@@ -103,7 +104,8 @@ struct Spielraum {
     // a unit of the last decimal.
     long double Unten = 0;
     long double Oben = 0;
-    int Routen = 0; // how many routes reached it
+    int Routen = 0;                    // how many routes reached it
+    std::vector<long double> Erreicht; // the distinct rounded answers, ascending
     std::vector<FalscheAntwort> Falsche;
 
     bool Nimmt(long double antwort) const { return antwort >= Unten && antwort <= Oben; }
