@@ -76,16 +76,19 @@ std::optional<QtiZahl> Zahl(const frage::Antwortfeld& feld, const std::optional<
         z.Toleranzen.emplace_back(ClozeZahl(toleranz), ClozeZahl(toleranz));
     } else {
         z.Richtig = ClozeDezimal(feld.Gerundet, feld.Dezimalen);
-        for (const frage::Bereich& b : feld.Bereiche) {
-            if (b.Wertung != frage::Note::Richtig) {
-                continue;
-            }
-            if (!endlich(feld.Gerundet) || !endlich(b.Unten) || !endlich(b.Oben) ||
-                !endlich(b.Oben - b.Unten)) {
-                return std::nullopt;
-            }
-            z.Toleranzen.emplace_back(Toleranz(feld.Gerundet - b.Unten, feld.Dezimalen),
-                                      Toleranz(b.Oben - feld.Gerundet, feld.Dezimalen));
+        const frage::Bereich& b = frage::Richtig(feld);
+        if (!endlich(feld.Gerundet) || !endlich(b.Unten) || !endlich(b.Oben) ||
+            !endlich(b.Oben - b.Unten)) {
+            return std::nullopt;
+        }
+        z.Toleranzen.emplace_back(Toleranz(feld.Gerundet - b.Unten, feld.Dezimalen),
+                                  Toleranz(b.Oben - feld.Gerundet, feld.Dezimalen));
+        // The numbers the model takes out of the interval, as the Moodle gap does: a tenth
+        // of a unit either side, which no typed answer near them reaches.
+        for (auto aus = feld.Bereiche.begin(); &*aus != &b; ++aus) {
+            z.Ausnahmen.emplace_back(
+                ClozeDezimal(aus->Unten, feld.Dezimalen),
+                ClozeDezimal(0.1L * std::pow(10.0L, -feld.Dezimalen), feld.Dezimalen + 1));
         }
     }
     z.Zeichen = static_cast<int>(z.Richtig.size()) + 2;

@@ -79,6 +79,15 @@ std::string Koerper(const QtiFrage& f) {
     return xml + "\n  </itemBody>\n";
 }
 
+std::string Gleich(const std::string& toleranz, const std::string& operanden) {
+    return "<equal toleranceMode=\"absolute\" tolerance=\"" + toleranz + "\">" + operanden +
+           "</equal>";
+}
+
+std::string Oder(const std::string& bedingungen, std::size_t anzahl) {
+    return anzahl > 1 ? "<or>" + bedingungen + "</or>" : bedingungen;
+}
+
 // One mark for each gap answered right; the values that earn nothing are not named.
 std::string Bewertung(const QtiFrage& f) {
     std::string xml = "  <responseProcessing>\n";
@@ -91,21 +100,32 @@ std::string Bewertung(const QtiFrage& f) {
         const std::string antwort = Antwort(++n);
         const std::string operanden =
             "<correct identifier=\"" + antwort + "\"/><variable identifier=\"" + antwort + "\"/>";
-        std::string bedingung;
+        const auto punkte = [&](const char* wert) {
+            return "<setOutcomeValue identifier=\"SCORE_" + antwort + "\">" + Wert("float", wert) +
+                   "</setOutcomeValue>";
+        };
+        std::string bedingung, ausnahmen;
         if (s.Wahl) {
             bedingung = "<match>" + operanden + "</match>";
         } else {
             for (const auto& [unten, oben] : s.Zahl->Toleranzen) {
-                bedingung += "<equal toleranceMode=\"absolute\" tolerance=\"" + unten + " " + oben +
-                             "\">" + operanden + "</equal>";
+                bedingung += Gleich(unten + " " + oben, operanden);
             }
-            if (s.Zahl->Toleranzen.size() > 1) {
-                bedingung = "<or>" + bedingung + "</or>";
+            bedingung = Oder(bedingung, s.Zahl->Toleranzen.size());
+            for (const auto& [wert, toleranz] : s.Zahl->Ausnahmen) {
+                ausnahmen +=
+                    Gleich(toleranz + " " + toleranz,
+                           Wert("float", wert) + "<variable identifier=\"" + antwort + "\"/>");
             }
         }
-        xml += "    <responseCondition><responseIf>" + bedingung +
-               "<setOutcomeValue identifier=\"SCORE_" + antwort + "\">" + Wert("float", "1") +
-               "</setOutcomeValue></responseIf></responseCondition>\n";
+        xml += "    <responseCondition>";
+        if (!ausnahmen.empty()) {
+            xml += "<responseIf>" + Oder(ausnahmen, s.Zahl->Ausnahmen.size()) + punkte("0") +
+                   "</responseIf><responseElseIf>" + bedingung + punkte("1") + "</responseElseIf>";
+        } else {
+            xml += "<responseIf>" + bedingung + punkte("1") + "</responseIf>";
+        }
+        xml += "</responseCondition>\n";
         summe += "<variable identifier=\"SCORE_" + antwort + "\"/>";
     }
     xml += "    <setOutcomeValue identifier=\"SCORE\"><sum>" + summe + "</sum></setOutcomeValue>\n";

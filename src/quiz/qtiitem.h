@@ -16,6 +16,10 @@ namespace kalotri::blatt {
 struct QtiZahl {
     std::string Richtig;
     std::vector<std::pair<std::string, std::string>> Toleranzen;
+    // Numbers inside those intervals that earn nothing all the same (one decimal fewer
+    // where no route gives it), each a value and a tolerance either side; they decide
+    // first.
+    std::vector<std::pair<std::string, std::string>> Ausnahmen;
     int Zeichen = 8; // the width of the box, in characters
 };
 
@@ -47,7 +51,8 @@ struct QtiFrage {
 // The item as QTI 2.1 XML: a float text entry for each number, the count of triangles as
 // an inline choice, each gap scored on its own (SCORE_RESPONSE_n) and summed into SCORE.
 // A number is right inside any interval it accepts, each an <equal> with absolute
-// tolerances around <correct> as its first operand, which is where engines centre them.
+// tolerances around <correct> as its first operand, which is where engines centre them;
+// an exception inside them is an <equal> around its own value, checked before.
 std::string QtiItemXml(const QtiFrage& frage);
 
 // Text as XML character data or attribute value: XML 1.0 characters only, & < > " as

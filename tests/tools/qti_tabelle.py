@@ -67,12 +67,11 @@ def dreieckstabelle(item, ergebnis):
         reihe = [(t, True) for t in rechts]
         reihe += [(pruefe_routen.getippt(w, d), False) for w in
                   pruefe_routen.falsche_antworten(ergebnis, nummer, i, gegeben).values()]
-        # One decimal fewer is wrong outside the routes' answers; between two of them a
-        # float cannot tell it from the same number with a zero more.
+        # One decimal fewer is wrong unless a route gives that number ("41,0" where a route
+        # gives 41,00).
         weniger = pruefe_routen.getippt(dreiecke[nummer][FELDER[i]]["wert"], d - 1)
-        halb = 0.5 * 10 ** -d
-        innen = min(map(float, rechts)) - halb <= float(weniger) <= max(map(float, rechts)) + halb
-        reihe.append((weniger, None if innen else False))
+        if all(float(weniger) != float(t) for t in rechts):
+            reihe.append((weniger, False))
         tabelle[antwort] = ((nummer, FELDER[i]), reihe)
     return tabelle
 
