@@ -154,7 +154,8 @@ int Hauptprogramm(int argc, char** argv) {
     std::optional<blatt::Vorlauf> vorlauf;
     // A quiz alone keeps no worked sheet: each exercise is worked out as its question is
     // written and checked there, so that the memory stays that of one exercise however
-    // many there are; the quiz goes into the output set, which drops it if one fails.
+    // many there are; the quiz goes into the output set, which drops it if one fails. Two
+    // quizzes share one worked sheet rather than work out and report each exercise twice.
     const bool nurQuiz = o.Ausgabe.empty() && !o.SvgVerzeichnis && !(o.Moodle && o.Qti);
     if (!nurQuiz) {
         arbeitsblatt.emplace(liste);
