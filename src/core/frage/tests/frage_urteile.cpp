@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The practice page's marks for answers a test enumerates elsewhere: one exercise per line,
-// its six box texts, the least decimals asked, then the typed answers in the question's
-// order, all separated by tabs. Prints per line the marks' codes (R right, N rounding, F
-// follow-up, X wrong, L empty, K no number) and the decimals the question demands.
+// its six box texts and the least decimals asked, or "SACH", count, seed, level, separator
+// and index of a generated word problem (as sachaufgaben_json makes them); then the typed
+// answers in the question's order; all separated by tabs. Prints per line the marks' codes
+// (R right, N rounding, F follow-up, X wrong, L empty, K no number) and the decimals of the
+// last field.
 #include "bewertung.h"
 
 #include <iostream>
@@ -44,6 +46,21 @@ char Zeichen(frage::Note n) {
     return 'K';
 }
 
+// The word problem as sachaufgaben_json made it, the same set kept for the next lines.
+std::optional<frage::Frage> Sachfrage(const std::vector<std::string>& teile) {
+    static std::string schluessel;
+    static std::vector<Sachaufgabe> satz;
+    const std::string jetzt = teile[1] + "/" + teile[2] + "/" + teile[3] + "/" + teile[4];
+    if (jetzt != schluessel) {
+        Sachregeln r;
+        r.Stufe = std::stoi(teile[3]);
+        r.Format.Trennzeichen = teile[4];
+        satz = ErzeugeSachaufgaben(std::stoi(teile[1]), std::stoull(teile[2]), r).front();
+        schluessel = jetzt;
+    }
+    return frage::SachfrageAus(satz.at(std::stoul(teile[5])));
+}
+
 } // namespace
 
 int main() {
@@ -58,20 +75,30 @@ int main() {
         for (std::size_t i = 0; i < 6; ++i) {
             e.Texte[i] = teile[i];
         }
-        const std::optional<frage::Frage> q = frage::FrageAus(Berechne(e), "", std::stoi(teile[6]));
+        std::optional<frage::Frage> q;
+        std::size_t ab = 7;
+        if (teile[0] == "SACH") {
+            q = Sachfrage(teile);
+            ab = 6;
+        } else {
+            q = frage::FrageAus(Berechne(e), "", std::stoi(teile[6]));
+        }
         if (!q) {
             std::cout << "-\n";
             continue;
         }
+        // A word problem's answers are its own quantities; its steps on the way stay empty.
         std::vector<frage::Antwort> antworten;
-        for (std::size_t i = 7; i < teile.size(); ++i) {
-            antworten.push_back(uebung::AlsAntwort(teile[i]));
+        for (std::size_t i = ab, k = 0; k < q->Felder.size(); ++k) {
+            const bool leer = q->Felder[k].Zwischenwert || i >= teile.size();
+            antworten.push_back(leer ? frage::Antwort{} : uebung::AlsAntwort(teile[i++]));
         }
         std::string codes;
-        for (const frage::Urteil& u : frage::Beurteile(*q, antworten)) {
-            codes += Zeichen(u.Wertung);
+        const std::vector<frage::Urteil> urteile = frage::Beurteile(*q, antworten);
+        for (std::size_t k = 0; k < urteile.size(); ++k) {
+            codes += q->Felder[k].Zwischenwert ? "" : std::string(1, Zeichen(urteile[k].Wertung));
         }
-        std::cout << codes << ' ' << q->Anweisung.Rundung.Ergebnis << '\n';
+        std::cout << codes << ' ' << q->Felder.back().Dezimalen << '\n';
     }
     return 0;
 }

@@ -65,8 +65,12 @@ std::string Aufgabe(const Sachaufgabe& a, std::size_t fassung) {
     o += ",\"gesuchte\":" + Liste(a.Gesuchte, [](const Gesucht& g) {
              return "{\"name\":" + J(g.Name) + ",\"text\":" + J(g.Text) +
                     ",\"einheit\":" + J(g.Einheit) +
-                    ",\"dezimalen\":" + std::to_string(g.Dezimalen) + "}";
+                    ",\"dezimalen\":" + std::to_string(g.Dezimalen) + ",\"groesse\":" +
+                    (g.Groesse ? std::to_string(static_cast<int>(*g.Groesse)) : "null") +
+                    ",\"dreieck\":" + std::to_string(g.Dreieck) + "}";
          });
+    o += ",\"boxen\":" +
+         Liste(std::vector<std::string>(a.Dreieck.Texte.begin(), a.Dreieck.Texte.end()), text);
     o += ",\"antwort\":" + Liste(a.Antwort, text);
     o += ",\"skizze\":{\"punkte\":" +
          Liste(a.Skizze.Punkte, [](const Skizzenpunkt& p) { return J(p.Name); });
