@@ -88,7 +88,8 @@ std::string Oder(const std::string& bedingungen, std::size_t anzahl) {
     return anzahl > 1 ? "<or>" + bedingungen + "</or>" : bedingungen;
 }
 
-// One mark for each gap answered right; the values that earn nothing are not named.
+// One mark for each gap answered right. The values that earn nothing are not listed, but
+// for numbers inside a right interval that earn nothing all the same: they decide first.
 std::string Bewertung(const QtiFrage& f) {
     std::string xml = "  <responseProcessing>\n";
     std::string summe;
@@ -128,21 +129,15 @@ std::string Bewertung(const QtiFrage& f) {
         xml += "</responseCondition>\n";
         summe += "<variable identifier=\"SCORE_" + antwort + "\"/>";
     }
-    xml += "    <setOutcomeValue identifier=\"SCORE\"><sum>" + summe + "</sum></setOutcomeValue>\n";
+    xml += "    <setOutcomeValue identifier=\"SCORE\">" +
+           (summe.empty() ? Wert("float", "0") : "<sum>" + summe + "</sum>") +
+           "</setOutcomeValue>\n";
     xml += "    <setOutcomeValue identifier=\"FEEDBACKMODAL\">" + Wert("identifier", "LOESUNG") +
            "</setOutcomeValue>\n";
     return xml + "  </responseProcessing>\n";
 }
 
 } // namespace
-
-int QtiFrage::Luecken() const {
-    int n = 0;
-    for (const QtiStueck& s : Koerper) {
-        n += s.Zahl || s.Wahl ? 1 : 0;
-    }
-    return n;
-}
 
 std::string QtiText(std::string_view text) {
     return XmlText(XmlZeichen(text));

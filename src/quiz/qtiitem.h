@@ -45,7 +45,6 @@ struct QtiFrage {
     std::vector<QtiStueck> Koerper;
     std::string Loesung;           // XHTML: the worked steps, shown after the answer
     std::vector<Bilddatei> Bilder; // each referred to by its name from the same folder
-    int Luecken() const;
 };
 
 // The item as QTI 2.1 XML: a float text entry for each number, the count of triangles as
