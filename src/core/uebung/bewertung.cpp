@@ -12,10 +12,6 @@ std::string Rundungsanweisung(int dezimalen) {
     return routen::Rundungsanweisung(routen::RundungFuer(dezimalen));
 }
 
-int Punkte(Note note) {
-    return frage::Punkte(note);
-}
-
 const char* NotenText(Note note) {
     switch (note) {
     case Note::Richtig:

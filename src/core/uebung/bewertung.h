@@ -18,7 +18,7 @@ std::string Rundungsanweisung(int dezimalen);
 
 // Points per answer: 2 right, 1 for rounding only or a follow-up error, else 0.
 inline constexpr int PunkteJeFrage = frage::PunkteJeFeld;
-int Punkte(Note note);
+using frage::Punkte;
 const char* NotenText(Note note);
 
 // A pupil's number: decimal comma or point, an optional sign, no exponent or thousands
