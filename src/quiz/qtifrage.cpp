@@ -10,7 +10,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <limits>
+#include <string_view>
+#include <utility>
 
 namespace kalotri::blatt {
 
@@ -18,15 +21,24 @@ namespace {
 
 using L = long double;
 
-// The worked steps' HTML, as the Moodle quiz writes it, as XHTML.
+// The worked steps' HTML, as the Moodle quiz writes it, as XHTML: empty elements closed,
+// and the characters the gap syntax needed as references plain again, for a teacher who
+// opens the item's source.
 std::string Xhtml(const std::string& html) {
+    static const std::pair<std::string_view, std::string_view> ersatz[] = {
+        {"<br>", "<br/>"}, {"&#47;", "/"},  {"&#35;", "#"}, {"&#123;", "{"},    {"&#125;", "}"},
+        {"&#126;", "~"},   {"&#92;", "\\"}, {"&#39;", "'"}, {"&#34;", "&quot;"}};
     std::string xhtml;
-    for (std::size_t i = 0; i < html.size(); ++i) {
-        if (html.compare(i, 4, "<br>") == 0) {
-            xhtml += "<br/>";
-            i += 3;
+    for (std::size_t i = 0; i < html.size();) {
+        const auto* treffer =
+            std::find_if(std::begin(ersatz), std::end(ersatz), [&](const auto& e) {
+                return html.compare(i, e.first.size(), e.first) == 0;
+            });
+        if (treffer != std::end(ersatz)) {
+            xhtml += treffer->second;
+            i += treffer->first.size();
         } else {
-            xhtml += html[i];
+            xhtml += html[i++];
         }
     }
     return xhtml;
