@@ -87,7 +87,7 @@ struct Frage {
     std::vector<Antwortfeld> Felder;
     Loesung Ergebnis; // the solution it was built from
     std::optional<Sachaufgabe> Sache;
-    // SSW with two triangles: which is which, in words ("Dreieck 1: β spitz; …").
+    // SSW with two triangles: which is which, in words ("Dreieck 1 ist das mit spitzem …").
     std::string Dreiecksreihenfolge;
 };
 

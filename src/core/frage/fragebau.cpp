@@ -60,6 +60,9 @@ void intern::Dreiecksfelder(const Loesung& l, std::size_t dreieck, const routen:
         }
         const auto s = std::find_if(raeume.begin(), raeume.end(),
                                     [g](const routen::Spielraum& r) { return r.Groesse == g; });
+        if (s == raeume.end()) {
+            continue; // given, not asked
+        }
         Antwortfeld f;
         f.Art = Feldart::Dreieck;
         f.Groesse = g;
@@ -124,9 +127,8 @@ std::optional<Frage> FrageAus(const Loesung& loesung, std::string text, int mind
     q.Anweisung.Worte = routen::Rundungsanweisung(q.Anweisung.Rundung);
     if (echte.size() == 2) {
         const std::string w = Anzeigebuchstabe(loesung, loesung.SSW->SinusWinkel);
-        q.Dreiecksreihenfolge = "Dreieck 1 ist das mit spitzem Winkel " + w +
-                                ", Dreieck 2 das mit stumpfem; in welcher Reihenfolge du sie "
-                                "einträgst, ist gleich.";
+        q.Dreiecksreihenfolge =
+            "Dreieck 1 ist das mit spitzem Winkel " + w + ", Dreieck 2 das mit stumpfem.";
     }
     return q;
 }
