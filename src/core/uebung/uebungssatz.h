@@ -23,7 +23,9 @@ inline constexpr std::uint32_t GroessteNummer = 99999;
 // new version. Version 1 codes carry no mark (they were published before there was one).
 inline constexpr int AktuelleFassung = 2;
 
-// The situations a version's word-problem sets draw from, in turn.
+// The situations a version's word-problem sets draw from, in turn. The newest version takes
+// every situation there is; a situation added after its codes are out needs a new version,
+// with this one's list written out here.
 std::vector<Situation> SituationenDerFassung(int fassung);
 
 // What a set is made of; its code says all of it, so that a teacher can write
