@@ -112,10 +112,17 @@ struct Besuch {
                     std::count(stand.Bekannt.begin(), stand.Bekannt.end(), false) == 1;
                 Stand weiter = stand;
                 weiter.Bekannt[f] = true;
-                // Unrounded, as written, with one decimal more; nothing to carry after
-                // the last unknown unless something is worked out from the triangle.
-                for (const int mehr : {-1, 0, 1}) {
-                    weiter.Wert[f] = mehr < 0 ? *wert : RundeAuf(*wert, d + mehr, intern::Massstab);
+                // Unrounded, as written, with one decimal more (each once where two are the
+                // same number); nothing to carry after the last unknown unless something is
+                // worked out from the triangle.
+                const std::array<L, 3> formen = {*wert, RundeAuf(*wert, d, intern::Massstab),
+                                                 RundeAuf(*wert, d + 1, intern::Massstab)};
+                for (std::size_t k = 0; k < formen.size(); ++k) {
+                    if (std::find(formen.begin(), formen.begin() + k, formen[k]) !=
+                        formen.begin() + k) {
+                        continue;
+                    }
+                    weiter.Wert[f] = formen[k];
                     Folge(weiter);
                     if (letzte && !Ende) {
                         break;
