@@ -142,13 +142,15 @@ std::string FeldLuecke(const frage::Antwortfeld& feld, std::string_view richtig,
     const long double halbeEinheit = 0.5L * std::pow(10.0L, static_cast<long double>(-dezimalen));
     std::string luecke = "{1:NUMERICAL:";
     // Moodle takes the first alternative that holds an answer: the numbers inside the
-    // accepted interval that no route gives come first, for no marks.
+    // accepted interval that no route gives (one decimal fewer) come first, for no marks.
     for (const frage::Bereich& aus : feld.Bereiche) {
         if (&aus == &b) {
             break;
         }
+        const std::string warum =
+            "Zu wenige Nachkommastellen: runde " + routen::Stellenworte(dezimalen) + ".";
         luecke += "%0%" + ClozeDezimal(aus.Unten, dezimalen) + ":" +
-                  ClozeDezimal(halbeEinheit / 5, dezimalen + 1) + "#" + ClozeRueckmeldung(falsch) +
+                  ClozeDezimal(halbeEinheit / 5, dezimalen + 1) + "#" + ClozeRueckmeldung(warum) +
                   "~";
     }
     luecke += alternative(ClozeDezimal(feld.Gerundet, dezimalen), halbeEinheit);
