@@ -48,8 +48,10 @@ Antwortfeld Sachfeld(const Sachaufgabe& s, std::size_t i, const Loesung& l,
     const L halb = intern::Einheit(f.Dezimalen) / 2;
     std::vector<L> erreicht = {f.Gerundet};
     if (!g.Groesse && !g.Aus) {
-        // A situation that does not say how its answer follows: only the answer itself.
-        intern::Setze(f, f.Gerundet - halb, f.Gerundet + halb);
+        // A situation that does not say how its answer follows: the few tenths of a percent
+        // that rounding along the way moves such an answer, as before there were routes.
+        const L spiel = std::max(halb, 0.003L * std::abs(g.Wert));
+        intern::Setze(f, f.Gerundet - spiel, f.Gerundet + spiel);
     } else {
         const intern::Huelle h =
             intern::Sachhuelle(l, g, routen::GegebenerStand(l, g.Dreieck), rundung, f.Dezimalen);
