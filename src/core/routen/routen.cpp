@@ -216,20 +216,4 @@ bool Trennscharf(const std::vector<Spielraum>& spielraeume) {
     });
 }
 
-int TrennscharfeDezimalen(const Loesung& loesung, int ab, int bis,
-                          const std::vector<Feld>& reihenfolge) {
-    for (int d = ab; d < bis; ++d) {
-        bool alle = true;
-        for (std::size_t i = 0; i < loesung.Dreiecke.size() && alle; ++i) {
-            // A candidate that is no triangle (flat) is asked for nowhere.
-            alle = !loesung.Dreiecke[i].Zaehlt ||
-                   Trennscharf(Spielraeume(loesung, i, RundungFuer(d), reihenfolge));
-        }
-        if (alle) {
-            return d;
-        }
-    }
-    return bis;
-}
-
 } // namespace kalotri::routen

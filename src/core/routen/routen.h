@@ -120,11 +120,6 @@ std::vector<Spielraum> Spielraeume(const Loesung& loesung, std::size_t dreieck,
 // Every wrong answer of every unknown is rejected.
 bool Trennscharf(const std::vector<Spielraum>& spielraeume);
 
-// The fewest answer decimals, from `ab` up to `bis`, at which every wrong answer of every
-// triangle that counts (LoesungsDreieck::Zaehlt) is rejected; `bis` when there are none so few.
-int TrennscharfeDezimalen(const Loesung& loesung, int ab, int bis,
-                          const std::vector<Feld>& reihenfolge = {});
-
 // The box order in which the worked steps find the unknowns of a triangle.
 std::vector<Feld> Rechenfolge(const LoesungsDreieck& dreieck);
 

@@ -151,6 +151,26 @@ TEST(Sachfragen, EigenesZwischenergebnisGibtFolgefehler) {
     EXPECT_GT(gesehen, 3);
 }
 
+TEST(Frage, EineDezimaleTrenntEinProzentNichtVomRunden) {
+    // a = 1,95…: 1 % more is 1,97; at one decimal both are 2,0. The question asks for more.
+    const Loesung l = Berechne(Boxen({{Feld::B, "2"}, {Feld::C, "3"}, {Feld::Alpha, "40"}}));
+    EXPECT_FALSE(routen::Trennscharf(routen::Spielraeume(l, 0, routen::RundungFuer(1))));
+    const std::optional<frage::Frage> q = frage::FrageAus(l, "", 1);
+    ASSERT_TRUE(q);
+    const int d = q->Anweisung.Rundung.Ergebnis;
+    EXPECT_GE(d, 2);
+    EXPECT_LE(d, 4);
+    EXPECT_NE(q->Anweisung.Worte.find(routen::Stellenworte(d)), std::string::npos);
+    for (const Antwortfeld& f : q->Felder) {
+        EXPECT_EQ(f.Dezimalen, d);
+        for (const frage::FalscheAntwort& falsch : f.Falsche) {
+            EXPECT_NE(
+                Mit(*q, static_cast<std::size_t>(&f - q->Felder.data()), falsch.Wert, d).Wertung,
+                Note::Richtig);
+        }
+    }
+}
+
 TEST(Urteil, UnsinnBringtNichts) {
     // Zeros and the givens typed again are no attempts: no follow-up errors from them.
     const Loesung l = Berechne(Boxen({{Feld::A, "7"}, {Feld::B, "9"}, {Feld::Gamma, "70"}}));
