@@ -23,6 +23,7 @@ TEST=(
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
   xvfb xauth x11-utils libxcb1-dev openbox
   clang libclang-rt-14-dev python3 python3-mpmath python3-fonttools
+  libxml2-utils
   lintian desktop-file-utils appstream man-db devscripts python3-pikepdf
   locales
   # --- browser edition (scripts/web.sh): emscripten, node, headless Chromium ---

@@ -8,6 +8,16 @@
 
 namespace kalotri::blatt {
 
+Fragenname Benenne(std::size_t g, bool gruppen, int nummer) {
+    const std::string zahl = (nummer < 10 ? "0" : "") + std::to_string(nummer);
+    if (!gruppen) {
+        return {"Aufgabe " + zahl, "aufgabe-" + zahl};
+    }
+    const auto gruppe = static_cast<char>('a' + static_cast<int>(g));
+    return {std::string("Gruppe ") + static_cast<char>(gruppe - 'a' + 'A') + ", Aufgabe " + zahl,
+            std::string("aufgabe-") + gruppe + "-" + zahl};
+}
+
 void SchreibeMoodleQuiz(std::size_t gruppenzahl, const Aufgabenfolge& folge,
                         const Darstellung& darstellung, const std::string& titel,
                         const std::optional<double>& toleranz, Quizbilanz& bilanz,
@@ -23,15 +33,7 @@ void SchreibeMoodleQuiz(std::size_t gruppenzahl, const Aufgabenfolge& folge,
         quiz.Kategorie(pfad);
         int nummer = 0;
         folge(g, [&](const GeloesteAufgabe& aufgabe) {
-            ++nummer;
-            const std::string zahl = (nummer < 10 ? "0" : "") + std::to_string(nummer);
-            const std::string name =
-                (gruppen ? std::string("Gruppe ") + buchstabe + ", " : std::string()) + "Aufgabe " +
-                zahl;
-            const std::string datei =
-                std::string("aufgabe-") +
-                (gruppen ? std::string(1, static_cast<char>(buchstabe - 'A' + 'a')) + "-" : "") +
-                zahl;
+            const auto [name, datei] = Benenne(g, gruppen, ++nummer);
             std::string grund;
             std::optional<MoodleFrage> frage =
                 aufgabe.Zeile->Sach

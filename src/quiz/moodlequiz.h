@@ -25,6 +25,15 @@ using Quizmelder = std::function<void(const Quellzeile&, const std::string&)>;
 using Aufgabenfolge =
     std::function<void(std::size_t g, const std::function<void(const GeloesteAufgabe&)>&)>;
 
+// How a quiz names exercise `nummer` (from 1) of group g: "Gruppe A, Aufgabe 03" and
+// "aufgabe-a-03", the plain ASCII stem of its files; without groups "Aufgabe 03" and
+// "aufgabe-03". The same for a given seed, whatever the quiz's format.
+struct Fragenname {
+    std::string Name;
+    std::string Datei;
+};
+Fragenname Benenne(std::size_t g, bool gruppen, int nummer);
+
 // The exercises as a Moodle XML quiz, written question by question into `aus`: a
 // category named after the title (one subcategory per group when there are groups), one
 // Cloze question per exercise. Exercises without a solution to ask for are left out and

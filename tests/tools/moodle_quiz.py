@@ -74,7 +74,11 @@ def fragen(daten):
 def gegeben_zeile(frage):
     """The exercise line for kalotri-rechne, read back from "Gegeben: a = 14,3, b = 8"."""
     text = html.unescape(frage.find("questiontext/text").text)
-    gegeben = re.search(r"<p>Gegeben: (.*?)</p>", text).group(1)
+    return zeile_aus(re.search(r"<p>Gegeben: (.*?)</p>", text).group(1))
+
+
+def zeile_aus(gegeben):
+    """The exercise line from the givens as a question names them: "a = 14,3, b = 8"."""
     felder = [""] * 6
     for teil in gegeben.split(", "):
         name, wert = teil.split(" = ")

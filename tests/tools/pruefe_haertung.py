@@ -74,13 +74,13 @@ class Ausgabe(unittest.TestCase):
             cat /dev/zero > "$1/fueller" 2>/dev/null || true
             rm "$1/reserve"
             for aufruf in "--moodle $1/q.xml" "-o $1/b.pdf --moodle $1/q.xml" \
-                          "-o $1/b.pdf --svg $1/neu/svg" "-o $1/b.pdf"; do
+                          "-o $1/b.pdf --svg $1/neu/svg" "-o $1/b.pdf" "--qti $1/q.zip"; do
                 "$2" $aufruf --erzeuge 6 --seed 1 2>&1 && echo "rc=0" || echo "rc=$?"
             done
             cat "$1/q.xml" "$1/b.pdf"; echo; ls -A "$1" | tr '\\n' ' '"""
         text = im_namensraum(skript, self.ort, BLATT).stdout.decode()
-        self.assertEqual(text.count(f"rc={SCHREIBFEHLER}"), 4, text)
-        self.assertEqual(text.count("No space left on device"), 4, text)
+        self.assertEqual(text.count(f"rc={SCHREIBFEHLER}"), 5, text)
+        self.assertEqual(text.count("No space left on device"), 5, text)
         self.assertNotIn("Unknown error", text)
         self.assertIn("\naltalt\n", text)
         self.assertEqual(text.rsplit("\n", 1)[1].split(), ["b.pdf", "fueller", "q.xml"])

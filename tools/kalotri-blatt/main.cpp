@@ -10,6 +10,7 @@
 #include "moodlequiz.h"
 #include "optionen.h"
 #include "problembericht.h"
+#include "qtiausgabe.h"
 #include "quelle.h"
 #include "satzdatei.h"
 #include "svgausgabe.h"
@@ -164,8 +165,9 @@ int Hauptprogramm(int argc, char** argv) {
     std::optional<blatt::Vorlauf> vorlauf;
     // A quiz alone keeps no worked sheet: each exercise is worked out as its question is
     // written and checked there, so that the memory stays that of one exercise however
-    // many there are; the quiz goes into the output set, which drops it if one fails.
-    const bool nurQuiz = o.Ausgabe.empty() && !o.SvgVerzeichnis;
+    // many there are; the quiz goes into the output set, which drops it if one fails. Two
+    // quizzes share one worked sheet rather than work out and report each exercise twice.
+    const bool nurQuiz = o.Ausgabe.empty() && !o.SvgVerzeichnis && !(o.Moodle && o.Qti);
     if (!nurQuiz) {
         arbeitsblatt.emplace(liste);
         vorlauf = blatt::VermesseBlatt(*arbeitsblatt, darstellung, kopf, problem);
@@ -204,34 +206,40 @@ int Hauptprogramm(int argc, char** argv) {
     }
     blatt::Quizbilanz bilanz;
     int unschreibbar = 0;
+    const std::string titel = o.Titel == blatt::Optionen().Titel ? "Kalotri" : o.Titel;
+    const auto folge = [&](std::size_t g,
+                           const std::function<void(const blatt::GeloesteAufgabe&)>& tun) {
+        if (arbeitsblatt) {
+            std::for_each(arbeitsblatt->Gruppe(g).begin(), arbeitsblatt->Gruppe(g).end(), tun);
+        } else {
+            blatt::LoeseJede(liste.Gruppen[g], [&](const blatt::GeloesteAufgabe& a, int) {
+                if (const auto grund = blatt::Bearbeite(a, darstellung).Problem) {
+                    problem(*a.Zeile, *grund);
+                }
+                tun(a);
+            });
+        }
+    };
+    const auto melde = [&](const blatt::Quellzeile& zeile, const std::string& grund) {
+        blatt::MeldeProblem(liste, zeile, grund);
+        ++unschreibbar;
+    };
     if (!fehler && o.Moodle) {
         // Question by question into the file: the memory stays that of one question.
-        const std::string titel = o.Titel == blatt::Optionen().Titel ? "Kalotri" : o.Titel;
         fehler = blatt::SchreibeInSatz(satz, *o.Moodle, [&](QIODevice& datei) {
-            const auto folge = [&](std::size_t g,
-                                   const std::function<void(const blatt::GeloesteAufgabe&)>& tun) {
-                if (arbeitsblatt) {
-                    std::for_each(arbeitsblatt->Gruppe(g).begin(), arbeitsblatt->Gruppe(g).end(),
-                                  tun);
-                } else {
-                    blatt::LoeseJede(liste.Gruppen[g], [&](const blatt::GeloesteAufgabe& a, int) {
-                        if (const auto grund = blatt::Bearbeite(a, darstellung).Problem) {
-                            problem(*a.Zeile, *grund);
-                        }
-                        tun(a);
-                    });
-                }
-            };
-            blatt::SchreibeMoodleQuiz(
-                liste.Gruppen.size(), folge, darstellung, titel, o.Toleranz, bilanz,
-                [&](const blatt::Quellzeile& zeile, const std::string& grund) {
-                    blatt::MeldeProblem(liste, zeile, grund);
-                    ++unschreibbar;
-                },
-                [&datei](std::string_view text) {
-                    datei.write(text.data(), static_cast<qint64>(text.size()));
-                });
+            blatt::SchreibeMoodleQuiz(liste.Gruppen.size(), folge, darstellung, titel, o.Toleranz,
+                                      bilanz, melde, [&datei](std::string_view text) {
+                                          datei.write(text.data(),
+                                                      static_cast<qint64>(text.size()));
+                                      });
         });
+    }
+    if (!fehler && o.Qti) {
+        // The same questions: counted and told once, with the Moodle quiz if there is one.
+        blatt::Quizbilanz nochmal;
+        fehler = blatt::SchreibeQti(satz, *o.Qti, liste.Gruppen.size(), folge, darstellung, titel,
+                                    o.Toleranz, o.Moodle ? nochmal : bilanz,
+                                    o.Moodle ? blatt::Quizmelder([](auto&&...) {}) : melde);
     }
     if (!fehler && ohneLoesung > 0 && !o.Trotzdem) {
         return keinBlatt(); // found while the quiz alone was written; the set unwinds

@@ -111,6 +111,11 @@ bool MoodleOption(const std::vector<std::string>& argumente, std::size_t& i, Opt
         if (w && w->empty()) {
             e.Fehler = "--moodle braucht einen Dateinamen";
         }
+    } else if (NimmWert(argumente, i, "--qti", w, e.Fehler)) {
+        o.Qti = w;
+        if (w && w->empty()) {
+            e.Fehler = "--qti braucht einen Dateinamen";
+        }
     } else if (NimmWert(argumente, i, "--toleranz", w, e.Fehler)) {
         o.Toleranz = w ? LiesZahl<double>(*w) : std::nullopt;
         if (w && (!o.Toleranz || !(*o.Toleranz > 0) || !std::isfinite(*o.Toleranz))) {
@@ -239,8 +244,8 @@ OptionenErgebnis LiesOptionen(const std::vector<std::string>& argumente) {
     if (e.Fehler) {
         return e;
     }
-    if (o.Toleranz && !o.Moodle) {
-        e.Fehler = "--toleranz gilt nur mit --moodle";
+    if (o.Toleranz && !o.Moodle && !o.Qti) {
+        e.Fehler = "--toleranz gilt nur mit --moodle oder --qti";
     } else if (auto dezimalen = DezimalenFehler(o.DezimalenText)) {
         e.Fehler = std::move(dezimalen);
     } else if (auto toleranz = o.Toleranz

@@ -41,6 +41,7 @@ struct Optionen {
     int PlatzCm = 0; // working space under each exercise
     std::optional<std::string> SvgVerzeichnis;
     std::optional<std::string> Moodle; // the quiz file
+    std::optional<std::string> Qti;    // the same quiz as an IMS QTI package
     std::optional<double> Toleranz;    // the same for every gap of the quiz
     std::optional<int> Erzeuge;        // number of exercises to generate
     std::vector<Aufgabentyp> Typen;

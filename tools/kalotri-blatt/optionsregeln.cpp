@@ -4,6 +4,8 @@
 #include "optionen.h"
 
 #include <algorithm>
+#include <iterator>
+#include <utility>
 
 namespace kalotri::blatt {
 
@@ -26,20 +28,29 @@ std::optional<std::string> Ziele(const Optionen& o) {
     if (o.SvgVerzeichnis && o.SvgVerzeichnis->empty()) {
         return "--svg braucht ein Verzeichnis";
     }
-    if (o.Ausgabe.empty() && !o.Moodle) {
-        return "Die Ausgabedatei fehlt (-o DATEI.pdf oder --moodle QUIZ.xml)";
+    if (o.Ausgabe.empty() && !o.Moodle && !o.Qti) {
+        return "Die Ausgabedatei fehlt (-o DATEI.pdf, --moodle QUIZ.xml oder --qti QUIZ.zip)";
     }
     // Checked before anything is written: the second output would replace the first, or
     // on standard output run into it.
-    if (!o.Ausgabe.empty() && o.Moodle && GleichesZiel(o.Ausgabe, *o.Moodle)) {
-        return o.Ausgabe == "-" ? "-o - und --moodle - schrieben beide auf die Standardausgabe"
-                                : "-o und --moodle nennen dasselbe Ziel \"" + o.Ausgabe + "\"";
+    const std::pair<const char*, std::string> ziele[] = {
+        {"-o", o.Ausgabe}, {"--moodle", o.Moodle.value_or("")}, {"--qti", o.Qti.value_or("")}};
+    for (std::size_t i = 0; i < std::size(ziele); ++i) {
+        for (std::size_t j = i + 1; j < std::size(ziele); ++j) {
+            const auto& [erster, ziel] = ziele[i];
+            const auto& [zweiter, anderes] = ziele[j];
+            if (!ziel.empty() && !anderes.empty() && GleichesZiel(ziel, anderes)) {
+                return ziel == "-" ? std::string(erster) + " - und " + zweiter +
+                                         " - schrieben beide auf die Standardausgabe"
+                                   : std::string(erster) + " und " + zweiter +
+                                         " nennen dasselbe Ziel \"" + ziel + "\"";
+            }
+        }
     }
     if (o.SvgVerzeichnis && *o.SvgVerzeichnis == "-") {
         return "--svg braucht ein Verzeichnis, nicht die Standardausgabe";
     }
-    for (const auto& [name, ziel] :
-         {std::pair{"-o", o.Ausgabe}, std::pair{"--moodle", o.Moodle.value_or("")}}) {
+    for (const auto& [name, ziel] : ziele) {
         if (o.SvgVerzeichnis && !ziel.empty() && GleichesZiel(ziel, *o.SvgVerzeichnis)) {
             return std::string(name) + " und --svg nennen dasselbe Ziel \"" + ziel + "\"";
         }
