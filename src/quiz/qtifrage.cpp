@@ -79,8 +79,11 @@ std::optional<QtiZahl> Zahl(const frage::Antwortfeld& feld, const std::optional<
     QtiZahl z;
     if (fest) {
         const auto wert = static_cast<double>(feld.Wert);
+        // Never below half a unit of the field's last decimal, as in the Moodle quiz: below
+        // it the correctly rounded answer would not count.
         const double toleranz = AufgerundeteToleranz(
-            std::max(*fest, std::abs(wert) * 4 * std::numeric_limits<double>::epsilon()));
+            std::max({*fest, 0.5 * std::pow(10.0, -feld.Dezimalen),
+                      std::abs(wert) * 4 * std::numeric_limits<double>::epsilon()}));
         if (!std::isfinite(wert) || !std::isfinite(toleranz)) {
             return std::nullopt;
         }
