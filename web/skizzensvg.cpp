@@ -93,10 +93,13 @@ std::string SkizzenSvg(const Sachskizze& s) {
         x0 = std::min(x0, q.X), x1 = std::max(x1, q.X);
         y0 = std::min(y0, q.Y), y1 = std::max(y1, q.Y);
     }
+    // One scale across and up, as on the sheet: an angle drawn is the angle the situation has.
+    const double sx = x1 > x0 ? (rechts - links) / (x1 - x0) : 1e300;
+    const double sy = y1 > y0 ? (unten - oben) / (y1 - y0) : 1e300;
+    const double m = std::min(sx, sy) < 1e300 ? std::min(sx, sy) : 1;
     const auto lage = [&](double x, double y) {
-        const double u = x1 > x0 ? (x - x0) / (x1 - x0) : 0.5;
-        const double v = y1 > y0 ? (y - y0) / (y1 - y0) : 0.5;
-        return P{links + u * (rechts - links), unten - v * (unten - oben)};
+        return P{(links + rechts) / 2 + (x - (x0 + x1) / 2) * m,
+                 (oben + unten) / 2 - (y - (y0 + y1) / 2) * m};
     };
     const auto ort = [&](std::size_t i) { return lage(s.Punkte[i].X, s.Punkte[i].Y); };
     P mitte{(links + rechts) / 2, (oben + unten) / 2};
