@@ -143,7 +143,7 @@ void SSWSchritte(Schreiber& s) {
     q.Formel = sinus + " = " + r.T + "·sin " + r.W + " / " + r.S;
     q.Einsetzung = sinus + " = " + Eingesetzt(wt, false) + "·sin " + Eingesetzt(ww, true) + " / " +
                    Eingesetzt(ws, false);
-    q.Wert = wt.Wert * std::sin(Bogen(ww.Wert)) / ws.Wert;
+    q.Wert = Lang80(Lang{wt.Wert} * Lang{Sinus(ww.Wert)} / Lang{ws.Wert});
     Zahl sinW;
     if (b.Sinus == 1) {
         // The calculation takes the ratio as exactly 1 and the angle as exactly 90°.

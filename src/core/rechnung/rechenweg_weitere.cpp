@@ -51,7 +51,7 @@ void Schreiber::Weitere(const Tafel& t, std::size_t dreieck, int nummer) {
     const auto z = [&t](Feld f) { return *t.Wert[Index(f)]; };
     const auto e = [&t](Feld f) { return Eingesetzt(*t.Wert[Index(f)], IstWinkel(f)); };
     const auto q = [&t](Feld f) { return t.Schluessel[Index(f)]; };
-    const auto sinus = [&t](Feld f) { return std::sin(Bogen(t.Wert[Index(f)]->Wert)); };
+    const auto sinus = [&t](Feld f) { return Sinus(t.Wert[Index(f)]->Wert); };
 
     Ausdruck u;
     u.Formel = "U" + nr + " = " + n(Feld::A) + " + " + n(Feld::B) + " + " + n(Feld::C);
