@@ -51,7 +51,8 @@ void CosinusAusSeiten(const Zahl& x, const Zahl& y, const Zahl& z, Ausdruck& c) 
     const auto gz = static_cast<std::int64_t>(std::llround(z.Wert * faktor));
     c.Zaehler = gy * gy + gz * gz - gx * gx;
     c.Nenner = 2 * gy * gz;
-    c.Wert = static_cast<long double>(c.Zaehler) / static_cast<long double>(c.Nenner);
+    c.Wert = Lang80(Lang{static_cast<long double>(c.Zaehler)} /
+                    Lang{static_cast<long double>(c.Nenner)});
 }
 
 } // namespace
@@ -86,7 +87,7 @@ Ausdruck Winkelsumme(const Tafel& t, Feld f) {
     a.Formel = t.Name[Index(f)] + " = 180° − " + t.Name[Index(y)] + " − " + t.Name[Index(z)];
     a.Einsetzung =
         t.Name[Index(f)] + " = 180° − " + Eingesetzt(wy, true) + " − " + Eingesetzt(wz, true);
-    a.Wert = 180 - wy.Wert - wz.Wert;
+    a.Wert = Lang80(180 - Lang{wy.Wert} - Lang{wz.Wert});
     a.Genau = wy.Dezimalen >= 0 && wz.Dezimalen >= 0;
     a.Dezimalen = std::max(wy.Dezimalen, wz.Dezimalen);
     a.Quellen = {t.Schluessel[Index(y)], t.Schluessel[Index(z)]};
