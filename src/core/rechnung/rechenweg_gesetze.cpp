@@ -4,7 +4,6 @@
 #include "rechenweg_gesetze.h"
 
 #include <algorithm>
-#include <cfloat>
 #include <cmath>
 #include <cstdint>
 
@@ -43,7 +42,7 @@ void CosinusAusSeiten(const Zahl& x, const Zahl& y, const Zahl& z, Ausdruck& c) 
         // The squares cancel where the angle is near 0° or 180°: their rounding, not the
         // quotient's, limits the digits that follow.
         c.Unsicherheit =
-            4 * LDBL_EPSILON * (quadrate + x.Wert * x.Wert) / std::fabs(2 * y.Wert * z.Wert);
+            4 * LangEpsilon * (quadrate + x.Wert * x.Wert) / std::fabs(2 * y.Wert * z.Wert);
         return;
     }
     const auto gx = static_cast<std::int64_t>(std::llround(x.Wert * faktor));
