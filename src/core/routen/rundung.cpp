@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "gleitkomma.h"
 #include "routen.h"
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace kalotri::routen {
 
@@ -52,7 +52,8 @@ long double RundeAuf(long double x, int dezimalen, long double massstab) {
     // 0.9926385; 180 − 31.788 − 137.367 = 10.845), and in binary they land a few units of
     // the last place either side. Within that they count as halves and go up, as on paper;
     // no wider, or a sine rounded to 13 decimals would go up where it should not.
-    const long double naehe = 8 * LangEpsilon * std::max(std::abs(x), massstab);
+    const long double naehe =
+        8 * std::numeric_limits<long double>::epsilon() * std::max(std::abs(x), massstab);
     const long double skaliert = (x + std::copysign(naehe, x)) * skala;
     if (!std::isfinite(skaliert)) {
         return x;
