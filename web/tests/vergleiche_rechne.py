@@ -8,6 +8,7 @@ Usage: vergleiche_rechne.py NATIVE_RECHNE WASM_RECHNE_JS FAELLE_DIR   (node from
 
 import os
 import pathlib
+import random
 import shlex
 import subprocess
 import sys
@@ -18,6 +19,36 @@ UEBERSPRINGEN = 77
 def lauf(befehl, eingabe):
     r = subprocess.run(befehl, input=eingabe, capture_output=True, timeout=300)
     return r.returncode, r.stdout, r.stderr
+
+
+def zufallsaufgaben(anzahl):
+    """Exercises of every kind with 0 to 8 decimals, the same ones every run: the worked
+    steps at 10 decimals show up to 17 significant digits and take branches on the last
+    bits, where a platform's wider long double, libm or printf would show first."""
+    zufall = random.Random(33)
+
+    def zahl(unten, oben):
+        return f"{zufall.uniform(unten, oben):.{zufall.choice([0, 1, 2, 3, 5, 8])}f}"
+
+    zeilen = []
+    for _ in range(anzahl):
+        f = [""] * 6
+        art = zufall.choice(["sss", "sws", "wsw", "ssw", "sww"])
+        if art == "sss":
+            a, b = float(zahl(1, 50)), float(zahl(1, 50))
+            f[0:3] = [str(a), str(b), f"{zufall.uniform(abs(a - b), a + b):.3f}"]
+        elif art == "sws":
+            f[0], f[1], f[5] = zahl(0.1, 100), zahl(0.1, 100), zahl(0.5, 179)
+        elif art == "wsw":
+            alpha = float(zahl(1, 170))
+            f[2], f[3] = zahl(0.1, 100), str(alpha)
+            f[4] = f"{zufall.uniform(0.5, 179.4 - alpha):.4f}"
+        elif art == "ssw":
+            f[0], f[1], f[3] = zahl(0.1, 100), zahl(0.1, 100), zahl(1, 170)
+        else:
+            f[0], f[3], f[4] = zahl(0.1, 100), zahl(1, 80), zahl(1, 80)
+        zeilen.append("\t".join(f) + "\n")
+    return "".join(zeilen).encode()
 
 
 def main():
@@ -44,6 +75,11 @@ def main():
     laeufe.append(("alle, Text mit Punkt", ["--trennzeichen", "."], alle))
     laeufe.append(("alle, Rechenweg, JSON", ["--json", "--rechenweg", "--dezimalen", "10"], alle))
     laeufe.append(("alle, Rechenweg, Text", ["--rechenweg"], alle))
+    zufall = zufallsaufgaben(1000)
+    laeufe.append(("Zufall, Rechenweg mit mehr, Text",
+                   ["--rechenweg", "--mehr", "--dezimalen", "10"], zufall))
+    laeufe.append(("Zufall, Rechenweg mit mehr, JSON",
+                   ["--json", "--rechenweg", "--mehr", "--dezimalen", "7"], zufall))
 
     fehler = 0
     for was, optionen, eingabe in laeufe:

@@ -4,7 +4,6 @@
 #include "rechenweg_gesetze.h"
 
 #include <algorithm>
-#include <cfloat>
 #include <cmath>
 #include <cstdint>
 
@@ -37,12 +36,13 @@ void CosinusAusSeiten(const Zahl& x, const Zahl& y, const Zahl& z, Ausdruck& c) 
     const bool ganz = std::min({x.Dezimalen, y.Dezimalen, z.Dezimalen}) >= 0 &&
                       std::max({x.Wert, y.Wert, z.Wert}) * faktor < 2e9L;
     if (!ganz) {
-        const long double quadrate = y.Wert * y.Wert + z.Wert * z.Wert;
-        c.Wert = (quadrate - x.Wert * x.Wert) / (2 * y.Wert * z.Wert);
+        const Lang lx = x.Wert, ly = y.Wert, lz = z.Wert;
+        const long double quadrate = Lang80(ly * ly + lz * lz);
+        c.Wert = Lang80((Lang{quadrate} - lx * lx) / (2 * ly * lz));
         // The squares cancel where the angle is near 0° or 180°: their rounding, not the
         // quotient's, limits the digits that follow.
         c.Unsicherheit =
-            4 * LDBL_EPSILON * (quadrate + x.Wert * x.Wert) / std::fabs(2 * y.Wert * z.Wert);
+            4 * LangEpsilon * (quadrate + x.Wert * x.Wert) / std::fabs(2 * y.Wert * z.Wert);
         return;
     }
     const auto gx = static_cast<std::int64_t>(std::llround(x.Wert * faktor));
@@ -50,17 +50,28 @@ void CosinusAusSeiten(const Zahl& x, const Zahl& y, const Zahl& z, Ausdruck& c) 
     const auto gz = static_cast<std::int64_t>(std::llround(z.Wert * faktor));
     c.Zaehler = gy * gy + gz * gz - gx * gx;
     c.Nenner = 2 * gy * gz;
-    c.Wert = static_cast<long double>(c.Zaehler) / static_cast<long double>(c.Nenner);
+    c.Wert = Lang80(Lang{static_cast<long double>(c.Zaehler)} /
+                    Lang{static_cast<long double>(c.Nenner)});
 }
 
 } // namespace
 
 long double Bogen(long double grad) {
-    return grad * (std::acos(-1.0L) / 180);
+    return Lang80(Lang{grad} * (Lang{std::acos(-1.0L)} / 180));
 }
 
 long double Grad(long double bogen) {
-    return bogen * (180 / std::acos(-1.0L));
+    return Lang80(Lang{bogen} * (180 / Lang{std::acos(-1.0L)}));
+}
+
+long double Sinus(long double grad) {
+    using std::sin;
+    return Lang80(sin(Lang{Bogen(grad)}));
+}
+
+long double Kosinus(long double grad) {
+    using std::cos;
+    return Lang80(cos(Lang{Bogen(grad)}));
 }
 
 std::string Schluessel(std::size_t dreieck, Feld f) {
@@ -75,7 +86,7 @@ Ausdruck Winkelsumme(const Tafel& t, Feld f) {
     a.Formel = t.Name[Index(f)] + " = 180° − " + t.Name[Index(y)] + " − " + t.Name[Index(z)];
     a.Einsetzung =
         t.Name[Index(f)] + " = 180° − " + Eingesetzt(wy, true) + " − " + Eingesetzt(wz, true);
-    a.Wert = 180 - wy.Wert - wz.Wert;
+    a.Wert = Lang80(180 - Lang{wy.Wert} - Lang{wz.Wert});
     a.Genau = wy.Dezimalen >= 0 && wz.Dezimalen >= 0;
     a.Dezimalen = std::max(wy.Dezimalen, wz.Dezimalen);
     a.Quellen = {t.Schluessel[Index(y)], t.Schluessel[Index(z)]};
@@ -94,9 +105,10 @@ Ausdruck CosinussatzSeite(const Tafel& t, Feld f) {
     const std::string y1 = Eingesetzt(wy, false), z1 = Eingesetzt(wz, false);
     a.Einsetzung = n(f) + " = √(" + y1 + "² + " + z1 + "² − 2·" + y1 + "·" + z1 + "·cos " +
                    Eingesetzt(ww, true) + ")";
-    const long double quadrat =
-        wy.Wert * wy.Wert + wz.Wert * wz.Wert - 2 * wy.Wert * wz.Wert * std::cos(Bogen(ww.Wert));
-    a.Wert = std::sqrt(std::max(quadrat, 0.0L));
+    const Lang ly = wy.Wert, lz = wz.Wert;
+    const long double quadrat = Lang80(ly * ly + lz * lz - 2 * ly * lz * Lang{Kosinus(ww.Wert)});
+    using std::sqrt;
+    a.Wert = Lang80(sqrt(Lang{std::max(quadrat, 0.0L)}));
     a.Quellen = {t.Schluessel[Index(y)], t.Schluessel[Index(z)], t.Schluessel[Index(w)]};
     return a;
 }
@@ -133,7 +145,7 @@ bool Schreiber::CosinusSchritte(const Tafel& t, Feld f, const std::string& schlu
     const Zahl cosinus =
         Ergebnis("Cosinussatz", "cos " + n(f), cosSchluessel, c, "", std::nullopt, 2);
     a.Einsetzung = n(f) + " = cos⁻¹(" + Angezeigt(cosinus.Text) + ")";
-    a.Wert = Grad(std::acos(std::clamp(cosinus.Wert, -1.0L, 1.0L)));
+    a.Wert = Grad(Lang80(Lang{std::acos(std::clamp(cosinus.Wert, -1.0L, 1.0L))}));
     a.Quellen = {cosSchluessel};
     a.Unsicherheit = UmkehrUnsicherheit(cosinus);
     if (cosinus.Wert == 1 || cosinus.Wert == 0 || cosinus.Wert == -1) {
@@ -189,7 +201,7 @@ void Schreiber::Berechnet(const Berechnung& b, Tafel& t, std::size_t dreieck) {
                 n(f) + " = " + n(s) + "·sin " + n(Gegenueber(f)) + " / sin " + n(Gegenueber(s));
             a.Einsetzung = n(f) + " = " + Eingesetzt(ws, false) + "·sin " + Eingesetzt(wf, true) +
                            " / sin " + Eingesetzt(wg, true);
-            a.Wert = ws.Wert * std::sin(Bogen(wf.Wert)) / std::sin(Bogen(wg.Wert));
+            a.Wert = Lang80(Lang{ws.Wert} * Lang{Sinus(wf.Wert)} / Lang{Sinus(wg.Wert)});
             a.Quellen = {t.Schluessel[Index(s)], t.Schluessel[Index(Gegenueber(f))],
                          t.Schluessel[Index(Gegenueber(s))]};
             break;

@@ -3,14 +3,25 @@
 
 // The laws as steps, shared by the cases and the derived quantities.
 
+#include "gleitkomma.h"
 #include "rechenweg_schreiber.h"
 
 #include <string>
 
 namespace kalotri::weg {
 
+// The steps compute as the native program's long double does, also where long double is
+// wider (WebAssembly): each operation through Lang, rounded to the x87's 64-bit mantissa,
+// so that the page shows the native tool's digits and takes its branches.
+inline long double Lang80(Lang x) {
+    return static_cast<long double>(x);
+}
+
 long double Bogen(long double grad);
 long double Grad(long double bogen);
+// Sine and cosine of an angle in degrees.
+long double Sinus(long double grad);
+long double Kosinus(long double grad);
 
 // The digit key of box f in triangle `dreieck`.
 std::string Schluessel(std::size_t dreieck, Feld f);

@@ -8,7 +8,6 @@
 #include "ziffern.h"
 
 #include <algorithm>
-#include <cfloat>
 #include <cmath>
 #include <numeric>
 #include <utility>
@@ -50,7 +49,7 @@ std::optional<int> Endet(std::int64_t zaehler, std::int64_t nenner) {
 long double UmkehrUnsicherheit(const Zahl& x) {
     const long double rest = 1 - x.Wert * x.Wert;
     // At ±1 the angle is exact (0°, 90°, 180°) or the argument is not (and says so).
-    return rest > 0 ? Grad(4 * LDBL_EPSILON * std::fabs(x.Wert) / std::sqrt(rest)) : 0;
+    return rest > 0 ? Grad(4 * LangEpsilon * std::fabs(x.Wert) / std::sqrt(rest)) : 0;
 }
 
 std::string Tiefgestellt(int nummer) {

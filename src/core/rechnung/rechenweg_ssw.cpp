@@ -143,7 +143,7 @@ void SSWSchritte(Schreiber& s) {
     q.Formel = sinus + " = " + r.T + "·sin " + r.W + " / " + r.S;
     q.Einsetzung = sinus + " = " + Eingesetzt(wt, false) + "·sin " + Eingesetzt(ww, true) + " / " +
                    Eingesetzt(ws, false);
-    q.Wert = wt.Wert * std::sin(Bogen(ww.Wert)) / ws.Wert;
+    q.Wert = Lang80(Lang{wt.Wert} * Lang{Sinus(ww.Wert)} / Lang{ws.Wert});
     Zahl sinW;
     if (b.Sinus == 1) {
         // The calculation takes the ratio as exactly 1 and the angle as exactly 90°.
@@ -193,7 +193,7 @@ void SSWSchritte(Schreiber& s) {
         Ausdruck a;
         if (i == 0) {
             a.Einsetzung = namen[0] + " = sin⁻¹(" + Angezeigt(sinW.Text) + ")";
-            a.Wert = Grad(std::asin(std::min(sinW.Wert, 1.0L)));
+            a.Wert = Grad(Lang80(Lang{std::asin(std::min(sinW.Wert, 1.0L))}));
             a.Quellen = {"sin"};
             a.Unsicherheit = UmkehrUnsicherheit(sinW);
             if (b.Sinus == 1) {
@@ -203,7 +203,7 @@ void SSWSchritte(Schreiber& s) {
         } else {
             a.Formel = namen[i] + " = 180° − " + namen[0];
             a.Einsetzung = namen[i] + " = 180° − " + Eingesetzt(werte[0], true);
-            a.Wert = 180 - werte[0].Wert;
+            a.Wert = Lang80(180 - Lang{werte[0].Wert});
             a.Genau = werte[0].Dezimalen >= 0;
             a.Dezimalen = werte[0].Dezimalen;
             a.Quellen = {"k0"};

@@ -51,12 +51,12 @@ void Schreiber::Weitere(const Tafel& t, std::size_t dreieck, int nummer) {
     const auto z = [&t](Feld f) { return *t.Wert[Index(f)]; };
     const auto e = [&t](Feld f) { return Eingesetzt(*t.Wert[Index(f)], IstWinkel(f)); };
     const auto q = [&t](Feld f) { return t.Schluessel[Index(f)]; };
-    const auto sinus = [&t](Feld f) { return std::sin(Bogen(t.Wert[Index(f)]->Wert)); };
+    const auto sinus = [&t](Feld f) { return Sinus(t.Wert[Index(f)]->Wert); };
 
     Ausdruck u;
     u.Formel = "U" + nr + " = " + n(Feld::A) + " + " + n(Feld::B) + " + " + n(Feld::C);
     u.Einsetzung = "U" + nr + " = " + e(Feld::A) + " + " + e(Feld::B) + " + " + e(Feld::C);
-    u.Wert = z(Feld::A).Wert + z(Feld::B).Wert + z(Feld::C).Wert;
+    u.Wert = Lang80(Lang{z(Feld::A).Wert} + Lang{z(Feld::B).Wert} + Lang{z(Feld::C).Wert});
     u.Genau = z(Feld::A).Dezimalen >= 0 && z(Feld::B).Dezimalen >= 0 && z(Feld::C).Dezimalen >= 0;
     u.Dezimalen = std::max({z(Feld::A).Dezimalen, z(Feld::B).Dezimalen, z(Feld::C).Dezimalen});
     u.Quellen = {q(Feld::A), q(Feld::B), q(Feld::C)};
@@ -75,7 +75,7 @@ void Schreiber::Weitere(const Tafel& t, std::size_t dreieck, int nummer) {
     Ausdruck a;
     a.Formel = "A" + nr + " = ½·" + n(p) + "·" + n(r) + "·sin " + n(Winkel(j));
     a.Einsetzung = "A" + nr + " = ½·" + e(p) + "·" + e(r) + "·sin " + e(Winkel(j));
-    a.Wert = z(p).Wert * z(r).Wert * sinus(Winkel(j)) / 2;
+    a.Wert = Lang80(Lang{z(p).Wert} * Lang{z(r).Wert} * Lang{sinus(Winkel(j))} / 2);
     a.Quellen = {q(p), q(r), q(Winkel(j))};
     const Zahl inhalt =
         Ergebnis("Flächeninhalt", "A" + nr, "A" + d, a, flaeche, LangZiel(g.Flaeche));
@@ -93,7 +93,7 @@ void Schreiber::Weitere(const Tafel& t, std::size_t dreieck, int nummer) {
         Ausdruck ha;
         ha.Formel = h + " = " + n(s) + "·sin " + n(w);
         ha.Einsetzung = h + " = " + e(s) + "·sin " + e(w);
-        ha.Wert = z(s).Wert * sinus(w);
+        ha.Wert = Lang80(Lang{z(s).Wert} * Lang{sinus(w)});
         ha.Quellen = {q(s), q(w)};
         Ergebnis("Höhe auf " + n(Seite(i)), h, "h" + std::to_string(i) + "." + d, ha, laenge,
                  LangZiel(*g.Hoehen[i]));
@@ -109,7 +109,7 @@ void Schreiber::Weitere(const Tafel& t, std::size_t dreieck, int nummer) {
         Ausdruck ru;
         ru.Formel = "R" + nr + " = " + n(Seite(k)) + " / (2·sin " + n(Winkel(k)) + ")";
         ru.Einsetzung = "R" + nr + " = " + e(Seite(k)) + " / (2·sin " + e(Winkel(k)) + ")";
-        ru.Wert = z(Seite(k)).Wert / (2 * sinus(Winkel(k)));
+        ru.Wert = Lang80(Lang{z(Seite(k)).Wert} / (2 * Lang{sinus(Winkel(k))}));
         ru.Quellen = {q(Seite(k)), q(Winkel(k))};
         Ergebnis("Umkreisradius", "R" + nr, "R" + d, ru, laenge, LangZiel(*g.Umkreisradius));
     }
@@ -118,7 +118,7 @@ void Schreiber::Weitere(const Tafel& t, std::size_t dreieck, int nummer) {
     ri.Formel = "r" + nr + " = 2·A" + nr + " / U" + nr;
     ri.Einsetzung =
         "r" + nr + " = 2·" + Eingesetzt(inhalt, false) + " / " + Eingesetzt(umfang, false);
-    ri.Wert = 2 * inhalt.Wert / umfang.Wert;
+    ri.Wert = Lang80(2 * Lang{inhalt.Wert} / Lang{umfang.Wert});
     const int stellen = std::max(inhalt.Dezimalen, umfang.Dezimalen);
     const long double faktor = std::pow(10.0L, static_cast<long double>(std::max(stellen, 0)));
     // Only what fits a whole number by far: a perimeter of 10^300 is no numerator.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "rechenweg_zahl.h"
 
+#include "gleitkomma.h"
 #include "rundformat.h"
 #include "zahlform.h"
 #include "zahlform_lang.h"
@@ -47,7 +48,9 @@ long double Lies(std::string_view text, std::string_view trenner, int& dezimalen
     const long zehner = exponent - dezimalen;
     const long double potenz =
         std::pow(10.0L, static_cast<long double>(zehner < 0 ? -zehner : zehner));
-    const long double wert = zehner < 0 ? ganz / potenz : ganz * potenz;
+    // Through Lang: the value the native program reads, also where long double is wider.
+    const long double wert = static_cast<long double>(zehner < 0 ? Lang{ganz} / Lang{potenz}
+                                                                 : Lang{ganz} * Lang{potenz});
     dezimalen = exponent != 0 ? -1 : dezimalen;
     return negativ ? -wert : wert;
 }

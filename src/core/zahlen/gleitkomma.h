@@ -16,6 +16,10 @@ using Lang = Lang64; // IEEE quad rounded to the x87's mantissa after every step
 using Lang = long double; // 64-bit mantissa, as the calculation demands
 #endif
 
+// The x87's machine epsilon (2^-63): error bounds use it also where long double is wider,
+// since Lang rounds to that mantissa and both platforms must choose the same digits.
+inline constexpr long double LangEpsilon = 0x1p-63L;
+
 // Square root; a negative argument is an invalid operation.
 Lang Wurzel(Lang x);
 // Quotient; x/0 with x != 0 is a division by zero, 0/0 an invalid operation.
