@@ -55,7 +55,8 @@ bool Schneidet(QPointF a, QPointF b, const QRectF& k) {
 // Each label takes the first of its places that touches no label placed before, crosses no
 // line and stays in the frame; else the first that touches no label and stays in the frame;
 // else the first that touches none; else the one that overlaps least. A label on a line is
-// still read; one on another is not. A label left without room is placed earlier next time,
+// still read; one on another is not. An angle's label crosses a line rather than leave its
+// arc. A label left without room is placed earlier next time,
 // since an earlier one may have taken the only room it had.
 class Platzierung {
   public:
@@ -63,8 +64,11 @@ class Platzierung {
 
     void Strich(QPointF a, QPointF b) { striche_.emplace_back(a, b); }
 
-    void Lege(Etikettart art, const std::string& text, std::vector<QRectF> orte) {
-        wuensche_.push_back({art, text, std::move(orte)});
+    // kreuzen: how many places further down the list a label would rather go than cross a
+    // line.
+    void Lege(Etikettart art, const std::string& text, std::vector<QRectF> orte,
+              double kreuzen = 1e3) {
+        wuensche_.push_back({art, text, std::move(orte), kreuzen});
     }
 
     std::vector<SachEtikett> Ergebnis() const {
@@ -99,25 +103,24 @@ class Platzierung {
         Etikettart Art;
         std::string Text;
         std::vector<QRectF> Orte;
+        double Kreuzen;
     };
 
     // False when every place overlaps a label already there.
     bool Setze(std::vector<SachEtikett>& liste, const Wunsch& w) const {
-        const QRectF* beste = nullptr;
-        int rang = 4; // 0 best
+        std::size_t beste = 0;
         double kleinste = 0;
-        for (const QRectF& k : w.Orte) {
+        for (std::size_t i = 0; i < w.Orte.size(); ++i) {
+            const QRectF& k = w.Orte[i];
             const double ueber = Ueberdeckung(liste, k);
-            const int r = ueber > 0 ? 3 : !rahmen_.contains(k) ? 2 : Kreuzt(k) ? 1 : 0;
-            if (r < rang || (r == 3 && ueber < kleinste)) {
-                beste = &k, rang = r, kleinste = ueber;
-            }
-            if (rang == 0) {
-                break;
+            const double kosten = static_cast<double>(i) + (ueber > 0 ? 1e6 + ueber : 0) +
+                                  (rahmen_.contains(k) ? 0 : 1e4) + (Kreuzt(k) ? w.Kreuzen : 0);
+            if (i == 0 || kosten < kleinste) {
+                beste = i, kleinste = kosten;
             }
         }
-        liste.push_back({w.Art, w.Text, *beste});
-        return rang < 3;
+        liste.push_back({w.Art, w.Text, w.Orte[beste]});
+        return kleinste < 1e6;
     }
 
     bool Kreuzt(const QRectF& k) const {
@@ -215,7 +218,7 @@ SachLage LegeSachskizze(const Sachskizze& s, const QRectF& rahmen, double proMm,
                                      r + weiter * mm));
             }
         }
-        platz.Lege(Etikettart::Winkel, w.Beschriftung, orte);
+        platz.Lege(Etikettart::Winkel, w.Beschriftung, orte, 8);
     }
     for (std::size_t i = 0; i < s.Punkte.size(); ++i) {
         const Skizzenpunkt& q = s.Punkte[i];
