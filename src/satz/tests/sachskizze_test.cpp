@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -129,13 +130,26 @@ void PruefeFigur(const Sachaufgabe& a) {
 void PruefeEtiketten(const Sachaufgabe& a, const QImage& geraet, const QFont& schrift) {
     const double proMm = geraet.dotsPerMeterX() / 1000.0;
     const QRectF rahmen(0, 0, SachskizzeBreiteMm * proMm, SachskizzeHoeheMm * proMm);
-    const std::vector<SachEtikett> e =
-        LegeSachskizze(a.Skizze, rahmen, proMm, schrift, &geraet).Etiketten;
+    const SachLage lage = LegeSachskizze(a.Skizze, rahmen, proMm, schrift, &geraet);
+    const std::vector<SachEtikett>& e = lage.Etiketten;
     std::size_t beschriftet = 0;
     for (const Skizzenlinie& l : a.Skizze.Linien) {
         beschriftet += l.Beschriftung.empty() ? 0 : 1;
     }
     EXPECT_GE(e.size(), beschriftet) << a.Text;
+    // A name that moved stays by its point: within 3,5 mm of it.
+    const std::vector<QPointF>& orte = lage.Orte;
+    const auto abstand = [](const QRectF& k, QPointF p) {
+        const double dx = std::max({k.left() - p.x(), 0.0, p.x() - k.right()});
+        const double dy = std::max({k.top() - p.y(), 0.0, p.y() - k.bottom()});
+        return std::hypot(dx, dy);
+    };
+    for (const SachEtikett& n : e) {
+        if (n.Art == Etikettart::Name) {
+            EXPECT_LE(abstand(n.Kasten, orte[Punkt(a.Skizze, n.Text)]), 3.5 * proMm)
+                << n.Text << " in " << a.Text;
+        }
+    }
     for (std::size_t i = 0; i < e.size(); ++i) {
         for (std::size_t j = i + 1; j < e.size(); ++j) {
             EXPECT_FALSE(e[i].Kasten.intersects(e[j].Kasten))
