@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sachmaler.h"
 
+#include "sachetiketten.h"
 #include "skizze.h"
 
 #include <QFontMetricsF>
@@ -22,27 +23,12 @@ QString Q(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-QPointF Einheit(QPointF v) {
-    const double l = std::hypot(v.x(), v.y());
-    return l > 0 ? v / l : QPointF(0, -1);
-}
-
-// The rectangle of a text whose nearest edge lies `abstand` from punkt in direction richtung.
-QRectF Neben(const QFontMetricsF& fm, const std::string& text, QPointF punkt, QPointF richtung,
-             double abstand) {
-    const double b = fm.horizontalAdvance(Q(text)), h = fm.height();
-    const QPointF d = Einheit(richtung);
-    const double halb = std::abs(d.x()) * b / 2 + std::abs(d.y()) * h / 2;
-    const QPointF mitte = punkt + d * (abstand + halb);
-    return {mitte.x() - b / 2, mitte.y() - h / 2, b, h};
-}
-
 double Richtung(QPointF von, QPointF nach) {
     return std::atan2(-(nach.y() - von.y()), nach.x() - von.x()) * 180 / std::numbers::pi;
 }
 
 void Pfeilspitze(QPainter& p, QPointF von, QPointF bis, double laenge) {
-    const QPointF d = Einheit(bis - von);
+    const QPointF d = Einheitsvektor(bis - von);
     const QPointF n(-d.y(), d.x());
     QPainterPath spitze;
     spitze.moveTo(bis);
@@ -50,16 +36,6 @@ void Pfeilspitze(QPainter& p, QPointF von, QPointF bis, double laenge) {
     spitze.lineTo(bis - d * laenge - n * laenge * 0.4);
     spitze.closeSubpath();
     p.fillPath(spitze, p.pen().color());
-}
-
-// The unit normal towards a line's label: the side it asks for, or away from the middle.
-QPointF Seitlich(const Skizzenlinie& l, QPointF a, QPointF b, QPointF mitte) {
-    // Left of a→b on a page whose y runs down.
-    QPointF n = Einheit(QPointF((b - a).y(), -(b - a).x()));
-    if (l.Seite < 0 || (l.Seite == 0 && QPointF::dotProduct(n, (a + b) / 2 - mitte) < 0)) {
-        n = -n;
-    }
-    return n;
 }
 
 } // namespace
@@ -95,23 +71,10 @@ void MaleSachskizze(QPainter& p, const Sachskizze& s, const QRectF& rahmen, doub
         return;
     }
     p.save();
-    p.setFont(schrift);
-    const QFontMetricsF fm(schrift, p.device());
     const double mm = proMm;
-    // Room around the shape for the names and labels, and the caption below.
-    const QRectF flaeche = rahmen.adjusted(9 * mm, 5 * mm, -9 * mm, -fm.lineSpacing() - 9 * mm);
-    const std::vector<QPointF> orte = SkizzenOrte(s, flaeche);
-    const auto ort = [&](std::size_t i) { return orte[i]; };
-    // Labels go away from the middle of the named points.
-    QPointF mitte(0, 0);
-    int benannt = 0;
-    for (std::size_t i = 0; i < s.Punkte.size(); ++i) {
-        if (!s.Punkte[i].Name.empty()) {
-            mitte += ort(i);
-            ++benannt;
-        }
-    }
-    mitte = benannt > 0 ? mitte / benannt : flaeche.center();
+    const SachLage lage = LegeSachskizze(s, rahmen, proMm, schrift, p.device());
+    const auto ort = [&](std::size_t i) { return lage.Orte[i]; };
+    const QPointF mitte = lage.Mitte;
 
     for (const Skizzenlinie& l : s.Linien) {
         QPen stift(Hilfe, 0.25 * mm, Qt::DashLine, Qt::RoundCap);
@@ -140,7 +103,7 @@ void MaleSachskizze(QPainter& p, const Sachskizze& s, const QRectF& rahmen, doub
         }
         if (l.Pfeil) {
             const double spitze = 2.2 * mm;
-            p.drawLine(a, b - Einheit(b - a) * spitze * 0.8);
+            p.drawLine(a, b - Einheitsvektor(b - a) * spitze * 0.8);
             Pfeilspitze(p, a, b, spitze);
         } else {
             p.drawLine(a, b);
@@ -151,7 +114,7 @@ void MaleSachskizze(QPainter& p, const Sachskizze& s, const QRectF& rahmen, doub
     std::vector<int> amScheitel(s.Punkte.size(), 0);
     for (const Skizzenwinkel& w : s.Winkel) {
         const QPointF o = ort(w.Scheitel);
-        const QPointF u = Einheit(ort(w.Von) - o), v = Einheit(ort(w.Bis) - o);
+        const QPointF u = Einheitsvektor(ort(w.Von) - o), v = Einheitsvektor(ort(w.Bis) - o);
         p.setPen(QPen(w.Rechter ? Qt::black : Gegeben, 0.3 * mm));
         if (w.Rechter) {
             const double k = 2.2 * mm;
@@ -166,47 +129,19 @@ void MaleSachskizze(QPainter& p, const Sachskizze& s, const QRectF& rahmen, doub
         p.drawArc(QRectF(o.x() - r, o.y() - r, 2 * r, 2 * r),
                   static_cast<int>(std::lround(von * 16)),
                   static_cast<int>(std::lround(spanne * 16)));
-        if (!w.Beschriftung.empty()) {
-            // Beyond the arc, between the rays where the situation wants it.
-            const QPointF halb = Einheit(u * (1 - w.Lage) + v * w.Lage);
-            p.setPen(Qt::black);
-            p.drawText(Neben(fm, w.Beschriftung, o, halb, r + 0.8 * mm), Qt::AlignCenter,
-                       Q(w.Beschriftung));
-        }
     }
 
-    p.setPen(Qt::black);
-    for (const Skizzenlinie& l : s.Linien) {
-        if (l.Beschriftung.empty()) {
-            continue;
-        }
-        const QPointF a = ort(l.Von), b = ort(l.Bis);
-        const QPointF n = Seitlich(l, a, b, mitte);
-        const QPointF m = a + (b - a) * l.Lage + n * l.Versatz * mm;
-        p.drawText(Neben(fm, l.Beschriftung, m, n, 1.2 * mm), Qt::AlignCenter, Q(l.Beschriftung));
-    }
-    QFont fett = schrift;
+    // Every label where the placing found room for it.
+    QFont fett = schrift, kursiv = schrift;
     fett.setBold(true);
-    p.setFont(fett);
-    const QFontMetricsF fmFett(fett, p.device());
-    for (std::size_t i = 0; i < s.Punkte.size(); ++i) {
-        const Skizzenpunkt& q = s.Punkte[i];
-        if (q.Name.empty()) {
-            continue;
-        }
-        const QPointF weg =
-            q.NameX != 0 || q.NameY != 0 ? QPointF(q.NameX, -q.NameY) : ort(i) - mitte;
-        p.drawText(Neben(fmFett, q.Name, ort(i), weg, 1.2 * mm), Qt::AlignCenter, Q(q.Name));
-    }
-    QFont kursiv = schrift;
     kursiv.setItalic(true);
-    p.setFont(kursiv);
-    for (const Skizzentext& t : s.Texte) {
-        const QPointF o = Abbildung(s, flaeche)(t.X, t.Y);
-        const double b = fm.horizontalAdvance(Q(t.Text));
-        p.drawText(QRectF(o.x() - b / 2 - mm, o.y() - fm.height() / 2, b + 2 * mm, fm.height()),
-                   Qt::AlignCenter, Q(t.Text));
+    p.setPen(Qt::black);
+    for (const SachEtikett& e : lage.Etiketten) {
+        p.setFont(e.Art == Etikettart::Name ? fett : e.Art == Etikettart::Text ? kursiv : schrift);
+        p.drawText(e.Kasten, Qt::AlignCenter, Q(e.Text));
     }
+    p.setFont(schrift);
+    const QFontMetricsF fm(schrift, p.device());
     p.drawText(
         QRectF(rahmen.left(), rahmen.bottom() - fm.lineSpacing(), rahmen.width(), fm.lineSpacing()),
         Qt::AlignHCenter | Qt::AlignVCenter, Q(s.Unterschrift));

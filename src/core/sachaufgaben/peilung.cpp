@@ -129,9 +129,11 @@ std::optional<Sachaufgabe> Sichtweite(Wuerfel& w, const Sachregeln& r, bool zwei
                   tNah + " Fahrt kommt das Leuchtfeuer in Sicht, nach etwa " + tFern +
                   " verschwindet es wieder.");
         // Two points met close together are drawn a little apart about the foot of the
-        // perpendicular from L; no marked angle changes by that.
+        // perpendicular from L, and S₁ not much nearer the harbour than half of HL, where the
+        // lines to L would run into one; S₁ stays before the foot (its angle obtuse), and
+        // no marked angle changes by that.
         const double fuss = l.X, halb = std::max((stelle(fern) - stelle(nah)) / 2, 0.12);
-        s.Punkte.push_back({"S₁", std::max(fuss - halb, 0.2), 0.0, -0.3, 1});
+        s.Punkte.push_back({"S₁", std::max(fuss - halb, std::min(0.45, fuss - 0.1)), 0.0, -0.3, 1});
         s.Punkte.push_back({"S₂", fuss + halb, 0.0, 0.3, 1});
         s.Linien.push_back({1, 3, Linienart::Gegeben, false, "h", -1, 0.6});
         s.Linien.push_back({1, 4, Linienart::Gegeben, false, b.Marke("h", reichweite, "km"), 1});

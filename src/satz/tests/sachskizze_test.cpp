@@ -2,16 +2,20 @@
 // The word problems' pictures against their own numbers, for every situation and level
 // over many seeds: in the sketch as it is drawn, every marked angle lies on its side of
 // 90° and within 15° of the value the text gives or the solution finds, turns go the way
-// the text says, and the solution figure stands as the sketch does.
+// the text says, the solution figure stands as the sketch does, and no two of the
+// sketch's names and labels overlap.
 
 #include "figur.h"
 #include "sachblatt.h"
+#include "sachetiketten.h"
 #include "sachmaler.h"
 
 #include <QGuiApplication>
+#include <QImage>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -122,7 +126,44 @@ void PruefeFigur(const Sachaufgabe& a) {
     }
 }
 
-TEST(Sachskizzen, WinkelDrehsinnUndFigurWieImText) {
+// Laid out as the quiz's picture and the sheet lay it out: the sketch's size, its face.
+void PruefeEtiketten(const Sachaufgabe& a, const QImage& geraet, const QFont& schrift) {
+    const double proMm = geraet.dotsPerMeterX() / 1000.0;
+    const QRectF rahmen(0, 0, SachskizzeBreiteMm * proMm, SachskizzeHoeheMm * proMm);
+    const SachLage lage = LegeSachskizze(a.Skizze, rahmen, proMm, schrift, &geraet);
+    const std::vector<SachEtikett>& e = lage.Etiketten;
+    std::size_t beschriftet = 0;
+    for (const Skizzenlinie& l : a.Skizze.Linien) {
+        beschriftet += l.Beschriftung.empty() ? 0 : 1;
+    }
+    EXPECT_GE(e.size(), beschriftet) << a.Text;
+    // A name that moved stays by its point: within 3,5 mm of it.
+    const std::vector<QPointF>& orte = lage.Orte;
+    const auto abstand = [](const QRectF& k, QPointF p) {
+        const double dx = std::max({k.left() - p.x(), 0.0, p.x() - k.right()});
+        const double dy = std::max({k.top() - p.y(), 0.0, p.y() - k.bottom()});
+        return std::hypot(dx, dy);
+    };
+    for (const SachEtikett& n : e) {
+        if (n.Art == Etikettart::Name) {
+            EXPECT_LE(abstand(n.Kasten, orte[Punkt(a.Skizze, n.Text)]), 3.5 * proMm)
+                << n.Text << " in " << a.Text;
+        }
+    }
+    for (std::size_t i = 0; i < e.size(); ++i) {
+        for (std::size_t j = i + 1; j < e.size(); ++j) {
+            EXPECT_FALSE(e[i].Kasten.intersects(e[j].Kasten))
+                << '"' << e[i].Text << "\" und \"" << e[j].Text << "\" in " << a.Text;
+        }
+    }
+}
+
+TEST(Sachskizzen, WinkelDrehsinnFigurUndEtikettenWieImText) {
+    QImage geraet(10, 10, QImage::Format_RGB32);
+    geraet.setDotsPerMeterX(8000);
+    geraet.setDotsPerMeterY(8000);
+    QFont schrift("Liberation Sans");
+    schrift.setPointSizeF(7.5);
     for (const Situation art : AlleSituationen) {
         for (int stufe = 1; stufe <= 3; ++stufe) {
             Sachregeln r;
@@ -132,6 +173,7 @@ TEST(Sachskizzen, WinkelDrehsinnUndFigurWieImText) {
                 for (const Sachaufgabe& a : blaetter.front()) {
                     PruefeSkizze(a);
                     PruefeFigur(a);
+                    PruefeEtiketten(a, geraet, schrift);
                 }
             }
         }
