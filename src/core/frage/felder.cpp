@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "felder.h"
 
+#include "gleitkomma.h"
 #include "rundformat.h"
 #include "zahlform_lang.h"
 
@@ -56,10 +57,13 @@ void StelleWeniger(Antwortfeld& feld, const std::vector<L>& erreicht) {
 }
 
 Tasten Taschenrechner(bool bogenmass, int zwischen) {
-    const L grad = bogenmass ? 1 : std::numbers::pi_v<L> / 180;
-    const auto runde = [zwischen](L x) { return zwischen < 0 ? x : routen::RundeAuf(x, zwischen); };
-    return {[=](L w) { return runde(std::sin(w * grad)); },
-            [=](L w) { return runde(std::cos(w * grad)); }};
+    // Through Lang, as the judge's own calculator, so that the page's marks are the native ones.
+    const Lang grad = bogenmass ? Lang{1} : Lang{std::numbers::pi_v<L>} / Lang{180};
+    const auto runde = [zwischen](Lang x) {
+        return zwischen < 0 ? Lang80(x) : routen::RundeAuf(Lang80(x), zwischen);
+    };
+    return {[=](L w) { return runde(std::sin(Lang80(Lang{w} * grad))); },
+            [=](L w) { return runde(std::cos(Lang80(Lang{w} * grad))); }};
 }
 
 Huelle Sachhuelle(const Loesung& loesung, const Gesucht& gesucht,
