@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "felder.h"
 
-#include "gleitkomma.h"
 #include "rundformat.h"
 #include "zahlform_lang.h"
 
@@ -13,7 +12,7 @@
 namespace kalotri::frage::intern {
 
 L Einheit(int dezimalen) {
-    return std::pow(10.0L, static_cast<L>(-dezimalen));
+    return Zehnerpotenz(-dezimalen);
 }
 
 std::string Zahltext(L wert, int dezimalen) {
@@ -22,16 +21,18 @@ std::string Zahltext(L wert, int dezimalen) {
 
 bool Drin(const Bereich& b, L x) {
     // As Moodle widens its intervals: decimals read into binary, nothing more.
-    const L spiel = 1e-14L * std::max(L{1}, std::abs(x));
-    return x >= b.Unten - spiel && x <= b.Oben + spiel;
+    const Lang spiel = Lang{1e-14L} * Lang{std::max(L{1}, std::abs(x))};
+    return x >= Lang80(Lang{b.Unten} - spiel) && x <= Lang80(Lang{b.Oben} + spiel);
 }
 
 void Setze(Antwortfeld& feld, L unten, L oben) {
     // A value 1 % off is no rounding slip, whatever the decimals.
-    const L band = std::min(Einheit(feld.Dezimalen), 0.005L * std::abs(feld.Wert));
+    // Through Lang, as the routes, so that the page's intervals are the quiz's.
+    const Lang band =
+        std::min(Einheit(feld.Dezimalen), Lang80(Lang{0.005L} * Lang{std::abs(feld.Wert)}));
     feld.Bereiche = {{unten, oben, Note::Richtig},
-                     {unten - band, unten, Note::NurRundung},
-                     {oben, oben + band, Note::NurRundung}};
+                     {Lang80(Lang{unten} - band), unten, Note::NurRundung},
+                     {oben, Lang80(Lang{oben} + band), Note::NurRundung}};
 }
 
 bool Trennscharf(const Antwortfeld& feld) {

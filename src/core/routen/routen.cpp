@@ -181,8 +181,7 @@ std::vector<Spielraum> Spielraeume(const Loesung& loesung, std::size_t dreieck,
     const LoesungsDreieck& d = loesung.Dreiecke[dreieck];
     Routenhuelle huelle =
         Erkunde(loesung, dreieck, GegebenerStand(loesung, dreieck), rundung, reihenfolge);
-    const L halbeEinheit =
-        Lang80(Lang{0.5L} * Lang{std::pow(10.0L, static_cast<L>(-rundung.Ergebnis))});
+    const L halbeEinheit = Lang80(Lang{0.5L} * Lang{Zehnerpotenz(-rundung.Ergebnis)});
     for (std::size_t f = 0; f < 6; ++f) {
         if (d.Wege[f] == Herkunft::Gegeben) {
             continue;

@@ -50,7 +50,7 @@ long double RundeAuf(long double x, int dezimalen, long double massstab) {
         return x;
     }
     // Through Lang and its epsilon, so that the page rounds, and so marks, as natively.
-    const Lang skala = std::pow(10.0L, static_cast<long double>(dezimalen));
+    const Lang skala = Zehnerpotenz(dezimalen);
     // A pupil's numbers are decimals, so exact halves come up (17 · 0.934248 / 16 =
     // 0.9926385; 180 − 31.788 − 137.367 = 10.845), and in binary they land a few units of
     // the last place either side. Within that they count as halves and go up, as on paper;

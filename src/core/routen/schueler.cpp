@@ -75,7 +75,7 @@ L AlsGetippt(double x) {
     if (exponent < -27 || exponent > 27) {
         return x;
     }
-    const Lang skala = std::pow(10.0L, static_cast<L>(exponent < 0 ? -exponent : exponent));
+    const Lang skala = Zehnerpotenz(exponent < 0 ? -exponent : exponent);
     const L wert = Lang80(exponent < 0 ? Lang{static_cast<L>(ziffern)} / skala
                                        : Lang{static_cast<L>(ziffern)} * skala);
     return text[0] == '-' ? -wert : wert;

@@ -28,6 +28,10 @@ inline long double Lang80(Lang x) {
     return static_cast<long double>(x);
 }
 
+// 10^n as the x87's powl gives it. Where long double is quad the C library's powl works in
+// double, which misses 10^-n by far more than the 64-bit mantissa allows.
+long double Zehnerpotenz(int n);
+
 // Square root; a negative argument is an invalid operation.
 Lang Wurzel(Lang x);
 // Quotient; x/0 with x != 0 is a division by zero, 0/0 an invalid operation.
