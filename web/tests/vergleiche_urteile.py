@@ -42,7 +42,23 @@ def main():
         print(f"UNGLEICH Zeile {n + 1}: {daten.splitlines()[n]!r}\n  nativ {x}\n  wasm  {y}")
     if ungleich or len(a) != len(b):
         sys.exit(f"{len(ungleich)} von {len(a)} Fragen ungleich")
-    print(f"{len(a)} Fragen gleich")
+    # The marks of answers typed on the edges of each field's intervals: the answer shown
+    # plus and minus half a unit, with one decimal more, where binary rounding decides.
+    zeilen = []
+    for e, m in zip(daten.decode().splitlines(), a):
+        if e.startswith("SACH") or m == "-":
+            continue
+        felder = [f.split()[0].split(":") for f in m.split(" | ") if f.strip()]
+        for vorzeichen in (-1, 1):
+            antworten = [f"{float(w) + vorzeichen * 0.5 * 10 ** -int(d):.{int(d) + 1}f}"
+                         for d, w in felder]
+            zeilen.append(e + "\t" + "\t".join(antworten) + "\n")
+    kanten = "".join(zeilen).encode()
+    soll = subprocess.run([nativ], input=kanten, capture_output=True, timeout=120)
+    ist = subprocess.run([node, wasm], input=kanten, capture_output=True, timeout=120)
+    if soll.stdout != ist.stdout or soll.returncode or ist.returncode:
+        sys.exit(f"Noten an den Kanten ungleich:\n{soll.stdout[:300]!r}\n{ist.stdout[:300]!r}")
+    print(f"{len(a)} Fragen gleich, {len(zeilen)} Antwortsätze an den Kanten gleich benotet")
 
 
 if __name__ == "__main__":
