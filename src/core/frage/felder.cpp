@@ -12,7 +12,7 @@
 namespace kalotri::frage::intern {
 
 L Einheit(int dezimalen) {
-    return std::pow(10.0L, static_cast<L>(-dezimalen));
+    return Zehnerpotenz(-dezimalen);
 }
 
 std::string Zahltext(L wert, int dezimalen) {
@@ -21,16 +21,18 @@ std::string Zahltext(L wert, int dezimalen) {
 
 bool Drin(const Bereich& b, L x) {
     // As Moodle widens its intervals: decimals read into binary, nothing more.
-    const L spiel = 1e-14L * std::max(L{1}, std::abs(x));
-    return x >= b.Unten - spiel && x <= b.Oben + spiel;
+    const Lang spiel = Lang{1e-14L} * Lang{std::max(L{1}, std::abs(x))};
+    return x >= Lang80(Lang{b.Unten} - spiel) && x <= Lang80(Lang{b.Oben} + spiel);
 }
 
 void Setze(Antwortfeld& feld, L unten, L oben) {
     // A value 1 % off is no rounding slip, whatever the decimals.
-    const L band = std::min(Einheit(feld.Dezimalen), 0.005L * std::abs(feld.Wert));
+    // Through Lang, as the routes, so that the page's intervals are the quiz's.
+    const Lang band =
+        std::min(Einheit(feld.Dezimalen), Lang80(Lang{0.005L} * Lang{std::abs(feld.Wert)}));
     feld.Bereiche = {{unten, oben, Note::Richtig},
-                     {unten - band, unten, Note::NurRundung},
-                     {oben, oben + band, Note::NurRundung}};
+                     {Lang80(Lang{unten} - band), unten, Note::NurRundung},
+                     {oben, Lang80(Lang{oben} + band), Note::NurRundung}};
 }
 
 bool Trennscharf(const Antwortfeld& feld) {
@@ -56,10 +58,13 @@ void StelleWeniger(Antwortfeld& feld, const std::vector<L>& erreicht) {
 }
 
 Tasten Taschenrechner(bool bogenmass, int zwischen) {
-    const L grad = bogenmass ? 1 : std::numbers::pi_v<L> / 180;
-    const auto runde = [zwischen](L x) { return zwischen < 0 ? x : routen::RundeAuf(x, zwischen); };
-    return {[=](L w) { return runde(std::sin(w * grad)); },
-            [=](L w) { return runde(std::cos(w * grad)); }};
+    // Through Lang, as the judge's own calculator, so that the page's marks are the native ones.
+    const Lang grad = bogenmass ? Lang{1} : Lang{std::numbers::pi_v<L>} / Lang{180};
+    const auto runde = [zwischen](Lang x) {
+        return zwischen < 0 ? Lang80(x) : routen::RundeAuf(Lang80(x), zwischen);
+    };
+    return {[=](L w) { return runde(std::sin(Lang80(Lang{w} * grad))); },
+            [=](L w) { return runde(std::cos(Lang80(Lang{w} * grad))); }};
 }
 
 Huelle Sachhuelle(const Loesung& loesung, const Gesucht& gesucht,

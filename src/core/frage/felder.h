@@ -5,6 +5,7 @@
 // word problem's own quantity.
 
 #include "frage.h"
+#include "gleitkomma.h"
 
 #include <string>
 #include <vector>

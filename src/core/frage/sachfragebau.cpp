@@ -50,12 +50,13 @@ Antwortfeld Sachfeld(const Sachaufgabe& s, std::size_t i, const Loesung& l,
     if (!g.Groesse && !g.Aus) {
         // A situation that does not say how its answer follows: the few tenths of a percent
         // that rounding along the way moves such an answer, as before there were routes.
-        const L spiel = std::max(halb, 0.003L * std::abs(g.Wert));
-        intern::Setze(f, f.Gerundet - spiel, f.Gerundet + spiel);
+        const Lang spiel = std::max(halb, Lang80(Lang{0.003L} * Lang{std::abs(g.Wert)}));
+        intern::Setze(f, Lang80(Lang{f.Gerundet} - spiel), Lang80(Lang{f.Gerundet} + spiel));
     } else {
         const intern::Huelle h =
             intern::Sachhuelle(l, g, routen::GegebenerStand(l, g.Dreieck), rundung, f.Dezimalen);
-        intern::Setze(f, std::min(h.Min, f.Gerundet) - halb, std::max(h.Max, f.Gerundet) + halb);
+        intern::Setze(f, Lang80(Lang{std::min(h.Min, f.Gerundet)} - Lang{halb}),
+                      Lang80(Lang{std::max(h.Max, f.Gerundet)} + Lang{halb}));
         f.Routen = h.Anzahl;
         erreicht.insert(erreicht.end(), h.Erreicht.begin(), h.Erreicht.end());
     }
@@ -76,8 +77,8 @@ Antwortfeld Sachfeld(const Sachaufgabe& s, std::size_t i, const Loesung& l,
             dazu(routen::Fehlerart::Bogenmass, x);
         }
     }
-    dazu(routen::Fehlerart::ProzentMehr, g.Wert * 1.01L);
-    dazu(routen::Fehlerart::ProzentWeniger, g.Wert * 0.99L);
+    dazu(routen::Fehlerart::ProzentMehr, Lang80(Lang{g.Wert} * Lang{1.01L}));
+    dazu(routen::Fehlerart::ProzentWeniger, Lang80(Lang{g.Wert} * Lang{0.99L}));
     intern::StelleWeniger(f, erreicht);
     return f;
 }

@@ -173,7 +173,9 @@ class Richter {
             oben = h.Max[k];
         }
         const L halb = intern::Einheit(f.Dezimalen) / 2;
-        return intern::Drin({unten - halb, oben + halb, Note::Folgefehler}, a.Wert);
+        return intern::Drin(
+            {Lang80(Lang{unten} - Lang{halb}), Lang80(Lang{oben} + Lang{halb}), Note::Folgefehler},
+            a.Wert);
     }
 };
 

@@ -10,13 +10,6 @@
 
 namespace kalotri::weg {
 
-// The steps compute as the native program's long double does, also where long double is
-// wider (WebAssembly): each operation through Lang, rounded to the x87's 64-bit mantissa,
-// so that the page shows the native tool's digits and takes its branches.
-inline long double Lang80(Lang x) {
-    return static_cast<long double>(x);
-}
-
 long double Bogen(long double grad);
 long double Grad(long double bogen);
 // Sine and cosine of an angle in degrees.

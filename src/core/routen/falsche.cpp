@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "falsche.h"
 
+#include "gleitkomma.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -79,15 +81,15 @@ std::vector<FalscheAntwort> FalscheAntworten(const Loesung& loesung, std::size_t
         dazu(Fehlerart::AndereLoesung, loesung.Dreiecke[1 - dreieck].Werte[feld]);
     } else if (loesung.SSW && static_cast<std::size_t>(loesung.SSW->SinusWinkel) == feld &&
                genau != 90) {
-        dazu(Fehlerart::Nebenwinkel, 180 - genau);
+        dazu(Fehlerart::Nebenwinkel, Lang80(Lang{180} - Lang{genau}));
     }
     // Equal where no sine or cosine was pressed on the way: no slip then.
     if (const std::optional<Werte> bogen = routen::ImBogenmass(loesung, dreieck);
         bogen && std::abs((*bogen)[feld] - genau) > 1e-9L * std::max<L>(1, std::abs(genau))) {
         dazu(Fehlerart::Bogenmass, (*bogen)[feld]);
     }
-    dazu(Fehlerart::ProzentMehr, genau * 1.01L);
-    dazu(Fehlerart::ProzentWeniger, genau * 0.99L);
+    dazu(Fehlerart::ProzentMehr, Lang80(Lang{genau} * Lang{1.01L}));
+    dazu(Fehlerart::ProzentWeniger, Lang80(Lang{genau} * Lang{0.99L}));
     return falsche;
 }
 

@@ -3,6 +3,8 @@
 #include "falsche.h"
 #include "schueler.h"
 
+#include "gleitkomma.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -179,7 +181,7 @@ std::vector<Spielraum> Spielraeume(const Loesung& loesung, std::size_t dreieck,
     const LoesungsDreieck& d = loesung.Dreiecke[dreieck];
     Routenhuelle huelle =
         Erkunde(loesung, dreieck, GegebenerStand(loesung, dreieck), rundung, reihenfolge);
-    const L halbeEinheit = 0.5L * std::pow(10.0L, static_cast<L>(-rundung.Ergebnis));
+    const L halbeEinheit = Lang80(Lang{0.5L} * Lang{Zehnerpotenz(-rundung.Ergebnis)});
     for (std::size_t f = 0; f < 6; ++f) {
         if (d.Wege[f] == Herkunft::Gegeben) {
             continue;
@@ -188,12 +190,12 @@ std::vector<Spielraum> Spielraeume(const Loesung& loesung, std::size_t dreieck,
         s.Groesse = static_cast<Feld>(f);
         s.Genau = d.Werte[f];
         // The calculation's value is a double: its halves are missed by a double's units.
-        s.Gerundet = RundeAuf(s.Genau, rundung.Ergebnis,
-                              intern::Massstab * std::numeric_limits<double>::epsilon() /
-                                  std::numeric_limits<L>::epsilon());
+        s.Gerundet =
+            RundeAuf(s.Genau, rundung.Ergebnis,
+                     intern::Massstab * std::numeric_limits<double>::epsilon() / LangEpsilon);
         // The calculation's own value is the route of a pupil who never rounds.
-        s.Unten = std::min(huelle.Min[f], s.Gerundet) - halbeEinheit;
-        s.Oben = std::max(huelle.Max[f], s.Gerundet) + halbeEinheit;
+        s.Unten = Lang80(Lang{std::min(huelle.Min[f], s.Gerundet)} - halbeEinheit);
+        s.Oben = Lang80(Lang{std::max(huelle.Max[f], s.Gerundet)} + halbeEinheit);
         s.Routen = huelle.Anzahl[f];
         s.Erreicht = huelle.Erreicht[f];
         if (!std::binary_search(s.Erreicht.begin(), s.Erreicht.end(), s.Gerundet)) {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "routen.h"
 
+#include "gleitkomma.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -47,18 +49,18 @@ long double RundeAuf(long double x, int dezimalen, long double massstab) {
     if (dezimalen > 4000 || !std::isfinite(x)) {
         return x;
     }
-    const long double skala = std::pow(10.0L, static_cast<long double>(dezimalen));
+    // Through Lang and its epsilon, so that the page rounds, and so marks, as natively.
+    const Lang skala = Zehnerpotenz(dezimalen);
     // A pupil's numbers are decimals, so exact halves come up (17 · 0.934248 / 16 =
     // 0.9926385; 180 − 31.788 − 137.367 = 10.845), and in binary they land a few units of
     // the last place either side. Within that they count as halves and go up, as on paper;
     // no wider, or a sine rounded to 13 decimals would go up where it should not.
-    const long double naehe =
-        8 * std::numeric_limits<long double>::epsilon() * std::max(std::abs(x), massstab);
-    const long double skaliert = (x + std::copysign(naehe, x)) * skala;
+    const Lang naehe = Lang{8 * LangEpsilon} * Lang{std::max(std::abs(x), massstab)};
+    const long double skaliert = Lang80((Lang{x} + Lang{std::copysign(Lang80(naehe), x)}) * skala);
     if (!std::isfinite(skaliert)) {
         return x;
     }
-    return std::round(skaliert) / skala;
+    return Lang80(Lang{std::round(skaliert)} / skala);
 }
 
 } // namespace kalotri::routen

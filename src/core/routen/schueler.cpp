@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "schueler.h"
 
+#include "gleitkomma.h"
 #include "zahlform.h"
 
 #include <cmath>
@@ -12,7 +13,18 @@ namespace kalotri::routen::intern {
 
 namespace {
 
-constexpr L Grad = std::numbers::pi_v<L> / 180;
+// The pupil's keys compute through Lang, so that the page's calculator is the native one.
+const Lang Grad = Lang{std::numbers::pi_v<L>} / 180;
+
+// Degrees (or, in radian mode, the number itself) as the argument of sin and cos.
+L Bogen(L winkel, bool bogenmass) {
+    return bogenmass ? winkel : Lang80(Lang{winkel} * Grad);
+}
+
+// An arc function's radians as the pupil writes them down.
+L AusBogen(L bogen, bool bogenmass) {
+    return bogenmass ? Lang80(Lang{bogen}) : Lang80(Lang{bogen} / Grad);
+}
 
 } // namespace
 
@@ -23,21 +35,19 @@ L Taschenrechner::Zwischen(L x) const {
 // In radian mode the keys read the degrees as radians and the arc functions answer in
 // radians, which the pupil then writes down as degrees.
 L Taschenrechner::Sin(L winkel) const {
-    return Zwischen(std::sin(gewohnheit_.Bogenmass ? winkel : winkel * Grad));
+    return Zwischen(Lang80(Lang{std::sin(Bogen(winkel, gewohnheit_.Bogenmass))}));
 }
 
 L Taschenrechner::Cos(L winkel) const {
-    return Zwischen(std::cos(gewohnheit_.Bogenmass ? winkel : winkel * Grad));
+    return Zwischen(Lang80(Lang{std::cos(Bogen(winkel, gewohnheit_.Bogenmass))}));
 }
 
 L Taschenrechner::ArcSin(L x) const {
-    const L bogen = std::asin(x);
-    return gewohnheit_.Bogenmass ? bogen : bogen / Grad;
+    return AusBogen(std::asin(x), gewohnheit_.Bogenmass);
 }
 
 L Taschenrechner::ArcCos(L x) const {
-    const L bogen = std::acos(x);
-    return gewohnheit_.Bogenmass ? bogen : bogen / Grad;
+    return AusBogen(std::acos(x), gewohnheit_.Bogenmass);
 }
 
 L AlsGetippt(double x) {
@@ -65,8 +75,9 @@ L AlsGetippt(double x) {
     if (exponent < -27 || exponent > 27) {
         return x;
     }
-    const L skala = std::pow(10.0L, static_cast<L>(exponent < 0 ? -exponent : exponent));
-    const L wert = exponent < 0 ? static_cast<L>(ziffern) / skala : static_cast<L>(ziffern) * skala;
+    const Lang skala = Zehnerpotenz(exponent < 0 ? -exponent : exponent);
+    const L wert = Lang80(exponent < 0 ? Lang{static_cast<L>(ziffern)} / skala
+                                       : Lang{static_cast<L>(ziffern)} * skala);
     return text[0] == '-' ? -wert : wert;
 }
 
@@ -99,22 +110,24 @@ std::optional<L> Taschenrechner::Rechne(const Stand& stand, const Schritt& schri
         if (seite || !hat({3 + j, 3 + k})) {
             return std::nullopt;
         }
-        wert = 180 - stand.Wert[3 + j] - stand.Wert[3 + k];
+        wert = Lang80(Lang{180} - Lang{stand.Wert[3 + j]} - Lang{stand.Wert[3 + k]});
         break;
     case Gesetz::Cosinussatz:
         if (seite && hat({j, k, 3 + i})) {
-            const L y = stand.Wert[j];
-            const L z = stand.Wert[k];
-            const L quadrat = Zwischen(y * y + z * z - 2 * y * z * Cos(stand.Wert[3 + i]));
+            const Lang y = stand.Wert[j];
+            const Lang z = stand.Wert[k];
+            const L quadrat =
+                Zwischen(Lang80(y * y + z * z - Lang{2} * y * z * Lang{Cos(stand.Wert[3 + i])}));
             if (!(quadrat >= 0)) {
                 return std::nullopt;
             }
-            wert = std::sqrt(quadrat);
+            using std::sqrt; // Lang's own where it is a class
+            wert = Lang80(sqrt(Lang{quadrat}));
         } else if (!seite && hat({0, 1, 2})) {
-            const L x = stand.Wert[i];
-            const L y = stand.Wert[j];
-            const L z = stand.Wert[k];
-            const L cosinus = Zwischen((y * y + z * z - x * x) / (2 * y * z));
+            const Lang x = stand.Wert[i];
+            const Lang y = stand.Wert[j];
+            const Lang z = stand.Wert[k];
+            const L cosinus = Zwischen(Lang80((y * y + z * z - x * x) / (Lang{2} * y * z)));
             if (!(std::abs(cosinus) <= 1)) {
                 return std::nullopt;
             }
@@ -128,15 +141,17 @@ std::optional<L> Taschenrechner::Rechne(const Stand& stand, const Schritt& schri
             return std::nullopt;
         }
         if (seite && hat({p, 3 + p, 3 + i})) {
-            wert = stand.Wert[p] * Sin(stand.Wert[3 + i]) / Sin(stand.Wert[3 + p]);
+            wert = Lang80(Lang{stand.Wert[p]} * Lang{Sin(stand.Wert[3 + i])} /
+                          Lang{Sin(stand.Wert[3 + p])});
         } else if (!seite && hat({i, p, 3 + p})) {
-            const L sinus = Zwischen(stand.Wert[i] * Sin(stand.Wert[3 + p]) / stand.Wert[p]);
+            const L sinus = Zwischen(
+                Lang80(Lang{stand.Wert[i]} * Lang{Sin(stand.Wert[3 + p])} / Lang{stand.Wert[p]}));
             if (!(std::abs(sinus) <= 1)) {
                 return std::nullopt;
             }
             const L spitz = ArcSin(sinus);
             // The pupil keys in 180 − sin⁻¹(…) whatever mode the calculator is in.
-            wert = schritt.Stumpf ? 180 - spitz : spitz;
+            wert = schritt.Stumpf ? Lang80(Lang{180} - Lang{spitz}) : spitz;
         } else {
             return std::nullopt;
         }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dezimal.h"
 
+#include "gleitkomma.h"
+
 #include <cmath>
 
 namespace kalotri {
@@ -11,15 +13,13 @@ namespace {
 // sum of two.
 constexpr long double Grenze = 9.2e18L;
 
-long double Zehnhoch(int n) {
-    return std::pow(10.0L, static_cast<long double>(n));
-}
-
 } // namespace
 
 long double Dezimal::Wert() const {
     // Dividing by an exact power of ten rounds once; multiplying by 10^-n would twice.
-    return Exponent < 0 && Exponent >= -27 ? Ganz / Zehnhoch(-Exponent) : Ganz * Zehnhoch(Exponent);
+    // Through Lang: a typed answer on the page is the native number, also at an interval's edge.
+    return Exponent < 0 && Exponent >= -27 ? Lang80(Lang{Ganz} / Lang{Zehnerpotenz(-Exponent)})
+                                           : Lang80(Lang{Ganz} * Lang{Zehnerpotenz(Exponent)});
 }
 
 std::optional<Dezimal> LiesDezimal(std::string_view text) {
@@ -85,10 +85,10 @@ std::optional<std::vector<long double>> AufEineStelle(const std::vector<Dezimal>
     std::vector<long double> ganz;
     for (const Dezimal& d : werte) {
         const int schritt = d.Exponent - exponent;
-        if (d.Ganz != 0 && (schritt > 19 || std::fabs(d.Ganz) * Zehnhoch(schritt) >= Grenze)) {
+        if (d.Ganz != 0 && (schritt > 19 || std::fabs(d.Ganz) * Zehnerpotenz(schritt) >= Grenze)) {
             return std::nullopt;
         }
-        ganz.push_back(d.Ganz == 0 ? 0 : d.Ganz * Zehnhoch(schritt));
+        ganz.push_back(d.Ganz == 0 ? 0 : d.Ganz * Zehnerpotenz(schritt));
     }
     return ganz;
 }

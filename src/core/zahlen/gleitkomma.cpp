@@ -54,4 +54,19 @@ double Speichere(Lang x) {
     return gespeichert;
 }
 
+long double Zehnerpotenz(int n) {
+#ifdef KALOTRI_MANTISSE64
+    // Up to 10^27 the power is a whole number within 64 bits, so exact; its reciprocal
+    // rounds once, as a correctly rounded powl does.
+    if (n >= -27 && n <= 27) {
+        long double p = 1;
+        for (int i = 0; i < (n < 0 ? -n : n); ++i) {
+            p *= 10;
+        }
+        return n < 0 ? static_cast<long double>(Lang{1} / Lang{p}) : p;
+    }
+#endif
+    return std::pow(10.0L, static_cast<long double>(n));
+}
+
 } // namespace kalotri

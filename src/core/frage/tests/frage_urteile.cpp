@@ -4,9 +4,12 @@
 // and index of a generated word problem (as sachaufgaben_json makes them); then the typed
 // answers in the question's order; all separated by tabs. Prints per line the marks' codes
 // (R right, N rounding, F follow-up, X wrong, L empty, K no number) and the decimals of the
-// last field.
+// last field. With --modell it prints instead, per field, the decimals, the answer shown and
+// every interval with its mark, to 25 digits: the web build's are held against these.
 #include "bewertung.h"
 
+#include <cstdio>
+#include <cstring>
 #include <iostream>
 #include <sstream>
 #include <string>
@@ -61,9 +64,30 @@ std::optional<frage::Frage> Sachfrage(const std::vector<std::string>& teile) {
     return frage::SachfrageAus(satz.at(std::stoul(teile[5])));
 }
 
+// 25 digits show every bit of a 64-bit mantissa's value the same on both platforms.
+std::string Genau(long double x) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.25Lg", x);
+    return text;
+}
+
+std::string Modell(const frage::Frage& q) {
+    std::string zeile;
+    for (const frage::Antwortfeld& f : q.Felder) {
+        zeile += std::to_string(f.Dezimalen) + ":" + Genau(f.Gerundet);
+        for (const frage::Bereich& b : f.Bereiche) {
+            zeile += std::string(" ") + Zeichen(b.Wertung) + "[" + Genau(b.Unten) + "," +
+                     Genau(b.Oben) + "]";
+        }
+        zeile += " | ";
+    }
+    return zeile;
+}
+
 } // namespace
 
-int main() {
+int main(int argc, char** argv) {
+    const bool modell = argc > 1 && std::strcmp(argv[1], "--modell") == 0;
     std::string zeile;
     while (std::getline(std::cin, zeile)) {
         const std::vector<std::string> teile = Teile(zeile);
@@ -85,6 +109,10 @@ int main() {
         }
         if (!q) {
             std::cout << "-\n";
+            continue;
+        }
+        if (modell) {
+            std::cout << Modell(*q) << '\n';
             continue;
         }
         // A word problem's answers are its own quantities; its steps on the way stay empty.
